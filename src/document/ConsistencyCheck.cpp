@@ -1,0 +1,282 @@
+#include "document/ConsistencyCheck.h"
+
+#include <cstdlib>
+
+#include "document/CompositionText.h"
+#include "document/Error.h"
+#include "document/ProbabilityText.h"
+#include "document/RollingStock.h"
+#include "document/SaveCheck.h"
+#include "document/TimeText.h"
+#include "document/TrainCategories.h"
+
+namespace rylmo {
+
+namespace {
+
+std::string str(int64_t value) { return std::to_string(value); }
+
+// Collects the problems of one section, each prefixed with the entry and field it is about.
+class Reporter {
+public:
+    Reporter(std::vector<Problem>& problems, const char* section, const char* entryNoun)
+        : m_problems(problems), m_section(section), m_entryNoun(entryNoun) {}
+
+    void entry(std::size_t index) { m_entry = index + 1; }
+
+    void report(const std::string& field, const std::string& message) {
+        std::string text = std::string(m_entryNoun) + " nr " + str(static_cast<int64_t>(m_entry));
+        if (!field.empty()) text += ", pole " + field;
+        m_problems.push_back({m_section, m_entry, field, text + ": " + message});
+    }
+
+    void range(const std::string& field, int64_t value, int64_t low, int64_t high) {
+        if (value < low || value > high) {
+            report(field, "wartość " + str(value) + " spoza zakresu " + str(low) + "–" + str(high));
+        }
+    }
+
+    // value must be a position in a list of size entries, counted from base (0 or 1).
+    void index(const std::string& field, int64_t value, std::size_t size, int base,
+               const char* listName) {
+        if (value < base || value >= static_cast<int64_t>(size) + base) {
+            report(field, "pozycja " + str(value) + " poza listą " + listName + " (" +
+                              str(static_cast<int64_t>(size)) + " pozycji)");
+        }
+    }
+
+private:
+    std::vector<Problem>& m_problems;
+    const char* m_section;
+    const char* m_entryNoun;
+    std::size_t m_entry = 0;
+};
+
+template <class Record>
+std::string fieldName(int position) {
+    return RecordLayout<Record>::names[static_cast<std::size_t>(position - 1)];
+}
+
+bool validCoupling(int32_t value, std::size_t trainCount) {
+    return value > 0 && value % 10 != 0 &&
+           static_cast<std::size_t>(value / 10) < trainCount;
+}
+
+// Marks the trains that lie on a closed coupling chain. Following a train's coupling field
+// leads from train to train; a sound chain comes back to where it started. Linear in the
+// number of trains, however the chains are tangled.
+std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains, int position) {
+    const std::size_t n = trains.size();
+    enum State : unsigned char { unseen, walking, done };
+    std::vector<State> state(n, unseen);
+    std::vector<bool> onCycle(n, false);
+    std::vector<std::size_t> path;
+    for (std::size_t start = 0; start < n; ++start) {
+        path.clear();
+        std::size_t u = start;
+        while (true) {
+            if (state[u] == done) break;
+            if (state[u] == walking) {
+                for (auto it = path.rbegin(); it != path.rend(); ++it) {
+                    onCycle[*it] = true;
+                    if (*it == u) break;
+                }
+                break;
+            }
+            state[u] = walking;
+            path.push_back(u);
+            const int32_t value = field(trains[u], position);
+            if (!validCoupling(value, n)) break;
+            u = static_cast<std::size_t>(value / 10);
+        }
+        for (std::size_t v : path) state[v] = done;
+    }
+    return onCycle;
+}
+
+void checkTrains(const TimetableContent& c, std::vector<Problem>& problems) {
+    Reporter r(problems, "Pociągi", "pociąg");
+    const auto name = fieldName<Train>;
+    std::vector<bool> closed[2] = {trainsOnClosedChains(c.trains, 12),
+                                   trainsOnClosedChains(c.trains, 13)};
+    for (std::size_t i = 0; i < c.trains.size(); ++i) {
+        const Train& t = c.trains[i];
+        r.entry(i);
+        r.range(name(1), t.runType, 0, 6);
+        for (int position : {2, 6}) {
+            if (!isValidTime(field(t, position))) {
+                r.report(name(position), "niepoprawny czas " + str(field(t, position)) +
+                                             " (godzina 0–23, minuta 0–59)");
+            }
+        }
+        r.range(name(3), t.entryPoint, 0, 3156);
+        r.range(name(7), t.exitPoint, 0, 3156);
+        r.index(name(4), t.originStation, c.stationNames.size(), 0, "stacji");
+        r.index(name(8), t.destinationStation, c.stationNames.size(), 0, "stacji");
+        if (t.symbolUnit != 0) {
+            r.index(name(5), t.symbolUnit, c.locomotiveTypes.size(), 1, "lokomotyw");
+            const auto type = static_cast<std::size_t>(t.symbolUnit - 1);
+            if (t.symbolUnit > 0 && type < c.locomotiveTypes.size()) {
+                const std::string& kind = c.locomotiveTypes[type].kind;
+                if (kind != "1" && kind != "2") {
+                    r.report(name(5), "lokomotywa " + str(t.symbolUnit) +
+                                          " nie jest zespołem trakcyjnym ani autobusem szynowym");
+                }
+            }
+            r.index(name(9), t.unitDepot, c.depotNames.size(), 0, "lokomotywowni");
+        }
+        r.range(name(10), t.arrivalNumber, 0, 99999);
+        r.range(name(11), t.departureNumber, 0, 99999);
+        for (int k = 0; k < 2; ++k) {
+            const int position = 12 + k;
+            const int32_t value = field(t, position);
+            if (value == 0) continue;
+            if (!validCoupling(value, c.trains.size())) {
+                r.report(name(position), "niepoprawne sprzęgnięcie " + str(value) +
+                                             " (pociąg × 10 + wagon 1–9, pociąg z listy)");
+            } else if (!closed[k][i]) {
+                r.report(name(position), "łańcuch sprzęgniętych pociągów nie wraca do tego pociągu");
+            }
+        }
+        for (int position : {14, 15}) {
+            if (categoryRow(field(t, position)) < 0) {
+                r.report(name(position), "nieznana kategoria " + str(field(t, position)));
+            }
+        }
+        r.range(name(16), t.status, 0, 1);
+        if (t.symbolVehicle != 0 && !isVehicleNumber(c, t.symbolVehicle)) {
+            r.report(name(17), "pojazd " + str(t.symbolVehicle) + " nie istnieje");
+        }
+        if (t.composition != 0) {
+            r.index(name(18), t.composition, c.compositions.size(), 0, "składów");
+        }
+        r.range(name(19), t.arrivalPlatform, 0, 9);
+        r.range(name(20), t.departurePlatform, 0, 9);
+        r.range(name(21), t.arrivalTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
+        r.range(name(22), t.departureTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
+        r.range(name(23), t.standCoordinate, -3156, 3156);
+        r.range(name(24), t.standPosition, 0, 9);
+        r.range(name(25), t.standTrackNumber, 0, 99);
+        r.range(name(26), t.reserved, 0, 0);
+    }
+}
+
+void checkDepot(const TimetableContent& c, std::vector<Problem>& problems) {
+    Reporter r(problems, "Lokomotywownia", "wpis");
+    const auto name = fieldName<DepotEntry>;
+    for (std::size_t i = 0; i < c.depot.size(); ++i) {
+        const DepotEntry& e = c.depot[i];
+        r.entry(i);
+        r.index(name(1), e.locomotiveType, c.locomotiveTypes.size(), 1, "lokomotyw");
+        r.range(name(2), e.count, 1, 99);
+        r.index(name(3), e.depot, c.depotNames.size(), 0, "lokomotywowni");
+        r.range(name(4), e.standCoordinate, -5700, 5700);
+        r.range(name(5), e.standPosition, 0, 9);
+        r.range(name(6), e.standTrackNumber, 0, 5700);
+    }
+}
+
+void checkPassages(const TimetableContent& c, std::vector<Problem>& problems) {
+    Reporter r(problems, "Przejścia lokomotyw", "przejście");
+    const auto name = fieldName<LocomotivePassage>;
+    const auto magnitude = [](int32_t v) { return std::llabs(static_cast<long long>(v)); };
+    for (std::size_t i = 0; i < c.passages.size(); ++i) {
+        const LocomotivePassage& p = c.passages[i];
+        r.entry(i);
+        r.index(name(1), magnitude(p.locomotiveType), c.locomotiveTypes.size(), 1, "lokomotyw");
+        r.index(name(2), magnitude(p.depot), c.depotNames.size(), 0, "lokomotywowni");
+        r.index(name(3), magnitude(p.arrivingTrain), c.trains.size(), 0, "pociągów");
+        r.index(name(4), magnitude(p.departingTrain), c.trains.size(), 0, "pociągów");
+        r.range(name(5), magnitude(p.probabilityIndex), 0,
+                static_cast<int64_t>(c.probabilities.size()));
+    }
+}
+
+void checkProbabilities(const TimetableContent& c, std::vector<Problem>& problems) {
+    Reporter r(problems, "Tablica prawdopodobieństwa", "indeks");
+    for (std::size_t i = 0; i < c.probabilities.size(); ++i) {
+        r.entry(i);
+        std::vector<int32_t> values;
+        try {
+            values = readProbabilityEntry(c.probabilities[i]);
+        } catch (const Error& e) {
+            r.report("", e.what());
+            continue;
+        }
+        if (static_cast<int64_t>(values.size()) != c.locomotiveTypeCount) {
+            r.report("", "liczba wartości " + str(static_cast<int64_t>(values.size())) +
+                             " różni się od liczby lokomotyw " + str(c.locomotiveTypeCount));
+        }
+        int64_t sum = 0;
+        for (std::size_t k = 0; k < values.size(); ++k) {
+            sum += values[k];
+            if (values[k] < 0 || values[k] > 100) {
+                r.report("", "wartość " + str(values[k]) + " dla lokomotywy " +
+                                 str(static_cast<int64_t>(k + 1)) + " spoza zakresu 0–100");
+            }
+        }
+        if (sum != 100) r.report("", "suma wartości wynosi " + str(sum) + " zamiast 100");
+    }
+}
+
+void checkCompositions(const TimetableContent& c, std::vector<Problem>& problems) {
+    Reporter r(problems, "Skład pociągów", "skład");
+    for (std::size_t i = 0; i < c.compositions.size(); ++i) {
+        r.entry(i);
+        try {
+            const std::vector<int32_t> row = readComposition(c.compositions[i]);
+            int32_t previous = 0;
+            for (int32_t vehicle : row) {
+                if (vehicle != previous && !isVehicleNumber(c, vehicle)) {
+                    r.report("", "pojazd " + str(vehicle) + " nie istnieje");
+                }
+                previous = vehicle;
+            }
+        } catch (const Error& e) {
+            r.report("", e.what());
+        }
+    }
+}
+
+void checkLocomotiveTypes(const TimetableContent& c, std::vector<Problem>& problems) {
+    Reporter r(problems, "Lokomotywy", "lokomotywa");
+    for (std::size_t i = 0; i < c.locomotiveTypes.size(); ++i) {
+        const LocomotiveType& type = c.locomotiveTypes[i];
+        r.entry(i);
+        const bool kindOk = type.kind.size() == 1 && type.kind[0] >= '1' && type.kind[0] <= '5';
+        if (!kindOk && !type.kind.empty()) r.report("kind", "rodzaj spoza zakresu 1–5");
+        const bool hierarchyOk = type.hierarchy.size() == 1 && type.hierarchy[0] >= '0' &&
+                                 type.hierarchy[0] <= '9';
+        if (!hierarchyOk && !type.hierarchy.empty()) {
+            r.report("hierarchy", "hierarchia spoza zakresu 0–9");
+        }
+    }
+}
+
+void checkStartTime(const TimetableContent& c, std::vector<Problem>& problems) {
+    const std::string& text = c.startTime;
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
+        text.size() > 4 || !isValidTime(std::atoi(text.c_str()))) {
+        if (!text.empty()) {
+            problems.push_back({"Dane ogólne", 0, "startTime",
+                                "niepoprawny czas rozpoczęcia (godzina × 100 + minuta)"});
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<Problem> checkTimetable(const TimetableContent& content) {
+    std::vector<Problem> problems;
+    checkTrains(content, problems);
+    checkDepot(content, problems);
+    checkPassages(content, problems);
+    checkProbabilities(content, problems);
+    checkCompositions(content, problems);
+    checkLocomotiveTypes(content, problems);
+    checkStartTime(content, problems);
+    for (Problem& problem : unsavableParts(content)) problems.push_back(std::move(problem));
+    return problems;
+}
+
+}  // namespace rylmo

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "document/Timetable.h"
+
+namespace rylmo {
+
+// Vehicle numbers count the locomotive types first (1 to locomotiveTypeCount), then the
+// coaches: number locomotiveTypeCount + c + 1 is the coach at 0-based position c.
+
+// True when number names a locomotive type or a coach that exists.
+bool isVehicleNumber(const TimetableContent& content, int32_t number);
+
+// Picture name of the type or coach, or an empty text when the number names nothing.
+const std::string& vehicleName(const TimetableContent& content, int32_t number);
+
+// Vehicle number of the coach at 0-based position c.
+int32_t coachVehicleNumber(const TimetableContent& content, std::size_t coach);
+
+}  // namespace rylmo

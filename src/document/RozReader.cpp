@@ -1,0 +1,125 @@
+#include "document/RozReader.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "document/Error.h"
+#include "document/Tokens.h"
+
+namespace rylmo {
+
+namespace {
+
+[[noreturn]] void rangeCheckError() { throw Error("Range check error"); }
+
+// A count read from the file, bounded by what the rest of the file can hold: every entry
+// needs at least bytesPerEntry bytes, so a hostile count can neither allocate beyond the
+// file's size nor make the reader loop for long.
+std::size_t checkedCount(int32_t count, std::size_t bytesPerEntry, const TokenScanner& scanner) {
+    if (count < 0) rangeCheckError();
+    if (static_cast<uint64_t>(count) * bytesPerEntry > scanner.remaining()) rangeCheckError();
+    return static_cast<std::size_t>(count);
+}
+
+template <class Record>
+void readRecords(TokenScanner& scanner, std::vector<Record>& records, int fieldsPerRecord,
+                 char first, char second) {
+    const std::size_t count =
+        checkedCount(scanner.takeInteger(','), 2 * static_cast<std::size_t>(fieldsPerRecord),
+                     scanner);
+    records.resize(count);
+    for (Record& record : records) {
+        for (int position = 1; position <= fieldsPerRecord; ++position) {
+            field(record, position) = scanner.takeInteger(first, second);
+        }
+    }
+}
+
+void readLines(TokenScanner& scanner, std::vector<std::string>& lines) {
+    const std::size_t count = checkedCount(scanner.takeInteger(','), 1, scanner);
+    lines.resize(count);
+    for (std::string& line : lines) line = scanner.take('\r', '\n');
+}
+
+void readLocomotiveType(std::string_view line, LocomotiveType& type) {
+    TokenScanner words(line);
+    type.pictureName = words.take(' ');
+    type.typeName = words.take(' ');
+    type.kind = words.take(' ');
+    type.hierarchy = words.take(' ');
+}
+
+}  // namespace
+
+TimetableContent readTimetable(std::string_view bytes) {
+    if (const void* nul = std::memchr(bytes.data(), 0, bytes.size())) {
+        bytes = bytes.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data()));
+    }
+
+    TimetableContent content;
+    content.version = parseInteger(bytes.substr(0, 1));
+    if (content.version != 1 && content.version != 2) {
+        throw Error("Nieobsługiwana wersja pliku rozkładu: " + std::string(bytes.substr(0, 1)));
+    }
+
+    TokenScanner scanner(bytes);
+    scanner.skip(2);
+    scanner.skipBlanks();
+
+    content.stationPicture = scanner.take('\r', '\n');
+    readRecords(scanner, content.depot, content.version == 1 ? 3 : 6, ',', ',');
+    readRecords(scanner, content.trains, RecordLayout<Train>::fieldCount, ',', '\r');
+    content.startTime = scanner.take(',', ' ');
+    readRecords(scanner, content.passages, RecordLayout<LocomotivePassage>::fieldCount, ',', '\r');
+    content.locomotiveTypeCount = scanner.takeInteger(',');
+    readLines(scanner, content.probabilities);
+    readLines(scanner, content.compositions);
+
+    const int32_t coachCount = scanner.takeInteger(',');
+    if (content.locomotiveTypeCount < 0 || coachCount < 0) rangeCheckError();
+    const std::size_t typeCount = checkedCount(content.locomotiveTypeCount, 1, scanner);
+    const std::size_t coaches = checkedCount(coachCount, 1, scanner);
+    if (typeCount + coaches > scanner.remaining()) rangeCheckError();
+    content.locomotiveTypes.resize(typeCount);
+    for (LocomotiveType& type : content.locomotiveTypes) {
+        readLocomotiveType(scanner.take('\r', '\n'), type);
+    }
+    content.coaches.resize(coaches);
+    for (std::string& coach : content.coaches) coach = scanner.take('\r', '\n');
+
+    readLines(scanner, content.depotNames);
+    readLines(scanner, content.stationNames);
+    readLines(scanner, content.trainNames);
+    content.authorInfo = trimBlanks(scanner.rest());
+    return content;
+}
+
+TimetableContent readTimetableFile(const std::string& path) {
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "r+b"));
+    if (!file) throw Error("niemozliwe otwarcie pliku");
+
+    // Preparing the contents (learning the size, reserving memory) and reaching them (reading)
+    // fail with the two messages users know from the mapped reading of earlier versions.
+    std::string bytes;
+    if (std::fseek(file.get(), 0, SEEK_END) != 0) throw Error("Błąd tworzenia obiektu odwzorowania");
+    const long size = std::ftell(file.get());
+    if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) {
+        throw Error("Błąd tworzenia obiektu odwzorowania");
+    }
+    try {
+        bytes.resize(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        throw Error("Błąd tworzenia obiektu odwzorowania");
+    }
+    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+        throw Error("Błąd tworzenia widoku odwzorowania");
+    }
+    file.reset();
+    return readTimetable(bytes);
+}
+
+}  // namespace rylmo

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "document/Timetable.h"
+
+namespace rylmo {
+
+// Reads the bytes of a .roz file (version 1 or 2) into a new content. Either returns the
+// whole content or throws rylmo::Error; nothing is ever half-read.
+TimetableContent readTimetable(std::string_view bytes);
+
+// Reads the file at path. Fails with "niemozliwe otwarcie pliku" when the file cannot be
+// opened for reading and writing, like the game's own editor tools expect.
+TimetableContent readTimetableFile(const std::string& path);
+
+}  // namespace rylmo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <vector>
+
+#include "document/Problem.h"
+#include "document/Timetable.h"
+
+namespace rylmo {
+
+// Texts that would not read back as written: an empty one-line text is skipped as blank
+// space on reading and shifts every later token, a line break splits a one-line text, a
+// blank splits a locomotive type word, a comma or blank cuts the start time, and a NUL byte
+// ends the file. Also a locomotive type count that disagrees with the type list.
+std::vector<Problem> unsavableParts(const TimetableContent& content);
+
+// Throws rylmo::Error "Nie można zapisać rozkładu: ..." for the first unsavable part.
+void checkSavable(const TimetableContent& content);
+
+}  // namespace rylmo
