@@ -1,6 +1,8 @@
 #include "document/RozWriter.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <functional>
 #include <string_view>
 
@@ -11,53 +13,81 @@ namespace rylmo {
 
 namespace {
 
-// Collects the file text and hands it on in pieces when a flush target is given, so that
-// saving a large timetable does not hold a second copy of it in memory.
+// Collects the file text in one growing buffer and, when a flush target is given, hands it
+// on in pieces, so that saving a large timetable does not hold a second copy of it in memory.
 class TextOut {
 public:
     explicit TextOut(std::function<void(std::string_view)> flush = {})
         : m_flush(std::move(flush)) {}
 
-    void text(std::string_view s) { m_buffer.append(s); }
+    void text(std::string_view s) {
+        char* p = room(s.size());
+        std::memcpy(p, s.data(), s.size());
+        m_size += s.size();
+    }
     void line(std::string_view s) {
-        m_buffer.append(s);
-        m_buffer.append("\r\n");
+        text(s);
+        text("\r\n");
     }
     void integer(int32_t value) {
-        char digits[16];
-        auto result = std::to_chars(digits, digits + sizeof digits, value);
-        m_buffer.append(digits, result.ptr);
+        char* p = room(kIntegerWidth);
+        m_size = static_cast<std::size_t>(std::to_chars(p, p + kIntegerWidth, value).ptr - m_buffer.data());
     }
     void count(std::size_t n) {
         integer(static_cast<int32_t>(n));
         line(",");
     }
+    // One line of integers, each followed by a comma.
+    template <class Record>
+    void record(const Record& record) {
+        constexpr int n = RecordLayout<Record>::fieldCount;
+        char* p = room(n * (kIntegerWidth + 1) + 2);
+        for (int position = 1; position <= n; ++position) {
+            p = std::to_chars(p, p + kIntegerWidth, field(record, position)).ptr;
+            *p++ = ',';
+        }
+        *p++ = '\r';
+        *p++ = '\n';
+        m_size = static_cast<std::size_t>(p - m_buffer.data());
+        flushIfFull();
+    }
     void endRecord() {
-        m_buffer.append("\r\n");
-        if (m_flush && m_buffer.size() >= kChunk) flush();
+        text("\r\n");
+        flushIfFull();
+    }
+    void flushIfFull() {
+        if (m_flush && m_size >= kChunk) flush();
     }
     void flush() {
-        m_flush(m_buffer);
-        m_buffer.clear();
+        m_flush(std::string_view(m_buffer.data(), m_size));
+        m_size = 0;
     }
-    std::string& buffer() { return m_buffer; }
+    void reserve(std::size_t bytes) { m_buffer.resize(bytes); }
+    std::string take() {
+        m_buffer.resize(m_size);
+        return std::move(m_buffer);
+    }
 
 private:
     static constexpr std::size_t kChunk = 1 << 16;
+    static constexpr std::size_t kIntegerWidth = 11;  // "-2147483648"
+
+    char* room(std::size_t bytes) {
+        if (m_size + bytes > m_buffer.size()) {
+            m_buffer.resize(std::max({m_buffer.size() * 2, m_size + bytes, kChunk + 1024}));
+        }
+        return m_buffer.data() + m_size;
+    }
+
     std::function<void(std::string_view)> m_flush;
     std::string m_buffer;
+    std::size_t m_size = 0;
 };
 
 template <class Record>
 void writeRecords(TextOut& out, const std::vector<Record>& records) {
     out.count(records.size());
-    for (const Record& record : records) {
-        for (int position = 1; position <= RecordLayout<Record>::fieldCount; ++position) {
-            out.integer(field(record, position));
-            out.text(",");
-        }
-        out.endRecord();
-    }
+    for (const Record& record : records) out.record(record);
 }
 
 void writeLines(TextOut& out, const std::vector<std::string>& lines) {
@@ -103,9 +133,9 @@ void writeContent(TextOut& out, const TimetableContent& content) {
 std::string writeTimetable(const TimetableContent& content) {
     checkSavable(content);
     TextOut out;
-    out.buffer().reserve(64 + content.trains.size() * 80);
+    out.reserve(4096 + content.trains.size() * 80);
     writeContent(out, content);
-    return std::move(out.buffer());
+    return out.take();
 }
 
 void saveTimetableFile(const TimetableContent& content, const std::string& path) {

@@ -1,0 +1,22 @@
+# The Debian packages the build, the tests and the editor need; sourced by test.sh and run.sh.
+rylmo_packages=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
+  qt6-base-dev libgl-dev
+  xvfb xauth imagemagick xdotool fonts-dejavu-core
+)
+
+install_missing_packages() {
+  local missing=()
+  for package in "${rylmo_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages (install them as root): ${missing[*]}" >&2
+    return 1
+  fi
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}

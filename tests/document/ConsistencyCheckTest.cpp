@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "TestFiles.h"
+#include "document/ConsistencyCheck.h"
+#include "document/RozReader.h"
+
+using namespace rylmo;
+
+namespace {
+
+// Problems of a changed worked example, as "section|entry|field" keys.
+std::vector<std::string> problemsAfter(auto change) {
+    TimetableContent c = test::workedExample();
+    change(c);
+    std::vector<std::string> keys;
+    for (const Problem& p : checkTimetable(c)) {
+        keys.push_back(p.section + "|" + std::to_string(p.entry) + "|" + p.field);
+    }
+    return keys;
+}
+
+using Keys = std::vector<std::string>;
+
+}  // namespace
+
+TEST(ConsistencyCheck, SoundTimetablesHaveNoProblems) {
+    EXPECT_TRUE(checkTimetable(test::workedExample()).empty());
+    EXPECT_TRUE(checkTimetable(readTimetableFile(test::dataPath("version1.roz"))).empty());
+    EXPECT_TRUE(checkTimetable(readTimetableFile(RYLMO_SAMPLE_STATION)).empty());
+}
+
+TEST(ConsistencyCheck, MessagesNameTheEntryAndTheField) {
+    TimetableContent c = test::workedExample();
+    c.trains[0].originStation = 7;
+    const std::vector<Problem> problems = checkTimetable(c);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].describe(),
+              "Pociągi: pociąg nr 1, pole originStation: pozycja 7 poza listą stacji (1 pozycji)");
+}
+
+TEST(ConsistencyCheck, TrainReferencesAndRanges) {
+    EXPECT_EQ(problemsAfter([](auto& c) {
+                  Train& t = c.trains[0];
+                  t.destinationStation = 1;
+                  t.arrivalTime = 2400;
+                  t.departureTime = 860;
+                  t.symbolVehicle = 3;
+                  t.composition = 1;
+                  t.arrivalTrainName = 1;
+                  t.arrivalCategory = 5;
+                  t.runType = 7;
+                  t.standCoordinate = -3157;
+                  t.reserved = 1;
+              }),
+              (Keys{"Pociągi|1|runType", "Pociągi|1|arrivalTime", "Pociągi|1|departureTime",
+                    "Pociągi|1|destinationStation", "Pociągi|1|arrivalCategory",
+                    "Pociągi|1|symbolVehicle", "Pociągi|1|composition",
+                    "Pociągi|1|arrivalTrainName", "Pociągi|1|standCoordinate",
+                    "Pociągi|1|reserved"}));
+    // A self-propelled unit must be a type of kind 1 or 2, with a depot from the list.
+    EXPECT_EQ(problemsAfter([](auto& c) {
+                  c.trains[0].symbolUnit = 1;
+                  c.trains[0].unitDepot = 1;
+              }),
+              (Keys{"Pociągi|1|symbolUnit", "Pociągi|1|unitDepot"}));
+}
+
+TEST(ConsistencyCheck, CouplingChainsMustLeadBack) {
+    const auto coupled = [](std::vector<int32_t> coupling) {
+        return problemsAfter([&](auto& c) {
+            c.trains.resize(coupling.size(), c.trains[0]);
+            for (std::size_t i = 0; i < coupling.size(); ++i) c.trains[i].coupledWith = coupling[i];
+        });
+    };
+    EXPECT_EQ(coupled({11, 2}), Keys{});                    // 0 -> 1 -> 0
+    EXPECT_EQ(coupled({11, 22, 1}), Keys{});                // 0 -> 1 -> 2 -> 0
+    EXPECT_EQ(coupled({11, 11}), (Keys{"Pociągi|1|coupledWith"}));  // 0 -> 1 -> 1 ...
+    EXPECT_EQ(coupled({10, 0}), (Keys{"Pociągi|1|coupledWith"}));   // coach number 0
+    EXPECT_EQ(coupled({51, 0}), (Keys{"Pociągi|1|coupledWith"}));   // train 5 does not exist
+    EXPECT_EQ(coupled({11, 0}), (Keys{"Pociągi|1|coupledWith"}));   // 1 is not coupled back
+    EXPECT_EQ(coupled({-11, 2}), (Keys{"Pociągi|1|coupledWith", "Pociągi|2|coupledWith"}));
+}
+
+TEST(ConsistencyCheck, DepotPassagesProbabilitiesCompositionsAndTypes) {
+    EXPECT_EQ(problemsAfter([](auto& c) {
+                  c.depot[0] = {2, 100, 1, -5701, 10, 5701};
+              }),
+              (Keys{"Lokomotywownia|1|locomotiveType", "Lokomotywownia|1|count",
+                    "Lokomotywownia|1|depot", "Lokomotywownia|1|standCoordinate",
+                    "Lokomotywownia|1|standPosition", "Lokomotywownia|1|standTrackNumber"}));
+    EXPECT_EQ(problemsAfter([](auto& c) {
+                  c.passages = {{1, 0, -0, 0, 1}, {-2, 1, -1, 1, 2}};
+              }),
+              (Keys{"Przejścia lokomotyw|2|locomotiveType", "Przejścia lokomotyw|2|depot",
+                    "Przejścia lokomotyw|2|arrivingTrain", "Przejścia lokomotyw|2|departingTrain",
+                    "Przejścia lokomotyw|2|probabilityIndex"}));
+    EXPECT_EQ(problemsAfter([](auto& c) {
+                  c.probabilities = {"100,", "60,", "50,50,", "101,", "x,"};
+              }),
+              (Keys{"Tablica prawdopodobieństwa|2|", "Tablica prawdopodobieństwa|3|",
+                    "Tablica prawdopodobieństwa|4|", "Tablica prawdopodobieństwa|4|",
+                    "Tablica prawdopodobieństwa|5|"}));
+    EXPECT_EQ(problemsAfter([](auto& c) {
+                  c.compositions = {"2,2,1,1,0,", "1,3,0,", "1,a,0,"};
+              }),
+              (Keys{"Skład pociągów|2|", "Skład pociągów|3|"}));
+    EXPECT_EQ(problemsAfter([](auto& c) {
+                  c.locomotiveTypes[0].kind = "6";
+                  c.locomotiveTypes[0].hierarchy = "10";
+              }),
+              (Keys{"Lokomotywy|1|kind", "Lokomotywy|1|hierarchy"}));
+    EXPECT_EQ(problemsAfter([](auto& c) { c.locomotiveTypes.push_back({"lok2", "Druga", "4", "0"}); }),
+              (Keys{"Lokomotywy|0|locomotiveTypeCount"}));
+}
+
+TEST(ConsistencyCheck, GeneralDataAndUnsavableTexts) {
+    EXPECT_EQ(problemsAfter([](auto& c) { c.startTime = "2460"; }),
+              (Keys{"Dane ogólne|0|startTime"}));
+    EXPECT_EQ(problemsAfter([](auto& c) {
+                  c.stationNames.push_back("");
+                  c.trainNames.push_back("a\nb");
+              }),
+              (Keys{"Stacje|2|", "Nazwy pociągów|1|"}));
+}

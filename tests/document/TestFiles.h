@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "document/Timetable.h"
+
+namespace rylmo::test {
+
+std::string dataPath(const std::string& name);
+std::string readBytes(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// The timetable of the worked example file, built by hand.
+TimetableContent workedExample();
+
+// A fresh empty folder under the system's temporary folder, removed on destruction.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+}  // namespace rylmo::test

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "TestFiles.h"
+
+using rylmo::test::dataPath;
+using rylmo::test::readBytes;
+using rylmo::test::TempFolder;
+using rylmo::test::writeBytes;
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built rylmo-roz with the given arguments (already quoted for the shell).
+ToolRun run(const std::string& arguments) {
+    TempFolder folder;
+    const std::string errFile = (folder / "stderr").string();
+    const std::string command = std::string("'") + RYLMO_ROZ + "' " + arguments + " 2>'" + errFile + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, readBytes(errFile)};
+}
+
+std::string quoted(const std::string& path) { return "'" + path + "'"; }
+
+const char* const kWorkedExampleJson =
+    R"({"version":2,"stationPicture":"Wola","depot":[[1,2,0,0,0,0]],)"
+    R"("trains":[[2,830,1,0,0,835,2,0,0,1234,1234,0,0,2,2,0,2,0,1,1,0,0,0,0,0,0]],)"
+    R"("startTime":"600","passages":[],"locomotiveTypeCount":1,"probabilities":["100,"],)"
+    R"("compositions":["2,2,0,"],"locomotiveTypes":[{"pictureName":"lok1",)"
+    R"("typeName":"Lokomotywa","kind":"3","hierarchy":"1"}],"coaches":["wagon1"],)"
+    R"("depotNames":["Parowozownia"],"stationNames":["Wola"],"trainNames":[],"authorInfo":"brak"})"
+    "\n";
+
+}  // namespace
+
+TEST(RylmoRoz, DumpPrintsTheDocumentAsJson) {
+    const ToolRun r = run("dump " + quoted(dataPath("worked-example.roz")));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, kWorkedExampleJson);
+    // Windows-1250 texts come out as UTF-8, line breaks as CR LF.
+    const ToolRun v1 = run("dump " + quoted(dataPath("version1.roz")));
+    EXPECT_NE(v1.out.find(R"("version":1,)"), std::string::npos);
+    EXPECT_NE(v1.out.find(R"("Łódź_Fabryczna")"), std::string::npos);
+    EXPECT_NE(v1.out.find(R"("authorInfo":"Autor: Jan\r\nWiersz drugi")"), std::string::npos);
+}
+
+TEST(RylmoRoz, ConvertAndFromJsonWriteVersionTwo) {
+    TempFolder folder;
+    const std::string out = (folder / "out.roz").string();
+    ToolRun r = run("convert " + quoted(dataPath("worked-example.roz")) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readBytes(out), readBytes(dataPath("worked-example.roz")));
+
+    r = run("convert " + quoted(dataPath("version1.roz")) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readBytes(out), readBytes(dataPath("version1-saved-as-version2.roz")));
+
+    // dump and from-json are each other's inverse.
+    const std::string json = (folder / "v1.json").string();
+    writeBytes(json, run("dump " + quoted(dataPath("version1.roz"))).out);
+    r = run("from-json " + quoted(json) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readBytes(out), readBytes(dataPath("version1-saved-as-version2.roz")));
+}
+
+TEST(RylmoRoz, FromJsonRefusesWhatItCannotWrite) {
+    TempFolder folder;
+    const std::string json = (folder / "in.json").string();
+    const std::string out = (folder / "out.roz").string();
+    const auto fromJson = [&](std::string text) {
+        writeBytes(json, text);
+        return run("from-json " + quoted(json) + " " + quoted(out));
+    };
+    std::string text = kWorkedExampleJson;
+    ToolRun r = fromJson(text.replace(text.find("Wola"), 4, "Москва"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("„М” (U+041C)"), std::string::npos) << r.err;
+
+    text = kWorkedExampleJson;
+    const std::string names = R"("stationNames":["Wola"])";
+    r = fromJson(text.replace(text.find(names), names.size(), R"("stationNames":[""])"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Nie można zapisać rozkładu: pusta nazwa stacji nr 1.\n");
+
+    r = fromJson(R"({"version":2})");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Brak klucza JSON „stationPicture”.\n");
+
+    text = kWorkedExampleJson;
+    r = fromJson(text.replace(text.find("1234"), 4, "4294967296"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("trains"), std::string::npos) << r.err;
+
+    r = fromJson("{nie json");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST(RylmoRoz, CheckReportsProblemsWithItsOwnExitStatus) {
+    ToolRun r = run("check " + quoted(dataPath("worked-example.roz")));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+
+    TempFolder folder;
+    const std::string file = (folder / "bad.roz").string();
+    std::string bytes = readBytes(dataPath("worked-example.roz"));
+    bytes.replace(bytes.find("2,830,1,0"), 9, "2,830,1,4");
+    writeBytes(file, bytes);
+    r = run("check " + quoted(file));
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.out,
+              "Pociągi: pociąg nr 1, pole originStation: pozycja 4 poza listą stacji (1 pozycji)\n");
+}
+
+TEST(RylmoRoz, FailuresAndUsage) {
+    ToolRun r = run("dump " + quoted(dataPath("unsupported-version.roz")));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Nieobsługiwana wersja pliku rozkładu: 3.\n");
+    EXPECT_EQ(r.out, "");
+
+    r = run("check /nonexistent/file.roz");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "niemozliwe otwarcie pliku.\n");
+
+    r = run("convert " + quoted(dataPath("worked-example.roz")) + " /nonexistent/out.roz");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "No such file or directory.\n");
+
+    for (const char* wrong : {"", "dump", "dump a b", "frobnicate x", "--version"}) {
+        r = run(wrong);
+        EXPECT_EQ(r.status, 2) << wrong;
+        EXPECT_NE(r.err.find("Użycie: rylmo-roz"), std::string::npos) << wrong;
+    }
+    r = run("--help");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("from-json JSON WYNIK"), std::string::npos);
+}
