@@ -1,0 +1,130 @@
+#include "app/ProfileFile.h"
+
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "document/AtomicFile.h"
+#include "document/Error.h"
+#include "document/Tokens.h"
+
+namespace rylmo {
+
+namespace {
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::size_t stop = end;
+        if (stop > start && text[stop - 1] == '\r') --stop;
+        lines.push_back(text.substr(start, stop - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The section name of a "[name]" line.
+std::optional<std::string_view> sectionName(std::string_view line) {
+    line = trimBlanks(line);
+    if (line.size() < 2 || line.front() != '[') return std::nullopt;
+    const std::size_t close = line.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return trimBlanks(line.substr(1, close - 1));
+}
+
+// The key of a "key=value" line; comments and other lines have none.
+std::optional<std::string_view> keyName(std::string_view line) {
+    const std::string_view trimmed = trimBlanks(line);
+    if (trimmed.empty() || trimmed.front() == ';') return std::nullopt;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    return trimBlanks(line.substr(0, equals));
+}
+
+struct Location {
+    std::optional<std::size_t> section;  // line of the section header
+    std::size_t sectionEnd = 0;          // one past the last line of the section
+    std::optional<std::size_t> key;      // line of the key
+};
+
+Location locate(const std::vector<std::string>& lines, const std::string& section,
+                const std::string& key) {
+    Location where;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (auto name = sectionName(lines[i])) {
+            if (where.section) break;
+            if (sameName(*name, section)) where.section = i;
+            continue;
+        }
+        if (!where.section) continue;
+        where.sectionEnd = i + 1;
+        if (!where.key) {
+            auto name = keyName(lines[i]);
+            if (name && sameName(*name, key)) where.key = i;
+        }
+    }
+    if (where.section && where.sectionEnd == 0) where.sectionEnd = *where.section + 1;
+    return where;
+}
+
+}  // namespace
+
+std::string ProfileFile::readString(const std::string& section, const std::string& key,
+                                    const std::string& fallback) const {
+    const std::vector<std::string> lines = splitLines(fileText(m_path));
+    const Location where = locate(lines, section, key);
+    if (!where.key) return fallback;
+    const std::string& line = lines[*where.key];
+    return std::string(trimBlanks(std::string_view(line).substr(line.find('=') + 1)));
+}
+
+void ProfileFile::writeString(const std::string& section, const std::string& key,
+                              const std::string& value) {
+    const std::string text = fileText(m_path);
+    const bool unixLines = text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos;
+    const std::string eol = unixLines ? "\n" : "\r\n";
+    std::vector<std::string> lines = splitLines(text);
+    const Location where = locate(lines, section, key);
+    const std::string entry = key + "=" + value;
+    if (where.key) {
+        lines[*where.key] = entry;
+    } else if (where.section) {
+        std::size_t at = where.sectionEnd;
+        while (at > *where.section + 1 && trimBlanks(lines[at - 1]).empty()) --at;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+    } else {
+        lines.push_back("[" + section + "]");
+        lines.push_back(entry);
+    }
+    std::string out;
+    for (const std::string& line : lines) out += line + eol;
+    try {
+        AtomicFile file(m_path);
+        file.write(out);
+        file.commit();
+    } catch (const Error&) {
+        throw Error("Unable to write to " + m_path);
+    }
+}
+
+}  // namespace rylmo

@@ -1,0 +1,81 @@
+#include "app/TFAbout.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+#include "ui/Artwork.h"
+#include "ui/Prompter.h"
+
+namespace rylmo::app {
+
+namespace {
+
+// A label that reports a left click.
+class ClickableLabel : public QLabel {
+public:
+    ClickableLabel(QWidget* parent, std::function<void()> onClick)
+        : QLabel(parent), m_onClick(std::move(onClick)) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        m_onClick();
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+}  // namespace
+
+TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TFAbout"));
+    setFixedSize(370, 227);
+
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setGeometry(32, 32, 32, 32);
+    image->setPixmap(ui::applicationPicture(32));
+
+    auto* titleLabel = new QLabel(QApplication::applicationDisplayName() + QLatin1Char(' '), this);
+    titleLabel->setObjectName(QStringLiteral("Label1"));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(24);
+    font.setItalic(true);
+    titleLabel->setFont(font);
+    titleLabel->move(112, 32);
+    titleLabel->adjustSize();
+
+    LabelMail = new ClickableLabel(this, [this] { LabelMailClick(); });
+    LabelMail->setObjectName(QStringLiteral("LabelMail"));
+    LabelMail->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+    LabelMail->setCursor(Qt::PointingHandCursor);
+    LabelMail->setGeometry(112, 88, 240, 16);
+
+    auto* memo = new QPlainTextEdit(this);
+    memo->setObjectName(QStringLiteral("Memo1"));
+    memo->setGeometry(8, 112, 353, 73);
+    memo->setReadOnly(true);
+    memo->setBackgroundRole(QPalette::Window);
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    memo->setPalette(palette);
+
+    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    close->setObjectName(QStringLiteral("Button1"));
+    close->adjustSize();
+    close->setGeometry(286, 195, std::max(75, close->width()), std::max(25, close->height()));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFAbout::LabelMailClick() {
+    ui::prompter().openUrl(QUrl(QStringLiteral("mailto:") + LabelMail->text()));
+}
+
+}  // namespace rylmo::app

@@ -1,0 +1,14 @@
+#include "app/FolderSettings.h"
+#include "app/RylmoApplication.h"
+#include "app/TForm1.h"
+
+int main(int argc, char** argv) {
+    rylmo::app::RylmoApplication application(argc, argv);
+    rylmo::app::TForm1 window(rylmo::app::settingsFilePath());
+    window.show();
+    // A timetable given on the command line, as a file manager passes it, is opened as if it
+    // had been chosen in the open dialog.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) window.openFile(arguments.at(1));
+    return application.exec();
+}

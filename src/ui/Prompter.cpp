@@ -1,0 +1,83 @@
+#include "ui/Prompter.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QStringList>
+#include <QUrl>
+
+namespace rylmo::ui {
+
+namespace {
+
+Prompter* installed = nullptr;
+
+}  // namespace
+
+Prompter& prompter() {
+    static DesktopPrompter desktop;
+    return installed ? *installed : desktop;
+}
+
+void setPrompter(Prompter* prompter) { installed = prompter; }
+
+QString qtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))
+                        ? description
+                        : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QMessageBox::StandardButton DesktopPrompter::message(QWidget* parent, QMessageBox::Icon icon,
+                                                     const QString& text,
+                                                     QMessageBox::StandardButtons buttons,
+                                                     QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    const int result = box.exec();
+    return static_cast<QMessageBox::StandardButton>(result);
+}
+
+QString DesktopPrompter::openFileName(QWidget* parent, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), qtNameFilters(filter));
+}
+
+QString DesktopPrompter::saveFileName(QWidget* parent, const QString& filter,
+                                      const QString& defaultSuffix) {
+    QFileDialog dialog(parent, QString(), QString(), qtNameFilters(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // Choosing an existing file replaces it without a further question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString DesktopPrompter::folder(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title, QString(), QFileDialog::ShowDirsOnly);
+}
+
+int DesktopPrompter::exec(QDialog& dialog) { return dialog.exec(); }
+
+void DesktopPrompter::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+bool confirm(QWidget* parent, const QString& text) {
+    return prompter().message(parent, QMessageBox::Warning, text,
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void inform(QWidget* parent, const QString& text) {
+    prompter().message(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+}  // namespace rylmo::ui

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QDialog;
+class QUrl;
+class QWidget;
+
+namespace rylmo::ui {
+
+// Every message box, file dialog, folder browser, modal dialog and shell request of the
+// program goes through the installed Prompter, so that tests can answer them.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A modal message box titled with the application title.
+    virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
+                                                const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton) = 0;
+
+    // Filters are given as "Description|pattern|Description|pattern". An empty result means
+    // the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+    virtual QString folder(QWidget* parent, const QString& title) = 0;
+
+    // Shows dialog modally and returns its result.
+    virtual int exec(QDialog& dialog) = 0;
+
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+Prompter& prompter();
+
+// Installs prompter for the whole program (nullptr restores the real dialogs). The caller
+// keeps ownership.
+void setPrompter(Prompter* prompter);
+
+// The real dialogs of the desktop.
+class DesktopPrompter : public Prompter {
+public:
+    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& filter,
+                         const QString& defaultSuffix) override;
+    QString folder(QWidget* parent, const QString& title) override;
+    int exec(QDialog& dialog) override;
+    void openUrl(const QUrl& url) override;
+};
+
+// Converts "Description|pattern|..." into a Qt name filter list "Description (pattern);;...".
+QString qtNameFilters(const QString& filter);
+
+// Confirmation box: warning icon, Yes and No, No the default; true only for Yes.
+bool confirm(QWidget* parent, const QString& text);
+
+// Information box: information icon and one OK button.
+void inform(QWidget* parent, const QString& text);
+
+}  // namespace rylmo::ui
