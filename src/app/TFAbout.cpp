@@ -41,7 +41,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     image->setGeometry(32, 32, 32, 32);
     image->setPixmap(ui::applicationPicture(32));
 
-    auto* titleLabel = new QLabel(QApplication::applicationDisplayName() + QLatin1Char(' '), this);
+    auto* titleLabel = new QLabel(QCoreApplication::applicationName() + QLatin1Char(' '), this);
     titleLabel->setObjectName(QStringLiteral("Label1"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);

@@ -32,7 +32,7 @@ namespace {
 const QString kOpenFilter = QStringLiteral("Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*");
 const QString kSaveFilter = QStringLiteral("Rozkład jazdy dla Trakovil-a 1.6x|*.roz");
 
-QString title() { return QApplication::applicationDisplayName(); }
+QString title() { return QCoreApplication::applicationName(); }
 
 std::string documentPath(const Timetable& document) {
     return document.fileFolder + document.fileName;

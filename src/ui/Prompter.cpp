@@ -40,7 +40,7 @@ QMessageBox::StandardButton DesktopPrompter::message(QWidget* parent, QMessageBo
                                                      const QString& text,
                                                      QMessageBox::StandardButtons buttons,
                                                      QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
+    QMessageBox box(icon, QCoreApplication::applicationName(), text, buttons, parent);
     box.setDefaultButton(defaultButton);
     const int result = box.exec();
     return static_cast<QMessageBox::StandardButton>(result);

@@ -1,0 +1,127 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "AppTests.h"
+#include "ScriptedPrompter.h"
+#include "TestFiles.h"
+#include "app/TFAbout.h"
+#include "app/TFOption.h"
+#include "app/TForm1.h"
+
+using namespace rylmo;
+using namespace rylmo::app;
+
+namespace {
+
+template <class Widget>
+Widget* child(QDialog& dialog, const char* name) {
+    auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no control %s", name);
+    return widget;
+}
+
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void optionsOkStoresBothFolders() {
+        test::TempFolder folder;
+        test::ScriptedPrompter prompter;
+        TForm1 window(qpath(folder / "Rylmo.ini"));
+        prompter.folders = {QString(), QStringLiteral("/mnt/stacje")};
+        prompter.dialogs.push_back([](QDialog& dialog) {
+            QCOMPARE(dialog.size(), QSize(457, 294));
+            QCOMPARE(child<QTabWidget>(dialog, "PageControl1")->tabText(0), QStringLiteral("Program"));
+            auto* edit1 = child<QLineEdit>(dialog, "Edit1");
+            auto* edit2 = child<QLineEdit>(dialog, "Edit2");
+            QCOMPARE(edit1->text(), QStringLiteral("F:\\App\\Games\\Trakovil\\Tabor\\"));
+            QCOMPARE(edit2->text(), QString());
+            edit1->setText(QStringLiteral("/gra/tabor"));
+            child<QPushButton>(dialog, "Button3")->click();  // browsing cancelled
+            QCOMPARE(edit1->text(), QStringLiteral("/gra/tabor"));
+            child<QPushButton>(dialog, "Button4")->click();
+            QCOMPARE(edit2->text(), QStringLiteral("/mnt/stacje"));
+            child<QPushButton>(dialog, "Button1")->click();
+        });
+        window.OptionExecute();
+        QCOMPARE(prompter.dialogTitles, std::vector<QString>{"Opcje..."});
+        QCOMPARE(prompter.folderTitles,
+                 (std::vector<QString>{"Wskaż folder zawierający pliki z taborem",
+                                       "Wskaż folder zawierający pliki z opisem stacji"}));
+        QCOMPARE(window.document().rollingStockFolder, std::string("/gra/tabor/"));
+        QCOMPARE(test::readBytes(folder / "Rylmo.ini"),
+                 std::string("[Program]\r\nTabor=/gra/tabor/\r\nStacje=/mnt/stacje/\r\n"));
+
+        // The next opening shows what was stored; an empty field stays empty.
+        prompter.dialogs.push_back([](QDialog& dialog) {
+            QCOMPARE(child<QLineEdit>(dialog, "Edit1")->text(), QStringLiteral("/gra/tabor/"));
+            QCOMPARE(child<QLineEdit>(dialog, "Edit2")->text(), QStringLiteral("/mnt/stacje/"));
+            child<QLineEdit>(dialog, "Edit2")->clear();
+            child<QPushButton>(dialog, "Button1")->click();
+        });
+        window.OptionExecute();
+        QCOMPARE(test::readBytes(folder / "Rylmo.ini"),
+                 std::string("[Program]\r\nTabor=/gra/tabor/\r\nStacje=\r\n"));
+    }
+
+    void optionsCancelStoresNothing() {
+        test::TempFolder folder;
+        test::ScriptedPrompter prompter;
+        TForm1 window(qpath(folder / "Rylmo.ini"));
+        prompter.folders = {QStringLiteral("/inny")};
+        prompter.dialogs.push_back([](QDialog& dialog) {
+            child<QPushButton>(dialog, "Button3")->click();
+            QCOMPARE(child<QPushButton>(dialog, "Button2")->text(), QStringLiteral("Anuluj"));
+            child<QPushButton>(dialog, "Button2")->click();
+        });
+        window.OptionExecute();
+        QVERIFY(!std::filesystem::exists(folder / "Rylmo.ini"));
+        QCOMPARE(window.document().rollingStockFolder, std::string("F:\\App\\Games\\Trakovil\\Tabor\\"));
+    }
+
+    void optionsWriteFailureIsShownAfterTheFolderChanged() {
+        test::TempFolder folder;
+        test::ScriptedPrompter prompter;
+        const auto settings = folder / "brak" / "Rylmo.ini";
+        TForm1 window(qpath(settings));
+        prompter.dialogs.push_back([](QDialog& dialog) {
+            child<QLineEdit>(dialog, "Edit1")->setText(QStringLiteral("/t"));
+            child<QPushButton>(dialog, "Button1")->click();
+        });
+        window.OptionExecute();
+        QCOMPARE(prompter.messageTexts(), QStringList{"Unable to write to " + qpath(settings) + "."});
+        QCOMPARE(window.document().rollingStockFolder, std::string("/t/"));
+    }
+
+    void aboutBoxShowsTheTitleAndOpensTheMailLink() {
+        test::TempFolder folder;
+        test::ScriptedPrompter prompter;
+        TForm1 window(qpath(folder / "Rylmo.ini"));
+        prompter.dialogs.push_back([&prompter](QDialog& dialog) {
+            QCOMPARE(dialog.size(), QSize(370, 227));
+            auto* title = child<QLabel>(dialog, "Label1");
+            QCOMPARE(title->text(), QStringLiteral("Rylmo "));
+            QVERIFY(title->font().italic());
+            QCOMPARE(title->pos(), QPoint(112, 32));
+            QVERIFY(!child<QLabel>(dialog, "Image1")->pixmap().isNull());
+            auto* memo = child<QPlainTextEdit>(dialog, "Memo1");
+            QVERIFY(memo->isReadOnly());
+            QCOMPARE(memo->toPlainText(), QString());
+            QTest::mouseClick(child<QLabel>(dialog, "LabelMail"), Qt::LeftButton);
+            QCOMPARE(prompter.urls.size(), std::size_t(1));
+            QCOMPARE(prompter.urls[0].toString(), QStringLiteral("mailto:"));
+            child<QPushButton>(dialog, "Button1")->click();
+        });
+        window.InfoExecute();
+        QCOMPARE(prompter.dialogTitles, std::vector<QString>{"Rylmo - Informacje..."});
+    }
+};
+
+std::unique_ptr<QObject> makeDialogsTest() { return std::make_unique<DialogsTest>(); }
+
+#include "DialogsTest.moc"

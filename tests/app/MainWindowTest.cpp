@@ -1,0 +1,317 @@
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+
+#include "AppTests.h"
+#include "ScriptedPrompter.h"
+#include "TestFiles.h"
+#include "app/ErrorHandler.h"
+#include "app/TForm1.h"
+#include "app/TrainListModel.h"
+#include "document/Error.h"
+#include "document/RozReader.h"
+
+using namespace rylmo;
+using namespace rylmo::app;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString kSample = QStringLiteral(RYLMO_SAMPLE_FOLDER "/Zielonka.roz");
+
+struct Fixture {
+    test::TempFolder folder;
+    test::ScriptedPrompter prompter;
+    TForm1 window{qpath(folder / "Rylmo.ini")};
+
+    // A copy of a timetable file in the fixture's folder.
+    QString copy(const QString& source, const char* name) {
+        fs::copy_file(source.toStdString(), folder / name);
+        return qpath(folder / name);
+    }
+    QAction* action(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
+    QStringList enabledCommands() {
+        QStringList names;
+        for (const char* name : {"New", "Open", "Save", "SaveAs", "Exit", "TrAdd", "TrEd", "TrDel",
+                                 "Loko", "Enginer", "Passage", "Prob", "Coach", "Store", "Names",
+                                 "General", "Option", "Help", "Info"}) {
+            if (action(name)->isEnabled()) names << QString::fromLatin1(name);
+        }
+        return names;
+    }
+    QString cell(int row, int column) {
+        return window.trainModel()->index(row, column).data().toString();
+    }
+    QString versionPanel() {
+        return window.findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text();
+    }
+    void selectRow(int row) { window.trainList()->selectRow(row); }
+};
+
+const QStringList kAlways = {"New", "Open", "Exit", "Option", "Help", "Info"};
+const QStringList kShown = {"New", "Open", "SaveAs", "Exit", "TrAdd", "Loko", "Enginer", "Passage",
+                            "Prob", "Coach", "Store", "Names", "General", "Option", "Help", "Info"};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithNoDocument() {
+        Fixture f;
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo"));
+        QCOMPARE(f.enabledCommands(), kAlways);
+        QCOMPARE(f.versionPanel(), QString());
+        QVERIFY(f.window.trainList()->isHidden());
+        QCOMPARE(f.action("Help")->text(), QStringLiteral("Rylmo - Pomoc..."));
+        QCOMPARE(f.action("Info")->text(), QStringLiteral("Rylmo - Informacje..."));
+        QCOMPARE(f.action("SaveAs")->text(), QStringLiteral("Zapisz jako..."));
+        QCOMPARE(f.action("Save")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    }
+
+    void newShowsAnUntitledStation() {
+        Fixture f;
+        f.window.NewExecute();
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - Nowa stacja"));
+        QVERIFY(!f.window.trainList()->isHidden());
+        QVERIFY(f.window.document().untitled);
+        QCOMPARE(f.enabledCommands(), kShown);
+    }
+
+    void openListsTheTrainsAndEnablesByState() {
+        Fixture f;
+        f.prompter.fileNames = {kSample};
+        f.window.OpenExecute();
+        QCOMPARE(f.prompter.fileDialogs,
+                 std::vector<QString>{"open|Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*"});
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - Zielonka.roz"));
+        QCOMPARE(f.versionPanel(), QStringLiteral("1.61"));
+        QCOMPARE(f.enabledCommands(), kShown);
+
+        TrainListModel* model = f.window.trainModel();
+        QCOMPARE(model->rowCount(), 8);
+        QCOMPARE(model->columnCount(), 27);
+        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Indeks"));
+        QCOMPARE(model->headerData(26, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("26"));
+        QCOMPARE(f.cell(7, 0), QStringLiteral("7"));
+        QCOMPARE(f.cell(6, 14), QStringLiteral("202"));  // category codes, never names
+        QCOMPARE(f.cell(4, 12), QStringLiteral("51"));
+        QCOMPARE(f.window.trainList()->columnWidth(5), 50);
+
+        f.selectRow(2);
+        QCOMPARE(f.window.selectedTrain(), 2);
+        QVERIFY(f.action("TrEd")->isEnabled());
+        QVERIFY(f.action("TrDel")->isEnabled());
+
+        f.window.document().modified = true;  // as any editor does
+        f.window.refreshStates();
+        QVERIFY(f.action("Save")->isEnabled());
+
+        f.window.openFile(QStringLiteral(RYLMO_TEST_DATA "/version1.roz"));
+        QCOMPARE(f.versionPanel(), QStringLiteral("1.44"));
+        QVERIFY(!f.action("Save")->isEnabled());
+        QVERIFY(!f.action("TrEd")->isEnabled());  // the new rows start unselected
+    }
+
+    void listShowsNegativeValuesAndEmptyTrainSections() {
+        Fixture f;
+        std::string bytes = test::readBytes(RYLMO_TEST_DATA "/worked-example.roz");
+        bytes.replace(bytes.find("1,\r\n2,830"), std::string::npos, "0,\r\n600,\r\n0,\r\n0,\r\n0,\r\n0,\r\n0,\r\n0,\r\n0,\r\n0,\r\n");
+        test::writeBytes(f.folder / "empty.roz", bytes);
+        f.window.openFile(qpath(f.folder / "empty.roz"));
+        QCOMPARE(f.window.trainModel()->rowCount(), 0);
+        QVERIFY(!f.window.trainList()->isHidden());
+        QCOMPARE(f.window.trainList()->horizontalHeader()->count(), 27);
+
+        Train train;
+        train.standCoordinate = -120;
+        f.window.trainModel()->appendTrain(train);
+        QCOMPARE(f.cell(0, 23), QStringLiteral("-120"));
+        QCOMPARE(f.cell(0, 0), QStringLiteral("0"));
+    }
+
+    void newAfterOpenKeepsEveryTableAndRow() {
+        Fixture f;
+        f.window.openFile(kSample);
+        const TimetableContent read = f.window.document().content;
+        f.window.NewExecute();
+        QCOMPARE(f.window.document().content, read);
+        QCOMPARE(f.window.trainModel()->rowCount(), 8);
+        QCOMPARE(f.window.document().fileName, std::string());
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - Nowa stacja"));
+        f.window.document().modified = true;
+        f.window.SaveExecute();  // untitled: asks for a name
+        QCOMPARE(f.prompter.fileDialogs,
+                 std::vector<QString>{"save|Rozkład jazdy dla Trakovil-a 1.6x|*.roz|roz"});
+    }
+
+    void saveWritesToTheSameFileWithoutADialog() {
+        Fixture f;
+        const QString path = f.copy(kSample, "stacja.roz");
+        f.window.openFile(path);
+        f.window.document().content.startTime = "815";
+        f.window.document().modified = true;
+        f.window.refreshStates();
+        f.window.SaveExecute();
+        QVERIFY(f.prompter.fileDialogs.empty());
+        QCOMPARE(readTimetableFile(path.toStdString()).startTime, std::string("815"));
+        QVERIFY(!f.window.document().modified);
+        QVERIFY(!f.action("Save")->isEnabled());
+    }
+
+    void saveChangesQuestionPaths() {
+        const QString other = QStringLiteral(RYLMO_TEST_DATA "/worked-example.roz");
+        {  // Cancel stops the command before the open dialog.
+            Fixture f;
+            f.window.openFile(f.copy(kSample, "a.roz"));
+            f.window.document().modified = true;
+            f.prompter.answers = {QMessageBox::Cancel};
+            f.window.OpenExecute();
+            QCOMPARE(f.prompter.messages.size(), std::size_t(1));
+            const auto& question = f.prompter.messages[0];
+            QCOMPARE(question.text, QStringLiteral("Zapisać zmiany w dokumencie a.roz?"));
+            QCOMPARE(question.icon, QMessageBox::Question);
+            QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            QCOMPARE(question.defaultButton, QMessageBox::Cancel);
+            QVERIFY(f.prompter.fileDialogs.empty());
+            QVERIFY(f.window.document().modified);
+        }
+        {  // No opens the other file and leaves the changed one alone.
+            Fixture f;
+            const QString path = f.copy(kSample, "a.roz");
+            f.window.openFile(path);
+            f.window.document().content.startTime = "1";
+            f.window.document().modified = true;
+            f.prompter.answers = {QMessageBox::No};
+            f.prompter.fileNames = {other};
+            f.window.OpenExecute();
+            QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
+            QCOMPARE(readTimetableFile(path.toStdString()).startTime, std::string("700"));
+        }
+        {  // Yes saves first.
+            Fixture f;
+            const QString path = f.copy(kSample, "a.roz");
+            f.window.openFile(path);
+            f.window.document().content.startTime = "1";
+            f.window.document().modified = true;
+            f.prompter.answers = {QMessageBox::Yes};
+            f.prompter.fileNames = {other};
+            f.window.OpenExecute();
+            QCOMPARE(readTimetableFile(path.toStdString()).startTime, std::string("1"));
+            QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
+        }
+        {  // Yes on an untitled document whose save dialog is cancelled still goes on to open.
+            Fixture f;
+            f.window.NewExecute();
+            f.window.document().modified = true;
+            f.prompter.answers = {QMessageBox::Yes};
+            f.prompter.fileNames = {QString(), other};
+            f.window.OpenExecute();
+            QCOMPARE(f.prompter.messages.at(0).text, QStringLiteral("Zapisać zmiany w dokumencie ?"));
+            QCOMPARE(f.prompter.fileDialogs.size(), std::size_t(2));
+            QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
+        }
+        {  // Yes whose save fails shows the error and stops: no open dialog.
+            Fixture f;
+            fs::create_directory(f.folder / "sub");
+            fs::copy_file(kSample.toStdString(), f.folder / "sub" / "a.roz");
+            f.window.openFile(qpath(f.folder / "sub" / "a.roz"));
+            fs::remove_all(f.folder / "sub");
+            f.window.document().modified = true;
+            f.prompter.answers = {QMessageBox::Yes};
+            f.prompter.fileNames = {other};
+            f.window.OpenExecute();
+            QCOMPARE(f.prompter.messages.size(), std::size_t(2));
+            QCOMPARE(f.prompter.messages[1].text, QStringLiteral("No such file or directory."));
+            QCOMPARE(f.prompter.messages[1].icon, QMessageBox::Critical);
+            QVERIFY(f.prompter.fileDialogs.empty());
+            QVERIFY(f.window.document().modified);
+            QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - a.roz"));
+        }
+    }
+
+    void failedOpenChangesNothing() {
+        const std::pair<QString, QString> failures[] = {
+            {QStringLiteral("/nonexistent/brak.roz"), QStringLiteral("niemozliwe otwarcie pliku.")},
+            {QStringLiteral(RYLMO_TEST_DATA "/ends-early.roz"), QStringLiteral("'' is not a valid integer value.")},
+            {QStringLiteral(RYLMO_TEST_DATA "/unsupported-version.roz"),
+             QStringLiteral("Nieobsługiwana wersja pliku rozkładu: 3.")},
+        };
+        for (const auto& [path, message] : failures) {
+            Fixture f;
+            f.window.openFile(QStringLiteral(RYLMO_TEST_DATA "/version1.roz"));
+            f.window.document().modified = true;
+            f.window.refreshStates();
+            const TimetableContent before = f.window.document().content;
+            f.prompter.answers = {QMessageBox::No};
+            f.prompter.fileNames = {path};
+            f.window.OpenExecute();
+            QCOMPARE(f.prompter.messageTexts().last(), message);
+            QCOMPARE(f.window.document().content, before);
+            QCOMPARE(f.window.document().fileName, std::string("version1.roz"));
+            QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - version1.roz"));
+            QVERIFY(f.window.document().modified);
+            QCOMPARE(f.versionPanel(), QStringLiteral("1.44"));
+            QCOMPARE(f.window.trainModel()->rowCount(), 2);
+        }
+        {  // Nothing shown before: a failed open does not show the list either.
+            Fixture f;
+            f.window.openFile(QStringLiteral("/nonexistent/brak.roz"));
+            QVERIFY(f.window.trainList()->isHidden());
+            QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo"));
+        }
+    }
+
+    void failedSaveAsKeepsTheFileNameAndTheChanges() {
+        Fixture f;
+        f.window.openFile(f.copy(kSample, "a.roz"));
+        f.window.document().modified = true;
+        f.prompter.fileNames = {QStringLiteral("/nonexistent/b.roz")};
+        f.window.SaveAsExecute();
+        QCOMPARE(f.prompter.messageTexts(), QStringList{"No such file or directory."});
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - a.roz"));
+        QVERIFY(f.window.document().modified);
+
+        // Save as onto an existing file replaces it without a question.
+        const QString target = f.copy(QStringLiteral(RYLMO_TEST_DATA "/worked-example.roz"), "b.roz");
+        f.prompter.fileNames = {target};
+        f.window.SaveAsExecute();
+        QCOMPARE(f.prompter.messages.size(), std::size_t(1));
+        QCOMPARE(readTimetableFile(target.toStdString()), f.window.document().content);
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - b.roz"));
+        QVERIFY(!f.window.document().modified);
+    }
+
+    void closeAsksOnlyAboutUnsavedChanges() {
+        Fixture f;
+        f.window.show();
+        QVERIFY(f.window.close());
+        QVERIFY(f.prompter.messages.empty());
+
+        f.window.show();
+        f.window.NewExecute();
+        f.window.document().modified = true;
+        f.prompter.answers = {QMessageBox::Cancel};
+        QVERIFY(!f.window.close());
+        f.prompter.answers = {QMessageBox::Yes};  // the save dialog is cancelled: stay open
+        QVERIFY(!f.window.close());
+        QVERIFY(f.window.document().modified);
+        f.prompter.answers = {QMessageBox::No};
+        QVERIFY(f.window.close());
+    }
+
+    void errorsEndWithAFullStopAfterALetter() {
+        Fixture f;
+        QVERIFY(!guarded(nullptr, [] { throw Error("Range check error"); }));
+        QVERIFY(!guarded(nullptr, [] { throw Error("Koniec."); }));
+        QCOMPARE(f.prompter.messageTexts(), (QStringList{"Range check error.", "Koniec."}));
+        QCOMPARE(f.prompter.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(f.prompter.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+};
+
+std::unique_ptr<QObject> makeMainWindowTest() { return std::make_unique<MainWindowTest>(); }
+
+#include "MainWindowTest.moc"

@@ -1,0 +1,60 @@
+#include "ScriptedPrompter.h"
+
+#include <QDialog>
+
+namespace rylmo::test {
+
+namespace {
+
+template <class T>
+T next(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) return fallback;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+
+}  // namespace
+
+ScriptedPrompter::ScriptedPrompter() { ui::setPrompter(this); }
+ScriptedPrompter::~ScriptedPrompter() { ui::setPrompter(nullptr); }
+
+QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, QMessageBox::Icon icon,
+                                                      const QString& text,
+                                                      QMessageBox::StandardButtons buttons,
+                                                      QMessageBox::StandardButton defaultButton) {
+    messages.push_back({icon, text, buttons, defaultButton});
+    return next(answers, defaultButton);
+}
+
+QString ScriptedPrompter::openFileName(QWidget*, const QString& filter) {
+    fileDialogs.push_back(QStringLiteral("open|") + filter);
+    return next(fileNames, QString());
+}
+
+QString ScriptedPrompter::saveFileName(QWidget*, const QString& filter, const QString& defaultSuffix) {
+    fileDialogs.push_back(QStringLiteral("save|") + filter + QLatin1Char('|') + defaultSuffix);
+    return next(fileNames, QString());
+}
+
+QString ScriptedPrompter::folder(QWidget*, const QString& title) {
+    folderTitles.push_back(title);
+    return next(folders, QString());
+}
+
+int ScriptedPrompter::exec(QDialog& dialog) {
+    dialogTitles.push_back(dialog.windowTitle());
+    dialog.setResult(QDialog::Rejected);
+    if (auto drive = next(dialogs, std::function<void(QDialog&)>())) drive(dialog);
+    return dialog.result();
+}
+
+void ScriptedPrompter::openUrl(const QUrl& url) { urls.push_back(url); }
+
+QStringList ScriptedPrompter::messageTexts() const {
+    QStringList texts;
+    for (const Message& m : messages) texts << m.text;
+    return texts;
+}
+
+}  // namespace rylmo::test

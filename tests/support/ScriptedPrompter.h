@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QUrl>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "ui/Prompter.h"
+
+namespace rylmo::test {
+
+// Answers the program's questions and dialogs from a script and records what was asked.
+// Installed for its lifetime.
+class ScriptedPrompter : public ui::Prompter {
+public:
+    struct Message {
+        QMessageBox::Icon icon;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+    };
+
+    ScriptedPrompter();
+    ~ScriptedPrompter() override;
+
+    // Answers in order; a message with no answer left gets its default button.
+    std::deque<QMessageBox::StandardButton> answers;
+    // File names for the open and save dialogs, in order; an empty name cancels.
+    std::deque<QString> fileNames;
+    std::deque<QString> folders;
+    // Drive each modal dialog in turn, as a user would, ending it with its buttons; a dialog
+    // with no driver left, or one its driver leaves open, counts as cancelled.
+    std::deque<std::function<void(QDialog&)>> dialogs;
+
+    std::vector<Message> messages;
+    std::vector<QString> fileDialogs;  // "open|filter" or "save|filter|suffix"
+    std::vector<QString> folderTitles;
+    std::vector<QString> dialogTitles;
+    std::vector<QUrl> urls;
+
+    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& filter,
+                         const QString& defaultSuffix) override;
+    QString folder(QWidget* parent, const QString& title) override;
+    int exec(QDialog& dialog) override;
+    void openUrl(const QUrl& url) override;
+
+    // The texts of the messages shown so far.
+    QStringList messageTexts() const;
+};
+
+}  // namespace rylmo::test

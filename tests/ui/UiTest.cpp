@@ -1,0 +1,116 @@
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QStringDecoder>
+#include <QTest>
+
+#include "TestFiles.h"
+#include "document/Error.h"
+#include "document/Windows1250.h"
+#include "ui/DocumentText.h"
+#include "ui/PictureStrip.h"
+#include "ui/Prompter.h"
+#include "ui/RollingStockPicture.h"
+
+using namespace rylmo;
+using namespace rylmo::ui;
+
+class UiTest : public QObject {
+    Q_OBJECT
+
+    static void saveBitmap(const QString& path, QSize size, QColor background, QColor body) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(background);
+        for (int x = 2; x < size.width() - 2; ++x) image.setPixel(x, 2, body.rgb());
+        QVERIFY(image.save(path, "BMP"));
+    }
+
+private slots:
+    void windows1250TableMatchesQt() {
+        QStringDecoder decoder("windows-1250");
+        if (!decoder.isValid()) QSKIP("this Qt has no windows-1250 codec");
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = static_cast<char>(byte);
+            const QString expected = decoder.decode(QByteArrayView(&c, 1));
+            QCOMPARE(toQString(std::string(1, c)), expected);
+            QCOMPARE(toDocumentText(expected), std::string(1, c));
+        }
+    }
+
+    void documentTextRefusesCharactersOutsideWindows1250() {
+        QCOMPARE(toDocumentText(QStringLiteral("Żółć")), std::string("\xaf\xf3\xb3\xe6"));
+        QVERIFY_THROWS_EXCEPTION(Error, toDocumentText(QStringLiteral("日本")));
+        QCOMPARE(fileStem(QStringLiteral("/tabor/Wagon Łódź.bmp")), QStringLiteral("Wagon Łódź"));
+    }
+
+    void filtersBecomeQtNameFilters() {
+        QCOMPARE(qtNameFilters(QStringLiteral("Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*")),
+                 QStringLiteral("Rozkład jazdy (*.roz);;Wszystkie pliki (*.*)"));
+        QCOMPARE(qtNameFilters(QStringLiteral("Rozkład jazdy dla Trakovil-a 1.6x|*.roz")),
+                 QStringLiteral("Rozkład jazdy dla Trakovil-a 1.6x (*.roz)"));
+    }
+
+    void picturesAreTransparentAndFoundWhateverTheCase() {
+        test::TempFolder folder;
+        const QString dir = QString::fromStdString(folder.path().string()) + QLatin1Char('/');
+        saveBitmap(dir + QStringLiteral("EU07.bmp"), {30, 10}, Qt::magenta, Qt::blue);
+        saveBitmap(dir + QStringLiteral("wagon.BMP"), {20, 8}, Qt::white, Qt::red);
+
+        const QImage loco = rollingStockPicture(dir, QStringLiteral("EU07")).toImage();
+        QCOMPARE(loco.size(), QSize(30, 10));
+        QCOMPARE(qAlpha(loco.pixel(0, 9)), 0);         // background
+        QCOMPARE(qAlpha(loco.pixel(5, 2)), 255);       // body
+        QCOMPARE(QColor(loco.pixel(5, 2)), QColor(Qt::blue));
+
+        // Names written on Windows in another case still find their file.
+        QCOMPARE(rollingStockPicture(dir, QStringLiteral("eu07")).size(), QSize(30, 10));
+        QCOMPARE(rollingStockPicture(dir, QStringLiteral("Wagon")).size(), QSize(20, 8));
+        QVERIFY(hasRollingStockPicture(dir, QStringLiteral("WAGON")));
+    }
+
+    void missingOrBrokenPicturesGiveThePlaceholder() {
+        test::TempFolder folder;
+        const QString dir = QString::fromStdString(folder.path().string()) + QLatin1Char('/');
+        test::writeBytes(folder / "zepsuty.bmp", "BM this is not a bitmap");
+        const QSize tile(placeholderWidth, placeholderHeight);
+        QCOMPARE(rollingStockPicture(dir, QStringLiteral("brak")).size(), tile);
+        QCOMPARE(rollingStockPicture(dir, QStringLiteral("zepsuty")).size(), tile);
+        QCOMPARE(rollingStockPicture(QStringLiteral("F:\\Gra\\Tabor\\"), QStringLiteral("EU07")).size(), tile);
+        QCOMPARE(rollingStockPicture(dir, QString()).size(), tile);
+        QVERIFY(!hasRollingStockPicture(dir, QStringLiteral("zepsuty")));
+    }
+
+    void stripPlacesPicturesLeftToRightWithoutGaps() {
+        test::TempFolder folder;
+        const QString dir = QString::fromStdString(folder.path().string()) + QLatin1Char('/');
+        saveBitmap(dir + QStringLiteral("A.bmp"), {30, 10}, Qt::magenta, Qt::blue);
+        saveBitmap(dir + QStringLiteral("B.bmp"), {50, 12}, Qt::magenta, Qt::blue);
+
+        PictureStrip strip;
+        strip.setStripLayout({10, 2, 48});
+        strip.setEntries(dir, {{QStringLiteral("A"), QStringLiteral("pierwszy"), QStringLiteral("podpowiedź"), false},
+                               {QStringLiteral("B"), QStringLiteral("drugi"), QString(), true},
+                               {QStringLiteral("brak"), QString(), QString(), false}});
+        QCOMPARE(strip.count(), 3);
+        QCOMPARE(strip.picture(0)->geometry(), QRect(10, 2, 30, 10));
+        QCOMPARE(strip.picture(1)->geometry(), QRect(40, 2, 50, 12));
+        QCOMPARE(strip.picture(2)->pos(), QPoint(90, 2));
+        QCOMPARE(strip.label(0)->pos(), QPoint(10, 48));
+        QCOMPARE(strip.label(1)->pos(), QPoint(40, 48));
+        QVERIFY(!strip.label(0)->font().bold());
+        QVERIFY(strip.label(1)->font().bold());
+        QCOMPARE(strip.label(2), nullptr);
+        QCOMPARE(strip.picture(0)->toolTip(), QStringLiteral("podpowiedź"));
+        QVERIFY(strip.widget()->width() >= 90 + placeholderWidth);
+
+        // Labels right below their pictures when no label row is given.
+        strip.setStripLayout({8, 4});
+        strip.setEntries(dir, {{QStringLiteral("B"), QStringLiteral("x"), QString(), false}});
+        QCOMPARE(strip.label(0)->pos(), QPoint(8, 16));
+        strip.clear();
+        QCOMPARE(strip.count(), 0);
+    }
+};
+
+QTEST_MAIN(UiTest)
+#include "UiTest.moc"
