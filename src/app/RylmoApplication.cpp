@@ -7,7 +7,6 @@ namespace rylmo::app {
 
 RylmoApplication::RylmoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Rylmo"));
-    setOrganizationName(QStringLiteral("Rylmo"));
     setWindowIcon(ui::applicationIcon());
 }
 

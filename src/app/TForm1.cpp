@@ -64,10 +64,8 @@ TForm1::~TForm1() = default;
 QAction* TForm1::command(const char* name, const QString& caption, const QString& hint) {
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
-    if (!hint.isEmpty()) {
-        action->setToolTip(hint);
-        action->setStatusTip(hint);
-    }
+    // The hint is the tool button's tooltip; the status bar keeps its panels.
+    if (!hint.isEmpty()) action->setToolTip(hint);
     return action;
 }
 
