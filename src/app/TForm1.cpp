@@ -21,6 +21,7 @@
 #include "app/TrainListModel.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
+#include "trains/TrainCommands.h"
 #include "ui/Artwork.h"
 #include "ui/DocumentText.h"
 #include "ui/Prompter.h"
@@ -102,6 +103,9 @@ void TForm1::createActions() {
     connect(Save, &QAction::triggered, this, [this] { SaveExecute(); });
     connect(SaveAs, &QAction::triggered, this, [this] { SaveAsExecute(); });
     connect(Exit, &QAction::triggered, this, &QWidget::close);
+    connect(TrAdd, &QAction::triggered, this, [this] { guarded(this, [this] { trains::TrAddExecute(*this); }); });
+    connect(TrEd, &QAction::triggered, this, [this] { guarded(this, [this] { trains::TrEdExecute(*this); }); });
+    connect(TrDel, &QAction::triggered, this, [this] { guarded(this, [this] { trains::TrDelExecute(*this); }); });
     connect(Option, &QAction::triggered, this, [this] { OptionExecute(); });
     connect(Info, &QAction::triggered, this, [this] { InfoExecute(); });
 }

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+
+#include "document/Timetable.h"
+
+namespace rylmo::trains {
+
+// The values of the train dialog's controls, without the widgets. A selection is the 0-based
+// entry of a drop-down list, -1 for none.
+struct TrainForm {
+    int runType = -1;             // ComboBox1
+    int status = -1;              // ComboBox2
+    int vehicle = -1;             // ComboBox8: vehicle number - 1
+    int depot = -1;               // ComboBox3
+    int composition = 0;          // TrackBar1
+    int arrivalHour = 0;          // SpinEdit1
+    int arrivalMinute = 0;        // SpinEdit2
+    int departureHour = 0;        // SpinEdit3
+    int departureMinute = 0;      // SpinEdit4
+    int arrivalCategory = -1;     // ComboBox4: row of the category table
+    int departureCategory = -1;   // ComboBox10
+    int originStation = -1;       // ComboBox5
+    int destinationStation = -1;  // ComboBox11
+    int entryPoint = 0;           // SpinEdit5
+    int exitPoint = 0;            // SpinEdit6
+    int arrivalPlatform = -1;     // ComboBox7
+    int departurePlatform = -1;   // ComboBox9
+    int arrivalNumber = 0;        // SpinEdit7
+    int departureNumber = 0;      // SpinEdit8
+    int arrivalTrainName = -1;    // ComboBox6: 0 is "Brak"
+    int departureTrainName = -1;  // ComboBox12
+    bool standSet = false;        // CheckBox1
+    int standCoordinate = 0;      // SpinEdit10
+    bool coupleRight = false;     // CheckBox2
+    int standPosition = -1;       // ComboBox13
+    int standTrackNumber = 0;     // SpinEdit9
+    bool coupled = false;         // CheckBox3
+    int coupledTrain = -1;        // ComboBox16
+    int coupledCoach = -1;        // ComboBox14: coach number - 1
+    bool toBeCoupled = false;     // CheckBox4
+    int toBeCoupledTrain = -1;    // ComboBox17
+    int toBeCoupledCoach = -1;    // ComboBox15
+
+    bool operator==(const TrainForm&) const = default;
+};
+
+// How many entries the dialog's document-dependent lists hold.
+struct TrainListSizes {
+    int stations = 0;
+    int trainNames = 0;  // without "Brak"
+    int depots = 0;
+    int vehicles = 0;    // locomotive types and coaches
+    int trains = 0;
+    int compositions = 0;
+
+    static TrainListSizes of(const TimetableContent& content);
+};
+
+// Ranges of the spin edits and the fixed lists.
+namespace limits {
+inline constexpr int runTypes = 7;
+inline constexpr int statuses = 2;
+inline constexpr int platforms = 10;
+inline constexpr int standPositions = 10;
+inline constexpr int coachNumbers = 9;
+inline constexpr int maxPoint = 3156;
+inline constexpr int maxTrainNumber = 99999;
+inline constexpr int maxTrackNumber = 99;
+}  // namespace limits
+
+// The controls for a new train.
+TrainForm defaultForm(const TrainListSizes& sizes);
+
+// The controls filled from a stored train: values with no entry in their list leave it
+// without a selection; spin edit values are brought within their ranges.
+TrainForm formFromTrain(const Train& train, const TrainListSizes& sizes);
+
+// The train written back after "OK". original is the train as it was stored (all zeros for
+// a new one): a list the fill left without a selection, because the stored value has no
+// entry, gives the stored value back rather than a meaningless -1, so a train that is
+// confirmed unchanged keeps what the dialog could not show. depotAvailable says whether the
+// chosen vehicle is a self-propelled unit (the depot list is enabled).
+Train trainFromForm(const TrainForm& form, bool depotAvailable, const Train& original);
+
+// Whether the vehicle list entry with this text is a self-propelled unit: the first
+// locomotive type whose picture name equals it is of kind "1" or "2".
+const LocomotiveType* unitTypeNamed(const TimetableContent& content, const std::string& pictureName);
+
+}  // namespace rylmo::trains

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+class QComboBox;
+
+namespace rylmo::ui {
+
+// The items "0", "1", ... count - 1, made on demand, so that a drop-down list of every train
+// index of a huge timetable costs nothing to fill.
+class NumberListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit NumberListModel(int count, QObject* parent = nullptr)
+        : QAbstractListModel(parent), m_count(count) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : m_count;
+    }
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    int m_count;
+};
+
+// Makes a drop-down list cheap however many items it holds: its size no longer depends on
+// measuring every item, and its pop-up assumes items of one height.
+void makeLargeList(QComboBox* list, int visibleCharacters);
+
+}  // namespace rylmo::ui
