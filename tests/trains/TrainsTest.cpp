@@ -1,0 +1,369 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTabWidget>
+#include <QTest>
+
+#include "ScriptedPrompter.h"
+#include "TestFiles.h"
+#include "app/RylmoApplication.h"
+#include "app/TForm1.h"
+#include "app/TrainListModel.h"
+#include "trains/TFTrain.h"
+#include "trains/TrainForm.h"
+#include "ui/PictureStrip.h"
+
+using namespace rylmo;
+using namespace rylmo::trains;
+
+namespace {
+
+const QString kPictures = QStringLiteral(RYLMO_SAMPLE_FOLDER "/tabor/");
+
+Train sampleTrain() {
+    Train t;
+    t.runType = 2;
+    t.arrivalTime = 705;
+    t.entryPoint = 120;
+    t.originStation = 1;
+    t.departureTime = 712;
+    t.exitPoint = 2900;
+    t.destinationStation = 2;
+    t.arrivalNumber = 4512;
+    t.departureNumber = 4512;
+    t.arrivalCategory = 2;
+    t.departureCategory = 6;
+    t.status = 1;
+    t.symbolVehicle = 3;
+    t.composition = 1;
+    t.arrivalPlatform = 1;
+    t.departurePlatform = 2;
+    t.arrivalTrainName = 1;
+    t.departureTrainName = 2;
+    return t;
+}
+
+// Two locomotive types (a diesel and a rail bus), three coaches, names and compositions.
+Timetable timetable(int compositions = 3, int trains = 5) {
+    Timetable d;
+    d.rollingStockFolder = kPictures.toStdString();
+    TimetableContent& c = d.content;
+    c.locomotiveTypes = {{"SP33", "Spalinowóz", "4", "4"}, {"SA12", "Szynobus", "2", "1"}};
+    c.locomotiveTypeCount = 2;
+    c.coaches = {"Wos1", "Wsy2", "Wtow4"};
+    c.stationNames = {"Zielonka", "Borowiec", "Stare Sady"};
+    c.trainNames = {"Jaskolka", "Kormoran"};
+    c.depotNames = {"Lokomotywownia", "Parowozownia"};
+    const std::vector<std::string> texts = {"1,1,0,", "2,3,1,5,0,", "1,2,2,4,0,"};
+    c.compositions.assign(texts.begin(), texts.begin() + compositions);
+    c.trains.assign(static_cast<std::size_t>(trains), sampleTrain());
+    for (int i = 0; i < trains; ++i) c.trains[static_cast<std::size_t>(i)].arrivalNumber = 100 + i;
+    return d;
+}
+
+template <class Widget>
+Widget* child(QWidget& parent, const char* name) {
+    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no control %s", name);
+    return widget;
+}
+
+// Chooses an entry of a drop-down list as the user does.
+void choose(QComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+Train editedUnchanged(const Timetable& d, const Train& stored) {
+    TFTrain dialog(d);
+    dialog.setTrainCopy(stored);
+    dialog.FillFromTrain();
+    return dialog.train();
+}
+
+}  // namespace
+
+class TrainsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void unchangedTrainComesBackTheSame() {
+        const Timetable d = timetable();
+        const Train stored = sampleTrain();
+        QCOMPARE(editedUnchanged(d, stored), stored);
+    }
+
+    void unchangedTrainWithValuesOutOfRange() {
+        const Timetable d = timetable();
+        Train stored = sampleTrain();
+        stored.arrivalTime = 2575;     // hour 25, minute 75
+        stored.departureTime = 1275;   // minute 75
+        stored.exitPoint = 9999;
+        stored.reserved = 7;
+        stored.standPosition = 4;      // no stand coordinate: both go to 0
+        stored.standTrackNumber = 3;
+        stored.runType = 9;            // no entry in the lists: kept as stored
+        stored.originStation = 17;
+        stored.arrivalPlatform = 12;
+        stored.arrivalTrainName = 30;
+        stored.composition = 8;        // beyond the compositions: kept
+        Train expected = stored;
+        expected.arrivalTime = 2359;
+        expected.departureTime = 1259;
+        expected.exitPoint = 3156;
+        expected.reserved = 0;
+        expected.standPosition = 0;
+        expected.standTrackNumber = 0;
+        QCOMPARE(editedUnchanged(d, stored), expected);
+    }
+
+    void symbolisingVehicleFollowsTheKindOfTheType() {
+        const Timetable d = timetable();
+        Train unit = sampleTrain();
+        unit.symbolVehicle = 0;
+        unit.symbolUnit = 1;  // the diesel: no longer a self-propelled unit
+        unit.unitDepot = 1;
+        Train back = editedUnchanged(d, unit);
+        QCOMPARE(back.symbolUnit, 0);
+        QCOMPARE(back.unitDepot, 0);
+        QCOMPARE(back.symbolVehicle, 1);
+
+        Train vehicle = sampleTrain();
+        vehicle.symbolVehicle = 2;  // the rail bus, stored as a plain vehicle
+        back = editedUnchanged(d, vehicle);
+        QCOMPARE(back.symbolUnit, 2);
+        QCOMPARE(back.unitDepot, 0);
+        QCOMPARE(back.symbolVehicle, 0);
+
+        Train busInDepot = vehicle;
+        busInDepot.symbolVehicle = 0;
+        busInDepot.symbolUnit = 2;
+        busInDepot.unitDepot = 1;
+        QCOMPARE(editedUnchanged(d, busInDepot), busInDepot);
+
+        Train nothing = sampleTrain();
+        nothing.symbolVehicle = 40;  // names no vehicle: kept
+        QCOMPARE(editedUnchanged(d, nothing), nothing);
+    }
+
+    void couplingAndStandEncodings() {
+        const Timetable d = timetable();
+        Train t = sampleTrain();
+        t.coupledWith = 37;
+        t.toBeCoupledWith = 12;
+        t.standCoordinate = -120;
+        t.standPosition = 9;
+        t.standTrackNumber = 5;
+        TFTrain dialog(d);
+        dialog.setTrainCopy(t);
+        dialog.FillFromTrain();
+        QCOMPARE(child<QComboBox>(dialog, "ComboBox16")->currentText(), QStringLiteral("3"));
+        QCOMPARE(child<QComboBox>(dialog, "ComboBox14")->currentText(), QStringLiteral("7 wagon"));
+        QVERIFY(child<QCheckBox>(dialog, "CheckBox1")->isChecked());
+        QVERIFY(child<QCheckBox>(dialog, "CheckBox2")->isChecked());
+        QCOMPARE(child<QSpinBox>(dialog, "SpinEdit10")->value(), 120);
+        QCOMPARE(dialog.train(), t);
+
+        child<QCheckBox>(dialog, "CheckBox1")->setChecked(false);
+        QVERIFY(!child<QSpinBox>(dialog, "SpinEdit10")->isEnabled());
+        QVERIFY(!child<QComboBox>(dialog, "ComboBox13")->isEnabled());
+        QVERIFY(!child<QCheckBox>(dialog, "CheckBox2")->isEnabled());
+        const Train back = dialog.train();
+        QCOMPARE(back.standCoordinate, 0);
+        QCOMPARE(back.standPosition, 0);
+        QCOMPARE(back.standTrackNumber, 0);
+
+        // A train index beyond the trains has no entry; the stored coupling stays.
+        t.coupledWith = 93;
+        QCOMPARE(editedUnchanged(d, t).coupledWith, 93);
+    }
+
+    void categoriesByCodeAndTheAcceptanceRule() {
+        const Timetable d = timetable();
+        Train t = sampleTrain();
+        t.departureCategory = 6;
+        t.arrivalCategory = 7;  // not in the table
+        TFTrain dialog(d);
+        dialog.setTrainCopy(t);
+        dialog.FillFromTrain();
+        QCOMPARE(child<QComboBox>(dialog, "ComboBox10")->currentText(), QStringLiteral("ekspres"));
+        QCOMPARE(child<QComboBox>(dialog, "ComboBox4")->currentIndex(), -1);
+        auto* ok = child<QPushButton>(dialog, "Button1");
+        QVERIFY(!ok->isEnabled());
+        QVERIFY(!ok->isDefault() && !ok->autoDefault());
+        choose(child<QComboBox>(dialog, "ComboBox4"), 21);
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(dialog.train().arrivalCategory, 202);
+
+        TFTrain fresh(d);
+        fresh.FillDefaults();
+        QCOMPARE(fresh.findChild<QTabWidget*>()->currentIndex(), 0);
+        auto* freshOk = child<QPushButton>(fresh, "Button1");
+        const char* required[] = {"ComboBox4", "ComboBox5", "ComboBox10", "ComboBox11"};
+        for (const char* name : required) {
+            QVERIFY(!freshOk->isEnabled());
+            choose(child<QComboBox>(fresh, name), 0);
+        }
+        QVERIFY(freshOk->isEnabled());
+    }
+
+    void depotListFollowsTheChosenVehicle() {
+        const Timetable d = timetable();
+        TFTrain dialog(d);
+        dialog.FillDefaults();
+        auto* vehicle = child<QComboBox>(dialog, "ComboBox8");
+        auto* depot = child<QComboBox>(dialog, "ComboBox3");
+        auto* label = child<QLabel>(dialog, "Label7");
+        QCOMPARE(vehicle->currentIndex(), 0);  // the first entry, a diesel
+        QVERIFY(!depot->isEnabled());
+
+        choose(vehicle, 1);  // rail bus, kind "2"
+        QVERIFY(depot->isEnabled());
+        QCOMPARE(depot->currentIndex(), 0);
+        QCOMPARE(label->text(), QStringLiteral("Autobus szynowy - Szynobus"));
+        choose(depot, 1);  // a choice in the depot list stands
+        QCOMPARE(depot->currentIndex(), 1);
+        QCOMPARE(dialog.train().unitDepot, 1);
+        choose(vehicle, 1);  // choosing the vehicle again returns to the train's own depot
+        QCOMPARE(depot->currentIndex(), 0);
+
+        choose(vehicle, 3);  // a coach
+        QVERIFY(!depot->isEnabled());
+        QCOMPARE(depot->currentIndex(), -1);
+        QCOMPARE(label->text(), QString());
+        const Train back = dialog.train();
+        QCOMPARE(back.symbolUnit, 0);
+        QCOMPARE(back.symbolVehicle, 4);
+
+        // A coach named like a locomotive type counts as that type.
+        Timetable named = timetable();
+        named.content.coaches[0] = "SA12";
+        TFTrain twin(named);
+        twin.FillDefaults();
+        choose(child<QComboBox>(twin, "ComboBox8"), 2);
+        QVERIFY(child<QComboBox>(twin, "ComboBox3")->isEnabled());
+        QCOMPARE(twin.train().symbolUnit, 3);
+    }
+
+    void compositionPreviewAndTrackBar() {
+        for (const auto& [count, maximum, enabled, text] :
+             {std::tuple{0, 1, false, "Nie zdefiniowano zestawień składów"},
+              std::tuple{1, 0, true, "0 - brak widoku składu"},
+              std::tuple{3, 2, true, "0 - brak widoku składu"}}) {
+            const Timetable d = timetable(count);
+            TFTrain dialog(d);
+            dialog.FillDefaults();
+            auto* bar = child<QSlider>(dialog, "TrackBar1");
+            QCOMPARE(bar->maximum(), maximum);
+            QCOMPARE(bar->isEnabled(), enabled);
+            QCOMPARE(child<QLabel>(dialog, "Label19")->text(), QString::fromUtf8(text));
+        }
+        const Timetable d = timetable(3);
+        TFTrain dialog(d);
+        dialog.FillDefaults();
+        auto* bar = child<QSlider>(dialog, "TrackBar1");
+        bar->setValue(1);  // pairs (2, 3) and (1, 5): coach 1, coach 1, coach 3
+        QCOMPARE(child<QLabel>(dialog, "Label19")->text(), QStringLiteral("Zestwanie składu nr 1"));
+        const ui::PictureStrip& strip = dialog.compositionStrip();
+        QCOMPARE(strip.count(), 3);
+        QCOMPARE(strip.picture(0)->geometry(), QRect(8, 4, 120, 40));
+        QCOMPARE(strip.picture(1)->pos(), QPoint(128, 4));
+        QCOMPARE(strip.picture(2)->geometry(), QRect(248, 4, 80, 40));
+        bar->setValue(2);  // pairs (1, 2) and (2, 4): rail bus, coach 2, coach 2
+        QCOMPARE(strip.count(), 3);
+        QCOMPARE(strip.picture(1)->pos(), QPoint(8 + 90, 4));
+        QCOMPARE(dialog.train().composition, 2);
+        bar->setValue(0);
+        QCOMPARE(strip.count(), 0);
+    }
+
+    void commandsEditAddAndDelete() {
+        test::TempFolder folder;
+        test::ScriptedPrompter prompter;
+        app::TForm1 window(QString::fromStdString((folder / "Rylmo.ini").string()));
+        window.NewExecute();
+        static_cast<Timetable&>(window.document()) = timetable(3, 0);
+        window.trainModel()->replaceTrains([] {});
+        auto action = [&](const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); };
+
+        // Add the first train of an empty timetable.
+        prompter.dialogs.push_back([](QDialog& dialog) {
+            for (const char* name : {"ComboBox4", "ComboBox5", "ComboBox10", "ComboBox11"}) {
+                choose(child<QComboBox>(dialog, name), 1);
+            }
+            child<QSpinBox>(dialog, "SpinEdit3")->setValue(8);
+            child<QSpinBox>(dialog, "SpinEdit4")->setValue(35);
+            QVERIFY(!child<QComboBox>(dialog, "ComboBox16")->count());
+            child<QPushButton>(dialog, "Button1")->click();
+        });
+        action("TrAdd")->trigger();
+        QCOMPARE(prompter.dialogTitles, std::vector<QString>{"Dodaj pociąg"});
+        QCOMPARE(window.trainModel()->rowCount(), 1);
+        QCOMPARE(window.trainModel()->index(0, 0).data().toString(), QStringLiteral("0"));
+        QCOMPARE(window.document().content.trains[0].departureTime, 835);
+        QCOMPARE(window.document().content.trains[0].arrivalCategory, 1);
+        QVERIFY(window.document().modified);
+        QVERIFY(action("Save")->isEnabled());
+
+        // Five trains; edit train 1 and cancel, then change it.
+        window.document().modified = false;
+        const std::vector<Train> five = timetable(3, 5).content.trains;
+        window.trainModel()->replaceTrains([&] { window.document().content.trains = five; });
+        window.trainList()->selectRow(1);
+        prompter.dialogs.push_back([](QDialog& dialog) {
+            child<QSpinBox>(dialog, "SpinEdit4")->setValue(44);
+            child<QPushButton>(dialog, "Button2")->click();
+        });
+        action("TrEd")->trigger();
+        QCOMPARE(window.document().content.trains, five);
+        QVERIFY(!window.document().modified);
+        prompter.dialogs.push_back([](QDialog& dialog) {
+            QCOMPARE(child<QComboBox>(dialog, "ComboBox16")->count(), 5);
+            child<QSpinBox>(dialog, "SpinEdit4")->setValue(44);
+            child<QPushButton>(dialog, "Button1")->click();
+        });
+        action("TrEd")->trigger();
+        QCOMPARE(window.document().content.trains[1].departureTime, 744);
+        QCOMPARE(window.trainModel()->index(1, 6).data().toString(), QStringLiteral("744"));
+        QVERIFY(window.document().modified);
+
+        // Delete train 2 of five: No changes nothing, Yes renumbers the rows.
+        window.document().modified = false;
+        window.trainList()->selectRow(2);
+        prompter.answers = {QMessageBox::No, QMessageBox::Yes};
+        action("TrDel")->trigger();
+        QCOMPARE(window.trainModel()->rowCount(), 5);
+        QVERIFY(!window.document().modified);
+        const auto& question = prompter.messages.back();
+        QCOMPARE(question.text, QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?"));
+        QCOMPARE(question.icon, QMessageBox::Warning);
+        QCOMPARE(question.defaultButton, QMessageBox::No);
+        action("TrDel")->trigger();
+        QCOMPARE(window.trainModel()->rowCount(), 4);
+        for (int row = 0; row < 4; ++row) {
+            QCOMPARE(window.trainModel()->index(row, 0).data().toString(), QString::number(row));
+        }
+        QCOMPARE(window.document().content.trains[2].arrivalNumber, 103);
+        QCOMPARE(window.document().content.trains[3].arrivalNumber, 104);
+        QVERIFY(window.document().modified);
+
+        // A double-click below the rows, where nothing is selected, opens nothing.
+        window.trainList()->clearSelection();
+        window.show();
+        QTest::mouseDClick(window.trainList()->viewport(), Qt::LeftButton, {},
+                           QPoint(10, window.trainList()->viewport()->height() - 5));
+        QCOMPARE(prompter.dialogTitles.size(), std::size_t(3));
+    }
+};
+
+int main(int argc, char** argv) {
+    app::RylmoApplication application(argc, argv);
+    TrainsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TrainsTest.moc"
