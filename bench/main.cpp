@@ -20,23 +20,28 @@ const std::string& fileText() {
     return text;
 }
 
+// The from_chars baseline: one pass over the text, converting every integer in it.
+template <class Use>
+void forEachInteger(const std::string& text, Use&& use) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        int32_t value;
+        auto result = std::from_chars(p, end, value);
+        if (result.ec == std::errc()) {
+            use(value);
+            p = result.ptr;
+        } else {
+            ++p;
+        }
+    }
+}
+
 // Every integer of the text, as the baselines see them.
 const std::vector<int32_t>& fileIntegers() {
     static const std::vector<int32_t> integers = [] {
         std::vector<int32_t> values;
-        const std::string& text = fileText();
-        const char* p = text.data();
-        const char* end = p + text.size();
-        while (p < end) {
-            int32_t value;
-            auto result = std::from_chars(p, end, value);
-            if (result.ec == std::errc()) {
-                values.push_back(value);
-                p = result.ptr;
-            } else {
-                ++p;
-            }
-        }
+        forEachInteger(fileText(), [&values](int32_t value) { values.push_back(value); });
         return values;
     }();
     return integers;
@@ -68,18 +73,7 @@ void BM_BaselineFromChars(benchmark::State& state) {
     const std::string& text = fileText();
     for (auto _ : state) {
         int64_t sum = 0;
-        const char* p = text.data();
-        const char* end = p + text.size();
-        while (p < end) {
-            int32_t value;
-            auto result = std::from_chars(p, end, value);
-            if (result.ec == std::errc()) {
-                sum += value;
-                p = result.ptr;
-            } else {
-                ++p;
-            }
-        }
+        forEachInteger(text, [&sum](int32_t value) { sum += value; });
         benchmark::DoNotOptimize(sum);
     }
     setBytes(state);
@@ -112,7 +106,10 @@ public:
     void ReportRuns(const std::vector<benchmark::BenchmarkReporter::Run>& runs) override {
         for (const auto& run : runs) {
             auto it = run.counters.find("bytes_per_second");
-            if (it != run.counters.end() && run.run_type == benchmark::BenchmarkReporter::Run::RT_Iteration) {
+            // With repetitions the median stands for the benchmark.
+            const bool counts = run.run_type == benchmark::BenchmarkReporter::Run::RT_Iteration ||
+                                run.aggregate_name == "median";
+            if (it != run.counters.end() && counts) {
                 bytesPerSecond[run.run_name.function_name] = it->second.value;
             }
         }
