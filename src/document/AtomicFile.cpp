@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "document/Error.h"
@@ -14,7 +15,13 @@
 namespace rylmo {
 
 AtomicFile::AtomicFile(const std::string& target) : m_target(target) {
-    std::vector<char> name(target.begin(), target.end());
+    // A link to the file stays a link: the file it points at is the one replaced.
+    std::error_code ignored;
+    if (std::filesystem::is_symlink(target, ignored)) {
+        const std::filesystem::path real = std::filesystem::canonical(target, ignored);
+        if (!ignored) m_target = real.string();
+    }
+    std::vector<char> name(m_target.begin(), m_target.end());
     const char suffix[] = ".XXXXXX";
     name.insert(name.end(), suffix, suffix + sizeof suffix);
     m_descriptor = ::mkstemp(name.data());
@@ -24,7 +31,7 @@ AtomicFile::AtomicFile(const std::string& target) : m_target(target) {
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
     struct stat existing {};
     mode_t mode = 0666;
-    if (::stat(target.c_str(), &existing) == 0) {
+    if (::stat(m_target.c_str(), &existing) == 0) {
         mode = existing.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);

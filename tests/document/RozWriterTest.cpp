@@ -138,6 +138,17 @@ TEST(RozWriter, SaveReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"stacja.roz"});
 }
 
+TEST(RozWriter, SavingThroughALinkReplacesTheFileItPointsAt) {
+    test::TempFolder folder;
+    fs::create_directory(folder / "gra");
+    test::writeBytes(folder / "gra" / "stacja.roz", "old content");
+    fs::create_symlink(folder / "gra" / "stacja.roz", folder / "skrot.roz");
+    saveTimetableFile(test::workedExample(), (folder / "skrot.roz").string());
+    EXPECT_TRUE(fs::is_symlink(folder / "skrot.roz"));
+    EXPECT_EQ(test::readBytes(folder / "gra" / "stacja.roz"),
+              test::readBytes(dataPath("worked-example.roz")));
+}
+
 TEST(RozWriter, AWriteThatFailsMidwayLeavesTheOldFileIntact) {
     test::TempFolder folder;
     const fs::path target = folder / "stacja.roz";
