@@ -2,8 +2,7 @@
 rylmo_packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
-  qt6-base-dev libgl-dev
-  xvfb xauth imagemagick xdotool fonts-dejavu-core
+  qt6-base-dev libgl-dev fonts-dejavu-core
 )
 
 install_missing_packages() {
