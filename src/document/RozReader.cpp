@@ -103,7 +103,7 @@ TimetableContent readTimetableFile(const std::string& path) {
     if (!file) throw Error("niemozliwe otwarcie pliku");
 
     // Preparing the contents (learning the size, reserving memory) and reaching them (reading)
-    // fail with the two messages users know from the mapped reading of earlier versions.
+    // each have their own message.
     std::string bytes;
     if (std::fseek(file.get(), 0, SEEK_END) != 0) throw Error("Błąd tworzenia obiektu odwzorowania");
     const long size = std::ftell(file.get());

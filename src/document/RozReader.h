@@ -12,7 +12,7 @@ namespace rylmo {
 TimetableContent readTimetable(std::string_view bytes);
 
 // Reads the file at path. Fails with "niemozliwe otwarcie pliku" when the file cannot be
-// opened for reading and writing, like the game's own editor tools expect.
+// opened for reading and writing: a timetable that is opened is one that can be saved back.
 TimetableContent readTimetableFile(const std::string& path);
 
 }  // namespace rylmo
