@@ -23,6 +23,7 @@
 #include "document/RozWriter.h"
 #include "trains/TrainCommands.h"
 #include "ui/Artwork.h"
+#include "ui/BusyCursor.h"
 #include "ui/DocumentText.h"
 #include "ui/Prompter.h"
 
@@ -277,14 +278,8 @@ bool TForm1::askToSave(bool continueWhenSaveCancelled) {
 }
 
 void TForm1::writeTo(const QString& path) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        saveTimetableFile(m_document.content, path.toStdString());
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
-    }
-    QApplication::restoreOverrideCursor();
+    const ui::BusyCursor busy;
+    saveTimetableFile(m_document.content, path.toStdString());
 }
 
 TForm1::Outcome TForm1::save() {
@@ -321,18 +316,11 @@ void TForm1::OpenExecute() {
 
 void TForm1::openFile(const QString& path) {
     guarded(this, [&] {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        TimetableContent content;
-        try {
-            content = readTimetableFile(path.toStdString());
-        } catch (...) {
-            QApplication::restoreOverrideCursor();
-            throw;
-        }
+        const ui::BusyCursor busy;
+        TimetableContent content = readTimetableFile(path.toStdString());
         m_trainModel->replaceTrains([&] { m_document.content = std::move(content); });
         showTrainList();
         setFile(path);
-        QApplication::restoreOverrideCursor();
     });
 }
 
