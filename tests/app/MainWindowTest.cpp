@@ -48,6 +48,14 @@ struct Fixture {
         return window.findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text();
     }
     void selectRow(int row) { window.trainList()->selectRow(row); }
+    // Opens a copy of the sample and changes its start time, unsaved; returns the copy's path.
+    QString openChanged(const char* name) {
+        const QString path = copy(kSample, name);
+        window.openFile(path);
+        window.document().content.startTime = "1";
+        window.document().modified = true;
+        return path;
+    }
 };
 
 const QStringList kAlways = {"New", "Open", "Exit", "Option", "Help", "Info"};
@@ -165,8 +173,7 @@ private slots:
         const QString other = QStringLiteral(RYLMO_TEST_DATA "/worked-example.roz");
         {  // Cancel stops the command before the open dialog.
             Fixture f;
-            f.window.openFile(f.copy(kSample, "a.roz"));
-            f.window.document().modified = true;
+            f.openChanged("a.roz");
             f.prompter.answers = {QMessageBox::Cancel};
             f.window.OpenExecute();
             QCOMPARE(f.prompter.messages.size(), std::size_t(1));
@@ -180,10 +187,7 @@ private slots:
         }
         {  // No opens the other file and leaves the changed one alone.
             Fixture f;
-            const QString path = f.copy(kSample, "a.roz");
-            f.window.openFile(path);
-            f.window.document().content.startTime = "1";
-            f.window.document().modified = true;
+            const QString path = f.openChanged("a.roz");
             f.prompter.answers = {QMessageBox::No};
             f.prompter.fileNames = {other};
             f.window.OpenExecute();
@@ -192,10 +196,7 @@ private slots:
         }
         {  // Yes saves first.
             Fixture f;
-            const QString path = f.copy(kSample, "a.roz");
-            f.window.openFile(path);
-            f.window.document().content.startTime = "1";
-            f.window.document().modified = true;
+            const QString path = f.openChanged("a.roz");
             f.prompter.answers = {QMessageBox::Yes};
             f.prompter.fileNames = {other};
             f.window.OpenExecute();
