@@ -1,59 +1,81 @@
-// rylmo-open-timing FILE: how long the editor takes to open a timetable and show its list,
-// from the command to the first painted window.
+// rylmo-open-timing FILE [ROLLING_STOCK_FOLDER]: how long the editor's windows take on one
+// timetable. Prints one JSON object per line: {"step": "...", "ms": N}.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
-#include "app/TForm1.h"
-#include "app/TrainListModel.h"
-#include "trains/TFTrain.h"
+#include "editing/TrainListModel.h"
+#include "trains/TrainDialog.h"
+
+namespace {
+
+QElapsedTimer timer;
+
+void report(const char* step, const QString& extra = {}) {
+    std::printf("{\"step\": \"%s\", \"ms\": %lld%s}\n", step, static_cast<long long>(timer.elapsed()),
+                extra.isEmpty() ? "" : qPrintable(QStringLiteral(", ") + extra));
+    std::fflush(stdout);
+    timer.restart();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "Użycie: rylmo-open-timing PLIK\n");
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "Użycie: rylmo-open-timing PLIK [FOLDER_TABORU]\n");
         return 2;
     }
     QTemporaryDir settings;
-    rylmo::app::TForm1 window(settings.filePath(QStringLiteral("Rylmo.ini")));
+    rylmo::app::MainWindow window(settings.filePath(QStringLiteral("Rylmo.ini")));
+    rylmo::editing::EditingSession& session = window.session();
+    if (argc == 3) {
+        QString folder = QString::fromLocal8Bit(argv[2]);
+        if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+        session.setRollingStockFolder(folder.toStdString());
+    }
     window.show();
     QApplication::processEvents();
 
-    QElapsedTimer timer;
     timer.start();
     window.openFile(QString::fromLocal8Bit(argv[1]));
-    const qint64 opened = timer.elapsed();
+    report("open", QStringLiteral("\"trains\": %1").arg(window.trainModel()->rowCount()));
     window.grab();  // lays out and paints the list
     QApplication::processEvents();
-    const qint64 shown = timer.elapsed();
-    std::printf("trains: %d\nread and listed: %lld ms\nfirst paint done: %lld ms\n",
-                window.trainModel()->rowCount(), static_cast<long long>(opened),
-                static_cast<long long>(shown));
-    if (window.document().content.trains.empty()) return 0;
+    report("first paint");
+    if (session.content().trains.empty()) return 0;
 
     // The train dialog on the last train, as "Edytuj pociąg" builds it.
-    timer.restart();
     {
-        rylmo::trains::TFTrain dialog(window.document(), &window);
-        dialog.setTrainCopy(window.document().content.trains.back());
-        dialog.FillFromTrain();
+        rylmo::trains::TrainDialog dialog(session, &window);
+        dialog.setOriginal(session.content().trains.back());
+        dialog.fillFromTrain();
         dialog.show();
         QApplication::processEvents();
-        std::printf("train dialog built and shown: %lld ms\n", static_cast<long long>(timer.elapsed()));
+        report("train dialog");
     }
-    // Adding and deleting a train update the list row by row.
-    timer.restart();
-    window.trainModel()->appendTrain(window.document().content.trains.front());
+    // Adding, deleting and undoing update the list row by row.
+    const int rows = static_cast<int>(session.content().trains.size());
+    session.insertEntry(&rylmo::TimetableContent::trains, rows, session.content().trains.front(),
+                        QStringLiteral("dodanie pociągu"));
     window.trainList()->scrollToBottom();
     window.grab();
-    std::printf("train appended and shown: %lld ms\n", static_cast<long long>(timer.elapsed()));
-    timer.restart();
-    window.trainModel()->removeTrain(0);
+    report("add train");
+    window.trainList()->scrollToTop();
     window.grab();
-    std::printf("first train deleted and list renumbered: %lld ms\n",
-                static_cast<long long>(timer.elapsed()));
+    timer.restart();
+    session.removeEntry(&rylmo::TimetableContent::trains, 0, QStringLiteral("usunięcie pociągu 0"));
+    window.grab();
+    report("delete train");
+    session.undoStack().undo();
+    window.grab();
+    report("undo delete train");
+    session.undoStack().redo();
+    window.grab();
+    report("redo delete train");
     return 0;
 }

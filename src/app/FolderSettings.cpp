@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "app/TFOption.h"
+#include "app/OptionsDialog.h"
 
 namespace rylmo::app {
 
@@ -28,9 +28,9 @@ QString settingsFilePath() {
     return config + QLatin1Char('/') + name;
 }
 
-void storeFolderSettings(const TFOption& dialog, Timetable& document, ProfileFile& settings) {
+void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session, ProfileFile& settings) {
     const QString rollingStock = addSeparator(dialog.rollingStockFolder());
-    document.rollingStockFolder = rollingStock.toStdString();
+    session.setRollingStockFolder(rollingStock.toStdString());
     settings.writeString("Program", "Tabor", rollingStock.toStdString());
     settings.writeString("Program", "Stacje", addSeparator(dialog.stationFolder()).toStdString());
 }

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "app/ProfileFile.h"
-#include "document/Timetable.h"
+#include "editing/EditingSession.h"
 
 namespace rylmo::app {
 
-class TFOption;
+class OptionsDialog;
 
 // Where the rolling-stock pictures are looked for until the settings say otherwise.
 inline const std::string defaultRollingStockFolder = "F:\\App\\Games\\Trakovil\\Tabor\\";
@@ -23,6 +23,6 @@ QString settingsFilePath();
 
 // Applies the options dialog's "OK": the rolling-stock folder of the document, then the keys
 // "Tabor" and "Stacje" of section "Program". A failed write stops at that step.
-void storeFolderSettings(const TFOption& dialog, Timetable& document, ProfileFile& settings);
+void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session, ProfileFile& settings);
 
 }  // namespace rylmo::app

@@ -1,10 +1,10 @@
 #include "app/FolderSettings.h"
 #include "app/RylmoApplication.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
-    rylmo::app::TForm1 window(rylmo::app::settingsFilePath());
+    rylmo::app::MainWindow window(rylmo::app::settingsFilePath());
     window.show();
     // A timetable given on the command line, as a file manager passes it, is opened as if it
     // had been chosen in the open dialog.

@@ -1,57 +1,38 @@
 #include "trains/TrainCommands.h"
 
-#include <QAction>
-
-#include "app/TForm1.h"
-#include "app/TrainListModel.h"
-#include "trains/TFTrain.h"
+#include "editing/EditingSession.h"
+#include "trains/TrainDialog.h"
 #include "ui/Prompter.h"
 
 namespace rylmo::trains {
 
-namespace {
-
-QString commandCaption(app::TForm1& window, const char* name) {
-    return window.findChild<QAction*>(QString::fromLatin1(name))->text();
-}
-
-void changed(app::TForm1& window) {
-    window.document().modified = true;
-    window.refreshStates();
-}
-
-}  // namespace
-
-void TrAddExecute(app::TForm1& window) {
-    TFTrain dialog(window.document(), &window);
-    dialog.setWindowTitle(commandCaption(window, "TrAdd"));
-    dialog.setTrainCopy(Train{});
-    dialog.FillDefaults();
+void addTrain(editing::EditingSession& session, QWidget* parent, const QString& caption) {
+    TrainDialog dialog(session, parent);
+    dialog.setWindowTitle(caption);
+    dialog.setOriginal(Train{});
+    dialog.fillForNewTrain();
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
-    window.trainModel()->appendTrain(dialog.train());
-    changed(window);
+    const int row = static_cast<int>(session.content().trains.size());
+    session.insertEntry(&TimetableContent::trains, row, dialog.train(), QStringLiteral("dodanie pociągu"));
 }
 
-void TrEdExecute(app::TForm1& window) {
-    const int index = window.selectedTrain();
-    if (index < 0) return;
-    TFTrain dialog(window.document(), &window);
-    dialog.setTrainCopy(window.document().content.trains.at(static_cast<std::size_t>(index)));
-    dialog.setWindowTitle(commandCaption(window, "TrEd"));
-    dialog.FillFromTrain();
+void editTrain(editing::EditingSession& session, QWidget* parent, const QString& caption, int train) {
+    const std::vector<Train>& trains = session.content().trains;
+    if (train < 0 || static_cast<std::size_t>(train) >= trains.size()) return;
+    TrainDialog dialog(session, parent);
+    dialog.setOriginal(trains[static_cast<std::size_t>(train)]);
+    dialog.setWindowTitle(caption);
+    dialog.fillFromTrain();
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
-    window.trainModel()->setTrain(index, dialog.train());
-    changed(window);
+    // Confirming the dialog marks the document changed even when no value changed.
+    session.replaceEntry(&TimetableContent::trains, train, dialog.train(),
+                         QStringLiteral("edycję pociągu %1").arg(train));
 }
 
-void TrDelExecute(app::TForm1& window) {
-    const int index = window.selectedTrain();
-    if (index < 0) return;
-    if (!ui::confirm(&window, QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?"))) {
-        return;
-    }
-    window.trainModel()->removeTrain(index);
-    changed(window);
+void deleteTrain(editing::EditingSession& session, QWidget* parent, int train) {
+    if (train < 0 || static_cast<std::size_t>(train) >= session.content().trains.size()) return;
+    if (!ui::confirm(parent, QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?"))) return;
+    session.removeEntry(&TimetableContent::trains, train, QStringLiteral("usunięcie pociągu %1").arg(train));
 }
 
 }  // namespace rylmo::trains

@@ -1,14 +1,20 @@
 #pragma once
 
-namespace rylmo::app {
-class TForm1;
+#include <QString>
+
+class QWidget;
+
+namespace rylmo::editing {
+class EditingSession;
 }
 
 namespace rylmo::trains {
 
-// "Dodaj pociąg", "Edytuj pociąg" and "Usuń pociąg" on the main window's document and list.
-void TrAddExecute(app::TForm1& window);
-void TrEdExecute(app::TForm1& window);
-void TrDelExecute(app::TForm1& window);
+// "Dodaj pociąg", "Edytuj pociąg" and "Usuń pociąg": each opens its dialog or question over
+// parent and makes one undoable step of what the user confirmed. train is the 0-based index
+// of the train to edit or delete.
+void addTrain(editing::EditingSession& session, QWidget* parent, const QString& caption);
+void editTrain(editing::EditingSession& session, QWidget* parent, const QString& caption, int train);
+void deleteTrain(editing::EditingSession& session, QWidget* parent, int train);
 
 }  // namespace rylmo::trains

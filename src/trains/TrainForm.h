@@ -9,38 +9,38 @@ namespace rylmo::trains {
 // The values of the train dialog's controls, without the widgets. A selection is the 0-based
 // entry of a drop-down list, -1 for none.
 struct TrainForm {
-    int runType = -1;             // ComboBox1
-    int status = -1;              // ComboBox2
-    int vehicle = -1;             // ComboBox8: vehicle number - 1
-    int depot = -1;               // ComboBox3
-    int composition = 0;          // TrackBar1
-    int arrivalHour = 0;          // SpinEdit1
-    int arrivalMinute = 0;        // SpinEdit2
-    int departureHour = 0;        // SpinEdit3
-    int departureMinute = 0;      // SpinEdit4
-    int arrivalCategory = -1;     // ComboBox4: row of the category table
-    int departureCategory = -1;   // ComboBox10
-    int originStation = -1;       // ComboBox5
-    int destinationStation = -1;  // ComboBox11
-    int entryPoint = 0;           // SpinEdit5
-    int exitPoint = 0;            // SpinEdit6
-    int arrivalPlatform = -1;     // ComboBox7
-    int departurePlatform = -1;   // ComboBox9
-    int arrivalNumber = 0;        // SpinEdit7
-    int departureNumber = 0;      // SpinEdit8
-    int arrivalTrainName = -1;    // ComboBox6: 0 is "Brak"
-    int departureTrainName = -1;  // ComboBox12
-    bool standSet = false;        // CheckBox1
-    int standCoordinate = 0;      // SpinEdit10
-    bool coupleRight = false;     // CheckBox2
-    int standPosition = -1;       // ComboBox13
-    int standTrackNumber = 0;     // SpinEdit9
-    bool coupled = false;         // CheckBox3
-    int coupledTrain = -1;        // ComboBox16
-    int coupledCoach = -1;        // ComboBox14: coach number - 1
-    bool toBeCoupled = false;     // CheckBox4
-    int toBeCoupledTrain = -1;    // ComboBox17
-    int toBeCoupledCoach = -1;    // ComboBox15
+    int runType = -1;
+    int status = -1;
+    int vehicle = -1;             // vehicle number - 1
+    int depot = -1;
+    int composition = 0;
+    int arrivalHour = 0;
+    int arrivalMinute = 0;
+    int departureHour = 0;
+    int departureMinute = 0;
+    int arrivalCategory = -1;     // row of the category table
+    int departureCategory = -1;
+    int originStation = -1;
+    int destinationStation = -1;
+    int entryPoint = 0;
+    int exitPoint = 0;
+    int arrivalPlatform = -1;
+    int departurePlatform = -1;
+    int arrivalNumber = 0;
+    int departureNumber = 0;
+    int arrivalTrainName = -1;    // 0 is "Brak"
+    int departureTrainName = -1;
+    bool standSet = false;
+    int standCoordinate = 0;
+    bool coupleRight = false;
+    int standPosition = -1;
+    int standTrackNumber = 0;
+    bool coupled = false;
+    int coupledTrain = -1;
+    int coupledCoach = -1;        // coach number - 1
+    bool toBeCoupled = false;
+    int toBeCoupledTrain = -1;
+    int toBeCoupledCoach = -1;
 
     bool operator==(const TrainForm&) const = default;
 };

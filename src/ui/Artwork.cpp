@@ -13,6 +13,28 @@ QPixmap canvas(int size) {
     return pixmap;
 }
 
+// A curved arrow turning back to the left; mirrored, it points forward.
+QIcon curvedArrowIcon(bool forward) {
+    QPixmap pixmap = canvas(16);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (forward) {
+        p.translate(16, 0);
+        p.scale(-1, 1);
+    }
+    const QColor colour(30, 90, 160);
+    p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath arc;
+    arc.moveTo(4, 6);
+    arc.cubicTo(9, 2, 15, 5, 13, 11);
+    arc.lineTo(11, 14);
+    p.drawPath(arc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPolygon(QPolygonF({QPointF(1, 6), QPointF(7, 1.5), QPointF(7, 10)}));
+    return QIcon(pixmap);
+}
+
 }  // namespace
 
 // A timetable sheet with a small locomotive running across it.
@@ -89,5 +111,9 @@ QIcon saveDocumentIcon() {
     p.drawRect(3, 9, 9, 5);
     return QIcon(pixmap);
 }
+
+QIcon undoIcon() { return curvedArrowIcon(false); }
+
+QIcon redoIcon() { return curvedArrowIcon(true); }
 
 }  // namespace rylmo::ui

@@ -12,5 +12,7 @@ QIcon applicationIcon();
 QIcon newDocumentIcon();
 QIcon openDocumentIcon();
 QIcon saveDocumentIcon();
+QIcon undoIcon();
+QIcon redoIcon();
 
 }  // namespace rylmo::ui

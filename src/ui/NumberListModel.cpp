@@ -11,6 +11,18 @@ QVariant NumberListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+void NumberListModel::setCount(int count) {
+    if (count > m_count) {
+        beginInsertRows({}, m_count, count - 1);
+        m_count = count;
+        endInsertRows();
+    } else if (count < m_count) {
+        beginRemoveRows({}, count, m_count - 1);
+        m_count = count;
+        endRemoveRows();
+    }
+}
+
 void makeLargeList(QComboBox* list, int visibleCharacters) {
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(visibleCharacters);

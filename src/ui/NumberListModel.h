@@ -19,6 +19,8 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override;
 
+    void setCount(int count);
+
 private:
     int m_count;
 };

@@ -1,6 +1,9 @@
 #include "ui/RollingStockPicture.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QHash>
+#include <QSet>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -11,30 +14,74 @@ namespace rylmo::ui {
 
 namespace {
 
+// What is known of one rolling-stock folder.
+struct FolderCache {
+    QDateTime modified;  // of the folder when the entries below were found
+    bool listed = false;
+    QHash<QString, QString> filesByFoldedName;  // lower-case file name -> file name
+    QHash<QString, QPixmap> pictures;           // by vehicle name; missing ones are not here
+    QSet<QString> missing;
+};
+
+QHash<QString, FolderCache>& folderCaches() {
+    static QHash<QString, FolderCache> caches;
+    return caches;
+}
+
+int folderListings = 0;
+
+// A folder stored on Windows may end with a backslash.
+QString folderPathOf(const QString& folder) {
+    QString path = folder;
+    while (path.endsWith(QLatin1Char('\\'))) path.chop(1);
+    return path.isEmpty() ? QStringLiteral(".") : path;
+}
+
+FolderCache& cacheOf(const QString& folder) {
+    FolderCache& cache = folderCaches()[folder];
+    const QDateTime modified = QFileInfo(folderPathOf(folder)).lastModified();
+    if (cache.modified != modified) {
+        cache = FolderCache{};
+        cache.modified = modified;
+    }
+    return cache;
+}
+
 // The existing file for folder + name + ".bmp", looked up without regard to letter case
 // when the exact name is missing; empty when there is none.
-QString picturePath(const QString& folder, const QString& name) {
+QString picturePath(FolderCache& cache, const QString& folder, const QString& name) {
     const QString fileName = name + QStringLiteral(".bmp");
     const QString exact = folder + fileName;
     if (QFileInfo(exact).isFile()) return exact;
-    // A folder stored on Windows may end with a backslash.
-    QString folderPath = folder;
-    while (folderPath.endsWith(QLatin1Char('\\'))) folderPath.chop(1);
-    const QDir dir(folderPath.isEmpty() ? QStringLiteral(".") : folderPath);
-    if (!dir.exists()) return {};
-    const QStringList candidates = dir.entryList(QDir::Files);
-    for (const QString& candidate : candidates) {
-        if (candidate.compare(fileName, Qt::CaseInsensitive) == 0) return dir.filePath(candidate);
+    const QDir dir(folderPathOf(folder));
+    if (!cache.listed) {
+        cache.listed = true;
+        if (!dir.exists()) return {};
+        ++folderListings;
+        for (const QString& candidate : dir.entryList(QDir::Files)) {
+            cache.filesByFoldedName.insert(candidate.toLower(), candidate);
+        }
     }
-    return {};
+    const auto found = cache.filesByFoldedName.constFind(fileName.toLower());
+    return found == cache.filesByFoldedName.cend() ? QString() : dir.filePath(*found);
 }
 
-QImage readImage(const QString& folder, const QString& name) {
+// The transparent picture, or a null pixmap when there is none.
+QPixmap cachedPicture(const QString& folder, const QString& name) {
     if (name.isEmpty()) return {};
-    const QString path = picturePath(folder, name);
-    if (path.isEmpty()) return {};
-    QImageReader reader(path);
-    return reader.read();
+    FolderCache& cache = cacheOf(folder);
+    if (cache.missing.contains(name)) return {};
+    if (const auto known = cache.pictures.constFind(name); known != cache.pictures.cend()) return *known;
+    const QString path = picturePath(cache, folder, name);
+    QImage image;
+    if (!path.isEmpty()) image = QImageReader(path).read();
+    if (image.isNull()) {
+        cache.missing.insert(name);
+        return {};
+    }
+    QPixmap picture = transparentPicture(image);
+    cache.pictures.insert(name, picture);
+    return picture;
 }
 
 QPixmap placeholder(const QString& name) {
@@ -65,13 +112,16 @@ QPixmap transparentPicture(const QImage& image) {
 }
 
 QPixmap rollingStockPicture(const QString& folder, const QString& name) {
-    const QImage image = readImage(folder, name);
-    if (image.isNull()) return placeholder(name);
-    return transparentPicture(image);
+    QPixmap picture = cachedPicture(folder, name);
+    return picture.isNull() ? placeholder(name) : picture;
 }
 
 bool hasRollingStockPicture(const QString& folder, const QString& name) {
-    return !readImage(folder, name).isNull();
+    return !cachedPicture(folder, name).isNull();
 }
+
+void clearPictureCache() { folderCaches().clear(); }
+
+int pictureFolderListings() { return folderListings; }
 
 }  // namespace rylmo::ui

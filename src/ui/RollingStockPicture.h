@@ -14,6 +14,13 @@ QPixmap rollingStockPicture(const QString& folder, const QString& name);
 // Whether the picture exists and can be read.
 bool hasRollingStockPicture(const QString& folder, const QString& name);
 
+// Pictures, failed lookups and folder listings are cached per folder, so that paging through
+// a list never reads a bitmap or lists the folder twice; a folder's cache is dropped when its
+// modification time changes. clearPictureCache drops everything.
+void clearPictureCache();
+// How many times a folder was listed to find a name by letter case (for tests).
+int pictureFolderListings();
+
 // Size of the placeholder tile.
 inline constexpr int placeholderWidth = 80;
 inline constexpr int placeholderHeight = 40;

@@ -8,9 +8,9 @@
 #include "AppTests.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "app/TFAbout.h"
-#include "app/TFOption.h"
-#include "app/TForm1.h"
+#include "app/AboutBox.h"
+#include "app/OptionsDialog.h"
+#include "app/MainWindow.h"
 
 using namespace rylmo;
 using namespace rylmo::app;
@@ -32,23 +32,23 @@ private slots:
     void optionsOkStoresBothFolders() {
         test::TempFolder folder;
         test::ScriptedPrompter prompter;
-        TForm1 window(qpath(folder / "Rylmo.ini"));
+        MainWindow window(qpath(folder / "Rylmo.ini"));
         prompter.folders = {QString(), QStringLiteral("/mnt/stacje")};
         prompter.dialogs.push_back([](QDialog& dialog) {
             QCOMPARE(dialog.size(), QSize(457, 294));
-            QCOMPARE(child<QTabWidget>(dialog, "PageControl1")->tabText(0), QStringLiteral("Program"));
-            auto* edit1 = child<QLineEdit>(dialog, "Edit1");
-            auto* edit2 = child<QLineEdit>(dialog, "Edit2");
+            QCOMPARE(child<QTabWidget>(dialog, "pages")->tabText(0), QStringLiteral("Program"));
+            auto* edit1 = child<QLineEdit>(dialog, "rollingStockFolder");
+            auto* edit2 = child<QLineEdit>(dialog, "stationFolder");
             QCOMPARE(edit1->text(), QStringLiteral("F:\\App\\Games\\Trakovil\\Tabor\\"));
             QCOMPARE(edit2->text(), QString());
             edit1->setText(QStringLiteral("/gra/tabor"));
-            child<QPushButton>(dialog, "Button3")->click();  // browsing cancelled
+            child<QPushButton>(dialog, "browseRollingStock")->click();  // browsing cancelled
             QCOMPARE(edit1->text(), QStringLiteral("/gra/tabor"));
-            child<QPushButton>(dialog, "Button4")->click();
+            child<QPushButton>(dialog, "browseStations")->click();
             QCOMPARE(edit2->text(), QStringLiteral("/mnt/stacje"));
-            child<QPushButton>(dialog, "Button1")->click();
+            child<QPushButton>(dialog, "ok")->click();
         });
-        window.OptionExecute();
+        window.showOptions();
         QCOMPARE(prompter.dialogTitles, std::vector<QString>{"Opcje..."});
         QCOMPARE(prompter.folderTitles,
                  (std::vector<QString>{"Wskaż folder zawierający pliki z taborem",
@@ -59,12 +59,12 @@ private slots:
 
         // The next opening shows what was stored; an empty field stays empty.
         prompter.dialogs.push_back([](QDialog& dialog) {
-            QCOMPARE(child<QLineEdit>(dialog, "Edit1")->text(), QStringLiteral("/gra/tabor/"));
-            QCOMPARE(child<QLineEdit>(dialog, "Edit2")->text(), QStringLiteral("/mnt/stacje/"));
-            child<QLineEdit>(dialog, "Edit2")->clear();
-            child<QPushButton>(dialog, "Button1")->click();
+            QCOMPARE(child<QLineEdit>(dialog, "rollingStockFolder")->text(), QStringLiteral("/gra/tabor/"));
+            QCOMPARE(child<QLineEdit>(dialog, "stationFolder")->text(), QStringLiteral("/mnt/stacje/"));
+            child<QLineEdit>(dialog, "stationFolder")->clear();
+            child<QPushButton>(dialog, "ok")->click();
         });
-        window.OptionExecute();
+        window.showOptions();
         QCOMPARE(test::readBytes(folder / "Rylmo.ini"),
                  std::string("[Program]\r\nTabor=/gra/tabor/\r\nStacje=\r\n"));
     }
@@ -72,14 +72,14 @@ private slots:
     void optionsCancelStoresNothing() {
         test::TempFolder folder;
         test::ScriptedPrompter prompter;
-        TForm1 window(qpath(folder / "Rylmo.ini"));
+        MainWindow window(qpath(folder / "Rylmo.ini"));
         prompter.folders = {QStringLiteral("/inny")};
         prompter.dialogs.push_back([](QDialog& dialog) {
-            child<QPushButton>(dialog, "Button3")->click();
-            QCOMPARE(child<QPushButton>(dialog, "Button2")->text(), QStringLiteral("Anuluj"));
-            child<QPushButton>(dialog, "Button2")->click();
+            child<QPushButton>(dialog, "browseRollingStock")->click();
+            QCOMPARE(child<QPushButton>(dialog, "cancel")->text(), QStringLiteral("Anuluj"));
+            child<QPushButton>(dialog, "cancel")->click();
         });
-        window.OptionExecute();
+        window.showOptions();
         QVERIFY(!std::filesystem::exists(folder / "Rylmo.ini"));
         QCOMPARE(window.document().rollingStockFolder, std::string("F:\\App\\Games\\Trakovil\\Tabor\\"));
     }
@@ -88,12 +88,12 @@ private slots:
         test::TempFolder folder;
         test::ScriptedPrompter prompter;
         const auto settings = folder / "brak" / "Rylmo.ini";
-        TForm1 window(qpath(settings));
+        MainWindow window(qpath(settings));
         prompter.dialogs.push_back([](QDialog& dialog) {
-            child<QLineEdit>(dialog, "Edit1")->setText(QStringLiteral("/t"));
-            child<QPushButton>(dialog, "Button1")->click();
+            child<QLineEdit>(dialog, "rollingStockFolder")->setText(QStringLiteral("/t"));
+            child<QPushButton>(dialog, "ok")->click();
         });
-        window.OptionExecute();
+        window.showOptions();
         QCOMPARE(prompter.messageTexts(), QStringList{"Unable to write to " + qpath(settings) + "."});
         QCOMPARE(window.document().rollingStockFolder, std::string("/t/"));
     }
@@ -101,23 +101,23 @@ private slots:
     void aboutBoxShowsTheTitleAndOpensTheMailLink() {
         test::TempFolder folder;
         test::ScriptedPrompter prompter;
-        TForm1 window(qpath(folder / "Rylmo.ini"));
+        MainWindow window(qpath(folder / "Rylmo.ini"));
         prompter.dialogs.push_back([&prompter](QDialog& dialog) {
             QCOMPARE(dialog.size(), QSize(370, 227));
-            auto* title = child<QLabel>(dialog, "Label1");
+            auto* title = child<QLabel>(dialog, "title");
             QCOMPARE(title->text(), QStringLiteral("Rylmo "));
             QVERIFY(title->font().italic());
             QCOMPARE(title->pos(), QPoint(112, 32));
-            QVERIFY(!child<QLabel>(dialog, "Image1")->pixmap().isNull());
-            auto* memo = child<QPlainTextEdit>(dialog, "Memo1");
+            QVERIFY(!child<QLabel>(dialog, "icon")->pixmap().isNull());
+            auto* memo = child<QPlainTextEdit>(dialog, "description");
             QVERIFY(memo->isReadOnly());
             QCOMPARE(memo->toPlainText(), QString());
-            QTest::mouseClick(child<QLabel>(dialog, "LabelMail"), Qt::LeftButton);
+            QTest::mouseClick(child<QLabel>(dialog, "mailAddress"), Qt::LeftButton);
             QCOMPARE(prompter.urls.size(), std::size_t(1));
             QCOMPARE(prompter.urls[0].toString(), QStringLiteral("mailto:"));
-            child<QPushButton>(dialog, "Button1")->click();
+            child<QPushButton>(dialog, "close")->click();
         });
-        window.InfoExecute();
+        window.showAbout();
         QCOMPARE(prompter.dialogTitles, std::vector<QString>{"Rylmo - Informacje..."});
     }
 };

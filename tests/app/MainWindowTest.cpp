@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTableView>
 #include <QTest>
 
@@ -8,13 +9,15 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "app/ErrorHandler.h"
-#include "app/TForm1.h"
-#include "app/TrainListModel.h"
+#include "app/MainWindow.h"
 #include "document/Error.h"
 #include "document/RozReader.h"
+#include "editing/TrainListModel.h"
 
 using namespace rylmo;
 using namespace rylmo::app;
+using rylmo::editing::GeneralText;
+using rylmo::editing::TrainListModel;
 namespace fs = std::filesystem;
 
 namespace {
@@ -24,7 +27,7 @@ const QString kSample = QStringLiteral(RYLMO_SAMPLE_FOLDER "/Zielonka.roz");
 struct Fixture {
     test::TempFolder folder;
     test::ScriptedPrompter prompter;
-    TForm1 window{qpath(folder / "Rylmo.ini")};
+    MainWindow window{qpath(folder / "Rylmo.ini")};
 
     // A copy of a timetable file in the fixture's folder.
     QString copy(const QString& source, const char* name) {
@@ -34,9 +37,9 @@ struct Fixture {
     QAction* action(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
     QStringList enabledCommands() {
         QStringList names;
-        for (const char* name : {"New", "Open", "Save", "SaveAs", "Exit", "TrAdd", "TrEd", "TrDel",
-                                 "Loko", "Enginer", "Passage", "Prob", "Coach", "Store", "Names",
-                                 "General", "Option", "Help", "Info"}) {
+        for (const char* name : {"newDocument", "openDocument", "saveDocument", "saveDocumentAs", "exit", "addTrain", "editTrain", "deleteTrain",
+                                 "locomotiveTypes", "depot", "passages", "probabilityTable", "coaches", "compositions", "names",
+                                 "generalData", "options", "help", "about"}) {
             if (action(name)->isEnabled()) names << QString::fromLatin1(name);
         }
         return names;
@@ -45,22 +48,25 @@ struct Fixture {
         return window.trainModel()->index(row, column).data().toString();
     }
     QString versionPanel() {
-        return window.findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text();
+        return window.findChild<QLabel*>(QStringLiteral("versionPanel"))->text();
     }
     void selectRow(int row) { window.trainList()->selectRow(row); }
+    // Changes the start time as the general data dialog does.
+    void changeStartTime(const char* value = "1") {
+        window.session().setGeneralText(GeneralText::startTime, value, QStringLiteral("zmianę danych ogólnych"));
+    }
     // Opens a copy of the sample and changes its start time, unsaved; returns the copy's path.
     QString openChanged(const char* name) {
         const QString path = copy(kSample, name);
         window.openFile(path);
-        window.document().content.startTime = "1";
-        window.document().modified = true;
+        changeStartTime();
         return path;
     }
 };
 
-const QStringList kAlways = {"New", "Open", "Exit", "Option", "Help", "Info"};
-const QStringList kShown = {"New", "Open", "SaveAs", "Exit", "TrAdd", "Loko", "Enginer", "Passage",
-                            "Prob", "Coach", "Store", "Names", "General", "Option", "Help", "Info"};
+const QStringList kAlways = {"newDocument", "openDocument", "exit", "options", "help", "about"};
+const QStringList kShown = {"newDocument", "openDocument", "saveDocumentAs", "exit", "addTrain", "locomotiveTypes", "depot", "passages",
+                            "probabilityTable", "coaches", "compositions", "names", "generalData", "options", "help", "about"};
 
 }  // namespace
 
@@ -73,15 +79,21 @@ private slots:
         QCOMPARE(f.enabledCommands(), kAlways);
         QCOMPARE(f.versionPanel(), QString());
         QVERIFY(f.window.trainList()->isHidden());
-        QCOMPARE(f.action("Help")->text(), QStringLiteral("Rylmo - Pomoc..."));
-        QCOMPARE(f.action("Info")->text(), QStringLiteral("Rylmo - Informacje..."));
-        QCOMPARE(f.action("SaveAs")->text(), QStringLiteral("Zapisz jako..."));
-        QCOMPARE(f.action("Save")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(f.action("help")->text(), QStringLiteral("Rylmo - Pomoc..."));
+        QCOMPARE(f.action("about")->text(), QStringLiteral("Rylmo - Informacje..."));
+        QCOMPARE(f.action("saveDocumentAs")->text(), QStringLiteral("Zapisz jako..."));
+        QCOMPARE(f.action("saveDocument")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QStringList menus;
+        for (QAction* menu : f.window.menuBar()->actions()) menus << menu->text();
+        QCOMPARE(menus, (QStringList{"Plik", "Edycja", "Dane", "Narzędzia", "Pomoc"}));
+        QCOMPARE(f.action("undo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(f.action("redo")->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
     }
 
     void newShowsAnUntitledStation() {
         Fixture f;
-        f.window.NewExecute();
+        f.window.newDocument();
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - Nowa stacja"));
         QVERIFY(!f.window.trainList()->isHidden());
         QVERIFY(f.window.document().untitled);
@@ -91,7 +103,7 @@ private slots:
     void openListsTheTrainsAndEnablesByState() {
         Fixture f;
         f.prompter.fileNames = {kSample};
-        f.window.OpenExecute();
+        f.window.openDocument();
         QCOMPARE(f.prompter.fileDialogs,
                  std::vector<QString>{"open|Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*"});
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - Zielonka.roz"));
@@ -110,17 +122,16 @@ private slots:
 
         f.selectRow(2);
         QCOMPARE(f.window.selectedTrain(), 2);
-        QVERIFY(f.action("TrEd")->isEnabled());
-        QVERIFY(f.action("TrDel")->isEnabled());
+        QVERIFY(f.action("editTrain")->isEnabled());
+        QVERIFY(f.action("deleteTrain")->isEnabled());
 
-        f.window.document().modified = true;  // as any editor does
-        f.window.refreshStates();
-        QVERIFY(f.action("Save")->isEnabled());
+        f.changeStartTime();
+        QVERIFY(f.action("saveDocument")->isEnabled());
 
         f.window.openFile(QStringLiteral(RYLMO_TEST_DATA "/version1.roz"));
         QCOMPARE(f.versionPanel(), QStringLiteral("1.44"));
-        QVERIFY(!f.action("Save")->isEnabled());
-        QVERIFY(!f.action("TrEd")->isEnabled());  // the new rows start unselected
+        QVERIFY(!f.action("saveDocument")->isEnabled());
+        QVERIFY(!f.action("editTrain")->isEnabled());  // the new rows start unselected
     }
 
     void listShowsNegativeValuesAndEmptyTrainSections() {
@@ -135,7 +146,7 @@ private slots:
 
         Train train;
         train.standCoordinate = -120;
-        f.window.trainModel()->appendTrain(train);
+        f.window.session().insertEntry(&TimetableContent::trains, 0, train, QStringLiteral("dodanie pociągu"));
         QCOMPARE(f.cell(0, 23), QStringLiteral("-120"));
         QCOMPARE(f.cell(0, 0), QStringLiteral("0"));
     }
@@ -144,13 +155,13 @@ private slots:
         Fixture f;
         f.window.openFile(kSample);
         const TimetableContent read = f.window.document().content;
-        f.window.NewExecute();
+        f.window.newDocument();
         QCOMPARE(f.window.document().content, read);
         QCOMPARE(f.window.trainModel()->rowCount(), 8);
         QCOMPARE(f.window.document().fileName, std::string());
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - Nowa stacja"));
-        f.window.document().modified = true;
-        f.window.SaveExecute();  // untitled: asks for a name
+        f.changeStartTime();
+        f.window.saveDocument();  // untitled: asks for a name
         QCOMPARE(f.prompter.fileDialogs,
                  std::vector<QString>{"save|Rozkład jazdy dla Trakovil-a 1.6x|*.roz|roz"});
     }
@@ -159,14 +170,18 @@ private slots:
         Fixture f;
         const QString path = f.copy(kSample, "stacja.roz");
         f.window.openFile(path);
-        f.window.document().content.startTime = "815";
-        f.window.document().modified = true;
-        f.window.refreshStates();
-        f.window.SaveExecute();
+        f.changeStartTime("815");
+        f.window.saveDocument();
         QVERIFY(f.prompter.fileDialogs.empty());
         QCOMPARE(readTimetableFile(path.toStdString()).startTime, std::string("815"));
         QVERIFY(!f.window.document().modified);
-        QVERIFY(!f.action("Save")->isEnabled());
+        QVERIFY(!f.action("saveDocument")->isEnabled());
+
+        // Undoing past the save leaves changes to save; redoing returns to the saved state.
+        f.action("undo")->trigger();
+        QVERIFY(f.action("saveDocument")->isEnabled());
+        f.action("redo")->trigger();
+        QVERIFY(!f.action("saveDocument")->isEnabled());
     }
 
     void saveChangesQuestionPaths() {
@@ -175,7 +190,7 @@ private slots:
             Fixture f;
             f.openChanged("a.roz");
             f.prompter.answers = {QMessageBox::Cancel};
-            f.window.OpenExecute();
+            f.window.openDocument();
             QCOMPARE(f.prompter.messages.size(), std::size_t(1));
             const auto& question = f.prompter.messages[0];
             QCOMPARE(question.text, QStringLiteral("Zapisać zmiany w dokumencie a.roz?"));
@@ -190,7 +205,7 @@ private slots:
             const QString path = f.openChanged("a.roz");
             f.prompter.answers = {QMessageBox::No};
             f.prompter.fileNames = {other};
-            f.window.OpenExecute();
+            f.window.openDocument();
             QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
             QCOMPARE(readTimetableFile(path.toStdString()).startTime, std::string("700"));
         }
@@ -199,17 +214,17 @@ private slots:
             const QString path = f.openChanged("a.roz");
             f.prompter.answers = {QMessageBox::Yes};
             f.prompter.fileNames = {other};
-            f.window.OpenExecute();
+            f.window.openDocument();
             QCOMPARE(readTimetableFile(path.toStdString()).startTime, std::string("1"));
             QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
         }
         {  // Yes on an untitled document whose save dialog is cancelled still goes on to open.
             Fixture f;
-            f.window.NewExecute();
-            f.window.document().modified = true;
+            f.window.newDocument();
+            f.changeStartTime();
             f.prompter.answers = {QMessageBox::Yes};
             f.prompter.fileNames = {QString(), other};
-            f.window.OpenExecute();
+            f.window.openDocument();
             QCOMPARE(f.prompter.messages.at(0).text, QStringLiteral("Zapisać zmiany w dokumencie ?"));
             QCOMPARE(f.prompter.fileDialogs.size(), std::size_t(2));
             QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
@@ -220,10 +235,10 @@ private slots:
             fs::copy_file(kSample.toStdString(), f.folder / "sub" / "a.roz");
             f.window.openFile(qpath(f.folder / "sub" / "a.roz"));
             fs::remove_all(f.folder / "sub");
-            f.window.document().modified = true;
+            f.changeStartTime();
             f.prompter.answers = {QMessageBox::Yes};
             f.prompter.fileNames = {other};
-            f.window.OpenExecute();
+            f.window.openDocument();
             QCOMPARE(f.prompter.messages.size(), std::size_t(2));
             QCOMPARE(f.prompter.messages[1].text, QStringLiteral("No such file or directory."));
             QCOMPARE(f.prompter.messages[1].icon, QMessageBox::Critical);
@@ -243,12 +258,11 @@ private slots:
         for (const auto& [path, message] : failures) {
             Fixture f;
             f.window.openFile(QStringLiteral(RYLMO_TEST_DATA "/version1.roz"));
-            f.window.document().modified = true;
-            f.window.refreshStates();
+            f.changeStartTime();
             const TimetableContent before = f.window.document().content;
             f.prompter.answers = {QMessageBox::No};
             f.prompter.fileNames = {path};
-            f.window.OpenExecute();
+            f.window.openDocument();
             QCOMPARE(f.prompter.messageTexts().last(), message);
             QCOMPARE(f.window.document().content, before);
             QCOMPARE(f.window.document().fileName, std::string("version1.roz"));
@@ -268,17 +282,18 @@ private slots:
     void failedSaveAsKeepsTheFileNameAndTheChanges() {
         Fixture f;
         f.window.openFile(f.copy(kSample, "a.roz"));
-        f.window.document().modified = true;
+        f.changeStartTime();
         f.prompter.fileNames = {QStringLiteral("/nonexistent/b.roz")};
-        f.window.SaveAsExecute();
+        f.window.saveDocumentAs();
         QCOMPARE(f.prompter.messageTexts(), QStringList{"No such file or directory."});
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - a.roz"));
         QVERIFY(f.window.document().modified);
+        QVERIFY(f.action("undo")->isEnabled());
 
         // Save as onto an existing file replaces it without a question.
         const QString target = f.copy(QStringLiteral(RYLMO_TEST_DATA "/worked-example.roz"), "b.roz");
         f.prompter.fileNames = {target};
-        f.window.SaveAsExecute();
+        f.window.saveDocumentAs();
         QCOMPARE(f.prompter.messages.size(), std::size_t(1));
         QCOMPARE(readTimetableFile(target.toStdString()), f.window.document().content);
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - b.roz"));
@@ -288,12 +303,14 @@ private slots:
     void closeAsksOnlyAboutUnsavedChanges() {
         Fixture f;
         f.window.show();
+        f.changeStartTime();
+        f.action("undo")->trigger();  // an edit and its undo leave nothing to save
         QVERIFY(f.window.close());
         QVERIFY(f.prompter.messages.empty());
 
         f.window.show();
-        f.window.NewExecute();
-        f.window.document().modified = true;
+        f.window.newDocument();
+        f.changeStartTime();
         f.prompter.answers = {QMessageBox::Cancel};
         QVERIFY(!f.window.close());
         f.prompter.answers = {QMessageBox::Yes};  // the save dialog is cancelled: stay open

@@ -5,7 +5,7 @@
 #include "TestFiles.h"
 #include "app/FolderSettings.h"
 #include "app/ProfileFile.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "document/Error.h"
 
 using namespace rylmo;
@@ -84,11 +84,11 @@ private slots:
         test::TempFolder folder;
         test::ScriptedPrompter prompter;
         {
-            TForm1 window(qpath(folder / "Rylmo.ini"));
+            MainWindow window(qpath(folder / "Rylmo.ini"));
             QCOMPARE(window.document().rollingStockFolder, std::string("F:\\App\\Games\\Trakovil\\Tabor\\"));
         }
         test::writeBytes(folder / "Rylmo.ini", kWindowsFile);
-        TForm1 window(qpath(folder / "Rylmo.ini"));
+        MainWindow window(qpath(folder / "Rylmo.ini"));
         QCOMPARE(window.document().rollingStockFolder, std::string("D:\\Gra\\Tabor\\"));
     }
 

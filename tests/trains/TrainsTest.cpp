@@ -12,9 +12,10 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "app/RylmoApplication.h"
-#include "app/TForm1.h"
-#include "app/TrainListModel.h"
-#include "trains/TFTrain.h"
+#include "app/MainWindow.h"
+#include "editing/EditingSession.h"
+#include "editing/TrainListModel.h"
+#include "trains/TrainDialog.h"
 #include "trains/TrainForm.h"
 #include "ui/PictureStrip.h"
 
@@ -35,7 +36,7 @@ Train sampleTrain() {
     t.exitPoint = 2900;
     t.destinationStation = 2;
     t.arrivalNumber = 4512;
-    t.departureNumber = 4512;
+    t.departureNumber = 4513;
     t.arrivalCategory = 2;
     t.departureCategory = 6;
     t.status = 1;
@@ -79,10 +80,20 @@ void choose(QComboBox* list, int index) {
     emit list->activated(index);
 }
 
+// A session editing d, as after opening it.
+struct SessionOf {
+    editing::EditingSession session;
+    explicit SessionOf(const Timetable& d) {
+        session.setRollingStockFolder(d.rollingStockFolder);
+        session.open(d.content, "", "test.roz");
+    }
+};
+
 Train editedUnchanged(const Timetable& d, const Train& stored) {
-    TFTrain dialog(d);
-    dialog.setTrainCopy(stored);
-    dialog.FillFromTrain();
+    const SessionOf opened(d);
+    TrainDialog dialog(opened.session);
+    dialog.setOriginal(stored);
+    dialog.fillFromTrain();
     return dialog.train();
 }
 
@@ -158,20 +169,21 @@ private slots:
         t.standCoordinate = -120;
         t.standPosition = 9;
         t.standTrackNumber = 5;
-        TFTrain dialog(d);
-        dialog.setTrainCopy(t);
-        dialog.FillFromTrain();
-        QCOMPARE(child<QComboBox>(dialog, "ComboBox16")->currentText(), QStringLiteral("3"));
-        QCOMPARE(child<QComboBox>(dialog, "ComboBox14")->currentText(), QStringLiteral("7 wagon"));
-        QVERIFY(child<QCheckBox>(dialog, "CheckBox1")->isChecked());
-        QVERIFY(child<QCheckBox>(dialog, "CheckBox2")->isChecked());
-        QCOMPARE(child<QSpinBox>(dialog, "SpinEdit10")->value(), 120);
+        const SessionOf dialogSession(d);
+        TrainDialog dialog(dialogSession.session);
+        dialog.setOriginal(t);
+        dialog.fillFromTrain();
+        QCOMPARE(child<QComboBox>(dialog, "coupledTrain")->currentText(), QStringLiteral("3"));
+        QCOMPARE(child<QComboBox>(dialog, "coupledCoach")->currentText(), QStringLiteral("7 wagon"));
+        QVERIFY(child<QCheckBox>(dialog, "standSet")->isChecked());
+        QVERIFY(child<QCheckBox>(dialog, "coupleRight")->isChecked());
+        QCOMPARE(child<QSpinBox>(dialog, "standCoordinate")->value(), 120);
         QCOMPARE(dialog.train(), t);
 
-        child<QCheckBox>(dialog, "CheckBox1")->setChecked(false);
-        QVERIFY(!child<QSpinBox>(dialog, "SpinEdit10")->isEnabled());
-        QVERIFY(!child<QComboBox>(dialog, "ComboBox13")->isEnabled());
-        QVERIFY(!child<QCheckBox>(dialog, "CheckBox2")->isEnabled());
+        child<QCheckBox>(dialog, "standSet")->setChecked(false);
+        QVERIFY(!child<QSpinBox>(dialog, "standCoordinate")->isEnabled());
+        QVERIFY(!child<QComboBox>(dialog, "standPosition")->isEnabled());
+        QVERIFY(!child<QCheckBox>(dialog, "coupleRight")->isEnabled());
         const Train back = dialog.train();
         QCOMPARE(back.standCoordinate, 0);
         QCOMPARE(back.standPosition, 0);
@@ -187,23 +199,26 @@ private slots:
         Train t = sampleTrain();
         t.departureCategory = 6;
         t.arrivalCategory = 7;  // not in the table
-        TFTrain dialog(d);
-        dialog.setTrainCopy(t);
-        dialog.FillFromTrain();
-        QCOMPARE(child<QComboBox>(dialog, "ComboBox10")->currentText(), QStringLiteral("ekspres"));
-        QCOMPARE(child<QComboBox>(dialog, "ComboBox4")->currentIndex(), -1);
-        auto* ok = child<QPushButton>(dialog, "Button1");
+        const SessionOf dialogSession(d);
+        TrainDialog dialog(dialogSession.session);
+        dialog.setOriginal(t);
+        dialog.fillFromTrain();
+        QCOMPARE(child<QComboBox>(dialog, "departureCategory")->currentText(), QStringLiteral("ekspres"));
+        QCOMPARE(child<QComboBox>(dialog, "arrivalCategory")->currentIndex(), -1);
+        auto* ok = child<QPushButton>(dialog, "ok");
         QVERIFY(!ok->isEnabled());
         QVERIFY(!ok->isDefault() && !ok->autoDefault());
-        choose(child<QComboBox>(dialog, "ComboBox4"), 21);
+        choose(child<QComboBox>(dialog, "arrivalCategory"), 21);
         QVERIFY(ok->isEnabled());
         QCOMPARE(dialog.train().arrivalCategory, 202);
 
-        TFTrain fresh(d);
-        fresh.FillDefaults();
+        const SessionOf freshSession(d);
+
+        TrainDialog fresh(freshSession.session);
+        fresh.fillForNewTrain();
         QCOMPARE(fresh.findChild<QTabWidget*>()->currentIndex(), 0);
-        auto* freshOk = child<QPushButton>(fresh, "Button1");
-        const char* required[] = {"ComboBox4", "ComboBox5", "ComboBox10", "ComboBox11"};
+        auto* freshOk = child<QPushButton>(fresh, "ok");
+        const char* required[] = {"arrivalCategory", "originStation", "departureCategory", "destinationStation"};
         for (const char* name : required) {
             QVERIFY(!freshOk->isEnabled());
             choose(child<QComboBox>(fresh, name), 0);
@@ -213,11 +228,12 @@ private slots:
 
     void depotListFollowsTheChosenVehicle() {
         const Timetable d = timetable();
-        TFTrain dialog(d);
-        dialog.FillDefaults();
-        auto* vehicle = child<QComboBox>(dialog, "ComboBox8");
-        auto* depot = child<QComboBox>(dialog, "ComboBox3");
-        auto* label = child<QLabel>(dialog, "Label7");
+        const SessionOf dialogSession(d);
+        TrainDialog dialog(dialogSession.session);
+        dialog.fillForNewTrain();
+        auto* vehicle = child<QComboBox>(dialog, "symbolVehicle");
+        auto* depot = child<QComboBox>(dialog, "unitDepot");
+        auto* label = child<QLabel>(dialog, "symbolDescription");
         QCOMPARE(vehicle->currentIndex(), 0);  // the first entry, a diesel
         QVERIFY(!depot->isEnabled());
 
@@ -242,10 +258,11 @@ private slots:
         // A coach named like a locomotive type counts as that type.
         Timetable named = timetable();
         named.content.coaches[0] = "SA12";
-        TFTrain twin(named);
-        twin.FillDefaults();
-        choose(child<QComboBox>(twin, "ComboBox8"), 2);
-        QVERIFY(child<QComboBox>(twin, "ComboBox3")->isEnabled());
+        const SessionOf twinSession(named);
+        TrainDialog twin(twinSession.session);
+        twin.fillForNewTrain();
+        choose(child<QComboBox>(twin, "symbolVehicle"), 2);
+        QVERIFY(child<QComboBox>(twin, "unitDepot")->isEnabled());
         QCOMPARE(twin.train().symbolUnit, 3);
     }
 
@@ -255,19 +272,21 @@ private slots:
               std::tuple{1, 0, true, "0 - brak widoku składu"},
               std::tuple{3, 2, true, "0 - brak widoku składu"}}) {
             const Timetable d = timetable(count);
-            TFTrain dialog(d);
-            dialog.FillDefaults();
-            auto* bar = child<QSlider>(dialog, "TrackBar1");
+            const SessionOf dialogSession(d);
+            TrainDialog dialog(dialogSession.session);
+            dialog.fillForNewTrain();
+            auto* bar = child<QSlider>(dialog, "compositionSlider");
             QCOMPARE(bar->maximum(), maximum);
             QCOMPARE(bar->isEnabled(), enabled);
-            QCOMPARE(child<QLabel>(dialog, "Label19")->text(), QString::fromUtf8(text));
+            QCOMPARE(child<QLabel>(dialog, "compositionCaption")->text(), QString::fromUtf8(text));
         }
         const Timetable d = timetable(3);
-        TFTrain dialog(d);
-        dialog.FillDefaults();
-        auto* bar = child<QSlider>(dialog, "TrackBar1");
+        const SessionOf dialogSession(d);
+        TrainDialog dialog(dialogSession.session);
+        dialog.fillForNewTrain();
+        auto* bar = child<QSlider>(dialog, "compositionSlider");
         bar->setValue(1);  // pairs (2, 3) and (1, 5): coach 1, coach 1, coach 3
-        QCOMPARE(child<QLabel>(dialog, "Label19")->text(), QStringLiteral("Zestwanie składu nr 1"));
+        QCOMPARE(child<QLabel>(dialog, "compositionCaption")->text(), QStringLiteral("Zestwanie składu nr 1"));
         const ui::PictureStrip& strip = dialog.compositionStrip();
         QCOMPARE(strip.count(), 3);
         QCOMPARE(strip.picture(0)->geometry(), QRect(8, 4, 120, 40));
@@ -281,74 +300,98 @@ private slots:
         QCOMPARE(strip.count(), 0);
     }
 
-    void commandsEditAddAndDelete() {
+    void commandsEditAddAndDeleteWithUndo() {
         test::TempFolder folder;
         test::ScriptedPrompter prompter;
-        app::TForm1 window(QString::fromStdString((folder / "Rylmo.ini").string()));
-        window.NewExecute();
-        static_cast<Timetable&>(window.document()) = timetable(3, 0);
-        window.trainModel()->replaceTrains([] {});
+        app::MainWindow window(QString::fromStdString((folder / "Rylmo.ini").string()));
+        editing::EditingSession& session = window.session();
+        session.open(timetable(3, 0).content, "", "test.roz");
+        window.newDocument();
         auto action = [&](const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); };
+        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij"));
+        QVERIFY(!action("undo")->isEnabled());
+        QVERIFY(!action("redo")->isEnabled());
 
         // Add the first train of an empty timetable.
         prompter.dialogs.push_back([](QDialog& dialog) {
-            for (const char* name : {"ComboBox4", "ComboBox5", "ComboBox10", "ComboBox11"}) {
+            for (const char* name : {"arrivalCategory", "originStation", "departureCategory", "destinationStation"}) {
                 choose(child<QComboBox>(dialog, name), 1);
             }
-            child<QSpinBox>(dialog, "SpinEdit3")->setValue(8);
-            child<QSpinBox>(dialog, "SpinEdit4")->setValue(35);
-            QVERIFY(!child<QComboBox>(dialog, "ComboBox16")->count());
-            child<QPushButton>(dialog, "Button1")->click();
+            child<QSpinBox>(dialog, "departureHour")->setValue(8);
+            child<QSpinBox>(dialog, "departureMinute")->setValue(35);
+            QVERIFY(!child<QComboBox>(dialog, "coupledTrain")->count());
+            child<QPushButton>(dialog, "ok")->click();
         });
-        action("TrAdd")->trigger();
+        action("addTrain")->trigger();
         QCOMPARE(prompter.dialogTitles, std::vector<QString>{"Dodaj pociąg"});
         QCOMPARE(window.trainModel()->rowCount(), 1);
         QCOMPARE(window.trainModel()->index(0, 0).data().toString(), QStringLiteral("0"));
         QCOMPARE(window.document().content.trains[0].departureTime, 835);
         QCOMPARE(window.document().content.trains[0].arrivalCategory, 1);
         QVERIFY(window.document().modified);
-        QVERIFY(action("Save")->isEnabled());
+        QVERIFY(action("saveDocument")->isEnabled());
+        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij dodanie pociągu"));
+        action("undo")->trigger();
+        QCOMPARE(window.trainModel()->rowCount(), 0);
+        QVERIFY(!window.document().modified);
+        QVERIFY(!action("saveDocument")->isEnabled());
+        QCOMPARE(action("redo")->text(), QStringLiteral("Ponów dodanie pociągu"));
 
         // Five trains; edit train 1 and cancel, then change it.
-        window.document().modified = false;
         const std::vector<Train> five = timetable(3, 5).content.trains;
-        window.trainModel()->replaceTrains([&] { window.document().content.trains = five; });
+        session.open(timetable(3, 5).content, "", "test.roz");
+        QVERIFY(!action("redo")->isEnabled());
         window.trainList()->selectRow(1);
         prompter.dialogs.push_back([](QDialog& dialog) {
-            child<QSpinBox>(dialog, "SpinEdit4")->setValue(44);
-            child<QPushButton>(dialog, "Button2")->click();
+            child<QSpinBox>(dialog, "departureMinute")->setValue(44);
+            child<QPushButton>(dialog, "cancel")->click();
         });
-        action("TrEd")->trigger();
+        action("editTrain")->trigger();
         QCOMPARE(window.document().content.trains, five);
         QVERIFY(!window.document().modified);
+        QVERIFY(!action("undo")->isEnabled());
         prompter.dialogs.push_back([](QDialog& dialog) {
-            QCOMPARE(child<QComboBox>(dialog, "ComboBox16")->count(), 5);
-            child<QSpinBox>(dialog, "SpinEdit4")->setValue(44);
-            child<QPushButton>(dialog, "Button1")->click();
+            QCOMPARE(child<QComboBox>(dialog, "coupledTrain")->count(), 5);
+            child<QSpinBox>(dialog, "departureMinute")->setValue(44);
+            child<QPushButton>(dialog, "ok")->click();
         });
-        action("TrEd")->trigger();
+        action("editTrain")->trigger();
         QCOMPARE(window.document().content.trains[1].departureTime, 744);
         QCOMPARE(window.trainModel()->index(1, 6).data().toString(), QStringLiteral("744"));
         QVERIFY(window.document().modified);
+        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij edycję pociągu 1"));
 
         // Delete train 2 of five: No changes nothing, Yes renumbers the rows.
-        window.document().modified = false;
         window.trainList()->selectRow(2);
         prompter.answers = {QMessageBox::No, QMessageBox::Yes};
-        action("TrDel")->trigger();
+        action("deleteTrain")->trigger();
         QCOMPARE(window.trainModel()->rowCount(), 5);
-        QVERIFY(!window.document().modified);
+        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij edycję pociągu 1"));
         const auto& question = prompter.messages.back();
         QCOMPARE(question.text, QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?"));
         QCOMPARE(question.icon, QMessageBox::Warning);
         QCOMPARE(question.defaultButton, QMessageBox::No);
-        action("TrDel")->trigger();
+        action("deleteTrain")->trigger();
         QCOMPARE(window.trainModel()->rowCount(), 4);
         for (int row = 0; row < 4; ++row) {
             QCOMPARE(window.trainModel()->index(row, 0).data().toString(), QString::number(row));
         }
         QCOMPARE(window.document().content.trains[2].arrivalNumber, 103);
         QCOMPARE(window.document().content.trains[3].arrivalNumber, 104);
+
+        // Undo both steps: the list and the document are as opened, and unmodified.
+        action("undo")->trigger();
+        QCOMPARE(window.trainModel()->rowCount(), 5);
+        QCOMPARE(window.trainModel()->index(4, 10).data().toString(), QStringLiteral("104"));
+        QCOMPARE(action("redo")->text(), QStringLiteral("Ponów usunięcie pociągu 2"));
+        action("undo")->trigger();
+        QCOMPARE(window.document().content.trains, five);
+        QVERIFY(!window.document().modified);
+        QVERIFY(!action("undo")->isEnabled());
+        action("redo")->trigger();
+        action("redo")->trigger();
+        QCOMPARE(window.trainModel()->rowCount(), 4);
+        QCOMPARE(window.document().content.trains[1].departureTime, 744);
         QVERIFY(window.document().modified);
 
         // A double-click below the rows, where nothing is selected, opens nothing.

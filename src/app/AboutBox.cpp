@@ -1,4 +1,4 @@
-#include "app/TFAbout.h"
+#include "app/AboutBox.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -32,17 +32,17 @@ private:
 
 }  // namespace
 
-TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TFAbout"));
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutBox"));
     setFixedSize(370, 227);
 
     auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
+    image->setObjectName(QStringLiteral("icon"));
     image->setGeometry(32, 32, 32, 32);
     image->setPixmap(ui::applicationPicture(32));
 
     auto* titleLabel = new QLabel(QCoreApplication::applicationName() + QLatin1Char(' '), this);
-    titleLabel->setObjectName(QStringLiteral("Label1"));
+    titleLabel->setObjectName(QStringLiteral("title"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(24);
@@ -51,14 +51,14 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     titleLabel->move(112, 32);
     titleLabel->adjustSize();
 
-    LabelMail = new ClickableLabel(this, [this] { LabelMailClick(); });
-    LabelMail->setObjectName(QStringLiteral("LabelMail"));
-    LabelMail->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
-    LabelMail->setCursor(Qt::PointingHandCursor);
-    LabelMail->setGeometry(112, 88, 240, 16);
+    m_mailAddress = new ClickableLabel(this, [this] { mailAddressClicked(); });
+    m_mailAddress->setObjectName(QStringLiteral("mailAddress"));
+    m_mailAddress->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+    m_mailAddress->setCursor(Qt::PointingHandCursor);
+    m_mailAddress->setGeometry(112, 88, 240, 16);
 
     auto* memo = new QPlainTextEdit(this);
-    memo->setObjectName(QStringLiteral("Memo1"));
+    memo->setObjectName(QStringLiteral("description"));
     memo->setGeometry(8, 112, 353, 73);
     memo->setReadOnly(true);
     memo->setBackgroundRole(QPalette::Window);
@@ -67,15 +67,15 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     memo->setPalette(palette);
 
     auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
-    close->setObjectName(QStringLiteral("Button1"));
+    close->setObjectName(QStringLiteral("close"));
     close->adjustSize();
     close->setGeometry(286, 195, std::max(75, close->width()), std::max(25, close->height()));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TFAbout::LabelMailClick() {
-    ui::prompter().openUrl(QUrl(QStringLiteral("mailto:") + LabelMail->text()));
+void AboutBox::mailAddressClicked() {
+    ui::prompter().openUrl(QUrl(QStringLiteral("mailto:") + m_mailAddress->text()));
 }
 
 }  // namespace rylmo::app

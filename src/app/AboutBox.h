@@ -7,15 +7,15 @@ class QLabel;
 namespace rylmo::app {
 
 // The about box: the program's icon and title, a mail link and an empty text box.
-class TFAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TFAbout(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
-    void LabelMailClick();
+    void mailAddressClicked();
 
 private:
-    QLabel* LabelMail;
+    QLabel* m_mailAddress;
 };
 
 }  // namespace rylmo::app

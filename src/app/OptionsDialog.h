@@ -14,25 +14,25 @@ namespace rylmo::app {
 
 // The options dialog: the rolling-stock folder and the station folder. It only offers what
 // the user typed or chose; the main window stores it.
-class TFOption : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    TFOption(const std::string& rollingStockFolder, const ProfileFile& settings,
+    OptionsDialog(const std::string& rollingStockFolder, const ProfileFile& settings,
              QWidget* parent = nullptr);
 
     QString rollingStockFolder() const;
     QString stationFolder() const;
 
-    void Button3Click();
-    void Button4Click();
+    void browseRollingStockFolder();
+    void browseStationFolder();
 
 private:
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    QPushButton* Button3;
-    QPushButton* Button4;
+    QLineEdit* m_rollingStockFolder;
+    QLineEdit* m_stationFolder;
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+    QPushButton* m_browseRollingStock;
+    QPushButton* m_browseStations;
 };
 
 }  // namespace rylmo::app

@@ -1,0 +1,373 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/ErrorHandler.h"
+#include "app/FolderSettings.h"
+#include "app/AboutBox.h"
+#include "app/OptionsDialog.h"
+#include "document/RozReader.h"
+#include "document/RozWriter.h"
+#include "editing/TrainListModel.h"
+#include "trains/TrainCommands.h"
+#include "ui/Artwork.h"
+#include "ui/BusyCursor.h"
+#include "ui/DocumentText.h"
+#include "ui/Prompter.h"
+
+namespace rylmo::app {
+
+namespace {
+
+const QString kOpenFilter = QStringLiteral("Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*");
+const QString kSaveFilter = QStringLiteral("Rozkład jazdy dla Trakovil-a 1.6x|*.roz");
+
+QString title() { return QCoreApplication::applicationName(); }
+
+std::string documentPath(const Timetable& document) {
+    return document.fileFolder + document.fileName;
+}
+
+// The folder (with its trailing separator) and the name of a document file.
+std::pair<std::string, std::string> documentFile(const QString& path) {
+    const QFileInfo info(path);
+    std::string folder = QDir::toNativeSeparators(info.absolutePath()).toStdString();
+    if (!folder.ends_with(QDir::separator().toLatin1())) folder += QDir::separator().toLatin1();
+    return {folder, info.fileName().toStdString()};
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
+    : QMainWindow(parent), m_settings(settingsPath.toStdString()) {
+    setObjectName(QStringLiteral("MainWindow"));
+    resize(800, 542);
+    setWindowIcon(ui::applicationIcon());
+    m_session.setRollingStockFolder(defaultRollingStockFolder);
+    setWindowTitle(title());
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createTrainList();
+    createStatusBar();
+
+    connect(&m_session, &editing::EditingSession::modifiedChanged, this, [this] { refreshStates(); });
+    connect(&m_session, &editing::EditingSession::frameChanged, this, [this] {
+        refreshCaption();
+        refreshStates();
+    });
+    m_session.setRollingStockFolder(m_settings.readString("Program", "Tabor", defaultRollingStockFolder));
+    refreshStates();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::command(const char* name, const QString& caption, const QString& hint) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    // The hint is the tool button's tooltip; the status bar keeps its panels.
+    if (!hint.isEmpty()) action->setToolTip(hint);
+    return action;
+}
+
+void MainWindow::createActions() {
+    m_newDocument = command("newDocument", "Nowy", "Nowy");
+    m_newDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_newDocument->setIcon(ui::newDocumentIcon());
+    m_openDocument = command("openDocument", "Otwórz", "Otwórz");
+    m_openDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_openDocument->setIcon(ui::openDocumentIcon());
+    m_saveDocument = command("saveDocument", "Zapisz", "Zapisz");
+    m_saveDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_saveDocument->setIcon(ui::saveDocumentIcon());
+    m_saveDocumentAs = command("saveDocumentAs", "Zapisz jako...", "Zapisz jako");
+    m_exit = command("exit", "Zakończ", "Zakończ");
+    m_addTrain = command("addTrain", "Dodaj pociąg", {});
+    m_editTrain = command("editTrain", "Edytuj pociąg", {});
+    m_deleteTrain = command("deleteTrain", "Usuń pociąg", {});
+    m_locomotiveTypes = command("locomotiveTypes", "Lokomotywy", "Lokomotywy");
+    m_depot = command("depot", "Lokomotywownia", "Lokomotywownia");
+    m_passages = command("passages", "Przejścia lokomotyw", "Przejścia lokomotyw");
+    m_probabilityTable = command("probabilityTable", "Tablica prawdopodobieństwa", {});
+    m_coaches = command("coaches", "Wagony", "Wagony");
+    m_compositions = command("compositions", "Skład pociągów", "Skład pociągu");
+    m_names = command("names", "Nazwy", "Nazwy");
+    m_generalData = command("generalData", "Ogólne", "Dane ogólne");
+    m_options = command("options", "Opcje...", "Opcje");
+    m_help = command("help", title() + " - Pomoc...", {});
+    m_help->setShortcut(QKeySequence(Qt::Key_F1));
+    m_about = command("about", title() + " - Informacje...", "Informacje");
+
+    // The undo stack names the step: "Cofnij dodanie pociągu", "Ponów usunięcie pociągu 3".
+    m_undo = m_session.undoStack().createUndoAction(this, QStringLiteral("Cofnij"));
+    m_undo->setObjectName(QStringLiteral("undo"));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_undo->setIcon(ui::undoIcon());
+    m_redo = m_session.undoStack().createRedoAction(this, QStringLiteral("Ponów"));
+    m_redo->setObjectName(QStringLiteral("redo"));
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_redo->setIcon(ui::redoIcon());
+
+    connect(m_newDocument, &QAction::triggered, this, [this] { newDocument(); });
+    connect(m_openDocument, &QAction::triggered, this, [this] { openDocument(); });
+    connect(m_saveDocument, &QAction::triggered, this, [this] { saveDocument(); });
+    connect(m_saveDocumentAs, &QAction::triggered, this, [this] { saveDocumentAs(); });
+    connect(m_exit, &QAction::triggered, this, &QWidget::close);
+    connectCommand(m_addTrain, [this] { trains::addTrain(m_session, this, m_addTrain->text()); });
+    connectCommand(m_editTrain,
+                   [this] { trains::editTrain(m_session, this, m_editTrain->text(), selectedTrain()); });
+    connectCommand(m_deleteTrain, [this] { trains::deleteTrain(m_session, this, selectedTrain()); });
+    connect(m_options, &QAction::triggered, this, [this] { showOptions(); });
+    connect(m_about, &QAction::triggered, this, [this] { showAbout(); });
+}
+
+void MainWindow::connectCommand(QAction* action, std::function<void()> run) {
+    connect(action, &QAction::triggered, this, [this, run = std::move(run)] { guarded(this, run); });
+}
+
+void MainWindow::createMenus() {
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("Plik"));
+    fileMenu->addActions({m_newDocument, m_openDocument});
+    fileMenu->addSeparator();
+    fileMenu->addActions({m_saveDocument, m_saveDocumentAs});
+    fileMenu->addSeparator();
+    fileMenu->addAction(m_exit);
+
+    menuBar()->addMenu(QStringLiteral("Edycja"))->addActions({m_undo, m_redo});
+
+    QMenu* dataMenu = menuBar()->addMenu(QStringLiteral("Dane"));
+    dataMenu->addActions({m_addTrain, m_editTrain});
+    dataMenu->addSeparator();
+    dataMenu->addAction(m_deleteTrain);
+    dataMenu->addSeparator();
+    dataMenu->addActions({m_locomotiveTypes, m_depot, m_passages});
+    dataMenu->addSeparator();
+    dataMenu->addAction(m_probabilityTable);
+    dataMenu->addSeparator();
+    dataMenu->addActions({m_coaches, m_compositions});
+    dataMenu->addSeparator();
+    dataMenu->addAction(m_names);
+    dataMenu->addSeparator();
+    dataMenu->addAction(m_generalData);
+
+    menuBar()->addMenu(QStringLiteral("Narzędzia"))->addAction(m_options);
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("Pomoc"));
+    helpMenu->addAction(m_help);
+    helpMenu->addSeparator();
+    helpMenu->addAction(m_about);
+}
+
+void MainWindow::createToolBar() {
+    auto* toolBar = new QToolBar(QStringLiteral("Standardowy"), this);
+    toolBar->setObjectName(QStringLiteral("standardToolBar"));
+    toolBar->setMovable(true);
+    toolBar->setFloatable(true);
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->addActions({m_newDocument, m_openDocument, m_saveDocument});
+    toolBar->addSeparator();
+    toolBar->addActions({m_undo, m_redo});
+    toolBar->addSeparator();
+    addToolBar(Qt::TopToolBarArea, toolBar);
+}
+
+void MainWindow::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setSizeGripEnabled(true);
+    for (int width : {100, 50, 50, 50}) {
+        auto* panel = new QLabel(bar);
+        panel->setFixedWidth(width);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(panel);
+        if (!m_versionPanel) {
+            panel->setAlignment(Qt::AlignCenter);
+            m_versionPanel = panel;
+        }
+    }
+    m_versionPanel->setObjectName(QStringLiteral("versionPanel"));
+}
+
+void MainWindow::createTrainList() {
+    auto* workspace = new QWidget(this);
+    workspace->setAutoFillBackground(true);
+    workspace->setBackgroundRole(QPalette::Dark);
+    setCentralWidget(workspace);
+
+    m_trainList = new QTableView(workspace);
+    m_trainList->setObjectName(QStringLiteral("trainList"));
+    m_trainList->setModel(m_session.trainListModel());
+    m_trainList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_trainList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_trainList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_trainList->setShowGrid(false);
+    m_trainList->setWordWrap(false);
+    m_trainList->verticalHeader()->hide();
+    m_trainList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_trainList->verticalHeader()->setDefaultSectionSize(m_trainList->fontMetrics().height() + 4);
+    m_trainList->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_trainList->horizontalHeader()->setMinimumSectionSize(20);
+    m_trainList->horizontalHeader()->setDefaultSectionSize(50);
+    m_trainList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_trainList->horizontalHeader()->setHighlightSections(false);
+    m_trainList->setSortingEnabled(false);
+    m_trainList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_trainList->hide();
+
+    auto* layout = new QVBoxLayout(workspace);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_trainList);
+
+    m_trainMenu = new QMenu(this);
+    m_trainMenu->setObjectName(QStringLiteral("trainMenu"));
+    m_trainMenu->addActions({m_addTrain, m_editTrain});
+    m_trainMenu->addSeparator();
+    m_trainMenu->addAction(m_deleteTrain);
+    connect(m_trainList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        m_trainMenu->popup(m_trainList->viewport()->mapToGlobal(at));
+    });
+    connect(m_trainList, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && selectedTrain() >= 0) m_editTrain->trigger();
+    });
+    connect(m_trainList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { refreshStates(); });
+    QAbstractItemModel* trains = m_session.trainListModel();
+    connect(trains, &QAbstractItemModel::modelReset, this, [this] { refreshStates(); });
+    connect(trains, &QAbstractItemModel::rowsRemoved, this, [this] { refreshStates(); });
+    connect(trains, &QAbstractItemModel::rowsInserted, this, [this] { refreshStates(); });
+}
+
+int MainWindow::selectedTrain() const {
+    const QModelIndexList rows = m_trainList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+void MainWindow::refreshStates() {
+    const bool shown = !m_trainList->isHidden();
+    m_saveDocument->setEnabled(m_session.isModified());
+    for (QAction* action : {m_saveDocumentAs, m_addTrain, m_locomotiveTypes, m_depot, m_passages, m_probabilityTable, m_coaches, m_compositions, m_names, m_generalData}) {
+        action->setEnabled(shown);
+    }
+    const bool selected = shown && selectedTrain() >= 0;
+    m_editTrain->setEnabled(selected);
+    m_deleteTrain->setEnabled(selected);
+    const int version = m_session.content().version;
+    m_versionPanel->setText(version == 1   ? QStringLiteral("1.44")
+                            : version == 2 ? QStringLiteral("1.61")
+                                           : QString());
+}
+
+void MainWindow::refreshCaption() {
+    const Timetable& document = m_session.document();
+    if (document.untitled) {
+        setWindowTitle(title() + QStringLiteral(" - Nowa stacja"));
+    } else if (!document.fileName.empty()) {
+        setWindowTitle(title() + QStringLiteral(" - ") + QString::fromStdString(document.fileName));
+    } else {
+        setWindowTitle(title());
+    }
+}
+
+bool MainWindow::askToSave(bool continueWhenSaveCancelled) {
+    if (!m_session.isModified()) return true;
+    const auto answer = ui::prompter().message(
+        this, QMessageBox::Question,
+        QStringLiteral("Zapisać zmiany w dokumencie ") + QString::fromStdString(m_session.document().fileName) +
+            QStringLiteral("?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::No) return true;
+    switch (save()) {
+        case Outcome::done: return true;
+        case Outcome::cancelled: return continueWhenSaveCancelled;
+        case Outcome::failed: return false;
+    }
+    return false;
+}
+
+bool MainWindow::writeTo(const QString& path) {
+    // The document is named after the file only once the file is written, so that a failed
+    // save leaves it named after the file it came from, modified, with its undo history.
+    return guarded(this, [&] {
+        const ui::BusyCursor busy;
+        saveTimetableFile(m_session.content(), path.toStdString());
+        const auto [folder, name] = documentFile(path);
+        m_session.markSaved(folder, name);
+    });
+}
+
+MainWindow::Outcome MainWindow::save() {
+    if (m_session.document().untitled) return saveAs();
+    return writeTo(QString::fromStdString(documentPath(m_session.document()))) ? Outcome::done : Outcome::failed;
+}
+
+MainWindow::Outcome MainWindow::saveAs() {
+    const QString path = ui::prompter().saveFileName(this, kSaveFilter, QStringLiteral("roz"));
+    if (path.isEmpty()) return Outcome::cancelled;
+    return writeTo(path) ? Outcome::done : Outcome::failed;
+}
+
+void MainWindow::newDocument() {
+    m_trainList->show();
+    m_session.startUntitled();
+}
+
+void MainWindow::openDocument() {
+    if (!askToSave(true)) return;
+    const QString path = ui::prompter().openFileName(this, kOpenFilter);
+    if (path.isEmpty()) return;
+    openFile(path);
+}
+
+void MainWindow::openFile(const QString& path) {
+    guarded(this, [&] {
+        const ui::BusyCursor busy;
+        TimetableContent content = readTimetableFile(path.toStdString());
+        const auto [folder, name] = documentFile(path);
+        m_session.open(std::move(content), folder, name);
+        m_trainList->show();
+        refreshStates();
+    });
+}
+
+void MainWindow::saveDocument() { save(); }
+
+void MainWindow::saveDocumentAs() { saveAs(); }
+
+void MainWindow::showOptions() {
+    OptionsDialog dialog(m_session.document().rollingStockFolder, m_settings, this);
+    dialog.setWindowTitle(m_options->text());
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    guarded(this, [&] { storeFolderSettings(dialog, m_session, m_settings); });
+}
+
+void MainWindow::showAbout() {
+    AboutBox dialog(this);
+    dialog.setWindowTitle(m_about->text());
+    ui::prompter().exec(dialog);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing asks about unsaved changes; a save that is cancelled or fails keeps the window.
+    if (askToSave(false)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace rylmo::app

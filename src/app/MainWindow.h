@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "app/ProfileFile.h"
+#include "document/Timetable.h"
+#include "editing/EditingSession.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTableView;
+
+namespace rylmo::app {
+
+// The main window: the editing session's timetable with its menus, tool bar, train list and
+// status bar, and the document commands.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // settingsPath is the Rylmo.ini to use.
+    explicit MainWindow(const QString& settingsPath, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    editing::EditingSession& session() { return m_session; }
+    const Timetable& document() const { return m_session.document(); }
+    ProfileFile& settings() { return m_settings; }
+    QTableView* trainList() const { return m_trainList; }
+    editing::TrainListModel* trainModel() const { return m_session.trainListModel(); }
+
+    // The selected train, or -1.
+    int selectedTrain() const;
+
+    // Opens path as if it had been chosen in the open dialog.
+    void openFile(const QString& path);
+
+    // Enabled states of the commands and the version panel, from the current state.
+    void refreshStates();
+
+    // The document commands. Each shows its own failures.
+    void newDocument();
+    void openDocument();
+    void saveDocument();
+    void saveDocumentAs();
+    void showOptions();
+    void showAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class Outcome { done, cancelled, failed };
+
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createTrainList();
+    QAction* command(const char* name, const QString& caption, const QString& hint);
+    // Runs a command that works on the session, showing its failure.
+    void connectCommand(QAction* action, std::function<void()> run);
+
+    // Asks whether to save unsaved changes; false when the command asking must stop.
+    bool askToSave(bool continueWhenSaveCancelled);
+    Outcome save();
+    Outcome saveAs();
+    // Writes the document to path and names it after path; false (and shown) on failure.
+    bool writeTo(const QString& path);
+    void refreshCaption();
+
+    editing::EditingSession m_session;
+    ProfileFile m_settings;
+
+    QTableView* m_trainList = nullptr;
+    QMenu* m_trainMenu = nullptr;
+    QLabel* m_versionPanel = nullptr;
+
+    QAction* m_newDocument = nullptr;
+    QAction* m_openDocument = nullptr;
+    QAction* m_saveDocument = nullptr;
+    QAction* m_saveDocumentAs = nullptr;
+    QAction* m_exit = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_addTrain = nullptr;
+    QAction* m_editTrain = nullptr;
+    QAction* m_deleteTrain = nullptr;
+    QAction* m_locomotiveTypes = nullptr;
+    QAction* m_depot = nullptr;
+    QAction* m_passages = nullptr;
+    QAction* m_probabilityTable = nullptr;
+    QAction* m_coaches = nullptr;
+    QAction* m_compositions = nullptr;
+    QAction* m_names = nullptr;
+    QAction* m_generalData = nullptr;
+    QAction* m_options = nullptr;
+    QAction* m_help = nullptr;
+    QAction* m_about = nullptr;
+};
+
+}  // namespace rylmo::app

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <string>
+#include <vector>
+
+#include "document/Timetable.h"
+#include "editing/EntryList.h"
+
+namespace rylmo::ui {
+class NumberListModel;
+}
+
+namespace rylmo::editing {
+
+class TrainListModel;
+
+// The one timetable being edited. Every change to its content is an undoable edit pushed on
+// the session's undo stack; views follow the change signals. `modified` is the stack's
+// "not clean" state.
+class EditingSession : public QObject {
+    Q_OBJECT
+public:
+    explicit EditingSession(QObject* parent = nullptr);
+    ~EditingSession() override;
+
+    const Timetable& document() const { return m_document; }
+    const TimetableContent& content() const { return m_document.content; }
+    QUndoStack& undoStack() { return m_undoStack; }
+    bool isModified() const { return m_document.modified; }
+
+    // The models that several windows share.
+    TrainListModel* trainListModel() const { return m_trainListModel; }
+    ui::NumberListModel* trainIndexModel() const { return m_trainIndexModel; }
+
+    // Replaces the whole document with one read from folder + name; the undo history starts
+    // anew and the document is unmodified.
+    void open(TimetableContent content, const std::string& folder, const std::string& name);
+    // "Nowy": the tables stay, the document becomes an untitled, unmodified one.
+    void startUntitled();
+    // After the document was written to folder + name: it is named so and unmodified.
+    void markSaved(const std::string& folder, const std::string& name);
+    void setRollingStockFolder(const std::string& folder);
+
+    // The generic edits. Each is one step on the undo stack, named by text (the step's name
+    // as it follows "Cofnij" or "Ponów": "dodanie pociągu").
+    template <class Entry>
+    void insertEntry(ListMember<Entry> list, int row, Entry entry, const QString& text);
+    template <class Entry>
+    void removeEntry(ListMember<Entry> list, int row, const QString& text);
+    template <class Entry>
+    void replaceEntry(ListMember<Entry> list, int row, Entry entry, const QString& text);
+    void replaceTextList(ListMember<std::string> list, std::vector<std::string> texts,
+                         const QString& text);
+    void setGeneralText(GeneralText which, std::string value, const QString& text);
+
+    // Several edits made by one user action become one step while a Step lives.
+    class Step {
+    public:
+        Step(EditingSession& session, const QString& text);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        EditingSession& m_session;
+    };
+
+signals:
+    // Rows are 0-based positions in the list; the "about to" signals come before the list
+    // changes, the others after it.
+    void entriesAboutToBeInserted(rylmo::editing::EntryList list, int row, int count);
+    void entriesInserted(rylmo::editing::EntryList list, int row, int count);
+    void entriesAboutToBeRemoved(rylmo::editing::EntryList list, int row, int count);
+    void entriesRemoved(rylmo::editing::EntryList list, int row, int count);
+    void entriesChanged(rylmo::editing::EntryList list, int first, int last);
+    void listAboutToBeReset(rylmo::editing::EntryList list);
+    void listReset(rylmo::editing::EntryList list);
+    void generalTextChanged(rylmo::editing::GeneralText text);
+    void documentAboutToBeReplaced();
+    void documentReplaced();
+    void modifiedChanged(bool modified);
+    // The file name, untitled state or rolling-stock folder changed.
+    void frameChanged();
+
+private:
+    template <class Entry>
+    friend class InsertEntry;
+    template <class Entry>
+    friend class RemoveEntry;
+    template <class Entry>
+    friend class ReplaceEntry;
+    friend class ReplaceTextList;
+    friend class SetGeneralText;
+
+    // The raw changes the edits make, each announced.
+    template <class Entry>
+    void doInsert(ListMember<Entry> list, int row, Entry entry);
+    template <class Entry>
+    Entry doRemove(ListMember<Entry> list, int row);
+    template <class Entry>
+    Entry doReplace(ListMember<Entry> list, int row, Entry entry);
+    std::vector<std::string> doReplaceList(ListMember<std::string> list, std::vector<std::string> texts);
+    std::string doSetText(GeneralText which, std::string value);
+    void keepTypeCount();
+
+    void setFile(const std::string& folder, const std::string& name, bool untitled);
+
+    Timetable m_document;
+    QUndoStack m_undoStack;
+    TrainListModel* m_trainListModel;
+    ui::NumberListModel* m_trainIndexModel;
+};
+
+}  // namespace rylmo::editing

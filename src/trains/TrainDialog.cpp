@@ -1,0 +1,529 @@
+#include "trains/TrainDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "document/CompositionText.h"
+#include "document/LocomotiveKinds.h"
+#include "document/RollingStock.h"
+#include "document/TrainCategories.h"
+#include "editing/EditingSession.h"
+#include "ui/DocumentText.h"
+#include "ui/NumberListModel.h"
+#include "ui/PictureStrip.h"
+#include "ui/RollingStockPicture.h"
+
+namespace rylmo::trains {
+
+namespace {
+
+template <class Widget>
+Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// Dependent controls are drawn in the button-face colour while they are disabled.
+void greyWhenDisabled(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Button));
+    widget->setPalette(palette);
+}
+
+QComboBox* list(const char* name, const QStringList& items = {}) {
+    auto* combo = named(new QComboBox, name);
+    combo->setEditable(false);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QSpinBox* spin(const char* name, int maximum) {
+    auto* box = named(new QSpinBox, name);
+    box->setRange(0, maximum);
+    box->setValue(0);
+    // A typed value outside the range is brought to the nearer bound when the focus leaves.
+    box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+QLabel* caption(const QString& text, QWidget* buddy = nullptr) {
+    auto* label = new QLabel(text);
+    if (buddy) label->setBuddy(buddy);
+    return label;
+}
+
+QFrame* separator() {
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QStringList documentTexts(const std::vector<std::string>& texts) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts) items << ui::toQString(text);
+    return items;
+}
+
+QStringList numbered(int first, int last, const QString& suffix = {}) {
+    QStringList items;
+    for (int i = first; i <= last; ++i) items << QString::number(i) + suffix;
+    return items;
+}
+
+void select(QComboBox* combo, int selection) {
+    combo->setCurrentIndex(selection >= 0 && selection < combo->count() ? selection : -1);
+}
+
+// One side of the "Pociąg" page: arrival or departure, built alike.
+struct SideControls {
+    QSpinBox* hour;
+    QSpinBox* minute;
+    QComboBox* category;
+    QComboBox* station;
+    QSpinBox* point;
+    QComboBox* platform;
+    QSpinBox* number;
+    QComboBox* trainName;
+};
+
+QGroupBox* sideGroup(const QString& title, const SideControls& c, const QString& stationLabel,
+                     const QString& pointLabel, const QString& platformLabel) {
+    auto* group = new QGroupBox(title);
+    auto* grid = new QGridLayout(group);
+    auto* time = new QHBoxLayout;
+    time->addWidget(c.hour);
+    time->addWidget(new QLabel(QStringLiteral(" : ")));
+    time->addWidget(c.minute);
+    time->addStretch();
+    grid->addWidget(caption(QStringLiteral("Godzina"), c.hour), 0, 0);
+    grid->addWidget(caption(QStringLiteral("Rodzaj pociągu"), c.category), 0, 1);
+    grid->addLayout(time, 1, 0);
+    grid->addWidget(c.category, 1, 1);
+    grid->addWidget(caption(stationLabel, c.station), 2, 0, 1, 2);
+    grid->addWidget(c.station, 3, 0, 1, 2);
+    grid->addWidget(separator(), 4, 0, 1, 2);
+    grid->addWidget(caption(pointLabel, c.point), 5, 0);
+    grid->addWidget(c.point, 5, 1);
+    grid->addWidget(caption(platformLabel, c.platform), 6, 0);
+    grid->addWidget(c.platform, 6, 1);
+    grid->addWidget(separator(), 7, 0, 1, 2);
+    grid->addWidget(caption(QStringLiteral("Numer pociągu"), c.number), 8, 0);
+    grid->addWidget(caption(QStringLiteral("Nazwa pociągu"), c.trainName), 8, 1);
+    grid->addWidget(c.number, 9, 0);
+    grid->addWidget(c.trainName, 9, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(10, 1);
+    return group;
+}
+
+}  // namespace
+
+TrainDialog::TrainDialog(const editing::EditingSession& session, QWidget* parent)
+    : QDialog(parent),
+      m_session(session),
+      m_document(session.document()),
+      m_sizes(TrainListSizes::of(session.content())) {
+    setObjectName(QStringLiteral("TrainDialog"));
+
+    m_pages = named(new QTabWidget, "pages");
+    auto* general = new QWidget;
+    auto* trainPage = new QWidget;
+    m_pages->addTab(general, QStringLiteral("Informacje ogólne"));
+    m_pages->addTab(trainPage, QStringLiteral("Pociąg"));
+    buildGeneralPage(general);
+    buildTrainPage(trainPage);
+
+    m_ok = named(new QPushButton(QStringLiteral("OK")), "ok");
+    m_cancel = named(new QPushButton(QStringLiteral("Anuluj")), "cancel");
+    for (QPushButton* button : {m_ok, m_cancel}) {
+        // Enter must not confirm the dialog.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setMinimumSize(75, 25);
+    }
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(m_pages);
+    layout->addLayout(buttons);
+
+    for (QComboBox* combo : {m_arrivalCategory, m_originStation, m_departureCategory, m_destinationStation}) {
+        connect(combo, &QComboBox::currentIndexChanged, this, &TrainDialog::refreshStates);
+    }
+    for (QCheckBox* box : {m_standSet, m_coupled, m_toBeCoupled}) {
+        connect(box, &QCheckBox::toggled, this, &TrainDialog::refreshStates);
+    }
+    connect(m_symbolVehicle, &QComboBox::activated, this, &TrainDialog::symbolVehicleChosen);
+    connect(m_compositionSlider, &QSlider::valueChanged, this, &TrainDialog::compositionMoved);
+
+    setFixedSize(738, 523);
+    m_pages->setCurrentIndex(0);
+    refreshStates();
+}
+
+void TrainDialog::buildGeneralPage(QWidget* page) {
+    const TimetableContent& c = m_document.content;
+
+    m_runType = list("runType", {QStringLiteral("0 - pociąg kończy bieg na stacji"),
+                                   QStringLiteral("1 - pociąg rozpoczyna bieg na stacji"),
+                                   QStringLiteral("2 - pociąg przelotowy"),
+                                   QStringLiteral("3 - drugi i kolejne człony pociągu rozłączanego"),
+                                   QStringLiteral("4 - drugi i kolejne człony pociągu rozłączanego kończący bieg na stacji"),
+                                   QStringLiteral("5 - pociąg nie zatrzymuje się na stacji"),
+                                   QStringLiteral("6 - drugi i kolejne człony pociągu łączonego rozpoczynającego bieg na stacji")});
+    m_runType->setFixedWidth(497);
+    m_status = list("status", {QStringLiteral("0 - przyjedzie"), QStringLiteral("1 - jest już na stacji")});
+    auto* generalData = new QGroupBox(QStringLiteral(" Dane ogólne "));
+    auto* dataGrid = new QGridLayout(generalData);
+    dataGrid->addWidget(caption(QStringLiteral("Rodzaj pociągu"), m_runType), 0, 0);
+    dataGrid->addWidget(caption(QStringLiteral("Status pociągu"), m_status), 0, 1);
+    dataGrid->addWidget(m_runType, 1, 0);
+    dataGrid->addWidget(m_status, 1, 1);
+    dataGrid->setColumnStretch(1, 1);
+
+    QStringList vehicles;
+    for (const LocomotiveType& type : c.locomotiveTypes) vehicles << ui::toQString(type.pictureName);
+    vehicles << documentTexts(c.coaches);
+    m_symbolVehicle = list("symbolVehicle", vehicles);
+    m_unitDepot = list("unitDepot", documentTexts(c.depotNames));
+    greyWhenDisabled(m_unitDepot);
+    m_unitDepot->setEnabled(false);
+
+    m_symbolPicture = named(new QLabel, "symbolPicture");
+    m_symbolPicture->setAlignment(Qt::AlignCenter);
+    auto* symbolArea = named(new QScrollArea, "symbolArea");
+    symbolArea->setWidget(m_symbolPicture);
+    symbolArea->setWidgetResizable(true);
+    symbolArea->setFrameShape(QFrame::NoFrame);
+    m_symbolDescription = named(new QLabel, "symbolDescription");
+    m_symbolDescription->setAlignment(Qt::AlignCenter);
+    m_symbolDescription->setFixedHeight(21);
+    auto* symbolFrame = new QFrame;
+    symbolFrame->setFrameShape(QFrame::StyledPanel);
+    symbolFrame->setFixedSize(665, 89);
+    symbolFrame->setBackgroundRole(QPalette::Base);
+    symbolFrame->setAutoFillBackground(true);
+    auto* symbolLayout = new QVBoxLayout(symbolFrame);
+    symbolLayout->setContentsMargins(1, 1, 1, 1);
+    symbolLayout->setSpacing(0);
+    symbolLayout->addWidget(symbolArea, 1);
+    symbolLayout->addWidget(m_symbolDescription);
+
+    auto* consist = new QGroupBox(QStringLiteral(" Skład "));
+    auto* consistGrid = new QGridLayout(consist);
+    consistGrid->addWidget(caption(QStringLiteral("Wagon symbolizujący"), m_symbolVehicle), 0, 0);
+    consistGrid->addWidget(caption(QStringLiteral("Lokomotywownia"), m_unitDepot), 0, 1);
+    consistGrid->addWidget(m_symbolVehicle, 1, 0);
+    consistGrid->addWidget(m_unitDepot, 1, 1);
+    consistGrid->addWidget(symbolFrame, 2, 0, 1, 2, Qt::AlignHCenter);
+
+    m_compositionSlider = named(new QSlider(Qt::Horizontal), "compositionSlider");
+    m_compositionSlider->setTickPosition(QSlider::TicksBothSides);
+    m_compositionSlider->setSingleStep(1);
+    m_compositionSlider->setPageStep(1);
+    m_compositionSlider->setMinimum(0);
+    if (m_sizes.compositions > 0) {
+        m_compositionSlider->setMaximum(m_sizes.compositions - 1);
+    } else {
+        m_compositionSlider->setMaximum(1);
+        m_compositionSlider->setEnabled(false);
+    }
+    m_compositionSlider->setValue(0);
+    m_compositionCaption = named(new QLabel, "compositionCaption");
+    m_compositionStrip = named(new ui::PictureStrip, "compositionStrip");
+    m_compositionStrip->setStripLayout({8, 4});
+    m_compositionStrip->setFixedSize(665, 73);
+
+    auto* compositions = new QGroupBox(QStringLiteral(" Zestawienie wagonów "));
+    auto* compositionLayout = new QVBoxLayout(compositions);
+    compositionLayout->addWidget(m_compositionSlider);
+    compositionLayout->addWidget(m_compositionCaption);
+    compositionLayout->addWidget(m_compositionStrip, 0, Qt::AlignHCenter);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(generalData);
+    layout->addWidget(consist);
+    layout->addWidget(compositions);
+    layout->addStretch();
+}
+
+void TrainDialog::buildTrainPage(QWidget* page) {
+    const TimetableContent& c = m_document.content;
+    QStringList categories;
+    for (const TrainCategory& category : trainCategories) categories << QString::fromUtf8(category.name);
+    const QStringList stations = documentTexts(c.stationNames);
+    const QStringList trainNames = QStringList{QStringLiteral("Brak")} + documentTexts(c.trainNames);
+    const QStringList platforms = QStringList{QStringLiteral("brak/tor towarowy")} + numbered(1, 9);
+
+    m_arrivalHour = spin("arrivalHour", 23);
+    m_arrivalMinute = spin("arrivalMinute", 59);
+    m_departureHour = spin("departureHour", 23);
+    m_departureMinute = spin("departureMinute", 59);
+    m_arrivalCategory = list("arrivalCategory", categories);
+    m_departureCategory = list("departureCategory", categories);
+    m_originStation = list("originStation", stations);
+    m_destinationStation = list("destinationStation", stations);
+    m_entryPoint = spin("entryPoint", limits::maxPoint);
+    m_exitPoint = spin("exitPoint", limits::maxPoint);
+    m_arrivalPlatform = list("arrivalPlatform", platforms);
+    m_departurePlatform = list("departurePlatform", platforms);
+    m_arrivalNumber = spin("arrivalNumber", limits::maxTrainNumber);
+    m_departureNumber = spin("departureNumber", limits::maxTrainNumber);
+    m_arrivalTrainName = list("arrivalTrainName", trainNames);
+    m_departureTrainName = list("departureTrainName", trainNames);
+    for (QComboBox* stationList : {m_originStation, m_destinationStation, m_arrivalTrainName, m_departureTrainName}) {
+        ui::makeLargeList(stationList, 20);
+    }
+
+    auto* arrival = sideGroup(QStringLiteral(" Przyjazd "),
+                              {m_arrivalHour, m_arrivalMinute, m_arrivalCategory, m_originStation, m_entryPoint, m_arrivalPlatform,
+                               m_arrivalNumber, m_arrivalTrainName},
+                              QStringLiteral("Stacja początkowa"), QStringLiteral("Punkt wjazdowy"),
+                              QStringLiteral("Wjedzie na peron/tor"));
+    auto* departure = sideGroup(QStringLiteral("Odjazd "),
+                                {m_departureHour, m_departureMinute, m_departureCategory, m_destinationStation, m_exitPoint, m_departurePlatform,
+                                 m_departureNumber, m_departureTrainName},
+                                QStringLiteral("Stacja docelowa"), QStringLiteral("Punkt wyjazdowy"),
+                                QStringLiteral("Odjedzie z peronu/toru"));
+
+    m_standSet = named(new QCheckBox(QStringLiteral("Ustaw skład w wyznaczonym punkcie")), "standSet");
+    m_standCoordinate = spin("standCoordinate", limits::maxPoint);
+    m_coupleRight = named(new QCheckBox(QStringLiteral("Połącz ze składem z prawej strony")), "coupleRight");
+    m_standPosition = list("standPosition", QStringList{QStringLiteral("0 - lewa strona")} + numbered(1, 8) +
+                                        QStringList{QStringLiteral("9 - prawa strona")});
+    m_standTrackNumber = spin("standTrackNumber", limits::maxTrackNumber);
+    auto* stand = new QGroupBox(QStringLiteral(" Miejsce postoju "));
+    auto* standGrid = new QGridLayout(stand);
+    standGrid->addWidget(m_standSet, 0, 0, 1, 2);
+    standGrid->addWidget(caption(QStringLiteral("Wspórzędna punktu"), m_standCoordinate), 1, 0);
+    standGrid->addWidget(m_standCoordinate, 1, 1);
+    standGrid->addWidget(m_coupleRight, 2, 0, 1, 2);
+    standGrid->addWidget(caption(QStringLiteral("Pozycja"), m_standPosition), 3, 0);
+    standGrid->addWidget(m_standPosition, 3, 1);
+    standGrid->addWidget(caption(QStringLiteral("Numer w grupie torów"), m_standTrackNumber), 4, 0);
+    standGrid->addWidget(m_standTrackNumber, 4, 1);
+    standGrid->setRowStretch(5, 1);
+
+    ui::NumberListModel* trainIndexes = m_session.trainIndexModel();
+    const QStringList coaches = numbered(1, 9, QStringLiteral(" wagon"));
+    m_coupled = named(new QCheckBox(QStringLiteral("Skład jest połączony z inny składem")), "coupled");
+    m_toBeCoupled = named(new QCheckBox(QStringLiteral("Skład bedzie łączony z innym składem")), "toBeCoupled");
+    m_coupledTrain = list("coupledTrain");
+    m_toBeCoupledTrain = list("toBeCoupledTrain");
+    for (QComboBox* indexList : {m_coupledTrain, m_toBeCoupledTrain}) {
+        ui::makeLargeList(indexList, 7);
+        indexList->setModel(trainIndexes);
+        indexList->setCurrentIndex(-1);
+    }
+    m_coupledCoach = list("coupledCoach", coaches);
+    m_toBeCoupledCoach = list("toBeCoupledCoach", coaches);
+    auto* coupling = new QGroupBox(QStringLiteral(" Składy łączone/rozłączane "));
+    auto* couplingGrid = new QGridLayout(coupling);
+    couplingGrid->addWidget(m_coupled, 0, 0, 1, 2);
+    couplingGrid->addWidget(caption(QStringLiteral("Indeks pociągu"), m_coupledTrain), 1, 0);
+    couplingGrid->addWidget(caption(QStringLiteral("Numer wagonu"), m_coupledCoach), 1, 1);
+    couplingGrid->addWidget(m_coupledTrain, 2, 0);
+    couplingGrid->addWidget(m_coupledCoach, 2, 1);
+    couplingGrid->addWidget(separator(), 3, 0, 1, 2);
+    couplingGrid->addWidget(m_toBeCoupled, 4, 0, 1, 2);
+    couplingGrid->addWidget(caption(QStringLiteral("Indeks pociągu"), m_toBeCoupledTrain), 5, 0);
+    couplingGrid->addWidget(caption(QStringLiteral("Numer wagonu"), m_toBeCoupledCoach), 5, 1);
+    couplingGrid->addWidget(m_toBeCoupledTrain, 6, 0);
+    couplingGrid->addWidget(m_toBeCoupledCoach, 6, 1);
+    couplingGrid->setRowStretch(7, 1);
+
+    for (QWidget* dependent : std::initializer_list<QWidget*>{m_standCoordinate, m_standTrackNumber, m_standPosition,
+                                                              m_coupledTrain, m_coupledCoach, m_toBeCoupledTrain, m_toBeCoupledCoach}) {
+        greyWhenDisabled(dependent);
+    }
+
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(arrival, 0, 0, 1, 2);
+    grid->addWidget(departure, 0, 2);
+    grid->addWidget(stand, 1, 0);
+    grid->addWidget(coupling, 1, 1, 1, 2);
+    grid->setColumnStretch(0, 249);
+    grid->setColumnStretch(1, 96);
+    grid->setColumnStretch(2, 345);
+}
+
+void TrainDialog::setForm(const TrainForm& f) {
+    select(m_runType, f.runType);
+    select(m_status, f.status);
+    m_compositionNumber = f.composition;
+    m_compositionSlider->setValue(std::clamp(f.composition, m_compositionSlider->minimum(), m_compositionSlider->maximum()));
+    select(m_symbolVehicle, f.vehicle);
+    select(m_unitDepot, f.depot);
+    select(m_arrivalPlatform, f.arrivalPlatform);
+    select(m_departurePlatform, f.departurePlatform);
+    m_entryPoint->setValue(f.entryPoint);
+    m_exitPoint->setValue(f.exitPoint);
+    m_standSet->setChecked(f.standSet);
+    m_coupleRight->setChecked(f.coupleRight);
+    m_standCoordinate->setValue(f.standCoordinate);
+    select(m_standPosition, f.standPosition);
+    m_standTrackNumber->setValue(f.standTrackNumber);
+    m_coupled->setChecked(f.coupled);
+    select(m_coupledTrain, f.coupledTrain);
+    select(m_coupledCoach, f.coupledCoach);
+    m_toBeCoupled->setChecked(f.toBeCoupled);
+    select(m_toBeCoupledTrain, f.toBeCoupledTrain);
+    select(m_toBeCoupledCoach, f.toBeCoupledCoach);
+    select(m_originStation, f.originStation);
+    m_arrivalHour->setValue(f.arrivalHour);
+    m_arrivalMinute->setValue(f.arrivalMinute);
+    m_departureHour->setValue(f.departureHour);
+    m_departureMinute->setValue(f.departureMinute);
+    select(m_arrivalCategory, f.arrivalCategory);
+    select(m_departureCategory, f.departureCategory);
+    select(m_arrivalTrainName, f.arrivalTrainName);
+    select(m_departureTrainName, f.departureTrainName);
+    select(m_destinationStation, f.destinationStation);
+    m_arrivalNumber->setValue(f.arrivalNumber);
+    m_departureNumber->setValue(f.departureNumber);
+}
+
+TrainForm TrainDialog::form() const {
+    TrainForm f;
+    f.runType = m_runType->currentIndex();
+    f.status = m_status->currentIndex();
+    f.vehicle = m_symbolVehicle->currentIndex();
+    f.depot = m_unitDepot->currentIndex();
+    f.composition = m_compositionNumber;
+    f.arrivalHour = m_arrivalHour->value();
+    f.arrivalMinute = m_arrivalMinute->value();
+    f.departureHour = m_departureHour->value();
+    f.departureMinute = m_departureMinute->value();
+    f.arrivalCategory = m_arrivalCategory->currentIndex();
+    f.departureCategory = m_departureCategory->currentIndex();
+    f.originStation = m_originStation->currentIndex();
+    f.destinationStation = m_destinationStation->currentIndex();
+    f.entryPoint = m_entryPoint->value();
+    f.exitPoint = m_exitPoint->value();
+    f.arrivalPlatform = m_arrivalPlatform->currentIndex();
+    f.departurePlatform = m_departurePlatform->currentIndex();
+    f.arrivalNumber = m_arrivalNumber->value();
+    f.departureNumber = m_departureNumber->value();
+    f.arrivalTrainName = m_arrivalTrainName->currentIndex();
+    f.departureTrainName = m_departureTrainName->currentIndex();
+    f.standSet = m_standSet->isChecked();
+    f.standCoordinate = m_standCoordinate->value();
+    f.coupleRight = m_coupleRight->isChecked();
+    f.standPosition = m_standPosition->currentIndex();
+    f.standTrackNumber = m_standTrackNumber->value();
+    f.coupled = m_coupled->isChecked();
+    f.coupledTrain = m_coupledTrain->currentIndex();
+    f.coupledCoach = m_coupledCoach->currentIndex();
+    f.toBeCoupled = m_toBeCoupled->isChecked();
+    f.toBeCoupledTrain = m_toBeCoupledTrain->currentIndex();
+    f.toBeCoupledCoach = m_toBeCoupledCoach->currentIndex();
+    return f;
+}
+
+Train TrainDialog::train() const { return trainFromForm(form(), depotAvailable(), m_original); }
+
+bool TrainDialog::depotAvailable() const { return m_unitDepot->isEnabled(); }
+
+void TrainDialog::fillForNewTrain() {
+    setForm(defaultForm(m_sizes));
+    compositionMoved();
+    symbolVehicleChosen();
+}
+
+void TrainDialog::fillFromTrain() {
+    setForm(formFromTrain(m_original, m_sizes));
+    m_unitDepot->setEnabled(m_original.symbolUnit != 0);
+    compositionMoved();
+    symbolVehicleChosen();
+}
+
+void TrainDialog::symbolVehicleChosen() {
+    const QString name = m_symbolVehicle->currentIndex() >= 0 ? m_symbolVehicle->currentText() : QString();
+    const std::string documentName = ui::toDocumentText(name);
+    const LocomotiveType* unit = name.isEmpty() ? nullptr : unitTypeNamed(m_document.content, documentName);
+    QString text;
+    if (unit) {
+        const std::string_view kind = kindText(std::string_view(unit->kind));
+        text = QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) + QStringLiteral(" - ") +
+               ui::toQString(unit->typeName);
+        m_unitDepot->setEnabled(true);
+        if (m_unitDepot->currentIndex() < 0) {
+            select(m_unitDepot, 0);
+        } else {
+            select(m_unitDepot, m_original.unitDepot);
+        }
+    } else {
+        m_unitDepot->setEnabled(false);
+        m_unitDepot->setCurrentIndex(-1);
+    }
+    if (name.isEmpty()) {
+        m_symbolPicture->clear();
+    } else {
+        m_symbolPicture->setPixmap(
+            ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder), name));
+    }
+    m_symbolDescription->setText(text);
+}
+
+void TrainDialog::compositionMoved() {
+    const int position = m_compositionSlider->value();
+    if (position != std::clamp(m_compositionNumber, m_compositionSlider->minimum(), m_compositionSlider->maximum())) {
+        m_compositionNumber = position;
+    }
+    QVector<ui::StripEntry> entries;
+    const TimetableContent& c = m_document.content;
+    if (m_compositionNumber > 0 && static_cast<std::size_t>(m_compositionNumber) < c.compositions.size()) {
+        try {
+            for (int32_t vehicle : readComposition(c.compositions[static_cast<std::size_t>(m_compositionNumber)])) {
+                if (isVehicleNumber(c, vehicle)) entries.append({ui::toQString(vehicleName(c, vehicle)), {}, {}, false});
+            }
+        } catch (const std::exception&) {
+            // A composition text that does not read shows no pictures.
+        }
+    }
+    m_compositionStrip->setEntries(QString::fromStdString(m_document.rollingStockFolder), entries);
+    refreshStates();
+}
+
+void TrainDialog::refreshStates() {
+    if (m_sizes.compositions == 0) {
+        m_compositionCaption->setText(QStringLiteral("Nie zdefiniowano zestawień składów"));
+    } else if (m_compositionSlider->value() == 0) {
+        m_compositionCaption->setText(QStringLiteral("0 - brak widoku składu"));
+    } else {
+        m_compositionCaption->setText(QStringLiteral("Zestwanie składu nr ") + QString::number(m_compositionSlider->value()));
+    }
+    const bool stand = m_standSet->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_standCoordinate, m_standTrackNumber, m_standPosition, m_coupleRight}) {
+        w->setEnabled(stand);
+    }
+    m_coupledTrain->setEnabled(m_coupled->isChecked());
+    m_coupledCoach->setEnabled(m_coupled->isChecked());
+    m_toBeCoupledTrain->setEnabled(m_toBeCoupled->isChecked());
+    m_toBeCoupledCoach->setEnabled(m_toBeCoupled->isChecked());
+    m_ok->setEnabled(m_arrivalCategory->currentIndex() >= 0 && m_originStation->currentIndex() >= 0 &&
+                        m_departureCategory->currentIndex() >= 0 && m_destinationStation->currentIndex() >= 0);
+}
+
+}  // namespace rylmo::trains

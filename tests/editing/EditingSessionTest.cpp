@@ -1,0 +1,195 @@
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <random>
+
+#include "ScriptedPrompter.h"
+#include "app/RylmoApplication.h"
+#include "editing/EditingSession.h"
+#include "editing/TrainListModel.h"
+#include "trains/TrainCommands.h"
+#include "ui/NumberListModel.h"
+
+using namespace rylmo;
+using editing::EditingSession;
+using editing::GeneralText;
+
+namespace {
+
+// Trains whose every field differs from train to train and from field to field.
+TimetableContent generatedTimetable(int trains) {
+    TimetableContent c;
+    c.version = 2;
+    c.stationNames = {"Zielonka", "Borowiec", "Stare Sady"};
+    c.trainNames = {"Jaskolka"};
+    c.depotNames = {"Lokomotywownia"};
+    c.locomotiveTypes = {{"SP33", "Spalinowóz", "4", "4"}};
+    c.locomotiveTypeCount = 1;
+    for (int i = 0; i < trains; ++i) {
+        Train t;
+        for (int f = 1; f <= RecordLayout<Train>::fieldCount; ++f) field(t, f) = i * 100 + f;
+        t.arrivalCategory = 2;
+        t.departureCategory = 6;
+        t.originStation = i % 3;
+        t.destinationStation = (i + 1) % 3;
+        c.trains.push_back(t);
+    }
+    return c;
+}
+
+QWidget* control(QDialog& dialog, const char* name) {
+    auto* widget = dialog.findChild<QWidget*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no control %s", name);
+    return widget;
+}
+
+// The list shows exactly the session's trains.
+void checkListFollows(const EditingSession& session) {
+    const auto* model = session.trainListModel();
+    const auto& trains = session.content().trains;
+    QCOMPARE(model->rowCount(), static_cast<int>(trains.size()));
+    for (int row : {0, model->rowCount() / 2, model->rowCount() - 1}) {
+        if (row < 0) continue;
+        QCOMPARE(model->index(row, 0).data().toString(), QString::number(row));
+        QCOMPARE(model->index(row, 10).data().toString(),
+                 QString::number(trains[static_cast<std::size_t>(row)].arrivalNumber));
+    }
+}
+
+}  // namespace
+
+class EditingSessionTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Random adds, edits and deletes through the train commands; undoing all of them gives
+    // back the opened timetable, redoing all of them the edited one.
+    void randomTrainEditsUndoAndRedoExactly() {
+        test::ScriptedPrompter prompter;
+        EditingSession session;
+        const TimetableContent original = generatedTimetable(40);
+        session.open(original, "/tmp/", "a.roz");
+        std::mt19937 random(20261206);
+        auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        int steps = 0;
+        for (int i = 0; i < 300; ++i) {
+            const int count = static_cast<int>(session.content().trains.size());
+            const int value = below(99999);
+            const int kind = count == 0 ? 0 : below(3);
+            auto fill = [value](QDialog& dialog) {
+                qobject_cast<QSpinBox*>(control(dialog, "arrivalNumber"))->setValue(value);
+                qobject_cast<QSpinBox*>(control(dialog, "departureMinute"))->setValue(value % 60);
+                for (const char* name : {"arrivalCategory", "departureCategory", "originStation",
+                                         "destinationStation"}) {
+                    auto* list = qobject_cast<QComboBox*>(control(dialog, name));
+                    if (list->currentIndex() < 0) list->setCurrentIndex(1);
+                }
+                qobject_cast<QPushButton*>(control(dialog, "ok"))->click();
+            };
+            if (kind == 0) {
+                prompter.dialogs.push_back(fill);
+                trains::addTrain(session, nullptr, QStringLiteral("Dodaj pociąg"));
+                QCOMPARE(session.content().trains.back().arrivalNumber, value);
+            } else if (kind == 1) {
+                const int row = below(count);
+                prompter.dialogs.push_back(fill);
+                trains::editTrain(session, nullptr, QStringLiteral("Edytuj pociąg"), row);
+                QCOMPARE(session.content().trains[static_cast<std::size_t>(row)].arrivalNumber, value);
+            } else {
+                prompter.answers.push_back(QMessageBox::Yes);
+                trains::deleteTrain(session, nullptr, below(count));
+                QCOMPARE(static_cast<int>(session.content().trains.size()), count - 1);
+            }
+            ++steps;
+            checkListFollows(session);
+        }
+        QCOMPARE(session.undoStack().count(), steps);
+        const TimetableContent edited = session.content();
+        QVERIFY(session.isModified());
+
+        while (session.undoStack().canUndo()) session.undoStack().undo();
+        QCOMPARE(session.content(), original);
+        QCOMPARE(session.trainIndexModel()->rowCount(), static_cast<int>(original.trains.size()));
+        checkListFollows(session);
+        QVERIFY(!session.isModified());
+
+        while (session.undoStack().canRedo()) session.undoStack().redo();
+        QCOMPARE(session.content(), edited);
+        checkListFollows(session);
+        QVERIFY(session.isModified());
+    }
+
+    void textEditsAndStepsUndoExactly() {
+        EditingSession session;
+        const TimetableContent original = generatedTimetable(2);
+        session.open(original, "/tmp/", "a.roz");
+
+        {
+            EditingSession::Step step(session, QStringLiteral("zmianę nazw"));
+            session.replaceTextList(&TimetableContent::stationNames, {"A", "B"}, {});
+            session.replaceEntry(&TimetableContent::depotNames, 0, std::string("Parowozownia"), {});
+            session.setGeneralText(GeneralText::startTime, "815", {});
+        }
+        QCOMPARE(session.undoStack().count(), 1);
+        QCOMPARE(session.undoStack().undoText(), QStringLiteral("zmianę nazw"));
+        QCOMPARE(session.content().stationNames, (std::vector<std::string>{"A", "B"}));
+        QCOMPARE(session.content().startTime, std::string("815"));
+        session.undoStack().undo();
+        QCOMPARE(session.content(), original);
+
+        // The type count follows the types, both ways.
+        session.insertEntry(&TimetableContent::locomotiveTypes, 0, LocomotiveType{"EU07", "E", "3", "2"}, {});
+        QCOMPARE(session.content().locomotiveTypeCount, 2);
+        session.removeEntry(&TimetableContent::locomotiveTypes, 1, {});
+        QCOMPARE(session.content().locomotiveTypes[0].pictureName, std::string("EU07"));
+        QCOMPARE(session.content().locomotiveTypeCount, 1);
+        session.undoStack().undo();
+        session.undoStack().undo();
+        QCOMPARE(session.content(), original);
+
+        // A position outside the list is refused before anything is pushed.
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, session.removeEntry(&TimetableContent::trains, 2, {}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range,
+                                 session.insertEntry(&TimetableContent::coaches, 1, std::string("x"), {}));
+        QCOMPARE(session.undoStack().index(), 0);
+    }
+
+    void modifiedFollowsTheSavedState() {
+        EditingSession session;
+        QSignalSpy changes(&session, &EditingSession::modifiedChanged);
+        session.open(generatedTimetable(3), "/tmp/", "a.roz");
+        session.setGeneralText(GeneralText::authorInfo, "Ja", QStringLiteral("zmianę danych ogólnych"));
+        QVERIFY(session.isModified());
+        QVERIFY(session.document().modified);
+        session.undoStack().undo();
+        QVERIFY(!session.isModified());  // an edit and its undo: nothing to save
+
+        session.undoStack().redo();
+        session.markSaved("/tmp/", "b.roz");
+        QVERIFY(!session.isModified());
+        QCOMPARE(session.document().fileName, std::string("b.roz"));
+        session.undoStack().undo();  // back past the save
+        QVERIFY(session.isModified());
+        session.undoStack().redo();
+        QVERIFY(!session.isModified());
+        QCOMPARE(changes.count(), 6);
+
+        // Opening and "Nowy" start a new history.
+        session.setGeneralText(GeneralText::authorInfo, "On", {});
+        session.startUntitled();
+        QVERIFY(!session.isModified());
+        QVERIFY(!session.undoStack().canUndo());
+        QVERIFY(session.document().untitled);
+        QCOMPARE(session.content().authorInfo, std::string("On"));
+    }
+};
+
+int main(int argc, char** argv) {
+    app::RylmoApplication application(argc, argv);
+    EditingSessionTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "EditingSessionTest.moc"
