@@ -2,6 +2,7 @@
 // timetable. Prints one JSON object per line: {"step": "...", "ms": N}.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -9,11 +10,33 @@
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
 #include "editing/TrainListModel.h"
+#include "texts/NamesDialog.h"
+#include "texts/TextCommands.h"
 #include "trains/TrainDialog.h"
+#include "ui/Prompter.h"
 
 namespace {
 
 QElapsedTimer timer;
+
+// Shows each modal dialog, lets the current driver work on it, and answers questions "Tak".
+class TimingPrompter : public rylmo::ui::DesktopPrompter {
+public:
+    std::function<void(QDialog&)> driver;
+
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&, QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton) override {
+        return QMessageBox::Yes;
+    }
+    int exec(QDialog& dialog) override {
+        dialog.show();
+        QApplication::processEvents();
+        if (driver) driver(dialog);
+        return dialog.result();
+    }
+};
+
+TimingPrompter prompter;
 
 void report(const char* step, const QString& extra = {}) {
     std::printf("{\"step\": \"%s\", \"ms\": %lld%s}\n", step, static_cast<long long>(timer.elapsed()),
@@ -24,12 +47,16 @@ void report(const char* step, const QString& extra = {}) {
 
 }  // namespace
 
+void timeTrainSteps(rylmo::app::MainWindow& window);
+void timeTextSteps(rylmo::app::MainWindow& window);
+
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "Użycie: rylmo-open-timing PLIK [FOLDER_TABORU]\n");
         return 2;
     }
+    rylmo::ui::setPrompter(&prompter);
     QTemporaryDir settings;
     rylmo::app::MainWindow window(settings.filePath(QStringLiteral("Rylmo.ini")));
     rylmo::editing::EditingSession& session = window.session();
@@ -47,8 +74,14 @@ int main(int argc, char** argv) {
     window.grab();  // lays out and paints the list
     QApplication::processEvents();
     report("first paint");
-    if (session.content().trains.empty()) return 0;
+    if (!session.content().trains.empty()) timeTrainSteps(window);
+    timeTextSteps(window);
+    rylmo::ui::setPrompter(nullptr);
+    return 0;
+}
 
+void timeTrainSteps(rylmo::app::MainWindow& window) {
+    rylmo::editing::EditingSession& session = window.session();
     // The train dialog on the last train, as "Edytuj pociąg" builds it.
     {
         rylmo::trains::TrainDialog dialog(session, &window);
@@ -77,5 +110,27 @@ int main(int argc, char** argv) {
     session.undoStack().redo();
     window.grab();
     report("redo delete train");
-    return 0;
+}
+
+void timeTextSteps(rylmo::app::MainWindow& window) {
+    rylmo::editing::EditingSession& session = window.session();
+    // The names dialog: opened and shown, then one name added to each page and stored.
+    prompter.driver = [](QDialog&) { report("names dialog"); };
+    rylmo::texts::editNames(session, &window, QStringLiteral("Nazwy"));
+    prompter.driver = [](QDialog& dialog) {
+        timer.restart();
+        for (auto* page : dialog.findChildren<QPlainTextEdit*>()) {
+            page->moveCursor(QTextCursor::End);
+            page->insertPlainText(QStringLiteral("\nNowa"));
+        }
+        static_cast<rylmo::texts::NamesDialog&>(dialog).storeAndClose();
+    };
+    rylmo::texts::editNames(session, &window, QStringLiteral("Nazwy"));
+    report("names store", QStringLiteral("\"stations\": %1").arg(session.content().stationNames.size()));
+
+    prompter.driver = [](QDialog& dialog) {
+        report("general data dialog");
+        dialog.reject();
+    };
+    rylmo::texts::editGeneralData(session, &window, QStringLiteral("Ogólne"), {});
 }

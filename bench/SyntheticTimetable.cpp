@@ -13,7 +13,7 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
     const auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     constexpr int kTypes = 40;
     constexpr int kCoaches = 120;
-    constexpr int kNames = 1000;
+    constexpr int kNames = 10000;
 
     TimetableContent c;
     c.version = 2;

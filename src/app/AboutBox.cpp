@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "ui/FixedSize.h"
 #include "ui/Artwork.h"
 #include "ui/Prompter.h"
 
@@ -34,7 +35,7 @@ private:
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setFixedSize(370, 227);
+    ui::makeFixedSize(*this, 370, 227);
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("icon"));

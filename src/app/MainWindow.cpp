@@ -21,6 +21,8 @@
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
 #include "editing/TrainListModel.h"
+#include "document/SaveCheck.h"
+#include "texts/TextCommands.h"
 #include "trains/TrainCommands.h"
 #include "ui/Artwork.h"
 #include "ui/BusyCursor.h"
@@ -38,6 +40,21 @@ QString title() { return QCoreApplication::applicationName(); }
 
 std::string documentPath(const Timetable& document) {
     return document.fileFolder + document.fileName;
+}
+
+// What the user does to make a document writable that is not: which window fills or mends
+// the part the writer refuses.
+QString mendHint(const Problem& problem) {
+    if (problem.section == "Dane ogólne") {
+        if (problem.field == "startTime") return QStringLiteral("Popraw „Godzina rozpoczęcia” w oknie Ogólne.");
+        if (problem.field == "authorInfo") return QStringLiteral("Popraw „Informacje o autorze” w oknie Ogólne.");
+        return QStringLiteral("Uzupełnij „Obraz stacji” w oknie Ogólne.");
+    }
+    const QString section = QString::fromStdString(problem.section);
+    if (problem.section == "Lokomotywownie" || problem.section == "Stacje" || problem.section == "Nazwy pociągów") {
+        return QStringLiteral("Popraw stronę „") + section + QStringLiteral("” w oknie Nazwy.");
+    }
+    return QStringLiteral("Popraw tę pozycję w oknie ") + section + QLatin1Char('.');
 }
 
 // The folder (with its trailing separator) and the name of a document file.
@@ -130,6 +147,11 @@ void MainWindow::createActions() {
     connectCommand(m_editTrain,
                    [this] { trains::editTrain(m_session, this, m_editTrain->text(), selectedTrain()); });
     connectCommand(m_deleteTrain, [this] { trains::deleteTrain(m_session, this, selectedTrain()); });
+    connectCommand(m_names, [this] { texts::editNames(m_session, this, m_names->text()); });
+    connectCommand(m_generalData, [this] {
+        const QString stationFolder = QString::fromStdString(m_settings.readString("Program", "Stacje", ""));
+        texts::editGeneralData(m_session, this, m_generalData->text(), stationFolder);
+    });
     connect(m_options, &QAction::triggered, this, [this] { showOptions(); });
     connect(m_about, &QAction::triggered, this, [this] { showAbout(); });
 }
@@ -310,12 +332,23 @@ bool MainWindow::writeTo(const QString& path) {
     });
 }
 
+bool MainWindow::canBeWritten() {
+    const std::vector<Problem> problems = unsavableParts(m_session.content());
+    if (problems.empty()) return true;
+    showError(this, QStringLiteral("Nie można zapisać rozkładu: ") + QString::fromStdString(problems.front().message) +
+                        QStringLiteral(". ") + mendHint(problems.front()));
+    return false;
+}
+
 MainWindow::Outcome MainWindow::save() {
+    // Asking for a file name is pointless while the document cannot be written.
+    if (!canBeWritten()) return Outcome::failed;
     if (m_session.document().untitled) return saveAs();
     return writeTo(QString::fromStdString(documentPath(m_session.document()))) ? Outcome::done : Outcome::failed;
 }
 
 MainWindow::Outcome MainWindow::saveAs() {
+    if (!canBeWritten()) return Outcome::failed;
     const QString path = ui::prompter().saveFileName(this, kSaveFilter, QStringLiteral("roz"));
     if (path.isEmpty()) return Outcome::cancelled;
     return writeTo(path) ? Outcome::done : Outcome::failed;

@@ -62,6 +62,8 @@ private:
 
     // Asks whether to save unsaved changes; false when the command asking must stop.
     bool askToSave(bool continueWhenSaveCancelled);
+    // Says what is missing when the document cannot be written.
+    bool canBeWritten();
     Outcome save();
     Outcome saveAs();
     // Writes the document to path and names it after path; false (and shown) on failure.

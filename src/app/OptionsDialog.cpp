@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/ProfileFile.h"
+#include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 
 namespace rylmo::app {
@@ -81,7 +82,7 @@ OptionsDialog::OptionsDialog(const std::string& rollingStockFolder, const Profil
     connect(m_browseRollingStock, &QPushButton::clicked, this, &OptionsDialog::browseRollingStockFolder);
     connect(m_browseStations, &QPushButton::clicked, this, &OptionsDialog::browseStationFolder);
 
-    setFixedSize(457, 294);
+    ui::makeFixedSize(*this, 457, 294);
     m_rollingStockFolder->setFocus();
 }
 

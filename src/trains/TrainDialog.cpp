@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStringListModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,6 +20,7 @@
 #include "document/RollingStock.h"
 #include "document/TrainCategories.h"
 #include "editing/EditingSession.h"
+#include "ui/FixedSize.h"
 #include "ui/DocumentText.h"
 #include "ui/NumberListModel.h"
 #include "ui/PictureStrip.h"
@@ -45,6 +47,13 @@ QComboBox* list(const char* name, const QStringList& items = {}) {
     auto* combo = named(new QComboBox, name);
     combo->setEditable(false);
     combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QComboBox* sharedList(const char* name, QAbstractItemModel* model) {
+    QComboBox* combo = list(name);
+    combo->setModel(model);
     combo->setCurrentIndex(-1);
     return combo;
 }
@@ -177,7 +186,7 @@ TrainDialog::TrainDialog(const editing::EditingSession& session, QWidget* parent
     connect(m_symbolVehicle, &QComboBox::activated, this, &TrainDialog::symbolVehicleChosen);
     connect(m_compositionSlider, &QSlider::valueChanged, this, &TrainDialog::compositionMoved);
 
-    setFixedSize(738, 523);
+    ui::makeFixedSize(*this, 738, 523);
     m_pages->setCurrentIndex(0);
     refreshStates();
 }
@@ -207,6 +216,7 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
     vehicles << documentTexts(c.coaches);
     m_symbolVehicle = list("symbolVehicle", vehicles);
     m_unitDepot = list("unitDepot", documentTexts(c.depotNames));
+    ui::makeLargeList(m_unitDepot, 20);
     greyWhenDisabled(m_unitDepot);
     m_unitDepot->setEnabled(false);
 
@@ -282,16 +292,19 @@ void TrainDialog::buildTrainPage(QWidget* page) {
     m_departureMinute = spin("departureMinute", 59);
     m_arrivalCategory = list("arrivalCategory", categories);
     m_departureCategory = list("departureCategory", categories);
-    m_originStation = list("originStation", stations);
-    m_destinationStation = list("destinationStation", stations);
+    // Both sides share one model of each long name list.
+    auto* stationModel = new QStringListModel(stations, this);
+    auto* trainNameModel = new QStringListModel(trainNames, this);
+    m_originStation = sharedList("originStation", stationModel);
+    m_destinationStation = sharedList("destinationStation", stationModel);
     m_entryPoint = spin("entryPoint", limits::maxPoint);
     m_exitPoint = spin("exitPoint", limits::maxPoint);
     m_arrivalPlatform = list("arrivalPlatform", platforms);
     m_departurePlatform = list("departurePlatform", platforms);
     m_arrivalNumber = spin("arrivalNumber", limits::maxTrainNumber);
     m_departureNumber = spin("departureNumber", limits::maxTrainNumber);
-    m_arrivalTrainName = list("arrivalTrainName", trainNames);
-    m_departureTrainName = list("departureTrainName", trainNames);
+    m_arrivalTrainName = sharedList("arrivalTrainName", trainNameModel);
+    m_departureTrainName = sharedList("departureTrainName", trainNameModel);
     for (QComboBox* stationList : {m_originStation, m_destinationStation, m_arrivalTrainName, m_departureTrainName}) {
         ui::makeLargeList(stationList, 20);
     }

@@ -1,5 +1,7 @@
 #include "ui/DocumentText.h"
 
+#include <QList>
+
 #include "document/FileStem.h"
 #include "document/Windows1250.h"
 
@@ -15,6 +17,26 @@ QString toQString(std::string_view documentText) {
 }
 
 std::string toDocumentText(const QString& text) { return utf8ToWindows1250(text.toStdString()); }
+
+QString trimmedTyped(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first].unicode() <= 32) ++first;
+    while (last > first && text[last - 1].unicode() <= 32) --last;
+    return text.mid(first, last - first);
+}
+
+QString unencodableCharacter(const QString& text) {
+    for (const uint value : text.toUcs4()) {
+        const auto code = static_cast<char32_t>(value);
+        if (!unicodeToWindows1250(code)) return QString::fromUcs4(&code, 1);
+    }
+    return {};
+}
+
+QString unencodableMessage(const QString& character) {
+    return QStringLiteral("Znak „") + character + QStringLiteral("” nie może być zapisany w pliku rozkładu");
+}
 
 QString fileStem(const QString& path) {
     // The stem rules look only at ASCII separators, dots and blanks, so UTF-8 passes intact.

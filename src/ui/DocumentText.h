@@ -12,6 +12,16 @@ QString toQString(std::string_view documentText);
 // Throws rylmo::Error naming a character that Windows-1250 cannot hold.
 std::string toDocumentText(const QString& text);
 
+// A typed text as the file will give it back: leading and trailing blanks and control
+// characters (code 32 and below) removed.
+QString trimmedTyped(const QString& text);
+
+// The first character of text that Windows-1250 cannot hold; empty when there is none.
+QString unencodableCharacter(const QString& text);
+
+// "Znak „ж” nie może być zapisany w pliku rozkładu"
+QString unencodableMessage(const QString& character);
+
 // The file stem of a chosen path: no folder, nothing from the first '.', no outer blanks.
 QString fileStem(const QString& path);
 

@@ -46,8 +46,8 @@ QMessageBox::StandardButton DesktopPrompter::message(QWidget* parent, QMessageBo
     return static_cast<QMessageBox::StandardButton>(result);
 }
 
-QString DesktopPrompter::openFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), qtNameFilters(filter));
+QString DesktopPrompter::openFileName(QWidget* parent, const QString& filter, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, QString(), folder, qtNameFilters(filter));
 }
 
 QString DesktopPrompter::saveFileName(QWidget* parent, const QString& filter,

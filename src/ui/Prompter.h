@@ -21,9 +21,9 @@ public:
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton) = 0;
 
-    // Filters are given as "Description|pattern|Description|pattern". An empty result means
-    // the user cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    // Filters are given as "Description|pattern|Description|pattern"; the open dialog starts
+    // in folder when one is given. An empty result means the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {}) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter,
                                  const QString& defaultSuffix) = 0;
     virtual QString folder(QWidget* parent, const QString& title) = 0;
@@ -46,7 +46,7 @@ public:
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
-    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {}) override;
     QString saveFileName(QWidget* parent, const QString& filter,
                          const QString& defaultSuffix) override;
     QString folder(QWidget* parent, const QString& title) override;

@@ -220,6 +220,7 @@ private slots:
         }
         {  // Yes on an untitled document whose save dialog is cancelled still goes on to open.
             Fixture f;
+            f.window.openFile(kSample);
             f.window.newDocument();
             f.changeStartTime();
             f.prompter.answers = {QMessageBox::Yes};
@@ -228,6 +229,21 @@ private slots:
             QCOMPARE(f.prompter.messages.at(0).text, QStringLiteral("Zapisać zmiany w dokumencie ?"));
             QCOMPARE(f.prompter.fileDialogs.size(), std::size_t(2));
             QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
+        }
+        {  // Yes on a new station that cannot be written yet says what is missing, before any
+           // file dialog, and stops.
+            Fixture f;
+            f.window.newDocument();
+            f.changeStartTime();
+            f.prompter.answers = {QMessageBox::Yes};
+            f.window.openDocument();
+            QCOMPARE(f.prompter.messageTexts().last(),
+                     QStringLiteral("Nie można zapisać rozkładu: pusta nazwa pliku stacji. "
+                                    "Uzupełnij „Obraz stacji” w oknie Ogólne."));
+            QVERIFY(f.prompter.fileDialogs.empty());
+            f.window.saveDocumentAs();
+            QVERIFY(f.prompter.fileDialogs.empty());
+            QVERIFY(f.window.document().modified);
         }
         {  // Yes whose save fails shows the error and stops: no open dialog.
             Fixture f;

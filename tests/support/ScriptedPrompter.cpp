@@ -27,8 +27,9 @@ QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, QMessageBox::Ico
     return next(answers, defaultButton);
 }
 
-QString ScriptedPrompter::openFileName(QWidget*, const QString& filter) {
+QString ScriptedPrompter::openFileName(QWidget*, const QString& filter, const QString& folder) {
     fileDialogs.push_back(QStringLiteral("open|") + filter);
+    openFolders.push_back(folder);
     return next(fileNames, QString());
 }
 

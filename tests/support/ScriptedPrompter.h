@@ -36,6 +36,7 @@ public:
 
     std::vector<Message> messages;
     std::vector<QString> fileDialogs;  // "open|filter" or "save|filter|suffix"
+    std::vector<QString> openFolders;  // where each open dialog started
     std::vector<QString> folderTitles;
     std::vector<QString> dialogTitles;
     std::vector<QUrl> urls;
@@ -43,7 +44,7 @@ public:
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
-    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {}) override;
     QString saveFileName(QWidget* parent, const QString& filter,
                          const QString& defaultSuffix) override;
     QString folder(QWidget* parent, const QString& title) override;

@@ -1,0 +1,21 @@
+#include "texts/GeneralData.h"
+
+#include <algorithm>
+
+#include "document/Tokens.h"
+
+namespace rylmo::texts {
+
+StartTime startTimeOf(const std::string& text) {
+    int32_t value = 0;
+    try {
+        value = parseInteger(text);
+    } catch (const std::exception&) {
+        return {};
+    }
+    return {std::clamp(value / 100, 0, 23), std::clamp(value % 100, 0, 59)};
+}
+
+std::string startTimeText(StartTime time) { return std::to_string(time.hour * 100 + time.minute); }
+
+}  // namespace rylmo::texts

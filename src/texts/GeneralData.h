@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace rylmo::texts {
+
+// The start time as the general data dialog edits it.
+struct StartTime {
+    int hour = 0;    // 0..23
+    int minute = 0;  // 0..59
+};
+
+// The stored text hour × 100 + minute as hour and minute, each brought within its range; a
+// text that is not a number gives 0 : 00.
+StartTime startTimeOf(const std::string& text);
+
+// The text stored for hour : minute ("705" for 7 : 5).
+std::string startTimeText(StartTime time);
+
+// What "OK" of the general data dialog stores, as document texts.
+struct GeneralData {
+    std::string stationName;  // empty: no station name entry is created
+    std::string stationPicture;
+    std::string startTime;
+    std::string authorInfo;  // lines separated by CR LF
+};
+
+}  // namespace rylmo::texts

@@ -1,0 +1,37 @@
+#include "texts/NamePages.h"
+
+#include <QStringList>
+
+#include "ui/DocumentText.h"
+
+namespace rylmo::texts {
+
+std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& text, const QString& caption) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) line = ui::trimmedTyped(line);
+    while (!lines.isEmpty() && lines.constLast().isEmpty()) lines.removeLast();
+
+    const QString where = QStringLiteral(" na stronie „") + caption + QStringLiteral("”.");
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int line = static_cast<int>(i) + 1;
+        if (lines[i].isEmpty()) {
+            return PageRefusal{line, QStringLiteral("Pusta nazwa w wierszu %1").arg(line) + where};
+        }
+        if (const QString bad = ui::unencodableCharacter(lines[i]); !bad.isEmpty()) {
+            return PageRefusal{line, ui::unencodableMessage(bad) + QStringLiteral(": wiersz %1").arg(line) + where};
+        }
+        names.push_back(ui::toDocumentText(lines[i]));
+    }
+    return names;
+}
+
+QString pageText(const std::vector<std::string>& names) {
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(names.size()));
+    for (const std::string& name : names) lines << ui::toQString(name);
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace rylmo::texts

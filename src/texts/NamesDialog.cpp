@@ -1,0 +1,72 @@
+#include "texts/NamesDialog.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+#include "texts/NamePages.h"
+#include "ui/FixedSize.h"
+#include "ui/Prompter.h"
+
+namespace rylmo::texts {
+
+NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("NamesDialog"));
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("pages"));
+    for (std::size_t i = 0; i < namePages.size(); ++i) {
+        const NamePage& page = namePages[i];
+        auto* edit = new QPlainTextEdit;
+        edit->setObjectName(QString::fromLatin1(page.objectName));
+        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setPlainText(pageText(content.*page.list));
+        edit->document()->setModified(false);
+        m_edits[i] = edit;
+        m_pages->addTab(edit, QString::fromUtf8(page.caption));
+    }
+    m_pages->setCurrentIndex(0);
+
+    m_close = new QPushButton(QStringLiteral("Zamknij"));
+    m_close->setObjectName(QStringLiteral("close"));
+    m_close->setMinimumSize(75, 25);
+    m_close->setAutoDefault(false);
+    connect(m_close, &QPushButton::clicked, this, &NamesDialog::storeAndClose);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(m_pages);
+    layout->addLayout(buttons);
+    ui::makeFixedSize(*this, 482, 346);
+    m_edits[0]->setFocus();
+}
+
+void NamesDialog::storeAndClose() {
+    std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>> changed;
+    for (std::size_t i = 0; i < namePages.size(); ++i) {
+        QPlainTextEdit* edit = m_edits[i];
+        if (!edit->document()->isModified()) continue;
+        const QString caption = QString::fromUtf8(namePages[i].caption);
+        auto names = namesOfPage(edit->toPlainText(), caption);
+        if (auto* refusal = std::get_if<PageRefusal>(&names)) {
+            m_pages->setCurrentIndex(static_cast<int>(i));
+            ui::prompter().message(this, QMessageBox::Warning, refusal->message, QMessageBox::Ok, QMessageBox::Ok);
+            QTextCursor cursor(edit->document()->findBlockByNumber(refusal->line - 1));
+            edit->setTextCursor(cursor);
+            edit->setFocus();
+            return;
+        }
+        changed.emplace_back(namePages[i].list, std::get<std::vector<std::string>>(std::move(names)));
+    }
+    m_changed = std::move(changed);
+    accept();
+}
+
+}  // namespace rylmo::texts

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "document/Timetable.h"
+#include "editing/EntryList.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace rylmo::texts {
+
+// The three name lists as plain text, one name per line. "Zamknij" accepts when every
+// changed page holds valid names; otherwise it says why and puts the cursor on the line.
+class NamesDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit NamesDialog(const TimetableContent& content, QWidget* parent = nullptr);
+
+    // The lists of the pages changed since they were filled, with their new names; valid
+    // once the dialog was accepted.
+    const std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>>& changedLists() const {
+        return m_changed;
+    }
+
+    // "Zamknij".
+    void storeAndClose();
+
+private:
+    QTabWidget* m_pages;
+    std::array<QPlainTextEdit*, 3> m_edits{};
+    QPushButton* m_close;
+    std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>> m_changed;
+};
+
+}  // namespace rylmo::texts

@@ -1,0 +1,35 @@
+#include "texts/TextCommands.h"
+
+#include "editing/EditingSession.h"
+#include "texts/GeneralDataDialog.h"
+#include "texts/NamesDialog.h"
+#include "ui/Prompter.h"
+
+namespace rylmo::texts {
+
+void editNames(editing::EditingSession& session, QWidget* parent, const QString& caption) {
+    NamesDialog dialog(session.content(), parent);
+    dialog.setWindowTitle(caption);
+    if (ui::prompter().exec(dialog) != QDialog::Accepted || dialog.changedLists().empty()) return;
+    const editing::EditingSession::Step step(session, QStringLiteral("zmianę nazw"));
+    for (const auto& [list, names] : dialog.changedLists()) session.replaceTextList(list, names, {});
+}
+
+void editGeneralData(editing::EditingSession& session, QWidget* parent, const QString& caption,
+                     const QString& stationFolder) {
+    GeneralDataDialog dialog(session.content(), stationFolder, parent);
+    dialog.setWindowTitle(caption);
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    const GeneralData& values = dialog.values();
+    const editing::EditingSession::Step step(session, QStringLiteral("zmianę danych ogólnych"));
+    session.setGeneralText(editing::GeneralText::startTime, values.startTime, {});
+    session.setGeneralText(editing::GeneralText::stationPicture, values.stationPicture, {});
+    if (!session.content().stationNames.empty()) {
+        session.replaceEntry(&TimetableContent::stationNames, 0, values.stationName, {});
+    } else if (!values.stationName.empty()) {
+        session.insertEntry(&TimetableContent::stationNames, 0, values.stationName, {});
+    }
+    session.setGeneralText(editing::GeneralText::authorInfo, values.authorInfo, {});
+}
+
+}  // namespace rylmo::texts

@@ -1,0 +1,217 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include "ScriptedPrompter.h"
+#include "TestFiles.h"
+#include "app/MainWindow.h"
+#include "app/RylmoApplication.h"
+#include "texts/GeneralData.h"
+#include "texts/NamePages.h"
+
+using namespace rylmo;
+using namespace rylmo::texts;
+
+namespace {
+
+template <class Widget>
+Widget* child(QWidget& parent, const char* name) {
+    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no control %s", name);
+    return widget;
+}
+
+// Replaces an edit's text as typing does (setPlainText would not count as a change).
+void retype(QPlainTextEdit* edit, const QString& text) {
+    edit->selectAll();
+    edit->insertPlainText(text);
+}
+
+TimetableContent stationTexts() {
+    TimetableContent c;
+    c.stationPicture = "Zielonka";
+    c.startTime = "2359";
+    c.authorInfo = "Jan Kowalski\r\n\r\njan@example.org";
+    c.depotNames = {"Lokomotywownia", "Parowozownia"};
+    c.stationNames = {"Zielonka", "Borowiec", "Stare Sady"};
+    c.trainNames = {"Jaskolka"};
+    return c;
+}
+
+// The main window editing stationTexts(), with the station folder set in its settings.
+struct Fixture {
+    test::TempFolder folder;
+    test::ScriptedPrompter prompter;
+    app::MainWindow window{QString::fromStdString((folder / "Rylmo.ini").string())};
+
+    Fixture() {
+        window.settings().writeString("Program", "Stacje", "/gra/stacje/");
+        window.session().open(stationTexts(), "/tmp/", "a.roz");
+        window.newDocument();
+    }
+    const TimetableContent& content() { return window.session().content(); }
+    void run(const char* command, std::function<void(QDialog&)> driver) {
+        prompter.dialogs.push_back(std::move(driver));
+        window.findChild<QAction*>(QString::fromLatin1(command))->trigger();
+    }
+};
+
+}  // namespace
+
+class TextsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pageTextBecomesNames() {
+        const auto names = namesOfPage(QStringLiteral("  Zielonka \t\nŁódź Kaliska\n\n \n"), QStringLiteral("Stacje"));
+        QCOMPARE(std::get<std::vector<std::string>>(names),
+                 (std::vector<std::string>{"Zielonka", "\xa3\xf3\x64\x9f Kaliska"}));
+        QVERIFY(std::get<std::vector<std::string>>(namesOfPage(QString(), QStringLiteral("Stacje"))).empty());
+
+        const auto gap = std::get<PageRefusal>(namesOfPage(QStringLiteral("A\n  \nB"), QStringLiteral("Stacje")));
+        QCOMPARE(gap.line, 2);
+        QCOMPARE(gap.message, QStringLiteral("Pusta nazwa w wierszu 2 na stronie „Stacje”."));
+        const auto cyrillic =
+            std::get<PageRefusal>(namesOfPage(QStringLiteral("A\nB\nМосква"), QStringLiteral("Nazwy pociągów")));
+        QCOMPARE(cyrillic.line, 3);
+        QCOMPARE(cyrillic.message, QStringLiteral("Znak „М” nie może być zapisany w pliku rozkładu: "
+                                                  "wiersz 3 na stronie „Nazwy pociągów”."));
+    }
+
+    void startTimeSplitsAndJoins() {
+        QCOMPARE(startTimeOf("2359").hour, 23);
+        QCOMPARE(startTimeOf("2359").minute, 59);
+        QCOMPARE(startTimeOf("705").hour, 7);
+        QCOMPARE(startTimeOf("975").minute, 59);  // kept within the spin's range
+        QCOMPARE(startTimeOf("7:05").hour, 0);    // not a number: 0 : 00
+        QCOMPARE(startTimeOf("7:05").minute, 0);
+        QCOMPARE(startTimeText({7, 5}), std::string("705"));
+        QCOMPARE(startTimeText({0, 0}), std::string("0"));
+    }
+
+    void namesStoreOnlyChangedPagesAsOneStep() {
+        Fixture f;
+        // Unchanged: nothing stored, the modified flag left as it is.
+        f.run("names", [](QDialog& dialog) {
+            QCOMPARE(child<QTabWidget>(dialog, "pages")->currentIndex(), 0);
+            QCOMPARE(child<QPlainTextEdit>(dialog, "stationNames")->toPlainText(),
+                     QStringLiteral("Zielonka\nBorowiec\nStare Sady"));
+            child<QPushButton>(dialog, "close")->click();
+        });
+        QVERIFY(!f.window.session().undoStack().canUndo());
+        QVERIFY(!f.window.document().modified);
+
+        // Deleting the first station renames the station; the depot page gains a trimmed name.
+        f.run("names", [](QDialog& dialog) {
+            retype(child<QPlainTextEdit>(dialog, "stationNames"), QStringLiteral("Borowiec\nStare Sady\n\n"));
+            child<QPlainTextEdit>(dialog, "depotNames")->appendPlainText(QStringLiteral("  Szopa \t"));
+            child<QPushButton>(dialog, "close")->click();
+        });
+        QCOMPARE(f.prompter.dialogTitles.back(), QStringLiteral("Nazwy"));
+        QCOMPARE(f.content().stationNames, (std::vector<std::string>{"Borowiec", "Stare Sady"}));
+        QCOMPARE(f.content().depotNames, (std::vector<std::string>{"Lokomotywownia", "Parowozownia", "Szopa"}));
+        QCOMPARE(f.content().trainNames, stationTexts().trainNames);
+        QVERIFY(f.window.document().modified);
+        QCOMPARE(f.window.session().undoStack().count(), 1);
+        QCOMPARE(f.window.findChild<QAction*>(QStringLiteral("undo"))->text(), QStringLiteral("Cofnij zmianę nazw"));
+        f.window.session().undoStack().undo();
+        QCOMPARE(f.content(), stationTexts());
+
+        // An empty line between names keeps the dialog open on that line; the close box
+        // stores nothing.
+        f.run("names", [&f](QDialog& dialog) {
+            auto* trains = child<QPlainTextEdit>(dialog, "trainNames");
+            retype(trains, QStringLiteral("Jaskolka\n\nKormoran"));
+            child<QPushButton>(dialog, "close")->click();
+            QVERIFY(dialog.isVisible() || dialog.result() != QDialog::Accepted);
+            QCOMPARE(f.prompter.messageTexts().last(),
+                     QStringLiteral("Pusta nazwa w wierszu 2 na stronie „Nazwy pociągów”."));
+            QCOMPARE(child<QTabWidget>(dialog, "pages")->currentWidget(), trains);
+            QCOMPARE(trains->textCursor().blockNumber(), 1);
+            dialog.reject();
+        });
+        QCOMPARE(f.content(), stationTexts());
+    }
+
+    void generalDataFillsAndStoresTrimmedTexts() {
+        Fixture f;
+        f.prompter.fileNames = {QStringLiteral("/gra/stacje/north.old.stc")};
+        f.run("generalData", [&f](QDialog& dialog) {
+            QCOMPARE(child<QLineEdit>(dialog, "stationName")->text(), QStringLiteral("Zielonka"));
+            QCOMPARE(child<QSpinBox>(dialog, "startHour")->value(), 23);
+            QCOMPARE(child<QSpinBox>(dialog, "startMinute")->value(), 59);
+            QCOMPARE(child<QPlainTextEdit>(dialog, "authorInfo")->toPlainText(),
+                     QStringLiteral("Jan Kowalski\n\njan@example.org"));
+            auto* picture = child<QLineEdit>(dialog, "stationPicture");
+            auto* ok = child<QPushButton>(dialog, "ok");
+            picture->setText(QStringLiteral("  "));
+            QVERIFY(!ok->isEnabled());
+            QVERIFY(!child<QLabel>(dialog, "stationPictureHint")->text().isEmpty());
+            child<QPushButton>(dialog, "browseStationFile")->click();
+            QCOMPARE(picture->text(), QStringLiteral("north"));
+            QCOMPARE(f.prompter.openFolders.back(), QStringLiteral("/gra/stacje/"));
+            QCOMPARE(f.prompter.fileDialogs.back(), QStringLiteral("open|Stacja dla Trakovila (*.stc)|*.stc"));
+            child<QLineEdit>(dialog, "stationName")->setText(QStringLiteral(" Zielonka Wielka "));
+            child<QSpinBox>(dialog, "startHour")->setValue(7);
+            child<QSpinBox>(dialog, "startMinute")->setValue(5);
+            retype(child<QPlainTextEdit>(dialog, "authorInfo"), QStringLiteral("\n  Ja\n\n  Ty \n\n"));
+            ok->click();
+        });
+        QCOMPARE(f.content().stationPicture, std::string("north"));
+        QCOMPARE(f.content().stationNames.front(), std::string("Zielonka Wielka"));
+        QCOMPARE(f.content().startTime, std::string("705"));
+        QCOMPARE(f.content().authorInfo, std::string("Ja\r\n\r\n  Ty"));
+        QCOMPARE(f.window.session().undoStack().count(), 1);
+        f.window.session().undoStack().undo();
+        QCOMPARE(f.content(), stationTexts());
+        QVERIFY(!f.window.document().modified);
+
+        // "OK" with nothing changed still marks the document changed; "Anuluj" does not.
+        f.run("generalData", [](QDialog& dialog) { child<QPushButton>(dialog, "cancel")->click(); });
+        QVERIFY(!f.window.document().modified);
+        f.run("generalData", [](QDialog& dialog) { child<QPushButton>(dialog, "ok")->click(); });
+        QCOMPARE(f.content(), stationTexts());
+        QVERIFY(f.window.document().modified);
+    }
+
+    void generalDataOnANewStationMakesItWritable() {
+        Fixture f;
+        f.window.session().open(TimetableContent{}, "/tmp/", "a.roz");
+        f.window.newDocument();
+        f.run("generalData", [](QDialog& dialog) {
+            QVERIFY(!child<QPushButton>(dialog, "ok")->isEnabled());
+            child<QLineEdit>(dialog, "stationPicture")->setText(QStringLiteral("Północ"));
+            child<QLineEdit>(dialog, "stationName")->setText(QStringLiteral("Wólka"));
+            child<QPushButton>(dialog, "ok")->click();
+        });
+        QCOMPARE(f.content().stationNames, std::vector<std::string>{"W\xf3lka"});
+        QCOMPARE(f.content().startTime, std::string("0"));
+        const QString path = QString::fromStdString((f.folder / "nowa.roz").string());
+        f.prompter.fileNames = {path};
+        f.window.saveDocumentAs();
+        QVERIFY(f.prompter.messages.empty());
+        QVERIFY(!f.window.document().modified);
+
+        // A character the file cannot hold keeps the dialog open and names the field.
+        f.run("generalData", [&f](QDialog& dialog) {
+            retype(child<QPlainTextEdit>(dialog, "authorInfo"), QStringLiteral("Autor 😀"));
+            child<QPushButton>(dialog, "ok")->click();
+            QCOMPARE(f.prompter.messageTexts().last(), QStringLiteral("Znak „😀” nie może być zapisany w pliku "
+                                                                      "rozkładu: pole „Informacje o autorze”."));
+            QVERIFY(dialog.result() != QDialog::Accepted);
+        });
+        QVERIFY(!f.window.document().modified);
+    }
+};
+
+int main(int argc, char** argv) {
+    app::RylmoApplication application(argc, argv);
+    TextsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TextsTest.moc"
