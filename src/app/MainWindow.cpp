@@ -14,7 +14,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/ErrorHandler.h"
+#include "ui/ErrorHandler.h"
 #include "app/FolderSettings.h"
 #include "app/AboutBox.h"
 #include "app/OptionsDialog.h"
@@ -22,6 +22,7 @@
 #include "document/RozWriter.h"
 #include "editing/TrainListModel.h"
 #include "document/SaveCheck.h"
+#include "locomotives/LocomotiveCommands.h"
 #include "texts/TextCommands.h"
 #include "trains/TrainCommands.h"
 #include "ui/Artwork.h"
@@ -147,6 +148,9 @@ void MainWindow::createActions() {
     connectCommand(m_editTrain,
                    [this] { trains::editTrain(m_session, this, m_editTrain->text(), selectedTrain()); });
     connectCommand(m_deleteTrain, [this] { trains::deleteTrain(m_session, this, selectedTrain()); });
+    connectCommand(m_locomotiveTypes,
+                   [this] { locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text()); });
+    connectCommand(m_depot, [this] { locomotives::showDepot(m_session, this, m_depot->text()); });
     connectCommand(m_names, [this] { texts::editNames(m_session, this, m_names->text()); });
     connectCommand(m_generalData, [this] {
         const QString stationFolder = QString::fromStdString(m_settings.readString("Program", "Stacje", ""));
@@ -157,7 +161,7 @@ void MainWindow::createActions() {
 }
 
 void MainWindow::connectCommand(QAction* action, std::function<void()> run) {
-    connect(action, &QAction::triggered, this, [this, run = std::move(run)] { guarded(this, run); });
+    connect(action, &QAction::triggered, this, [this, run = std::move(run)] { ui::guarded(this, run); });
 }
 
 void MainWindow::createMenus() {
@@ -324,7 +328,7 @@ bool MainWindow::askToSave(bool continueWhenSaveCancelled) {
 bool MainWindow::writeTo(const QString& path) {
     // The document is named after the file only once the file is written, so that a failed
     // save leaves it named after the file it came from, modified, with its undo history.
-    return guarded(this, [&] {
+    return ui::guarded(this, [&] {
         const ui::BusyCursor busy;
         saveTimetableFile(m_session.content(), path.toStdString());
         const auto [folder, name] = documentFile(path);
@@ -335,7 +339,7 @@ bool MainWindow::writeTo(const QString& path) {
 bool MainWindow::canBeWritten() {
     const std::vector<Problem> problems = unsavableParts(m_session.content());
     if (problems.empty()) return true;
-    showError(this, QStringLiteral("Nie można zapisać rozkładu: ") + QString::fromStdString(problems.front().message) +
+    ui::showError(this, QStringLiteral("Nie można zapisać rozkładu: ") + QString::fromStdString(problems.front().message) +
                         QStringLiteral(". ") + mendHint(problems.front()));
     return false;
 }
@@ -367,7 +371,7 @@ void MainWindow::openDocument() {
 }
 
 void MainWindow::openFile(const QString& path) {
-    guarded(this, [&] {
+    ui::guarded(this, [&] {
         const ui::BusyCursor busy;
         TimetableContent content = readTimetableFile(path.toStdString());
         const auto [folder, name] = documentFile(path);
@@ -385,7 +389,7 @@ void MainWindow::showOptions() {
     OptionsDialog dialog(m_session.document().rollingStockFolder, m_settings, this);
     dialog.setWindowTitle(m_options->text());
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
-    guarded(this, [&] { storeFolderSettings(dialog, m_session, m_settings); });
+    ui::guarded(this, [&] { storeFolderSettings(dialog, m_session, m_settings); });
 }
 
 void MainWindow::showAbout() {

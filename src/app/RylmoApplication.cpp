@@ -1,6 +1,6 @@
 #include "app/RylmoApplication.h"
 
-#include "app/ErrorHandler.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Artwork.h"
 
 namespace rylmo::app {
@@ -14,7 +14,7 @@ bool RylmoApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        showError(activeWindow(), QString::fromUtf8(e.what()));
+        ui::showError(activeWindow(), QString::fromUtf8(e.what()));
     }
     return false;
 }

@@ -10,36 +10,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/Controls.h"
 #include "ui/DocumentText.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 
 namespace rylmo::texts {
 
-namespace {
-
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QSpinBox* spin(const char* name, int maximum) {
-    auto* box = named(new QSpinBox, name);
-    box->setRange(0, maximum);
-    box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    return box;
-}
-
-QLabel* hint() {
-    auto* label = new QLabel;
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::darkRed);
-    label->setPalette(palette);
-    return label;
-}
-
-}  // namespace
+using ui::named;
 
 GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QString& stationFolder,
                                      QWidget* parent)
@@ -47,14 +25,14 @@ GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QStr
     setObjectName(QStringLiteral("GeneralDataDialog"));
 
     m_stationName = named(new QLineEdit, "stationName");
-    m_stationNameHint = named(hint(), "stationNameHint");
+    m_stationNameHint = ui::hintLabel("stationNameHint");
     m_stationPicture = named(new QLineEdit, "stationPicture");
-    m_stationPictureHint = named(hint(), "stationPictureHint");
+    m_stationPictureHint = ui::hintLabel("stationPictureHint");
     m_browseStationFile = named(new QPushButton(QStringLiteral("...")), "browseStationFile");
     m_browseStationFile->setFixedWidth(30);
     m_browseStationFile->setAutoDefault(false);
-    m_startHour = spin("startHour", 23);
-    m_startMinute = spin("startMinute", 59);
+    m_startHour = ui::spinEdit("startHour", 23);
+    m_startMinute = ui::spinEdit("startMinute", 59);
 
     auto* dataGroup = new QGroupBox(QStringLiteral(" Dane "));
     auto* grid = new QGridLayout(dataGroup);
@@ -88,9 +66,8 @@ GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QStr
     auto* authorLabel = new QLabel(QStringLiteral("&Informacje o autorze"));
     authorLabel->setBuddy(m_authorInfo);
 
-    m_ok = named(new QPushButton(QStringLiteral("OK")), "ok");
-    m_cancel = named(new QPushButton(QStringLiteral("Anuluj")), "cancel");
-    for (QPushButton* button : {m_ok, m_cancel}) button->setMinimumSize(75, 25);
+    m_ok = ui::button(QStringLiteral("OK"), "ok");
+    m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &GeneralDataDialog::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

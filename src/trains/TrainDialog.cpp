@@ -20,6 +20,7 @@
 #include "document/RollingStock.h"
 #include "document/TrainCategories.h"
 #include "editing/EditingSession.h"
+#include "ui/Controls.h"
 #include "ui/FixedSize.h"
 #include "ui/DocumentText.h"
 #include "ui/NumberListModel.h"
@@ -30,26 +31,10 @@ namespace rylmo::trains {
 
 namespace {
 
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using ui::greyWhenDisabled;
+using ui::named;
 
-// Dependent controls are drawn in the button-face colour while they are disabled.
-void greyWhenDisabled(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Button));
-    widget->setPalette(palette);
-}
-
-QComboBox* list(const char* name, const QStringList& items = {}) {
-    auto* combo = named(new QComboBox, name);
-    combo->setEditable(false);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    return combo;
-}
+QComboBox* list(const char* name, const QStringList& items = {}) { return ui::dropDownList(name, items); }
 
 QComboBox* sharedList(const char* name, QAbstractItemModel* model) {
     QComboBox* combo = list(name);
@@ -58,21 +43,9 @@ QComboBox* sharedList(const char* name, QAbstractItemModel* model) {
     return combo;
 }
 
-QSpinBox* spin(const char* name, int maximum) {
-    auto* box = named(new QSpinBox, name);
-    box->setRange(0, maximum);
-    box->setValue(0);
-    // A typed value outside the range is brought to the nearer bound when the focus leaves.
-    box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    box->setKeyboardTracking(false);
-    return box;
-}
+QSpinBox* spin(const char* name, int maximum) { return ui::spinEdit(name, maximum); }
 
-QLabel* caption(const QString& text, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(text);
-    if (buddy) label->setBuddy(buddy);
-    return label;
-}
+QLabel* caption(const QString& text, QWidget* buddy = nullptr) { return ui::captionFor(text, buddy); }
 
 QFrame* separator() {
     auto* line = new QFrame;

@@ -8,7 +8,7 @@
 #include "AppTests.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "app/ErrorHandler.h"
+#include "ui/ErrorHandler.h"
 #include "app/MainWindow.h"
 #include "document/Error.h"
 #include "document/RozReader.h"
@@ -338,8 +338,8 @@ private slots:
 
     void errorsEndWithAFullStopAfterALetter() {
         Fixture f;
-        QVERIFY(!guarded(nullptr, [] { throw Error("Range check error"); }));
-        QVERIFY(!guarded(nullptr, [] { throw Error("Koniec."); }));
+        QVERIFY(!ui::guarded(nullptr, [] { throw Error("Range check error"); }));
+        QVERIFY(!ui::guarded(nullptr, [] { throw Error("Koniec."); }));
         QCOMPARE(f.prompter.messageTexts(), (QStringList{"Range check error.", "Koniec."}));
         QCOMPARE(f.prompter.messages[0].icon, QMessageBox::Critical);
         QCOMPARE(f.prompter.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));

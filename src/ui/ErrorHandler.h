@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace rylmo::app {
+namespace rylmo::ui {
 
 // The application's error box: title "Rylmo", stop icon, OK; a full stop is added when the
 // message ends in a character that sorts after '.'.
@@ -24,4 +24,4 @@ bool guarded(QWidget* parent, Command&& command) {
     return false;
 }
 
-}  // namespace rylmo::app
+}  // namespace rylmo::ui

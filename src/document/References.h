@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "document/Timetable.h"
+
+namespace rylmo {
+
+// How many records refer to one entry of a list. The file refers by position, so deleting
+// the entry leaves these numbers pointing at whatever moves into its place.
+struct References {
+    int trains = 0;
+    int depotEntries = 0;
+    int passages = 0;
+    int compositions = 0;
+
+    bool any() const { return trains + depotEntries + passages + compositions > 0; }
+};
+
+// References to a vehicle number (a locomotive type or a coach): trains that show or run as
+// it, depot entries and passages of the type, compositions that hold it.
+References referencesToVehicle(const TimetableContent& content, int32_t vehicle);
+
+// Trains that show the composition at 0-based position index.
+References referencesToComposition(const TimetableContent& content, std::size_t index);
+
+// Passages that use the probability entry at 0-based position index.
+References referencesToProbabilityEntry(const TimetableContent& content, std::size_t index);
+
+// The second line of a delete question: what refers to the entry and what deleting it does;
+// empty when nothing refers to it.
+std::string referenceWarning(const References& references);
+
+// "1 pociąg", "2 pociągi", "5 pociągów": the Polish plural form for count.
+std::string polishCount(int count, const char* one, const char* few, const char* many);
+
+}  // namespace rylmo

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+#include "document/Timetable.h"
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QSlider;
+
+namespace rylmo::editing {
+class EditingSession;
+}
+
+namespace rylmo::locomotives {
+
+// The three-line description of a depot entry, as the depot dialog shows it. Numbers that
+// name no type or depot are shown as such.
+QString depotEntryDescription(const TimetableContent& content, const DepotEntry& entry);
+
+// "Lokomotywownia": the depot entries one at a time on a track bar, with adding, editing and
+// deleting. Each is one undoable step.
+class DepotDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit DepotDialog(editing::EditingSession& session, QWidget* parent = nullptr);
+
+    // Handlers, also called by tests.
+    void addEntry();
+    void editEntry();
+    void deleteEntry();
+    void showEntry();
+    void refreshStates();
+
+private:
+    editing::EditingSession& m_session;
+    QSlider* m_entries;
+    QLabel* m_counter;
+    QScrollArea* m_details;
+    QLabel* m_picture;
+    QLabel* m_description;
+    QPushButton* m_add;
+    QPushButton* m_edit;
+    QPushButton* m_delete;
+    QPushButton* m_close;
+};
+
+}  // namespace rylmo::locomotives

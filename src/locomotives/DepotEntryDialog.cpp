@@ -1,0 +1,174 @@
+#include "locomotives/DepotEntryDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "ui/Controls.h"
+#include "ui/DocumentText.h"
+#include "ui/RollingStockPicture.h"
+
+namespace rylmo::locomotives {
+
+DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
+    : QDialog(parent), m_document(document) {
+    setObjectName(QStringLiteral("DepotEntryDialog"));
+    const TimetableContent& c = document.content;
+
+    m_typeSlider = ui::named(new QSlider(Qt::Horizontal), "type");
+    m_typeSlider->setTickPosition(QSlider::TicksBothSides);
+    m_typeSlider->setPageStep(1);
+    m_typeSlider->setRange(0, std::max(0, static_cast<int>(c.locomotiveTypes.size()) - 1));
+    m_typeCounter = ui::named(new QLabel, "typeCounter");
+    m_typeCounter->setFrameShape(QFrame::Panel);
+    m_typeCounter->setFrameShadow(QFrame::Sunken);
+    QStringList depots;
+    for (const std::string& name : c.depotNames) depots << ui::toQString(name);
+    m_depot = ui::dropDownList("depot", depots);
+    m_count = ui::spinEdit("count", depotLimits::maxCount, 1);
+    m_atStation = ui::named(new QCheckBox(QStringLiteral("Lokomotywa stoi na stacji")), "atStation");
+    m_coordinate = ui::spinEdit("standCoordinate", depotLimits::maxCoordinate);
+    QStringList positions{QStringLiteral("0 - lewa strona")};
+    for (int i = 1; i <= 8; ++i) positions << QString::number(i);
+    positions << QStringLiteral("9 - prawa strona");
+    m_standPosition = ui::dropDownList("standPosition", positions);
+    m_trackNumber = ui::spinEdit("standTrackNumber", depotLimits::maxTrackNumber);
+    m_coupleRight = ui::named(new QCheckBox(QStringLiteral("Połącz ze składem z prawej strony")), "coupleRight");
+    for (QWidget* dependent : std::initializer_list<QWidget*>{m_coordinate, m_standPosition, m_trackNumber}) {
+        ui::greyWhenDisabled(dependent);
+    }
+    m_typePicture = ui::named(new QLabel, "typePicture");
+    m_typePicture->setAlignment(Qt::AlignCenter);
+    m_typeName = ui::named(new QLabel, "typeName");
+    m_typeName->setAlignment(Qt::AlignCenter);
+    auto* pictureFrame = new QFrame;
+    pictureFrame->setFrameShape(QFrame::StyledPanel);
+    pictureFrame->setBackgroundRole(QPalette::Base);
+    pictureFrame->setAutoFillBackground(true);
+    auto* pictureLayout = new QVBoxLayout(pictureFrame);
+    pictureLayout->addWidget(m_typePicture, 1);
+    pictureLayout->addWidget(m_typeName);
+
+    auto* group = new QGroupBox(QStringLiteral("Lokomotywa "));
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(m_typeSlider, 0, 0, 1, 3);
+    grid->addWidget(m_typeCounter, 1, 0, 1, 3);
+    grid->addWidget(pictureFrame, 2, 0, 1, 3);
+    grid->addWidget(ui::captionFor(QStringLiteral("Lokomotywownia"), m_depot), 3, 0, 1, 2);
+    grid->addWidget(ui::captionFor(QStringLiteral("Ilość"), m_count), 3, 2);
+    grid->addWidget(m_depot, 4, 0, 1, 2);
+    grid->addWidget(m_count, 4, 2);
+    grid->addWidget(m_atStation, 5, 0, 1, 3);
+    grid->addWidget(ui::captionFor(QStringLiteral("Wspórzędna punktu"), m_coordinate), 6, 0);
+    grid->addWidget(ui::captionFor(QStringLiteral("Pozycja"), m_standPosition), 6, 1);
+    grid->addWidget(ui::captionFor(QStringLiteral("Numer w grupie torów"), m_trackNumber), 6, 2);
+    grid->addWidget(m_coordinate, 7, 0);
+    grid->addWidget(m_standPosition, 7, 1);
+    grid->addWidget(m_trackNumber, 7, 2);
+    grid->addWidget(m_coupleRight, 8, 0, 1, 3);
+    grid->setRowStretch(2, 1);
+
+    m_ok = ui::button(QStringLiteral("OK"), "ok");
+    m_ok->setDefault(true);
+    m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    resize(658, 447);
+
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_typeSlider, &QSlider::valueChanged, this, [this](int position) {
+        m_type = position + 1;
+        typeMoved();
+    });
+    connect(m_count, &QSpinBox::valueChanged, this, &DepotEntryDialog::refreshStates);
+    connect(m_atStation, &QCheckBox::toggled, this, &DepotEntryDialog::refreshStates);
+    connect(m_depot, &QComboBox::currentIndexChanged, this, &DepotEntryDialog::refreshStates);
+    setForm(defaultDepotEntryForm());
+}
+
+void DepotEntryDialog::fillFromEntry(const DepotEntry& entry) {
+    m_original = entry;
+    const DepotEntryForm form = formFromDepotEntry(entry, static_cast<int>(m_document.content.depotNames.size()));
+    m_keepsStoredDepot = form.depot < 0;
+    setForm(form);
+}
+
+void DepotEntryDialog::setForm(const DepotEntryForm& f) {
+    {
+        const QSignalBlocker quiet(m_typeSlider);
+        const int64_t position = static_cast<int64_t>(f.type) - 1;
+        m_typeSlider->setValue(position >= m_typeSlider->minimum() && position <= m_typeSlider->maximum()
+                                   ? static_cast<int>(position)
+                                   : 0);
+    }
+    m_type = f.type;
+    m_count->setValue(f.count);
+    m_depot->setCurrentIndex(f.depot < m_depot->count() ? f.depot : -1);
+    m_atStation->setChecked(f.atStation);
+    m_coupleRight->setChecked(f.coupleRight);
+    m_coordinate->setValue(f.coordinate);
+    m_standPosition->setCurrentIndex(f.standPosition);
+    m_trackNumber->setValue(f.trackNumber);
+    typeMoved();
+}
+
+DepotEntryForm DepotEntryDialog::form() const {
+    DepotEntryForm f;
+    f.type = m_type;
+    f.depot = m_depot->currentIndex();
+    f.count = m_count->value();
+    f.atStation = m_atStation->isChecked();
+    f.coupleRight = m_coupleRight->isChecked();
+    f.coordinate = m_coordinate->value();
+    f.standPosition = m_standPosition->currentIndex();
+    f.trackNumber = m_trackNumber->value();
+    return f;
+}
+
+void DepotEntryDialog::typeMoved() {
+    const std::vector<LocomotiveType>& types = m_document.content.locomotiveTypes;
+    if (m_type >= 1 && static_cast<std::size_t>(m_type) <= types.size()) {
+        const LocomotiveType& type = types[static_cast<std::size_t>(m_type) - 1];
+        m_typePicture->setPixmap(ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
+                                                         ui::toQString(type.pictureName)));
+        m_typeName->setText(ui::toQString(type.typeName));
+    } else if (!types.empty()) {
+        m_typePicture->setPixmap(ui::rollingStockPicture({}, {}));
+        m_typeName->setText(QStringLiteral("nieznany typ (%1)").arg(m_type));
+    } else {
+        m_typePicture->clear();
+        m_typeName->clear();
+    }
+    refreshStates();
+}
+
+void DepotEntryDialog::refreshStates() {
+    const int types = static_cast<int>(m_document.content.locomotiveTypes.size());
+    m_typeSlider->setEnabled(types > 0);
+    m_typeCounter->setText(types > 0 ? QStringLiteral("Liczba typów lokomotyw dostepnych w grze: %1").arg(types)
+                                     : QStringLiteral("Nie ma żadnych lokomotyw w grze"));
+    m_atStation->setEnabled(m_count->value() == 1);
+    const bool station = m_atStation->isChecked() && m_atStation->isEnabled();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_coordinate, m_standPosition, m_trackNumber, m_coupleRight}) {
+        w->setEnabled(station);
+    }
+    if (station && m_standPosition->currentIndex() < 0) m_standPosition->setCurrentIndex(0);
+    m_ok->setEnabled(m_depot->currentIndex() >= 0 || m_keepsStoredDepot);
+}
+
+}  // namespace rylmo::locomotives

@@ -1,0 +1,21 @@
+#include "locomotives/LocomotiveCommands.h"
+
+#include "locomotives/DepotDialog.h"
+#include "locomotives/LocomotiveTypesDialog.h"
+#include "ui/Prompter.h"
+
+namespace rylmo::locomotives {
+
+void showLocomotiveTypes(editing::EditingSession& session, QWidget* parent, const QString& caption) {
+    LocomotiveTypesDialog dialog(session, parent);
+    dialog.setWindowTitle(caption);
+    ui::prompter().exec(dialog);
+}
+
+void showDepot(editing::EditingSession& session, QWidget* parent, const QString& caption) {
+    DepotDialog dialog(session, parent);
+    dialog.setWindowTitle(caption);
+    ui::prompter().exec(dialog);
+}
+
+}  // namespace rylmo::locomotives

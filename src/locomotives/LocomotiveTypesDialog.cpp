@@ -1,0 +1,134 @@
+#include "locomotives/LocomotiveTypesDialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+
+#include "document/LocomotiveKinds.h"
+#include "document/References.h"
+#include "editing/EditingSession.h"
+#include "locomotives/NewLocomotiveTypeDialog.h"
+#include "ui/Controls.h"
+#include "ui/DocumentText.h"
+#include "ui/ErrorHandler.h"
+#include "ui/FixedSize.h"
+#include "ui/Prompter.h"
+#include "ui/RollingStockPicture.h"
+
+namespace rylmo::locomotives {
+
+namespace {
+
+QString kindDescription(const LocomotiveType& type) {
+    const std::string_view kind = kindText(std::string_view(type.kind));
+    return ui::toQString(type.typeName) + QStringLiteral("\n") +
+           QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) + QStringLiteral(", hierarchia: ") +
+           ui::toQString(type.hierarchy);
+}
+
+}  // namespace
+
+LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session) {
+    setObjectName(QStringLiteral("LocomotiveTypesDialog"));
+    m_pictureNames = ui::named(new QListWidget, "pictureNames");
+    m_pictureNames->setUniformItemSizes(true);
+    m_details = ui::named(new QScrollArea, "details");
+    m_details->setBackgroundRole(QPalette::Base);
+    auto* panel = new QWidget;
+    m_details->setWidget(panel);
+    m_picture = ui::named(new QLabel(panel), "picture");
+    m_picture->move(10, 8);
+    m_description = ui::named(new QLabel(panel), "description");
+    m_description->move(10, 60);
+    m_add = ui::button(QStringLiteral("Dodaj"), "add");
+    m_delete = ui::button(QStringLiteral("Usuń"), "delete");
+    m_close = ui::button(QStringLiteral("Zamknij"), "close");
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(ui::captionFor(QStringLiteral("&Nazwa pliku"), m_pictureNames), 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Szczegóły")), 0, 1);
+    layout->addWidget(m_pictureNames, 1, 0);
+    layout->addWidget(m_details, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_delete);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->setColumnStretch(0, 2);
+    layout->setColumnStretch(1, 3);
+    ui::makeFixedSize(*this, 650, 323);
+
+    connect(m_pictureNames, &QListWidget::currentRowChanged, this, [this] {
+        refreshDetails();
+        refreshStates();
+    });
+    connect(m_add, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { addType(); }); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deleteType(); }); });
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    fillList(0);
+}
+
+void LocomotiveTypesDialog::fillList(int selection) {
+    const QSignalBlocker quiet(m_pictureNames);
+    m_pictureNames->clear();
+    QStringList names;
+    for (const LocomotiveType& type : m_session.content().locomotiveTypes) names << ui::toQString(type.pictureName);
+    m_pictureNames->addItems(names);
+    m_pictureNames->setCurrentRow(names.isEmpty() ? -1 : std::clamp(selection, 0, static_cast<int>(names.size()) - 1));
+    refreshDetails();
+    refreshStates();
+}
+
+void LocomotiveTypesDialog::refreshDetails() {
+    m_picture->clear();
+    m_description->clear();
+    const int row = m_pictureNames->currentRow();
+    if (row < 0) {
+        m_picture->adjustSize();
+        m_description->adjustSize();
+        return;
+    }
+    // Types that share a picture name are told apart by nothing the list shows: the last of
+    // them describes the line.
+    const std::string& name = m_session.content().locomotiveTypes.at(static_cast<std::size_t>(row)).pictureName;
+    QString description;
+    for (const LocomotiveType& type : m_session.content().locomotiveTypes) {
+        if (type.pictureName == name) description = kindDescription(type);
+    }
+    m_picture->setPixmap(ui::rollingStockPicture(QString::fromStdString(m_session.document().rollingStockFolder),
+                                                 ui::toQString(name)));
+    m_picture->adjustSize();
+    m_description->setText(description);
+    m_description->adjustSize();
+    QWidget* panel = m_details->widget();
+    panel->resize(std::max(m_picture->geometry().right(), m_description->geometry().right()) + 10,
+                  std::max(m_picture->geometry().bottom(), m_description->geometry().bottom()) + 8);
+}
+
+void LocomotiveTypesDialog::refreshStates() { m_delete->setEnabled(m_pictureNames->currentRow() >= 0); }
+
+void LocomotiveTypesDialog::addType() {
+    NewLocomotiveTypeDialog dialog(QString::fromStdString(m_session.document().rollingStockFolder), this);
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    const int row = static_cast<int>(m_session.content().locomotiveTypes.size());
+    m_session.insertEntry(&TimetableContent::locomotiveTypes, row, dialog.type(), QStringLiteral("dodanie lokomotywy"));
+    fillList(row);
+}
+
+void LocomotiveTypesDialog::deleteType() {
+    const int row = m_pictureNames->currentRow();
+    if (row < 0) return;
+    const std::string warning = referenceWarning(referencesToVehicle(m_session.content(), row + 1));
+    QString question = QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?");
+    if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
+    if (!ui::confirm(this, question)) return;
+    m_session.removeEntry(&TimetableContent::locomotiveTypes, row, QStringLiteral("usunięcie lokomotywy"));
+    fillList(0);
+}
+
+}  // namespace rylmo::locomotives

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QScrollArea;
+
+namespace rylmo::editing {
+class EditingSession;
+}
+
+namespace rylmo::locomotives {
+
+// "Lokomotywy": the locomotive types by picture name, the picture and description of the
+// selected one, and adding and deleting types. Each add and delete is one undoable step.
+class LocomotiveTypesDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit LocomotiveTypesDialog(editing::EditingSession& session, QWidget* parent = nullptr);
+
+    // Handlers, also called by tests.
+    void addType();
+    void deleteType();
+    void refreshDetails();
+    void refreshStates();
+
+private:
+    void fillList(int selection);
+
+    editing::EditingSession& m_session;
+    QListWidget* m_pictureNames;
+    QScrollArea* m_details;
+    QLabel* m_picture;
+    QLabel* m_description;
+    QPushButton* m_add;
+    QPushButton* m_delete;
+    QPushButton* m_close;
+};
+
+}  // namespace rylmo::locomotives

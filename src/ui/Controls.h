@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+
+namespace rylmo::ui {
+
+// The controls every dialog builds alike. A control's objectName is what tests find it by.
+template <class Widget>
+Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A drop-down list of items with nothing chosen.
+QComboBox* dropDownList(const char* name, const QStringList& items = {});
+
+// A spin edit over 0..maximum; a typed value beyond the range is brought to the nearer bound
+// when the focus leaves.
+QSpinBox* spinEdit(const char* name, int maximum, int minimum = 0);
+
+// A button of at least the platform's usual size that Enter does not press unless it is the
+// dialog's default.
+QPushButton* button(const QString& caption, const char* name);
+
+// A caption whose accelerator moves the focus to buddy.
+QLabel* captionFor(const QString& text, QWidget* buddy);
+
+// A dependent control drawn in the button-face colour while it is disabled.
+void greyWhenDisabled(QWidget* widget);
+
+// A short hint in dark red beside a field that refuses what was typed.
+QLabel* hintLabel(const char* name);
+
+}  // namespace rylmo::ui
