@@ -2,7 +2,9 @@
 // timetable. Prints one JSON object per line: {"step": "...", "ms": N}.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSlider>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
 #include "editing/TrainListModel.h"
+#include "locomotives/LocomotiveCommands.h"
 #include "texts/NamesDialog.h"
 #include "texts/TextCommands.h"
 #include "trains/TrainDialog.h"
@@ -48,6 +51,7 @@ void report(const char* step, const QString& extra = {}) {
 }  // namespace
 
 void timeTrainSteps(rylmo::app::MainWindow& window);
+void timeLocomotiveSteps(rylmo::app::MainWindow& window);
 void timeTextSteps(rylmo::app::MainWindow& window);
 
 int main(int argc, char** argv) {
@@ -75,6 +79,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     report("first paint");
     if (!session.content().trains.empty()) timeTrainSteps(window);
+    timeLocomotiveSteps(window);
     timeTextSteps(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
@@ -110,6 +115,29 @@ void timeTrainSteps(rylmo::app::MainWindow& window) {
     session.undoStack().redo();
     window.grab();
     report("redo delete train");
+}
+
+void timeLocomotiveSteps(rylmo::app::MainWindow& window) {
+    rylmo::editing::EditingSession& session = window.session();
+    prompter.driver = [](QDialog& dialog) {
+        dialog.grab();
+        report("locomotive types dialog",
+               QStringLiteral("\"types\": %1").arg(dialog.findChild<QListWidget*>()->count()));
+    };
+    rylmo::locomotives::showLocomotiveTypes(session, &window, QStringLiteral("Lokomotywy"));
+    prompter.driver = [&session](QDialog& dialog) {
+        dialog.grab();
+        report("depot dialog", QStringLiteral("\"entries\": %1").arg(session.content().depot.size()));
+        auto* entries = dialog.findChild<QSlider*>(QStringLiteral("entries"));
+        const int pages = std::min(100, entries->maximum());
+        for (int i = 1; i <= pages; ++i) {
+            entries->setValue(i);
+            dialog.grab();
+        }
+        std::printf("{\"step\": \"depot page\", \"ms\": %.2f}\n", static_cast<double>(timer.nsecsElapsed()) / 1e6 / std::max(pages, 1));
+        timer.restart();
+    };
+    rylmo::locomotives::showDepot(session, &window, QStringLiteral("Lokomotywownia"));
 }
 
 void timeTextSteps(rylmo::app::MainWindow& window) {

@@ -11,7 +11,7 @@ namespace rylmo::bench {
 TimetableContent syntheticTimetable(std::size_t trainCount) {
     std::mt19937 random(42);
     const auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    constexpr int kTypes = 40;
+    constexpr int kTypes = 1000;
     constexpr int kCoaches = 120;
     constexpr int kNames = 10000;
 

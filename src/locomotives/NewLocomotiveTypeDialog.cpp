@@ -62,7 +62,7 @@ NewLocomotiveTypeDialog::NewLocomotiveTypeDialog(const QString& rollingStockFold
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->setFrameShape(QFrame::StyledPanel);
     m_picture->setFrameShadow(QFrame::Sunken);
-    m_picture->setMinimumHeight(64);
+    m_picture->setFixedHeight(50);
     m_hint = ui::hintLabel("hint");
     m_ok = ui::button(QStringLiteral("OK"), "ok");
     m_ok->setDefault(true);
@@ -82,13 +82,16 @@ NewLocomotiveTypeDialog::NewLocomotiveTypeDialog(const QString& rollingStockFold
     grid->addWidget(ui::captionFor(QStringLiteral("Rysunek:"), m_picture), 4, 0, Qt::AlignTop);
     grid->addWidget(m_picture, 4, 1, 1, 2);
     grid->setColumnStretch(1, 1);
+    grid->setVerticalSpacing(3);
+    grid->setContentsMargins(8, 4, 8, 6);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_hint, 1);
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(4);
     layout->addWidget(group);
     layout->addLayout(buttons);
     ui::makeFixedSize(*this, 442, 254);

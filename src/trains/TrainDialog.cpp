@@ -358,7 +358,11 @@ void TrainDialog::setForm(const TrainForm& f) {
     select(m_runType, f.runType);
     select(m_status, f.status);
     m_compositionNumber = f.composition;
-    m_compositionSlider->setValue(std::clamp(f.composition, m_compositionSlider->minimum(), m_compositionSlider->maximum()));
+    {
+        // The fill builds the preview once, after every control is set.
+        const QSignalBlocker quiet(m_compositionSlider);
+        m_compositionSlider->setValue(std::clamp(f.composition, m_compositionSlider->minimum(), m_compositionSlider->maximum()));
+    }
     select(m_symbolVehicle, f.vehicle);
     select(m_unitDepot, f.depot);
     select(m_arrivalPlatform, f.arrivalPlatform);
