@@ -2,7 +2,9 @@
 // timetable. Prints one JSON object per line: {"step": "...", "ms": N}.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListView>
 #include <QListWidget>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QTableView>
@@ -12,6 +14,9 @@
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
 #include "editing/TrainListModel.h"
+#include "coaches/CoachCommands.h"
+#include "coaches/CompositionsDialog.h"
+#include "ui/PictureStrip.h"
 #include "locomotives/LocomotiveCommands.h"
 #include "texts/NamesDialog.h"
 #include "texts/TextCommands.h"
@@ -52,6 +57,7 @@ void report(const char* step, const QString& extra = {}) {
 
 void timeTrainSteps(rylmo::app::MainWindow& window);
 void timeLocomotiveSteps(rylmo::app::MainWindow& window);
+void timeCoachSteps(rylmo::app::MainWindow& window);
 void timeTextSteps(rylmo::app::MainWindow& window);
 
 int main(int argc, char** argv) {
@@ -80,6 +86,7 @@ int main(int argc, char** argv) {
     report("first paint");
     if (!session.content().trains.empty()) timeTrainSteps(window);
     timeLocomotiveSteps(window);
+    timeCoachSteps(window);
     timeTextSteps(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
@@ -138,6 +145,42 @@ void timeLocomotiveSteps(rylmo::app::MainWindow& window) {
         timer.restart();
     };
     rylmo::locomotives::showDepot(session, &window, QStringLiteral("Lokomotywownia"));
+}
+
+void timeCoachSteps(rylmo::app::MainWindow& window) {
+    rylmo::editing::EditingSession& session = window.session();
+    prompter.driver = [](QDialog& dialog) {
+        dialog.grab();
+        report("coaches dialog");
+    };
+    rylmo::coaches::showCoaches(session, &window, QStringLiteral("Wagony"));
+    prompter.driver = [&session](QDialog& dialog) {
+        dialog.grab();
+        report("compositions dialog", QStringLiteral("\"compositions\": %1").arg(session.content().compositions.size()));
+        // The longest composition: its strip, then its editor and its view.
+        std::size_t longest = 0;
+        for (std::size_t i = 0; i < session.content().compositions.size(); ++i) {
+            if (session.content().compositions[i].size() > session.content().compositions[longest].size()) longest = i;
+        }
+        auto* list = dialog.findChild<QListView*>(QStringLiteral("compositions"));
+        list->setCurrentIndex(list->model()->index(static_cast<int>(longest), 0));
+        dialog.grab();
+        report("composition strip", QStringLiteral("\"vehicles\": %1")
+                                        .arg(static_cast<rylmo::coaches::CompositionsDialog&>(dialog).strip().count()));
+        prompter.driver = [](QDialog& editor) {
+            editor.grab();
+            report("composition editor");
+            prompter.driver = [](QDialog& view) {
+                view.grab();
+                report("composition view");
+            };
+            editor.findChild<QPushButton*>(QStringLiteral("preview"))->click();
+            editor.reject();
+        };
+        static_cast<rylmo::coaches::CompositionsDialog&>(dialog).editComposition();
+    };
+    rylmo::coaches::showCompositions(session, &window, QStringLiteral("Skład pociągów"), QStringLiteral("Wagony"),
+                                     QStringLiteral("Lokomotywy"));
 }
 
 void timeTextSteps(rylmo::app::MainWindow& window) {

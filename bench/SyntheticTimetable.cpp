@@ -36,11 +36,15 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
         values[static_cast<std::size_t>((i + 7) % kTypes)] = 40;
         c.probabilities.push_back(probabilityEntryText(values));
     }
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 10000; ++i) {
         std::vector<int32_t> row(1, 1 + below(kTypes));
         row.insert(row.end(), static_cast<std::size_t>(1 + below(12)), kTypes + 1 + below(kCoaches));
         c.compositions.push_back(compositionText(row));
     }
+    // One very long train set, every vehicle different from its neighbours.
+    std::vector<int32_t> longRow;
+    for (int i = 0; i < 2000; ++i) longRow.push_back(i % 2 == 0 ? 1 + i % kTypes : kTypes + 1 + i % kCoaches);
+    c.compositions[1] = compositionText(longRow);
 
     c.trains.resize(trainCount);
     for (std::size_t i = 0; i < trainCount; ++i) {

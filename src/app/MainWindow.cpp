@@ -22,6 +22,7 @@
 #include "document/RozWriter.h"
 #include "editing/TrainListModel.h"
 #include "document/SaveCheck.h"
+#include "coaches/CoachCommands.h"
 #include "locomotives/LocomotiveCommands.h"
 #include "texts/TextCommands.h"
 #include "trains/TrainCommands.h"
@@ -151,6 +152,10 @@ void MainWindow::createActions() {
     connectCommand(m_locomotiveTypes,
                    [this] { locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text()); });
     connectCommand(m_depot, [this] { locomotives::showDepot(m_session, this, m_depot->text()); });
+    connectCommand(m_coaches, [this] { coaches::showCoaches(m_session, this, m_coaches->text()); });
+    connectCommand(m_compositions, [this] {
+        coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(), m_locomotiveTypes->text());
+    });
     connectCommand(m_names, [this] { texts::editNames(m_session, this, m_names->text()); });
     connectCommand(m_generalData, [this] {
         const QString stationFolder = QString::fromStdString(m_settings.readString("Program", "Stacje", ""));

@@ -486,7 +486,7 @@ void TrainDialog::compositionMoved() {
     if (m_compositionNumber > 0 && static_cast<std::size_t>(m_compositionNumber) < c.compositions.size()) {
         try {
             for (int32_t vehicle : readComposition(c.compositions[static_cast<std::size_t>(m_compositionNumber)])) {
-                if (isVehicleNumber(c, vehicle)) entries.append({ui::toQString(vehicleName(c, vehicle)), {}, {}, false});
+                if (isVehicleNumber(c, vehicle)) entries.append({ui::toQString(vehicleName(c, vehicle)), {}, {}, false, {}});
             }
         } catch (const std::exception&) {
             // A composition text that does not read shows no pictures.

@@ -1,6 +1,9 @@
 #include "ui/PictureStrip.h"
 
-#include <QLabel>
+#include <QEvent>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -8,56 +11,96 @@
 
 namespace rylmo::ui {
 
-PictureStrip::PictureStrip(QWidget* parent) : QScrollArea(parent), m_panel(new QWidget) {
-    setWidget(m_panel);
+// The panel inside the scroll area: paints the strip's pictures and labels.
+class StripCanvas : public QWidget {
+public:
+    explicit StripCanvas(PictureStrip& strip) : m_strip(strip) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        const QRect dirty = event->rect();
+        QFont regular = font();
+        QFont bold = regular;
+        bold.setBold(true);
+        for (const PictureStrip::Item& item : m_strip.m_items) {
+            if (item.pictureRect.intersects(dirty)) painter.drawPixmap(item.pictureRect.topLeft(), item.picture);
+            if (!item.labelRect.isEmpty() && item.labelRect.intersects(dirty)) {
+                painter.setFont(item.entry.bold ? bold : regular);
+                painter.drawText(item.labelRect, Qt::AlignLeft | Qt::AlignTop, item.entry.label);
+            }
+        }
+    }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ToolTip) {
+            auto* help = static_cast<QHelpEvent*>(event);
+            const int i = m_strip.entryAt(help->pos());
+            if (i >= 0 && !m_strip.m_items[i].entry.toolTip.isEmpty()) {
+                QToolTip::showText(help->globalPos(), m_strip.m_items[i].entry.toolTip, this);
+            } else {
+                QToolTip::hideText();
+                event->ignore();
+            }
+            return true;
+        }
+        return QWidget::event(event);
+    }
+
+private:
+    PictureStrip& m_strip;
+};
+
+PictureStrip::PictureStrip(QWidget* parent) : QScrollArea(parent) {
+    setWidget(new StripCanvas(*this));
     setWidgetResizable(false);
     setBackgroundRole(QPalette::Base);
-    m_panel->resize(0, 0);
+    widget()->resize(0, 0);
 }
 
 void PictureStrip::clear() {
-    qDeleteAll(m_pictures);
-    qDeleteAll(m_labels);
-    m_pictures.clear();
-    m_labels.clear();
-    m_panel->resize(0, 0);
+    m_items.clear();
+    widget()->resize(0, 0);
+    widget()->update();
 }
 
 void PictureStrip::setEntries(const QString& folder, const QVector<StripEntry>& entries) {
-    clear();
+    m_items.clear();
+    m_items.reserve(entries.size());
+    const QFontMetrics regular(widget()->font());
+    QFont boldFont = widget()->font();
+    boldFont.setBold(true);
+    const QFontMetrics bold(boldFont);
     int left = m_layout.left;
     int right = 0;
     int bottom = 0;
     for (const StripEntry& entry : entries) {
-        auto* picture = new QLabel(m_panel);
-        picture->setPixmap(rollingStockPicture(folder, entry.pictureName));
-        picture->resize(picture->pixmap().size());
-        picture->move(left, m_layout.pictureTop);
-        picture->setToolTip(entry.toolTip);
-        picture->show();
-        m_pictures.append(picture);
-        right = std::max(right, picture->geometry().right() + 1);
-        bottom = std::max(bottom, picture->geometry().bottom() + 1);
-
-        QLabel* label = nullptr;
-        if (!entry.label.isEmpty()) {
-            label = new QLabel(entry.label, m_panel);
-            QFont font = label->font();
-            font.setBold(entry.bold);
-            label->setFont(font);
-            label->setToolTip(entry.toolTip);
-            label->adjustSize();
-            const int top = m_layout.labelTop >= 0 ? m_layout.labelTop
-                                                   : m_layout.pictureTop + picture->height();
-            label->move(left, top);
-            label->show();
-            right = std::max(right, label->geometry().right() + 1);
-            bottom = std::max(bottom, label->geometry().bottom() + 1);
+        Item item{entry, {}, {}, {}};
+        if (entry.pictureName.isEmpty()) {
+            item.picture = placeholderPicture(entry.placeholder);
+        } else {
+            item.picture = m_layout.opaque ? opaqueRollingStockPicture(folder, entry.pictureName)
+                                           : rollingStockPicture(folder, entry.pictureName);
         }
-        m_labels.append(label);
-        left += picture->width();
+        item.pictureRect = QRect(QPoint(left, m_layout.pictureTop), item.picture.size());
+        if (!entry.label.isEmpty()) {
+            const QFontMetrics& metrics = entry.bold ? bold : regular;
+            const int top = m_layout.labelTop >= 0 ? m_layout.labelTop : item.pictureRect.bottom() + 1;
+            item.labelRect = QRect(QPoint(left, top), metrics.size(0, entry.label));
+        }
+        right = std::max({right, item.pictureRect.right() + 1, item.labelRect.right() + 1});
+        bottom = std::max({bottom, item.pictureRect.bottom() + 1, item.labelRect.bottom() + 1});
+        left += item.picture.width();
+        m_items.append(std::move(item));
     }
-    m_panel->resize(right, bottom);
+    widget()->resize(right, bottom);
+    widget()->update();
+}
+
+int PictureStrip::entryAt(const QPoint& point) const {
+    for (int i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].pictureRect.contains(point) || m_items[i].labelRect.contains(point)) return i;
+    }
+    return -1;
 }
 
 }  // namespace rylmo::ui

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QPixmap>
+#include <QRect>
 #include <QScrollArea>
 #include <QString>
 #include <QVector>
-
-class QLabel;
 
 namespace rylmo::ui {
 
@@ -13,6 +13,7 @@ struct StripEntry {
     QString label;        // shown below the picture when not empty
     QString toolTip;
     bool bold = false;
+    QString placeholder;  // with no picture name: the text of the placeholder tile
 };
 
 // Where a strip places its pictures and labels inside its scrolling panel.
@@ -20,10 +21,12 @@ struct StripLayout {
     int left = 10;        // left edge of the first picture
     int pictureTop = 0;
     int labelTop = -1;    // top of the labels; -1 puts each label right below its picture
+    bool opaque = false;  // pictures as drawn, without the transparent colour
 };
 
 // A scrolling row of rolling-stock pictures placed left to right with no gaps, each
-// optionally with a label below it, a tooltip and a bold label.
+// optionally with a label below it, a tooltip and a bold label. One widget paints them all,
+// so a row of thousands of vehicles costs no more than their pictures.
 class PictureStrip : public QScrollArea {
     Q_OBJECT
 public:
@@ -33,15 +36,25 @@ public:
     void setEntries(const QString& folder, const QVector<StripEntry>& entries);
     void clear();
 
-    int count() const { return static_cast<int>(m_pictures.size()); }
-    QLabel* picture(int i) const { return m_pictures.at(i); }
-    QLabel* label(int i) const { return m_labels.at(i); }
+    int count() const { return static_cast<int>(m_items.size()); }
+    QRect pictureRect(int i) const { return m_items.at(i).pictureRect; }
+    QRect labelRect(int i) const { return m_items.at(i).labelRect; }  // empty without a label
+    const StripEntry& entry(int i) const { return m_items.at(i).entry; }
+    const QPixmap& picture(int i) const { return m_items.at(i).picture; }
+    // The entry whose picture or label lies at a point of the panel; -1 for none.
+    int entryAt(const QPoint& point) const;
 
 private:
+    friend class StripCanvas;
+    struct Item {
+        StripEntry entry;
+        QPixmap picture;
+        QRect pictureRect;
+        QRect labelRect;
+    };
+
     StripLayout m_layout;
-    QWidget* m_panel;
-    QVector<QLabel*> m_pictures;
-    QVector<QLabel*> m_labels;  // nullptr for an entry without a label
+    QVector<Item> m_items;
 };
 
 }  // namespace rylmo::ui

@@ -20,6 +20,7 @@ struct FolderCache {
     bool listed = false;
     QHash<QString, QString> filesByFoldedName;  // lower-case file name -> file name
     QHash<QString, QPixmap> pictures;           // by vehicle name; missing ones are not here
+    QHash<QString, QPixmap> opaquePictures;
     QSet<QString> missing;
 };
 
@@ -66,12 +67,13 @@ QString picturePath(FolderCache& cache, const QString& folder, const QString& na
     return found == cache.filesByFoldedName.cend() ? QString() : dir.filePath(*found);
 }
 
-// The transparent picture, or a null pixmap when there is none.
-QPixmap cachedPicture(const QString& folder, const QString& name) {
+// The transparent (or opaque) picture, or a null pixmap when there is none.
+QPixmap cachedPicture(const QString& folder, const QString& name, bool opaque = false) {
     if (name.isEmpty()) return {};
     FolderCache& cache = cacheOf(folder);
     if (cache.missing.contains(name)) return {};
-    if (const auto known = cache.pictures.constFind(name); known != cache.pictures.cend()) return *known;
+    QHash<QString, QPixmap>& pictures = opaque ? cache.opaquePictures : cache.pictures;
+    if (const auto known = pictures.constFind(name); known != pictures.cend()) return *known;
     const QString path = picturePath(cache, folder, name);
     QImage image;
     if (!path.isEmpty()) image = QImageReader(path).read();
@@ -79,12 +81,17 @@ QPixmap cachedPicture(const QString& folder, const QString& name) {
         cache.missing.insert(name);
         return {};
     }
-    QPixmap picture = transparentPicture(image);
-    cache.pictures.insert(name, picture);
+    QPixmap picture = opaque ? QPixmap::fromImage(image) : transparentPicture(image);
+    pictures.insert(name, picture);
     return picture;
 }
 
-QPixmap placeholder(const QString& name) {
+}  // namespace
+
+QPixmap placeholderPicture(const QString& name) {
+    // Tiles are kept by their text: a row of unknown vehicles draws each kind once.
+    static QHash<QString, QPixmap> tiles;
+    if (const auto known = tiles.constFind(name); known != tiles.cend()) return *known;
     QPixmap tile(placeholderWidth, placeholderHeight);
     tile.fill(Qt::transparent);
     QPainter painter(&tile);
@@ -94,10 +101,10 @@ QPixmap placeholder(const QString& name) {
     const QFontMetrics metrics(painter.font());
     painter.drawText(tile.rect().adjusted(3, 2, -3, -2), Qt::AlignCenter,
                      metrics.elidedText(name, Qt::ElideRight, placeholderWidth - 6));
+    tiles.insert(name, tile);
     return tile;
 }
 
-}  // namespace
 
 QPixmap transparentPicture(const QImage& image) {
     QImage argb = image.convertToFormat(QImage::Format_ARGB32);
@@ -113,7 +120,12 @@ QPixmap transparentPicture(const QImage& image) {
 
 QPixmap rollingStockPicture(const QString& folder, const QString& name) {
     QPixmap picture = cachedPicture(folder, name);
-    return picture.isNull() ? placeholder(name) : picture;
+    return picture.isNull() ? placeholderPicture(name) : picture;
+}
+
+QPixmap opaqueRollingStockPicture(const QString& folder, const QString& name) {
+    QPixmap picture = cachedPicture(folder, name, true);
+    return picture.isNull() ? placeholderPicture(name) : picture;
 }
 
 bool hasRollingStockPicture(const QString& folder, const QString& name) {

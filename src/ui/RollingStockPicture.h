@@ -11,6 +11,12 @@ namespace rylmo::ui {
 // picture gives a placeholder tile with the vehicle's name; loading never fails.
 QPixmap rollingStockPicture(const QString& folder, const QString& name);
 
+// The same picture as drawn, without a transparent colour.
+QPixmap opaqueRollingStockPicture(const QString& folder, const QString& name);
+
+// The tile that stands in for a missing picture: a framed box with text.
+QPixmap placeholderPicture(const QString& text);
+
 // Whether the picture exists and can be read.
 bool hasRollingStockPicture(const QString& folder, const QString& name);
 

@@ -289,12 +289,12 @@ private slots:
         QCOMPARE(child<QLabel>(dialog, "compositionCaption")->text(), QStringLiteral("Zestwanie składu nr 1"));
         const ui::PictureStrip& strip = dialog.compositionStrip();
         QCOMPARE(strip.count(), 3);
-        QCOMPARE(strip.picture(0)->geometry(), QRect(8, 4, 120, 40));
-        QCOMPARE(strip.picture(1)->pos(), QPoint(128, 4));
-        QCOMPARE(strip.picture(2)->geometry(), QRect(248, 4, 80, 40));
+        QCOMPARE(strip.pictureRect(0), QRect(8, 4, 120, 40));
+        QCOMPARE(strip.pictureRect(1).topLeft(), QPoint(128, 4));
+        QCOMPARE(strip.pictureRect(2), QRect(248, 4, 80, 40));
         bar->setValue(2);  // pairs (1, 2) and (2, 4): rail bus, coach 2, coach 2
         QCOMPARE(strip.count(), 3);
-        QCOMPARE(strip.picture(1)->pos(), QPoint(8 + 90, 4));
+        QCOMPARE(strip.pictureRect(1).topLeft(), QPoint(8 + 90, 4));
         QCOMPARE(dialog.train().composition, 2);
         bar->setValue(0);
         QCOMPARE(strip.count(), 0);

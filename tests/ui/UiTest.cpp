@@ -88,25 +88,25 @@ private slots:
 
         PictureStrip strip;
         strip.setStripLayout({10, 2, 48});
-        strip.setEntries(dir, {{QStringLiteral("A"), QStringLiteral("pierwszy"), QStringLiteral("podpowiedź"), false},
-                               {QStringLiteral("B"), QStringLiteral("drugi"), QString(), true},
-                               {QStringLiteral("brak"), QString(), QString(), false}});
+        strip.setEntries(dir, {{QStringLiteral("A"), QStringLiteral("pierwszy"), QStringLiteral("podpowiedź"), false, {}},
+                               {QStringLiteral("B"), QStringLiteral("drugi"), QString(), true, {}},
+                               {QStringLiteral("brak"), QString(), QString(), false, {}}});
         QCOMPARE(strip.count(), 3);
-        QCOMPARE(strip.picture(0)->geometry(), QRect(10, 2, 30, 10));
-        QCOMPARE(strip.picture(1)->geometry(), QRect(40, 2, 50, 12));
-        QCOMPARE(strip.picture(2)->pos(), QPoint(90, 2));
-        QCOMPARE(strip.label(0)->pos(), QPoint(10, 48));
-        QCOMPARE(strip.label(1)->pos(), QPoint(40, 48));
-        QVERIFY(!strip.label(0)->font().bold());
-        QVERIFY(strip.label(1)->font().bold());
-        QCOMPARE(strip.label(2), nullptr);
-        QCOMPARE(strip.picture(0)->toolTip(), QStringLiteral("podpowiedź"));
+        QCOMPARE(strip.pictureRect(0), QRect(10, 2, 30, 10));
+        QCOMPARE(strip.pictureRect(1), QRect(40, 2, 50, 12));
+        QCOMPARE(strip.pictureRect(2).topLeft(), QPoint(90, 2));
+        QCOMPARE(strip.labelRect(0).topLeft(), QPoint(10, 48));
+        QCOMPARE(strip.labelRect(1).topLeft(), QPoint(40, 48));
+        QVERIFY(strip.labelRect(2).isEmpty());
+        QCOMPARE(strip.entryAt(QPoint(12, 50)), 0);
+        QCOMPARE(strip.entryAt(QPoint(45, 5)), 1);
+        QCOMPARE(strip.entryAt(QPoint(5, 5)), -1);
         QVERIFY(strip.widget()->width() >= 90 + placeholderWidth);
 
         // Labels right below their pictures when no label row is given.
         strip.setStripLayout({8, 4});
-        strip.setEntries(dir, {{QStringLiteral("B"), QStringLiteral("x"), QString(), false}});
-        QCOMPARE(strip.label(0)->pos(), QPoint(8, 16));
+        strip.setEntries(dir, {{QStringLiteral("B"), QStringLiteral("x"), QString(), false, {}}});
+        QCOMPARE(strip.labelRect(0).topLeft(), QPoint(8, 16));
         strip.clear();
         QCOMPARE(strip.count(), 0);
     }

@@ -1,0 +1,22 @@
+#include "coaches/CoachCommands.h"
+
+#include "coaches/CoachesDialog.h"
+#include "coaches/CompositionsDialog.h"
+#include "ui/Prompter.h"
+
+namespace rylmo::coaches {
+
+void showCoaches(editing::EditingSession& session, QWidget* parent, const QString& caption) {
+    CoachesDialog dialog(session, parent);
+    dialog.setWindowTitle(caption);
+    ui::prompter().exec(dialog);
+}
+
+void showCompositions(editing::EditingSession& session, QWidget* parent, const QString& caption,
+                      const QString& coachesCaption, const QString& typesCaption) {
+    CompositionsDialog dialog(session, coachesCaption, typesCaption, parent);
+    dialog.setWindowTitle(caption);
+    ui::prompter().exec(dialog);
+}
+
+}  // namespace rylmo::coaches

@@ -1,0 +1,126 @@
+#include "coaches/CoachesDialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+
+#include "document/References.h"
+#include "document/RollingStock.h"
+#include "editing/EditingSession.h"
+#include "editing/TextListModel.h"
+#include "ui/Controls.h"
+#include "ui/DocumentText.h"
+#include "ui/ErrorHandler.h"
+#include "ui/FixedSize.h"
+#include "ui/Prompter.h"
+#include "ui/RollingStockPicture.h"
+
+namespace rylmo::coaches {
+
+CoachesDialog::CoachesDialog(editing::EditingSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
+    setObjectName(QStringLiteral("CoachesDialog"));
+    m_model = new editing::TextListModel(session, &TimetableContent::coaches, this);
+    m_coachNames = ui::named(new QListView, "coachNames");
+    m_coachNames->setModel(m_model);
+    m_coachNames->setUniformItemSizes(true);
+    m_coachNames->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_preview = ui::named(new QLabel, "preview");
+    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview->setFrameShape(QFrame::StyledPanel);
+    m_preview->setBackgroundRole(QPalette::Base);
+    m_preview->setAutoFillBackground(true);
+    m_add = ui::button(QStringLiteral("Dodaj"), "add");
+    m_delete = ui::button(QStringLiteral("Usuń"), "delete");
+    m_close = ui::button(QStringLiteral("Zamknij"), "close");
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(ui::captionFor(QStringLiteral("&Nazwy plików"), m_coachNames), 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Widok wagonu")), 0, 1);
+    layout->addWidget(m_coachNames, 1, 0);
+    layout->addWidget(m_preview, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_delete);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->setColumnStretch(0, 2);
+    layout->setColumnStretch(1, 3);
+    ui::makeFixedSize(*this, 441, 259);
+
+    connect(m_coachNames->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        preview();
+        refreshStates();
+    });
+    connect(m_add, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { addCoach(); }); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deleteCoach(); }); });
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    select(0);
+}
+
+int CoachesDialog::selectedCoach() const {
+    const QModelIndex current = m_coachNames->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CoachesDialog::select(int row) {
+    if (row >= 0 && row < m_model->rowCount()) {
+        m_coachNames->setCurrentIndex(m_model->index(row));
+        m_coachNames->scrollTo(m_model->index(row));
+    } else {
+        m_coachNames->selectionModel()->clear();
+    }
+    preview();
+    refreshStates();
+}
+
+void CoachesDialog::preview() {
+    const int row = selectedCoach();
+    if (row < 0) {
+        m_preview->clear();
+        return;
+    }
+    m_preview->setPixmap(ui::rollingStockPicture(QString::fromStdString(m_session.document().rollingStockFolder),
+                                                 m_model->index(row).data().toString()));
+}
+
+void CoachesDialog::refreshStates() { m_delete->setEnabled(selectedCoach() >= 0); }
+
+void CoachesDialog::addCoach() {
+    const QString path = ui::prompter().openFileName(this, QStringLiteral("Bitmapa (*.bmp)|*.bmp"),
+                                                     QString::fromStdString(m_session.document().rollingStockFolder));
+    if (path.isEmpty()) return;
+    const QString name = ui::fileStem(path);
+    // A coach is its picture's name: a file with nothing before its first dot has none.
+    if (name.isEmpty()) {
+        ui::showError(this, QStringLiteral("Nie można dodać wagonu: nazwa pliku „") + path.section(QLatin1Char('/'), -1) +
+                                QStringLiteral("” nie ma części przed kropką."));
+        return;
+    }
+    if (const QString bad = ui::unencodableCharacter(name); !bad.isEmpty()) {
+        ui::showError(this, ui::unencodableMessage(bad) + QStringLiteral("."));
+        return;
+    }
+    const int row = m_model->rowCount();
+    m_session.insertEntry(&TimetableContent::coaches, row, ui::toDocumentText(name), QStringLiteral("dodanie wagonu"));
+    select(row);
+}
+
+void CoachesDialog::deleteCoach() {
+    const int row = selectedCoach();
+    if (row < 0) return;
+    const TimetableContent& c = m_session.content();
+    QString question = QStringLiteral("Czy napewno chcesz usunąć wagon ") + m_model->index(row).data().toString() +
+                       QStringLiteral("?");
+    const std::string warning =
+        referenceWarning(referencesToVehicle(c, coachVehicleNumber(c, static_cast<std::size_t>(row))));
+    if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
+    if (!ui::confirm(this, question)) return;
+    m_session.removeEntry(&TimetableContent::coaches, row, QStringLiteral("usunięcie wagonu"));
+    select(0);
+}
+
+}  // namespace rylmo::coaches
