@@ -24,6 +24,7 @@
 #include "document/SaveCheck.h"
 #include "coaches/CoachCommands.h"
 #include "locomotives/LocomotiveCommands.h"
+#include "passages/PassageCommands.h"
 #include "texts/TextCommands.h"
 #include "trains/TrainCommands.h"
 #include "ui/Artwork.h"
@@ -152,6 +153,9 @@ void MainWindow::createActions() {
     connectCommand(m_locomotiveTypes,
                    [this] { locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text()); });
     connectCommand(m_depot, [this] { locomotives::showDepot(m_session, this, m_depot->text()); });
+    connectCommand(m_probabilityTable,
+                   [this] { passages::showProbabilityTable(m_session, this, m_probabilityTable->text()); });
+    connectCommand(m_passages, [this] { passages::showPassages(m_session, this, m_passages->text()); });
     connectCommand(m_coaches, [this] { coaches::showCoaches(m_session, this, m_coaches->text()); });
     connectCommand(m_compositions, [this] {
         coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(), m_locomotiveTypes->text());

@@ -1,0 +1,21 @@
+#include "passages/PassageCommands.h"
+
+#include "passages/PassagesDialog.h"
+#include "passages/ProbabilityTableDialog.h"
+#include "ui/Prompter.h"
+
+namespace rylmo::passages {
+
+void showProbabilityTable(editing::EditingSession& session, QWidget* parent, const QString& caption) {
+    ProbabilityTableDialog dialog(session, parent);
+    dialog.setWindowTitle(caption);
+    ui::prompter().exec(dialog);
+}
+
+void showPassages(editing::EditingSession& session, QWidget* parent, const QString& caption) {
+    PassagesDialog dialog(session, parent);
+    dialog.setWindowTitle(caption);
+    ui::prompter().exec(dialog);
+}
+
+}  // namespace rylmo::passages

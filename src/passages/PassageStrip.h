@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QVector>
+#include <cstdint>
+#include <vector>
+
+#include "document/Timetable.h"
+#include "ui/PictureStrip.h"
+
+namespace rylmo::passages {
+
+enum class Side { arriving, departing };
+
+// The locomotive being entered in the passage dialog: its type and depot as chosen in the
+// lists (0-based items), and the passage it stands for (-1 for a new one with no passage to
+// stand in).
+struct EnteredLocomotive {
+    int typeItem = -1;
+    int depotItem = -1;
+    int standsFor = -1;
+};
+
+// The strip of one side of a passage, left to right: the train t with the trains coupled to
+// it and the locomotives that passages bring with it (arriving) or take away (departing).
+// passages are the passages to show; currentPassage marks one of them (-1 for none). With
+// entered (the passage dialog), the locomotive being entered is added unless the passage it
+// stands for already shows it on this side, and train hints take the dialog's form.
+// Nothing is read out of range: missing names are empty, missing pictures placeholders.
+QVector<ui::StripEntry> passageStrip(const TimetableContent& content, Side side, int64_t train,
+                                     const std::vector<LocomotivePassage>& passages, int currentPassage,
+                                     const EnteredLocomotive* entered = nullptr);
+
+// Where the passage strips place pictures and labels.
+inline constexpr ui::StripLayout passageStripLayout{10, 2, 48, false};
+
+}  // namespace rylmo::passages

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace rylmo::editing {
+class EditingSession;
+}
+
+namespace rylmo::ui {
+class PictureStrip;
+}
+
+namespace rylmo::passages {
+
+// "Przejścia lokomotyw": the passages one at a time, each as the strips of its arriving and
+// departing train, with adding, editing and deleting. Each is one undoable step.
+class PassagesDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit PassagesDialog(editing::EditingSession& session, QWidget* parent = nullptr);
+
+    const ui::PictureStrip& arrivingStrip() const { return *m_arrivingStrip; }
+    const ui::PictureStrip& departingStrip() const { return *m_departingStrip; }
+
+    // Handlers, also called by tests.
+    void addPassage();
+    void editPassage();
+    void deletePassage();
+    void showPassage();
+    void refreshStates();
+
+private:
+    int current() const;  // 0-based; -1 with no passages
+
+    editing::EditingSession& m_session;
+    QSlider* m_passages;
+    QLabel* m_counter;
+    QLabel* m_position;
+    ui::PictureStrip* m_arrivingStrip;
+    ui::PictureStrip* m_departingStrip;
+    QPushButton* m_add;
+    QPushButton* m_edit;
+    QPushButton* m_delete;
+    QPushButton* m_close;
+};
+
+}  // namespace rylmo::passages

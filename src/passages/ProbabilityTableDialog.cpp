@@ -1,0 +1,188 @@
+#include "passages/ProbabilityTableDialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "document/ProbabilityText.h"
+#include "document/References.h"
+#include "editing/EditingSession.h"
+#include "passages/ProbabilityEntryDialog.h"
+#include "ui/Controls.h"
+#include "ui/DocumentText.h"
+#include "ui/ErrorHandler.h"
+#include "ui/FixedSize.h"
+#include "ui/Prompter.h"
+#include "ui/RollingStockPicture.h"
+
+namespace rylmo::passages {
+
+ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session) {
+    setObjectName(QStringLiteral("ProbabilityTableDialog"));
+    m_entries = ui::named(new QSlider(Qt::Horizontal), "entries");
+    m_entries->setTickPosition(QSlider::TicksBothSides);
+    m_entries->setPageStep(1);
+    m_entries->setMinimum(1);
+    m_counter = ui::named(new QLabel, "counter");
+    m_position = ui::named(new QLabel, "position");
+    m_view = ui::named(new QScrollArea, "view");
+    m_view->setBackgroundRole(QPalette::Base);
+    m_view->setWidget(new QWidget);
+    m_add = ui::button(QStringLiteral("&Dodaj"), "add");
+    m_edit = ui::button(QStringLiteral("&Edytuj"), "edit");
+    m_delete = ui::button(QStringLiteral("&Usuń"), "delete");
+    m_close = ui::button(QStringLiteral("Zamknij"), "close");
+
+    auto* group = new QGroupBox(QStringLiteral(" Prawdopodobieństwo przyjazdu "));
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(m_entries);
+    auto* counters = new QHBoxLayout;
+    counters->addWidget(m_counter, 1);
+    counters->addWidget(m_position);
+    groupLayout->addLayout(counters);
+    groupLayout->addWidget(new QLabel(QStringLiteral("Widok")));
+    groupLayout->addWidget(m_view, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_edit);
+    buttons->addWidget(m_delete);
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(group, 1);
+    layout->addLayout(buttons);
+    ui::makeFixedSize(*this, 560, 400);
+
+    connect(m_entries, &QSlider::valueChanged, this, [this] {
+        showEntry();
+        refreshStates();
+    });
+    connect(m_add, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { addEntry(); }); });
+    connect(m_edit, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { editEntry(); }); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deleteEntry(); }); });
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    auto tableChanged = [this](editing::EntryList list) {
+        if (list != editing::EntryList::probabilities) return;
+        refreshStates();
+        showEntry();
+    };
+    connect(&session, &editing::EditingSession::entriesInserted, this, tableChanged);
+    connect(&session, &editing::EditingSession::entriesRemoved, this, tableChanged);
+    connect(&session, &editing::EditingSession::entriesChanged, this, tableChanged);
+    refreshStates();
+    showEntry();
+}
+
+void ProbabilityTableDialog::refreshStates() {
+    const int n = static_cast<int>(m_session.content().probabilities.size());
+    if (n > 0) m_entries->setMaximum(n);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_entries, m_edit, m_delete}) w->setEnabled(n > 0);
+    m_position->setVisible(n > 0);
+    m_counter->setText(n > 0 ? QStringLiteral("Liczba prawdopodobieństw: %1").arg(n)
+                             : QStringLiteral("Nie zdefiniowano żadnych indeksów prawdopodobieństwa przyjazdu "
+                                              "lokomotywy."));
+    m_position->setText(QStringLiteral("Aktualna pozycja: %1").arg(m_entries->value()));
+}
+
+void ProbabilityTableDialog::showEntry() {
+    qDeleteAll(m_shown);
+    m_shown.clear();
+    QWidget* panel = m_view->widget();
+    const TimetableContent& c = m_session.content();
+    const int position = m_entries->value();
+    int top = 0;  // the pictures stack downwards
+    int right = 0;
+    int bottom = 0;
+    if (position >= 1 && static_cast<std::size_t>(position) <= c.probabilities.size()) {
+        std::vector<int32_t> values;
+        try {
+            values = readProbabilityEntry(c.probabilities[static_cast<std::size_t>(position) - 1]);
+        } catch (const std::exception&) {
+            // An entry that does not read shows nothing; "Edytuj" says why.
+        }
+        const QString folder = QString::fromStdString(m_session.document().rollingStockFolder);
+        const std::size_t shown = std::min(values.size(), c.locomotiveTypes.size());
+        for (std::size_t k = 0; k < shown; ++k) {
+            if (values[k] == 0) continue;
+            const LocomotiveType& type = c.locomotiveTypes[k];
+            auto* picture = new QLabel(panel);
+            picture->setPixmap(ui::rollingStockPicture(folder, ui::toQString(type.pictureName)));
+            picture->adjustSize();
+            picture->move(10, top);
+            auto* label = new QLabel(QStringLiteral("(%1) \n").arg(k) + ui::toQString(type.typeName) +
+                                         QStringLiteral(" - %1%").arg(values[k]),
+                                     panel);
+            label->adjustSize();
+            label->move(picture->geometry().right() + 1 + 10, top + 15);
+            picture->show();
+            label->show();
+            m_shown << picture << label;
+            top += picture->height();
+            right = std::max(right, label->geometry().right() + 1);
+            bottom = std::max({bottom, top, label->geometry().bottom() + 1});
+        }
+    }
+    panel->resize(right + 10, bottom);
+}
+
+QStringList ProbabilityTableDialog::shownLabels() const {
+    QStringList labels;
+    for (qsizetype i = 1; i < m_shown.size(); i += 2) labels << m_shown[i]->text();
+    return labels;
+}
+
+void ProbabilityTableDialog::addEntry() {
+    const TimetableContent& c = m_session.content();
+    if (c.locomotiveTypes.empty()) {
+        ui::inform(this, QStringLiteral("Nie zdefiniowano typów lokomotyw. Należy najpierw uzupełnić opcję "
+                                        "\"Lokomotywy\"."));
+        return;
+    }
+    ProbabilityEntryDialog dialog(m_session.document(), ProbabilityValues(static_cast<int>(c.locomotiveTypes.size())),
+                                  this);
+    dialog.setWindowTitle(QStringLiteral("Dodaj"));
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    m_session.insertEntry(&TimetableContent::probabilities, static_cast<int>(c.probabilities.size()),
+                          dialog.values().text(), QStringLiteral("dodanie indeksu prawdopodobieństwa"));
+}
+
+void ProbabilityTableDialog::editEntry() {
+    const TimetableContent& c = m_session.content();
+    const int position = m_entries->value();
+    if (position < 1 || static_cast<std::size_t>(position) > c.probabilities.size()) return;
+    std::vector<int32_t> stored;
+    try {
+        stored = readProbabilityEntry(c.probabilities[static_cast<std::size_t>(position) - 1]);
+    } catch (const std::exception& e) {
+        ui::showError(this, QStringLiteral("Nie można edytować indeksu prawdopodobieństwa nr %1: ").arg(position) +
+                                QString::fromUtf8(e.what()));
+        return;
+    }
+    ProbabilityEntryDialog dialog(m_session.document(),
+                                  ProbabilityValues(static_cast<int>(c.locomotiveTypes.size()), stored), this);
+    dialog.setWindowTitle(QStringLiteral("Edytuj"));
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    m_session.replaceEntry(&TimetableContent::probabilities, position - 1, dialog.values().text(),
+                           QStringLiteral("edycję indeksu prawdopodobieństwa %1").arg(position));
+}
+
+void ProbabilityTableDialog::deleteEntry() {
+    const TimetableContent& c = m_session.content();
+    const int position = m_entries->value();
+    if (position < 1 || static_cast<std::size_t>(position) > c.probabilities.size()) return;
+    QString question = QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy prawdopodobienstwa?");
+    const std::string warning =
+        referenceWarning(referencesToProbabilityEntry(c, static_cast<std::size_t>(position) - 1));
+    if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
+    if (!ui::confirm(this, question)) return;
+    m_session.removeEntry(&TimetableContent::probabilities, position - 1,
+                          QStringLiteral("usunięcie indeksu prawdopodobieństwa %1").arg(position));
+}
+
+}  // namespace rylmo::passages
