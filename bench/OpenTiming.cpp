@@ -18,6 +18,8 @@
 #include "coaches/CompositionsDialog.h"
 #include "ui/PictureStrip.h"
 #include "locomotives/LocomotiveCommands.h"
+#include "passages/PassageCommands.h"
+#include "passages/PassagesDialog.h"
 #include "texts/NamesDialog.h"
 #include "texts/TextCommands.h"
 #include "trains/TrainDialog.h"
@@ -58,6 +60,7 @@ void report(const char* step, const QString& extra = {}) {
 void timeTrainSteps(rylmo::app::MainWindow& window);
 void timeLocomotiveSteps(rylmo::app::MainWindow& window);
 void timeCoachSteps(rylmo::app::MainWindow& window);
+void timePassageSteps(rylmo::app::MainWindow& window);
 void timeTextSteps(rylmo::app::MainWindow& window);
 
 int main(int argc, char** argv) {
@@ -87,6 +90,7 @@ int main(int argc, char** argv) {
     if (!session.content().trains.empty()) timeTrainSteps(window);
     timeLocomotiveSteps(window);
     timeCoachSteps(window);
+    timePassageSteps(window);
     timeTextSteps(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
@@ -181,6 +185,38 @@ void timeCoachSteps(rylmo::app::MainWindow& window) {
     };
     rylmo::coaches::showCompositions(session, &window, QStringLiteral("Skład pociągów"), QStringLiteral("Wagony"),
                                      QStringLiteral("Lokomotywy"));
+}
+
+void timePassageSteps(rylmo::app::MainWindow& window) {
+    rylmo::editing::EditingSession& session = window.session();
+    prompter.driver = [&session](QDialog& dialog) {
+        dialog.grab();
+        report("probability table dialog",
+               QStringLiteral("\"entries\": %1").arg(session.content().probabilities.size()));
+    };
+    rylmo::passages::showProbabilityTable(session, &window, QStringLiteral("Tablica prawdopodobieństwa"));
+    prompter.driver = [&session](QDialog& dialog) {
+        dialog.grab();
+        report("passages dialog", QStringLiteral("\"passages\": %1").arg(session.content().passages.size()));
+        auto* passages = dialog.findChild<QSlider*>(QStringLiteral("passages"));
+        const int pages = std::min(100, passages->maximum() - 1);
+        for (int i = 2; i <= pages + 1; ++i) {
+            passages->setValue(i);
+            dialog.grab();
+        }
+        std::printf("{\"step\": \"passage page\", \"ms\": %.2f}\n",
+                    static_cast<double>(timer.nsecsElapsed()) / 1e6 / std::max(pages, 1));
+        timer.restart();
+        passages->setValue(passages->maximum());
+        timer.restart();
+        prompter.driver = [](QDialog& passage) {
+            passage.grab();
+            report("passage dialog");
+            passage.reject();
+        };
+        static_cast<rylmo::passages::PassagesDialog&>(dialog).editPassage();
+    };
+    rylmo::passages::showPassages(session, &window, QStringLiteral("Przejścia lokomotyw"));
 }
 
 void timeTextSteps(rylmo::app::MainWindow& window) {

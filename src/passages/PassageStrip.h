@@ -31,6 +31,6 @@ QVector<ui::StripEntry> passageStrip(const TimetableContent& content, Side side,
                                      const EnteredLocomotive* entered = nullptr);
 
 // Where the passage strips place pictures and labels.
-inline constexpr ui::StripLayout passageStripLayout{10, 2, 48, false};
+inline constexpr ui::StripLayout passageStripLayout{10, 2, 48, false, true};
 
 }  // namespace rylmo::passages

@@ -89,7 +89,8 @@ void PictureStrip::setEntries(const QString& folder, const QVector<StripEntry>& 
         }
         right = std::max({right, item.pictureRect.right() + 1, item.labelRect.right() + 1});
         bottom = std::max({bottom, item.pictureRect.bottom() + 1, item.labelRect.bottom() + 1});
-        left += item.picture.width();
+        left += m_layout.labelsKeepApart ? std::max(item.picture.width(), item.labelRect.width() + 6)
+                                         : item.picture.width();
         m_items.append(std::move(item));
     }
     widget()->resize(right, bottom);

@@ -22,6 +22,9 @@ struct StripLayout {
     int pictureTop = 0;
     int labelTop = -1;    // top of the labels; -1 puts each label right below its picture
     bool opaque = false;  // pictures as drawn, without the transparent colour
+    // The next entry starts after the wider of a picture and its label, so that labels of
+    // several lines never run into each other.
+    bool labelsKeepApart = false;
 };
 
 // A scrolling row of rolling-stock pictures placed left to right with no gaps, each
