@@ -41,12 +41,7 @@ CoachesDialog::CoachesDialog(editing::EditingSession& session, QWidget* parent) 
     layout->addWidget(new QLabel(QStringLiteral("Widok wagonu")), 0, 1);
     layout->addWidget(m_coachNames, 1, 0);
     layout->addWidget(m_preview, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_add);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(m_close);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addLayout(ui::buttonRow({m_add, m_delete}, {m_close}), 2, 0, 1, 2);
     layout->setColumnStretch(0, 2);
     layout->setColumnStretch(1, 3);
     ui::makeFixedSize(*this, 441, 259);

@@ -24,10 +24,8 @@ namespace rylmo::coaches {
 CompositionEditor::CompositionEditor(const Timetable& document, const std::vector<int32_t>& row, QWidget* parent)
     : QDialog(parent), m_document(document), m_row(row) {
     setObjectName(QStringLiteral("CompositionEditor"));
-    m_vehicles = ui::named(new QSlider(Qt::Horizontal), "vehicles");
-    m_vehicles->setTickPosition(QSlider::TicksBothSides);
-    m_vehicles->setPageStep(1);
-    m_vehicles->setRange(1, m_row.maximum());
+    m_vehicles = ui::trackBar("vehicles", 1);
+    m_vehicles->setMaximum(m_row.maximum());
     m_counter = ui::named(new QLabel, "counter");
     m_insert = ui::button(QStringLiteral("Dodaj"), "insert");
     m_remove = ui::button(QStringLiteral("Usuń"), "remove");
@@ -58,16 +56,11 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
     detailsLayout->addWidget(ui::captionFor(QStringLiteral("Widok wagonu"), m_picture), 1, 0, Qt::AlignTop);
     detailsLayout->addWidget(m_picture, 1, 1, 1, 2);
     detailsLayout->setColumnStretch(1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_preview);
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(vehicles);
     layout->addWidget(details, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ui::buttonRow({m_preview}, {m_ok, m_cancel}));
     ui::makeFixedSize(*this, 545, 306);
 
     connect(m_vehicles, &QSlider::valueChanged, this, [this](int position) {

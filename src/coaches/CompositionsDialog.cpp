@@ -42,13 +42,7 @@ CompositionsDialog::CompositionsDialog(editing::EditingSession& session, const Q
     layout->addWidget(m_compositions, 1, 0);
     layout->addWidget(new QLabel(QStringLiteral("Widok składu")), 2, 0);
     layout->addWidget(m_strip, 3, 0);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_add);
-    buttons->addWidget(m_edit);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(m_close);
-    layout->addLayout(buttons, 4, 0);
+    layout->addLayout(ui::buttonRow({m_add, m_edit, m_delete}, {m_close}), 4, 0);
     layout->setRowStretch(1, 1);
     layout->setRowStretch(3, 1);
     ui::makeFixedSize(*this, 651, 308);

@@ -105,6 +105,11 @@ EditingSession::EditingSession(QObject* parent)
     auto countTrains = [this](EntryList list) {
         if (list == EntryList::trains) m_trainIndexModel->setCount(static_cast<int>(m_document.content.trains.size()));
     };
+    for (auto changed : {&EditingSession::entriesInserted, &EditingSession::entriesRemoved,
+                         &EditingSession::entriesChanged}) {
+        connect(this, changed, this, [this](EntryList list) { emit listChanged(list); });
+    }
+    connect(this, &EditingSession::listReset, this, &EditingSession::listChanged);
     connect(this, &EditingSession::entriesInserted, this, countTrains);
     connect(this, &EditingSession::entriesRemoved, this, countTrains);
     connect(this, &EditingSession::documentReplaced, this, [countTrains] { countTrains(EntryList::trains); });

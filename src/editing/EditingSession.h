@@ -78,6 +78,8 @@ signals:
     void entriesChanged(rylmo::editing::EntryList list, int first, int last);
     void listAboutToBeReset(rylmo::editing::EntryList list);
     void listReset(rylmo::editing::EntryList list);
+    // After any of the changes above to a list: for views that simply show it anew.
+    void listChanged(rylmo::editing::EntryList list);
     void generalTextChanged(rylmo::editing::GeneralText text);
     void documentAboutToBeReplaced();
     void documentReplaced();

@@ -58,9 +58,7 @@ QString depotEntryDescription(const TimetableContent& content, const DepotEntry&
 
 DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("DepotDialog"));
-    m_entries = ui::named(new QSlider(Qt::Horizontal), "entries");
-    m_entries->setTickPosition(QSlider::TicksBothSides);
-    m_entries->setPageStep(1);
+    m_entries = ui::trackBar("entries");
     m_counter = ui::named(new QLabel, "counter");
     m_counter->setFrameShape(QFrame::Panel);
     m_counter->setFrameShadow(QFrame::Sunken);
@@ -80,16 +78,10 @@ DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent) : QD
     groupLayout->addWidget(m_entries);
     groupLayout->addWidget(m_counter);
     groupLayout->addWidget(m_details, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_add);
-    buttons->addWidget(m_edit);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(group, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ui::buttonRow({m_add, m_edit, m_delete}, {m_close}));
     ui::makeFixedSize(*this, 650, 310);
 
     connect(m_entries, &QSlider::valueChanged, this, &DepotDialog::showEntry);
@@ -99,14 +91,11 @@ DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent) : QD
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     // The track bar, the counter and the shown entry follow every change of the depot,
     // whoever makes it (the buttons here, or an undo).
-    auto depotChanged = [this](editing::EntryList list) {
+    connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
         if (list != editing::EntryList::depot) return;
         refreshStates();
         showEntry();
-    };
-    connect(&session, &editing::EditingSession::entriesInserted, this, depotChanged);
-    connect(&session, &editing::EditingSession::entriesRemoved, this, depotChanged);
-    connect(&session, &editing::EditingSession::entriesChanged, this, depotChanged);
+    });
     refreshStates();
     showEntry();
 }

@@ -23,10 +23,8 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     setObjectName(QStringLiteral("DepotEntryDialog"));
     const TimetableContent& c = document.content;
 
-    m_typeSlider = ui::named(new QSlider(Qt::Horizontal), "type");
-    m_typeSlider->setTickPosition(QSlider::TicksBothSides);
-    m_typeSlider->setPageStep(1);
-    m_typeSlider->setRange(0, std::max(0, static_cast<int>(c.locomotiveTypes.size()) - 1));
+    m_typeSlider = ui::trackBar("type");
+    m_typeSlider->setMaximum(std::max(0, static_cast<int>(c.locomotiveTypes.size()) - 1));
     m_typeCounter = ui::named(new QLabel, "typeCounter");
     m_typeCounter->setFrameShape(QFrame::Panel);
     m_typeCounter->setFrameShadow(QFrame::Sunken);
@@ -79,14 +77,10 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     m_ok = ui::button(QStringLiteral("OK"), "ok");
     m_ok->setDefault(true);
     m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(ui::buttonRow({}, {m_ok, m_cancel}));
     resize(658, 447);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);

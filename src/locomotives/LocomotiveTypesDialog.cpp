@@ -53,12 +53,7 @@ LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, Q
     layout->addWidget(new QLabel(QStringLiteral("Szczegóły")), 0, 1);
     layout->addWidget(m_pictureNames, 1, 0);
     layout->addWidget(m_details, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_add);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(m_close);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addLayout(ui::buttonRow({m_add, m_delete}, {m_close}), 2, 0, 1, 2);
     layout->setColumnStretch(0, 2);
     layout->setColumnStretch(1, 3);
     ui::makeFixedSize(*this, 650, 323);

@@ -26,10 +26,8 @@ namespace rylmo::passages {
 namespace {
 
 QSlider* slider(const char* name, int maximum) {
-    auto* s = ui::named(new QSlider(Qt::Horizontal), name);
-    s->setTickPosition(QSlider::TicksBothSides);
-    s->setPageStep(1);
-    s->setRange(1, std::max(1, maximum));
+    QSlider* s = ui::trackBar(name, 1);
+    s->setMaximum(std::max(1, maximum));
     return s;
 }
 
@@ -122,15 +120,11 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
     auto* top = new QHBoxLayout;
     top->addWidget(locomotive, 1);
     top->addWidget(probabilities, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addLayout(top);
     layout->addWidget(trains, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ui::buttonRow({}, {m_ok, m_cancel}));
     ui::makeFixedSize(*this, 760, 600);
 
     connect(m_type, &QComboBox::activated, this, &PassageDialog::typeChosen);

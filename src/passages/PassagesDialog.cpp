@@ -21,10 +21,7 @@ namespace rylmo::passages {
 
 PassagesDialog::PassagesDialog(editing::EditingSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("PassagesDialog"));
-    m_passages = ui::named(new QSlider(Qt::Horizontal), "passages");
-    m_passages->setTickPosition(QSlider::TicksBothSides);
-    m_passages->setPageStep(1);
-    m_passages->setMinimum(1);
+    m_passages = ui::trackBar("passages", 1);
     m_counter = ui::named(new QLabel, "counter");
     m_position = ui::named(new QLabel, "position");
     m_arrivingStrip = ui::named(new ui::PictureStrip, "arrivingStrip");
@@ -46,16 +43,10 @@ PassagesDialog::PassagesDialog(editing::EditingSession& session, QWidget* parent
     groupLayout->addWidget(m_arrivingStrip, 1);
     groupLayout->addWidget(new QLabel(QStringLiteral("Odjeżdza z pociągiem")));
     groupLayout->addWidget(m_departingStrip, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_add);
-    buttons->addWidget(m_edit);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(group, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ui::buttonRow({m_add, m_edit, m_delete}, {m_close}));
     ui::makeFixedSize(*this, 700, 460);
 
     connect(m_passages, &QSlider::valueChanged, this, [this] {
@@ -66,14 +57,11 @@ PassagesDialog::PassagesDialog(editing::EditingSession& session, QWidget* parent
     connect(m_edit, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { editPassage(); }); });
     connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deletePassage(); }); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    auto passagesChanged = [this](editing::EntryList list) {
+    connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
         if (list != editing::EntryList::passages) return;
         refreshStates();
         showPassage();
-    };
-    connect(&session, &editing::EditingSession::entriesInserted, this, passagesChanged);
-    connect(&session, &editing::EditingSession::entriesRemoved, this, passagesChanged);
-    connect(&session, &editing::EditingSession::entriesChanged, this, passagesChanged);
+    });
     refreshStates();
     showPassage();
 }

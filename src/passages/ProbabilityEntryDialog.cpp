@@ -22,10 +22,8 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document, const 
                                                QWidget* parent)
     : QDialog(parent), m_document(document), m_values(values) {
     setObjectName(QStringLiteral("ProbabilityEntryDialog"));
-    m_typeSlider = ui::named(new QSlider(Qt::Horizontal), "type");
-    m_typeSlider->setTickPosition(QSlider::TicksBothSides);
-    m_typeSlider->setPageStep(1);
-    m_typeSlider->setRange(1, std::max(1, m_values.typeCount()));
+    m_typeSlider = ui::trackBar("type", 1);
+    m_typeSlider->setMaximum(std::max(1, m_values.typeCount()));
     auto* view = ui::named(new QScrollArea, "typeView");
     view->setBackgroundRole(QPalette::Base);
     auto* panel = new QWidget;
@@ -51,14 +49,10 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document, const 
     grid->addWidget(new QLabel(QStringLiteral("Suma kontrolna")), 3, 2, Qt::AlignRight);
     grid->addWidget(m_sum, 3, 3);
     grid->setRowStretch(2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(ui::buttonRow({}, {m_ok, m_cancel}));
     ui::makeFixedSize(*this, 520, 330);
 
     connect(m_typeSlider, &QSlider::valueChanged, this, &ProbabilityEntryDialog::showType);

@@ -24,10 +24,7 @@ namespace rylmo::passages {
 ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session, QWidget* parent)
     : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("ProbabilityTableDialog"));
-    m_entries = ui::named(new QSlider(Qt::Horizontal), "entries");
-    m_entries->setTickPosition(QSlider::TicksBothSides);
-    m_entries->setPageStep(1);
-    m_entries->setMinimum(1);
+    m_entries = ui::trackBar("entries", 1);
     m_counter = ui::named(new QLabel, "counter");
     m_position = ui::named(new QLabel, "position");
     m_view = ui::named(new QScrollArea, "view");
@@ -47,16 +44,10 @@ ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session,
     groupLayout->addLayout(counters);
     groupLayout->addWidget(new QLabel(QStringLiteral("Widok")));
     groupLayout->addWidget(m_view, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_add);
-    buttons->addWidget(m_edit);
-    buttons->addWidget(m_delete);
-    buttons->addStretch();
-    buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(group, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ui::buttonRow({m_add, m_edit, m_delete}, {m_close}));
     ui::makeFixedSize(*this, 560, 400);
 
     connect(m_entries, &QSlider::valueChanged, this, [this] {
@@ -67,14 +58,11 @@ ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session,
     connect(m_edit, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { editEntry(); }); });
     connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deleteEntry(); }); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    auto tableChanged = [this](editing::EntryList list) {
+    connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
         if (list != editing::EntryList::probabilities) return;
         refreshStates();
         showEntry();
-    };
-    connect(&session, &editing::EditingSession::entriesInserted, this, tableChanged);
-    connect(&session, &editing::EditingSession::entriesRemoved, this, tableChanged);
-    connect(&session, &editing::EditingSession::entriesChanged, this, tableChanged);
+    });
     refreshStates();
     showEntry();
 }

@@ -75,10 +75,7 @@ GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QStr
     connect(m_stationName, &QLineEdit::textChanged, this, &GeneralDataDialog::refreshStates);
     connect(m_stationPicture, &QLineEdit::textChanged, this, &GeneralDataDialog::refreshStates);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
+    QHBoxLayout* buttons = ui::buttonRow({}, {m_ok, m_cancel});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(dataGroup);

@@ -1,6 +1,8 @@
 #include "ui/Controls.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
+#include <QSlider>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -29,6 +31,23 @@ QPushButton* button(const QString& caption, const char* name) {
     b->setAutoDefault(false);
     b->setMinimumSize(75, 25);
     return b;
+}
+
+QSlider* trackBar(const char* name, int minimum) {
+    auto* bar = named(new QSlider(Qt::Horizontal), name);
+    bar->setTickPosition(QSlider::TicksBothSides);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setRange(minimum, minimum);
+    return bar;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left, std::initializer_list<QPushButton*> right) {
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : left) row->addWidget(b);
+    row->addStretch();
+    for (QPushButton* b : right) row->addWidget(b);
+    return row;
 }
 
 QLabel* captionFor(const QString& text, QWidget* buddy) {

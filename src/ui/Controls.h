@@ -2,8 +2,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 class QComboBox;
+class QHBoxLayout;
+class QSlider;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -28,6 +31,13 @@ QSpinBox* spinEdit(const char* name, int maximum, int minimum = 0);
 // A button of at least the platform's usual size that Enter does not press unless it is the
 // dialog's default.
 QPushButton* button(const QString& caption, const char* name);
+
+// A horizontal track bar over minimum..minimum with tick marks on both sides, moved one
+// position per page step.
+QSlider* trackBar(const char* name, int minimum = 0);
+
+// A row of buttons: left ones at the left edge, right ones at the right edge.
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left, std::initializer_list<QPushButton*> right);
 
 // A caption whose accelerator moves the focus to buddy.
 QLabel* captionFor(const QString& text, QWidget* buddy);

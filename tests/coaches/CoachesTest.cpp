@@ -5,6 +5,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include "Child.h"
 #include "ScriptedPrompter.h"
 #include "app/RylmoApplication.h"
 #include "coaches/CoachesDialog.h"
@@ -21,12 +22,7 @@ namespace {
 
 const QString kPictures = QStringLiteral(RYLMO_SAMPLE_FOLDER "/tabor/");
 
-template <class Widget>
-Widget* child(QWidget& parent, const char* name) {
-    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no control %s", name);
-    return widget;
-}
+using test::child;
 
 // Vehicles 1, 2 are types; 3, 4, 5 the coaches Wos1 (120 px), Wsy2, Wtow4 (80 px).
 TimetableContent rollingStock() {

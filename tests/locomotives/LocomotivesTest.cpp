@@ -10,6 +10,7 @@
 #include <QTest>
 #include <climits>
 
+#include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "app/RylmoApplication.h"
@@ -26,12 +27,7 @@ namespace {
 
 const QString kPictures = QStringLiteral(RYLMO_SAMPLE_FOLDER "/tabor/");
 
-template <class Widget>
-Widget* child(QWidget& parent, const char* name) {
-    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no control %s", name);
-    return widget;
-}
+using test::child;
 
 // Types 1..3 (2 and 3 share a picture name), two depots, entries that differ in every field.
 TimetableContent depotContent() {

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "Child.h"
 #include "ScriptedPrompter.h"
 #include "app/RylmoApplication.h"
 #include "editing/EditingSession.h"
@@ -25,12 +26,7 @@ namespace {
 
 const QString kPictures = QStringLiteral(RYLMO_SAMPLE_FOLDER "/tabor/");
 
-template <class Widget>
-Widget* child(QWidget& parent, const char* name) {
-    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no control %s", name);
-    return widget;
-}
+using test::child;
 
 Train train(int32_t runType, int32_t arrival, int32_t departure, int32_t arrivalNumber, int32_t departureNumber) {
     Train t;

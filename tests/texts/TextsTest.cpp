@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "app/MainWindow.h"
@@ -19,12 +20,7 @@ using namespace rylmo::texts;
 
 namespace {
 
-template <class Widget>
-Widget* child(QWidget& parent, const char* name) {
-    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no control %s", name);
-    return widget;
-}
+using test::child;
 
 // Replaces an edit's text as typing does (setPlainText would not count as a change).
 void retype(QPlainTextEdit* edit, const QString& text) {

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "app/RylmoApplication.h"
@@ -67,12 +68,7 @@ Timetable timetable(int compositions = 3, int trains = 5) {
     return d;
 }
 
-template <class Widget>
-Widget* child(QWidget& parent, const char* name) {
-    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no control %s", name);
-    return widget;
-}
+using test::child;
 
 // Chooses an entry of a drop-down list as the user does.
 void choose(QComboBox* list, int index) {
