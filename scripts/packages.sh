@@ -2,7 +2,7 @@
 rylmo_packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
 )
 
 install_missing_packages() {

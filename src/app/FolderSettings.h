@@ -21,8 +21,17 @@ QString addSeparator(const QString& folder);
 // folder cannot be written (an installation for all users).
 QString settingsFilePath();
 
+// Rylmo.ini beside the executable: where keys missing from the user's file are read from.
+QString programSettingsPath();
+
+// The two folders as the settings hold them. The file may come from Windows, so its values
+// are Windows-1250 bytes; the program works with them as text.
+QString rollingStockFolderSetting(const ProfileFile& settings);
+QString stationFolderSetting(const ProfileFile& settings);
+
 // Applies the options dialog's "OK": the rolling-stock folder of the document, then the keys
-// "Tabor" and "Stacje" of section "Program". A failed write stops at that step.
+// "Tabor" and "Stacje" of section "Program". A value the user did not change is written back
+// byte for byte. A failed write stops at that step.
 void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session, ProfileFile& settings);
 
 }  // namespace rylmo::app

@@ -70,8 +70,8 @@ std::pair<std::string, std::string> documentFile(const QString& path) {
 
 }  // namespace
 
-MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
-    : QMainWindow(parent), m_settings(settingsPath.toStdString()) {
+MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSettingsPath, QWidget* parent)
+    : QMainWindow(parent), m_settings(settingsPath.toStdString(), fallbackSettingsPath.toStdString()) {
     setObjectName(QStringLiteral("MainWindow"));
     resize(800, 542);
     setWindowIcon(ui::applicationIcon());
@@ -89,7 +89,7 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
         refreshCaption();
         refreshStates();
     });
-    m_session.setRollingStockFolder(m_settings.readString("Program", "Tabor", defaultRollingStockFolder));
+    m_session.setRollingStockFolder(rollingStockFolderSetting(m_settings).toStdString());
     refreshStates();
 }
 
@@ -162,8 +162,7 @@ void MainWindow::createActions() {
     });
     connectCommand(m_names, [this] { texts::editNames(m_session, this, m_names->text()); });
     connectCommand(m_generalData, [this] {
-        const QString stationFolder = QString::fromStdString(m_settings.readString("Program", "Stacje", ""));
-        texts::editGeneralData(m_session, this, m_generalData->text(), stationFolder);
+        texts::editGeneralData(m_session, this, m_generalData->text(), stationFolderSetting(m_settings));
     });
     connect(m_options, &QAction::triggered, this, [this] { showOptions(); });
     connect(m_about, &QAction::triggered, this, [this] { showAbout(); });

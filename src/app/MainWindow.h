@@ -18,8 +18,9 @@ namespace rylmo::app {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // settingsPath is the Rylmo.ini to use.
-    explicit MainWindow(const QString& settingsPath, QWidget* parent = nullptr);
+    // settingsPath is the Rylmo.ini to use; keys it lacks are read from fallbackSettingsPath.
+    explicit MainWindow(const QString& settingsPath, const QString& fallbackSettingsPath = {},
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     editing::EditingSession& session() { return m_session; }

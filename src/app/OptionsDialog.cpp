@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/FolderSettings.h"
 #include "app/ProfileFile.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
@@ -47,7 +48,7 @@ OptionsDialog::OptionsDialog(const std::string& rollingStockFolder, const Profil
     m_browseRollingStock = button(QStringLiteral("Przeglądaj"), "browseRollingStock", group);
     auto* label2 = new QLabel(QStringLiteral("Stacje"), group);
     label2->setObjectName(QStringLiteral("stationCaption"));
-    m_stationFolder = new QLineEdit(QString::fromStdString(settings.readString("Program", "Stacje", "")), group);
+    m_stationFolder = new QLineEdit(stationFolderSetting(settings), group);
     m_stationFolder->setObjectName(QStringLiteral("stationFolder"));
     m_stationFolder->setFixedWidth(297);
     m_browseStations = button(QStringLiteral("Przeglądaj"), "browseStations", group);

@@ -1,5 +1,8 @@
 #include "app/ProfileFile.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -13,12 +16,34 @@ namespace rylmo {
 
 namespace {
 
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+struct FileText {
+    bool exists = false;
+    std::string text;
+    std::string unreadable;  // why the file cannot be read; empty when it can
+};
+
+FileText fileText(const std::string& path) {
+    FileText file;
+    std::error_code error;
+    const auto status = std::filesystem::status(std::filesystem::u8path(path), error);
+    if (error || !std::filesystem::exists(status)) return file;
+    file.exists = true;
+    // Opening a FIFO or a device would block or read forever.
+    if (!std::filesystem::is_regular_file(status)) {
+        file.unreadable = "to nie jest zwykły plik";
+        return file;
+    }
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+    if (!in) {
+        file.unreadable = std::strerror(errno);
+        return file;
+    }
     std::ostringstream text;
     text << in.rdbuf();
-    return text.str();
+    file.text = text.str();
+    return file;
 }
+
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -89,18 +114,34 @@ Location locate(const std::vector<std::string>& lines, const std::string& sectio
 
 }  // namespace
 
-std::string ProfileFile::readString(const std::string& section, const std::string& key,
-                                    const std::string& fallback) const {
-    const std::vector<std::string> lines = splitLines(fileText(m_path));
+namespace {
+
+std::optional<std::string> valueIn(const std::string& path, const std::string& section, const std::string& key) {
+    if (path.empty()) return std::nullopt;
+    const std::vector<std::string> lines = splitLines(fileText(path).text);
     const Location where = locate(lines, section, key);
-    if (!where.key) return fallback;
+    if (!where.key) return std::nullopt;
     const std::string& line = lines[*where.key];
     return std::string(trimBlanks(std::string_view(line).substr(line.find('=') + 1)));
 }
 
+}  // namespace
+
+std::string ProfileFile::readString(const std::string& section, const std::string& key,
+                                    const std::string& fallback) const {
+    if (auto value = valueIn(m_path, section, key)) return *value;
+    if (auto value = valueIn(m_fallbackPath, section, key)) return *value;
+    return fallback;
+}
+
 void ProfileFile::writeString(const std::string& section, const std::string& key,
                               const std::string& value) {
-    const std::string text = fileText(m_path);
+    const FileText file = fileText(m_path);
+    if (!file.unreadable.empty()) {
+        throw Error("Nie można odczytać pliku ustawień " + m_path + " (" + file.unreadable +
+                    "), więc nie został zmieniony");
+    }
+    const std::string& text = file.text;
     const bool unixLines = text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos;
     const std::string eol = unixLines ? "\n" : "\r\n";
     std::vector<std::string> lines = splitLines(text);
@@ -119,9 +160,9 @@ void ProfileFile::writeString(const std::string& section, const std::string& key
     std::string out;
     for (const std::string& line : lines) out += line + eol;
     try {
-        AtomicFile file(m_path);
-        file.write(out);
-        file.commit();
+        AtomicFile target(m_path);
+        target.write(out);
+        target.commit();
     } catch (const Error&) {
         throw Error("Unable to write to " + m_path);
     }

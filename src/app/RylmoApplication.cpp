@@ -1,5 +1,9 @@
 #include "app/RylmoApplication.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 #include "ui/ErrorHandler.h"
 #include "ui/Artwork.h"
 
@@ -8,6 +12,12 @@ namespace rylmo::app {
 RylmoApplication::RylmoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Rylmo"));
     setWindowIcon(ui::applicationIcon());
+    // Qt's own texts (file dialogs, standard buttons) in Polish, as the rest of the program.
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(translator);
+    }
 }
 
 bool RylmoApplication::notify(QObject* receiver, QEvent* event) {

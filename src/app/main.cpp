@@ -4,7 +4,9 @@
 
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
-    rylmo::app::MainWindow window(rylmo::app::settingsFilePath());
+    const QString settings = rylmo::app::settingsFilePath();
+    const QString beside = rylmo::app::programSettingsPath();
+    rylmo::app::MainWindow window(settings, settings == beside ? QString() : beside);
     window.show();
     // A timetable given on the command line, as a file manager passes it, is opened as if it
     // had been chosen in the open dialog.

@@ -13,12 +13,29 @@ namespace {
 
 [[noreturn]] void rangeCheckError() { throw Error("Range check error"); }
 
-// A count read from the file, bounded by what the rest of the file can hold: every entry
-// needs at least bytesPerEntry bytes, so a hostile count can neither allocate beyond the
-// file's size nor make the reader loop for long.
+// A count read from the file, bounded by what the rest of the file can hold: a record
+// needs at least bytesPerEntry bytes, a text entry a line of its own. A hostile count thus
+// fails at once instead of making the reader loop for long; and the lists grow only by the
+// entries actually read, never by the count.
 std::size_t checkedCount(int32_t count, std::size_t bytesPerEntry, const TokenScanner& scanner) {
     if (count < 0) rangeCheckError();
     if (static_cast<uint64_t>(count) * bytesPerEntry > scanner.remaining()) rangeCheckError();
+    return static_cast<std::size_t>(count);
+}
+
+// Whether the rest of the file holds count lines (CR LF, a lone CR and a lone LF each end
+// one). It looks no further than the count needs, so that reading stays linear.
+bool holdsLines(const TokenScanner& scanner, uint64_t count) {
+    const std::string_view rest = scanner.rest();
+    uint64_t lines = 1;
+    for (std::size_t i = 0; i < rest.size() && lines < count; ++i) {
+        if (rest[i] == '\n' || (rest[i] == '\r' && (i + 1 == rest.size() || rest[i + 1] != '\n'))) ++lines;
+    }
+    return count <= lines;
+}
+
+std::size_t checkedLineCount(int32_t count, const TokenScanner& scanner) {
+    if (count < 0 || !holdsLines(scanner, static_cast<uint64_t>(count))) rangeCheckError();
     return static_cast<std::size_t>(count);
 }
 
@@ -28,8 +45,8 @@ void readRecords(TokenScanner& scanner, std::vector<Record>& records, int fields
     const std::size_t count =
         checkedCount(scanner.takeInteger(','), 2 * static_cast<std::size_t>(fieldsPerRecord),
                      scanner);
-    records.resize(count);
-    for (Record& record : records) {
+    for (std::size_t i = 0; i < count; ++i) {
+        Record& record = records.emplace_back();
         for (int position = 1; position <= fieldsPerRecord; ++position) {
             field(record, position) = scanner.takeInteger(first, second);
         }
@@ -37,9 +54,8 @@ void readRecords(TokenScanner& scanner, std::vector<Record>& records, int fields
 }
 
 void readLines(TokenScanner& scanner, std::vector<std::string>& lines) {
-    const std::size_t count = checkedCount(scanner.takeInteger(','), 1, scanner);
-    lines.resize(count);
-    for (std::string& line : lines) line = scanner.take('\r', '\n');
+    const std::size_t count = checkedLineCount(scanner.takeInteger(','), scanner);
+    for (std::size_t i = 0; i < count; ++i) lines.emplace_back(scanner.take('\r', '\n'));
 }
 
 void readLocomotiveType(std::string_view line, LocomotiveType& type) {
@@ -78,15 +94,13 @@ TimetableContent readTimetable(std::string_view bytes) {
 
     const int32_t coachCount = scanner.takeInteger(',');
     if (content.locomotiveTypeCount < 0 || coachCount < 0) rangeCheckError();
-    const std::size_t typeCount = checkedCount(content.locomotiveTypeCount, 1, scanner);
-    const std::size_t coaches = checkedCount(coachCount, 1, scanner);
-    if (typeCount + coaches > scanner.remaining()) rangeCheckError();
-    content.locomotiveTypes.resize(typeCount);
-    for (LocomotiveType& type : content.locomotiveTypes) {
-        readLocomotiveType(scanner.take('\r', '\n'), type);
+    const std::size_t typeCount = checkedLineCount(content.locomotiveTypeCount, scanner);
+    const std::size_t coaches = checkedLineCount(coachCount, scanner);
+    if (!holdsLines(scanner, uint64_t{typeCount} + coaches)) rangeCheckError();
+    for (std::size_t i = 0; i < typeCount; ++i) {
+        readLocomotiveType(scanner.take('\r', '\n'), content.locomotiveTypes.emplace_back());
     }
-    content.coaches.resize(coaches);
-    for (std::string& coach : content.coaches) coach = scanner.take('\r', '\n');
+    for (std::size_t i = 0; i < coaches; ++i) content.coaches.emplace_back(scanner.take('\r', '\n'));
 
     readLines(scanner, content.depotNames);
     readLines(scanner, content.stationNames);

@@ -27,10 +27,18 @@ std::size_t firstDelimiterPosition(std::string_view text, char first, char secon
     return text.size() + 1;
 }
 
+std::string quotedToken(std::string_view token) {
+    // A message repeats at most the start of a token: a hostile file may hold one of
+    // megabytes.
+    constexpr std::size_t shown = 40;
+    if (token.size() <= shown) return windows1250ToUtf8(token);
+    return windows1250ToUtf8(token.substr(0, shown)) + "…";
+}
+
 namespace {
 
 [[noreturn]] void invalidInteger(std::string_view token) {
-    throw Error("'" + windows1250ToUtf8(token) + "' is not a valid integer value");
+    throw Error("'" + quotedToken(token) + "' is not a valid integer value");
 }
 
 int hexDigit(char c) {

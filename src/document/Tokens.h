@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace rylmo {
@@ -10,6 +11,9 @@ namespace rylmo {
 inline bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 
 std::string_view trimBlanks(std::string_view text);
+
+// A token as a message quotes it: UTF-8, at most its first 40 characters, then "…".
+std::string quotedToken(std::string_view token);
 
 // 1-based position of the first character equal to either delimiter; size() + 1 when none.
 std::size_t firstDelimiterPosition(std::string_view text, char first, char second);

@@ -11,7 +11,7 @@ namespace {
 int clampTo(int32_t value, int high) { return std::clamp<int32_t>(value, 0, high); }
 
 // The selection that shows value in a list of count entries, or -1.
-int entry(int32_t value, int count) { return value >= 0 && value < count ? value : -1; }
+int entry(int64_t value, int count) { return value >= 0 && value < count ? static_cast<int>(value) : -1; }
 
 // The value a list gives back: its selection, or the stored value when it has none.
 int32_t selected(int selection, int32_t stored) { return selection >= 0 ? selection : stored; }
@@ -58,9 +58,9 @@ TrainForm formFromTrain(const Train& t, const TrainListSizes& sizes) {
     form.composition = t.composition;
     if (t.symbolUnit != 0) {
         form.depot = entry(t.unitDepot, sizes.depots);
-        form.vehicle = entry(t.symbolUnit - 1, sizes.vehicles);
+        form.vehicle = entry(int64_t{t.symbolUnit} - 1, sizes.vehicles);
     } else {
-        form.vehicle = entry(t.symbolVehicle - 1, sizes.vehicles);
+        form.vehicle = entry(int64_t{t.symbolVehicle} - 1, sizes.vehicles);
     }
     form.arrivalPlatform = entry(t.arrivalPlatform, limits::platforms);
     form.departurePlatform = entry(t.departurePlatform, limits::platforms);

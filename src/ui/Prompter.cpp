@@ -1,5 +1,6 @@
 #include "ui/Prompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -40,14 +41,31 @@ QMessageBox::StandardButton DesktopPrompter::message(QWidget* parent, QMessageBo
                                                      const QString& text,
                                                      QMessageBox::StandardButtons buttons,
                                                      QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, QCoreApplication::applicationName(), text, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    const int result = box.exec();
-    return static_cast<QMessageBox::StandardButton>(result);
+    const std::unique_ptr<QMessageBox> box = messageBox(parent, icon, text, buttons, defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box->exec());
+}
+
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) {
+    auto box = std::make_unique<QMessageBox>(icon, QCoreApplication::applicationName(), text, buttons, parent);
+    box->setDefaultButton(defaultButton);
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}, {QMessageBox::Ok, "OK"}};
+    for (const auto& [button, name] : names) {
+        if (QAbstractButton* b = box->button(button)) b->setText(QString::fromUtf8(name));
+    }
+    return box;
 }
 
 QString DesktopPrompter::openFileName(QWidget* parent, const QString& filter, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, QString(), folder, qtNameFilters(filter));
+    QFileDialog dialog(parent, QString(), folder, qtNameFilters(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name is handed on as it stands: the program itself says when it cannot open
+    // a file, in the same words as for any other.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 QString DesktopPrompter::saveFileName(QWidget* parent, const QString& filter,

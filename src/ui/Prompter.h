@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <memory>
 
 class QDialog;
 class QUrl;
@@ -53,6 +54,13 @@ public:
     int exec(QDialog& dialog) override;
     void openUrl(const QUrl& url) override;
 };
+
+// The message box every question and message of the program shows: titled with the
+// application title, its standard buttons named in Polish whatever translations are
+// installed.
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton);
 
 // Converts "Description|pattern|..." into a Qt name filter list "Description (pattern);;...".
 QString qtNameFilters(const QString& filter);

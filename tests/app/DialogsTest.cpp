@@ -3,10 +3,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QAbstractButton>
 #include <QTest>
 
 #include "AppTests.h"
 #include "ScriptedPrompter.h"
+#include "ui/Prompter.h"
 #include "TestFiles.h"
 #include "app/AboutBox.h"
 #include "app/OptionsDialog.h"
@@ -96,6 +98,17 @@ private slots:
         window.showOptions();
         QCOMPARE(prompter.messageTexts(), QStringList{"Unable to write to " + qpath(settings) + "."});
         QCOMPARE(window.document().rollingStockFolder, std::string("/t/"));
+    }
+
+    // Questions name their buttons in Polish, and Qt's own dialogs speak Polish too.
+    void polishButtonsAndQtTexts() {
+        const auto box = ui::messageBox(nullptr, QMessageBox::Question, QStringLiteral("?"),
+                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+        QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("Tak"));
+        QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("Nie"));
+        QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("Anuluj"));
+        QCOMPARE(box->windowTitle(), QStringLiteral("Rylmo"));
+        QVERIFY(QCoreApplication::translate("QFileDialog", "Look in:") != QStringLiteral("Look in:"));
     }
 
     void aboutBoxShowsTheTitleAndOpensTheMailLink() {

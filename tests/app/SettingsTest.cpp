@@ -1,6 +1,11 @@
 #include <QTest>
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <sys/stat.h>
+
 #include "AppTests.h"
+#include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "app/FolderSettings.h"
@@ -10,6 +15,7 @@
 
 using namespace rylmo;
 using namespace rylmo::app;
+using rylmo::test::child;
 
 namespace {
 
@@ -90,6 +96,46 @@ private slots:
         test::writeBytes(folder / "Rylmo.ini", kWindowsFile);
         MainWindow window(qpath(folder / "Rylmo.ini"));
         QCOMPARE(window.document().rollingStockFolder, std::string("D:\\Gra\\Tabor\\"));
+    }
+
+    // Values are Windows-1250 bytes: shown as text, and written back byte for byte when the
+    // user did not touch them. A file with LF line ends keeps them.
+    void windowsBytesSurviveOptions() {
+        test::TempFolder folder;
+        test::ScriptedPrompter prompter;
+        const std::string bytes = "[Program]\nTabor=/gra/\xb3\xf3" "d\x9f/\nStacje=D:\\Gra\\Stacje\\\xf3\\\n";
+        test::writeBytes(folder / "Rylmo.ini", bytes);
+        MainWindow window(qpath(folder / "Rylmo.ini"));
+        QCOMPARE(window.document().rollingStockFolder, std::string("/gra/łódź/"));
+        prompter.dialogs.push_back([](QDialog& dialog) {
+            QCOMPARE(child<QLineEdit>(dialog, "stationFolder")->text(), QStringLiteral("D:\\Gra\\Stacje\\ó\\"));
+            child<QPushButton>(dialog, "ok")->click();
+        });
+        window.showOptions();
+        QCOMPARE(test::readBytes(folder / "Rylmo.ini"), bytes);
+    }
+
+    // Only a regular file that can be read is a settings file: a FIFO neither blocks the
+    // start nor gets replaced. Keys the user's file lacks come from the program's file.
+    void unreadableAndLayeredSettings() {
+        test::TempFolder folder;
+        test::ScriptedPrompter prompter;
+        const std::string fifo = (folder / "Rylmo.ini").string();
+        QCOMPARE(mkfifo(fifo.c_str(), 0600), 0);
+        MainWindow window(QString::fromStdString(fifo));
+        QCOMPARE(window.document().rollingStockFolder, std::string("F:\\App\\Games\\Trakovil\\Tabor\\"));
+        prompter.dialogs.push_back([](QDialog& dialog) { child<QPushButton>(dialog, "ok")->click(); });
+        window.showOptions();
+        QCOMPARE(prompter.messageTexts().last(),
+                 QString::fromStdString("Nie można odczytać pliku ustawień " + fifo +
+                                        " (to nie jest zwykły plik), więc nie został zmieniony."));
+        QVERIFY(std::filesystem::is_fifo(fifo));
+
+        test::writeBytes(folder / "user.ini", "[Program]\r\nStacje=/moje/\r\n");
+        test::writeBytes(folder / "program.ini", "[Program]\r\nTabor=/wspolny/\r\nStacje=/inne/\r\n");
+        const ProfileFile layered((folder / "user.ini").string(), (folder / "program.ini").string());
+        QCOMPARE(layered.readString("Program", "Tabor", "?"), std::string("/wspolny/"));
+        QCOMPARE(layered.readString("Program", "Stacje", "?"), std::string("/moje/"));
     }
 
     void separatorIsAddedOnlyWhenMissing() {

@@ -16,6 +16,7 @@
 #include "app/RylmoApplication.h"
 #include "editing/EditingSession.h"
 #include "locomotives/DepotDialog.h"
+#include "locomotives/DepotEntryDialog.h"
 #include "locomotives/DepotEntryForm.h"
 #include "locomotives/LocomotiveCommands.h"
 #include "locomotives/LocomotiveTypesDialog.h"
@@ -86,6 +87,20 @@ private slots:
         QCOMPARE(back.locomotiveType, INT_MIN);
         QCOMPARE(back.depot, 7);
         QCOMPARE(back.standPosition, INT_MAX);
+    }
+
+    void extremeValuesInEveryDepotField() {
+        Fixture f;
+        for (int position = 1; position <= RecordLayout<DepotEntry>::fieldCount; ++position) {
+            for (const int32_t extreme : {INT32_MIN, INT32_MAX}) {
+                DepotEntry stored{1, 1, 0, 0, 0, 0};
+                field(stored, position) = extreme;
+                DepotEntryDialog dialog(f.session.document());
+                dialog.fillFromEntry(stored);
+                (void)dialog.entry();
+                (void)depotEntryDescription(f.session.content(), stored);
+            }
+        }
     }
 
     void typesListDescribesAndDeletes() {

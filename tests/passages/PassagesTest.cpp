@@ -116,6 +116,30 @@ private slots:
         QVERIFY(!standing[2].bold && !standing[3].bold);
     }
 
+    void extremeValuesInEveryPassageAndTrainField() {
+        TimetableContent c = passageContent();
+        for (int position = 1; position <= RecordLayout<LocomotivePassage>::fieldCount; ++position) {
+            for (const int32_t extreme : {INT32_MIN, INT32_MAX}) {
+                LocomotivePassage p{1, 0, 1, 0, 1};
+                field(p, position) = extreme;
+                (void)passageFromForm(formFromPassage(p, PassageSizes::of(c)), PassageSizes::of(c));
+                const std::vector<LocomotivePassage> one{p};
+                for (const Side side : {Side::arriving, Side::departing}) {
+                    (void)passageStrip(c, side, 1, one, 0);
+                    const EnteredLocomotive entered{INT32_MAX, INT32_MIN, 0};
+                    (void)passageStrip(c, side, 1, one, 0, &entered);
+                }
+            }
+        }
+        for (int position = 1; position <= RecordLayout<Train>::fieldCount; ++position) {
+            for (const int32_t extreme : {INT32_MIN, INT32_MAX}) {
+                TimetableContent changed = c;
+                field(changed.trains[1], position) = extreme;
+                for (const Side side : {Side::arriving, Side::departing}) (void)passageStrip(changed, side, 1, c.passages, 0);
+            }
+        }
+    }
+
     void probabilityValuesAndLimits() {
         ProbabilityValues values(3, {60, 40});  // a missing value reads as 0
         QVERIFY(values.complete());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include "TestFiles.h"
@@ -145,4 +146,32 @@ TEST(RylmoRoz, FailuresAndUsage) {
     r = run("--help");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("from-json JSON WYNIK"), std::string::npos);
+}
+
+// Hostile counts fail at once: memory stays near the file's size, and the message quotes only
+// the start of a bad token.
+TEST(RylmoRoz, HostileFilesFailCheaply) {
+    TempFolder folder;
+    const std::string head = "2,\r\nA\r\n0,\r\n0,\r\n600,\r\n0,\r\n";
+    const std::size_t size = 20'000'000;
+    const std::pair<const char*, std::string> files[] = {
+        {"types.roz", head + "20000000,\r\n0,\r\n0,\r\n0,\r\n" + std::string(size, 'x')},
+        {"probabilities.roz", head + "0,\r\n20000000,\r\n" + std::string(size, 'x')},
+    };
+    for (const auto& [name, bytes] : files) {
+        const std::string path = (folder / name).string();
+        writeBytes(path, bytes);
+        const ToolRun r = run("dump " + quoted(path));
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "Range check error.\n") << name;
+    }
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    // Twenty times the file plus room for the sanitizers' shadow memory.
+    EXPECT_LT(static_cast<std::size_t>(usage.ru_maxrss) * 1024, 20 * size + 300'000'000);
+
+    const std::string digits = (folder / "digits.roz").string();
+    writeBytes(digits, "2,\r\nA\r\n" + std::string(2'000'000, '7'));
+    const ToolRun r = run("dump " + quoted(digits));
+    EXPECT_EQ(r.err, "'" + std::string(40, '7') + "…' is not a valid integer value.\n");
 }
