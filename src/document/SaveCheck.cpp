@@ -34,9 +34,11 @@ void checkOneLineText(std::vector<Problem>& problems, const std::string& text,
                       const char* what) {
     if (isBlankOnly(text)) {
         problems.push_back({section, entry, "", numbered(emptyWhat, entry)});
-    } else if (hasLineBreak(text) || hasNul(text)) {
+    } else if (hasLineBreak(text)) {
         problems.push_back(
             {section, entry, "", numbered(what, entry) + " zawiera znak końca wiersza"});
+    } else if (hasNul(text)) {
+        problems.push_back({section, entry, "", numbered(what, entry) + " zawiera znak o kodzie 0"});
     }
 }
 

@@ -24,7 +24,15 @@ protected:
         QFont bold = regular;
         bold.setBold(true);
         for (const PictureStrip::Item& item : m_strip.m_items) {
-            if (item.pictureRect.intersects(dirty)) painter.drawPixmap(item.pictureRect.topLeft(), item.picture);
+            if (item.pictureRect.intersects(dirty)) {
+                if (item.picture.isNull()) {
+                    // Tiles of missing pictures are drawn only where they show.
+                    drawPlaceholder(painter, item.pictureRect.topLeft(),
+                                    item.entry.pictureName.isEmpty() ? item.entry.placeholder : item.entry.pictureName);
+                } else {
+                    painter.drawPixmap(item.pictureRect.topLeft(), item.picture);
+                }
+            }
             if (!item.labelRect.isEmpty() && item.labelRect.intersects(dirty)) {
                 painter.setFont(item.entry.bold ? bold : regular);
                 painter.drawText(item.labelRect, Qt::AlignLeft | Qt::AlignTop, item.entry.label);
@@ -75,13 +83,9 @@ void PictureStrip::setEntries(const QString& folder, const QVector<StripEntry>& 
     int bottom = 0;
     for (const StripEntry& entry : entries) {
         Item item{entry, {}, {}, {}};
-        if (entry.pictureName.isEmpty()) {
-            item.picture = placeholderPicture(entry.placeholder);
-        } else {
-            item.picture = m_layout.opaque ? opaqueRollingStockPicture(folder, entry.pictureName)
-                                           : rollingStockPicture(folder, entry.pictureName);
-        }
-        item.pictureRect = QRect(QPoint(left, m_layout.pictureTop), item.picture.size());
+        if (!entry.pictureName.isEmpty()) item.picture = findRollingStockPicture(folder, entry.pictureName, m_layout.opaque);
+        const QSize size = item.picture.isNull() ? QSize(placeholderWidth, placeholderHeight) : item.picture.size();
+        item.pictureRect = QRect(QPoint(left, m_layout.pictureTop), size);
         if (!entry.label.isEmpty()) {
             const QFontMetrics& metrics = entry.bold ? bold : regular;
             const int top = m_layout.labelTop >= 0 ? m_layout.labelTop : item.pictureRect.bottom() + 1;
@@ -89,8 +93,7 @@ void PictureStrip::setEntries(const QString& folder, const QVector<StripEntry>& 
         }
         right = std::max({right, item.pictureRect.right() + 1, item.labelRect.right() + 1});
         bottom = std::max({bottom, item.pictureRect.bottom() + 1, item.labelRect.bottom() + 1});
-        left += m_layout.labelsKeepApart ? std::max(item.picture.width(), item.labelRect.width() + 6)
-                                         : item.picture.width();
+        left += m_layout.labelsKeepApart ? std::max(size.width(), item.labelRect.width() + 6) : size.width();
         m_items.append(std::move(item));
     }
     widget()->resize(right, bottom);

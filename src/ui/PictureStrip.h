@@ -43,6 +43,7 @@ public:
     QRect pictureRect(int i) const { return m_items.at(i).pictureRect; }
     QRect labelRect(int i) const { return m_items.at(i).labelRect; }  // empty without a label
     const StripEntry& entry(int i) const { return m_items.at(i).entry; }
+    // The picture shown; a null pixmap where a placeholder tile stands in.
     const QPixmap& picture(int i) const { return m_items.at(i).picture; }
     // The entry whose picture or label lies at a point of the panel; -1 for none.
     int entryAt(const QPoint& point) const;

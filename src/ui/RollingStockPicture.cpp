@@ -88,6 +88,18 @@ QPixmap cachedPicture(const QString& folder, const QString& name, bool opaque = 
 
 }  // namespace
 
+void drawPlaceholder(QPainter& painter, const QPoint& at, const QString& text) {
+    const QRect tile(at, QSize(placeholderWidth, placeholderHeight));
+    painter.save();
+    painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+    painter.drawRect(tile.adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::darkGray);
+    const QFontMetrics metrics(painter.font());
+    painter.drawText(tile.adjusted(3, 2, -3, -2), Qt::AlignCenter,
+                     metrics.elidedText(text, Qt::ElideRight, placeholderWidth - 6));
+    painter.restore();
+}
+
 QPixmap placeholderPicture(const QString& name) {
     // Tiles are kept by their text: a row of unknown vehicles draws each kind once.
     static QHash<QString, QPixmap> tiles;
@@ -95,16 +107,11 @@ QPixmap placeholderPicture(const QString& name) {
     QPixmap tile(placeholderWidth, placeholderHeight);
     tile.fill(Qt::transparent);
     QPainter painter(&tile);
-    painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
-    painter.drawRect(tile.rect().adjusted(0, 0, -1, -1));
-    painter.setPen(Qt::darkGray);
-    const QFontMetrics metrics(painter.font());
-    painter.drawText(tile.rect().adjusted(3, 2, -3, -2), Qt::AlignCenter,
-                     metrics.elidedText(name, Qt::ElideRight, placeholderWidth - 6));
+    drawPlaceholder(painter, {0, 0}, name);
+    painter.end();
     tiles.insert(name, tile);
     return tile;
 }
-
 
 QPixmap transparentPicture(const QImage& image) {
     QImage argb = image.convertToFormat(QImage::Format_ARGB32);
@@ -123,9 +130,8 @@ QPixmap rollingStockPicture(const QString& folder, const QString& name) {
     return picture.isNull() ? placeholderPicture(name) : picture;
 }
 
-QPixmap opaqueRollingStockPicture(const QString& folder, const QString& name) {
-    QPixmap picture = cachedPicture(folder, name, true);
-    return picture.isNull() ? placeholderPicture(name) : picture;
+QPixmap findRollingStockPicture(const QString& folder, const QString& name, bool opaque) {
+    return cachedPicture(folder, name, opaque);
 }
 
 bool hasRollingStockPicture(const QString& folder, const QString& name) {

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QPainter;
+
 namespace rylmo::ui {
 
 // The picture of a vehicle: folder + name + ".bmp", with the colour of its bottom-left pixel
@@ -11,8 +13,11 @@ namespace rylmo::ui {
 // picture gives a placeholder tile with the vehicle's name; loading never fails.
 QPixmap rollingStockPicture(const QString& folder, const QString& name);
 
-// The same picture as drawn, without a transparent colour.
-QPixmap opaqueRollingStockPicture(const QString& folder, const QString& name);
+// The picture, or a null pixmap when it is missing or unreadable.
+QPixmap findRollingStockPicture(const QString& folder, const QString& name, bool opaque = false);
+
+// Draws the placeholder tile of text at the rectangle's top left corner.
+void drawPlaceholder(QPainter& painter, const QPoint& at, const QString& text);
 
 // The tile that stands in for a missing picture: a framed box with text.
 QPixmap placeholderPicture(const QString& text);

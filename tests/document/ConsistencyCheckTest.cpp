@@ -122,3 +122,15 @@ TEST(ConsistencyCheck, GeneralDataAndUnsavableTexts) {
               }),
               (Keys{"Stacje|2|", "Nazwy pociągów|1|"}));
 }
+
+// Every train field out of its range is reported under its own name, and only that field:
+// a check that looks at the arrival twice and never at the departure shows here.
+TEST(ConsistencyCheck, EachTrainFieldIsReportedUnderItsOwnName) {
+    for (int position = 1; position <= RecordLayout<Train>::fieldCount; ++position) {
+        const std::string name = RecordLayout<Train>::names[static_cast<std::size_t>(position - 1)];
+        // The depot counts only for a unit; the couplings are checked as pairs elsewhere.
+        if (name == "reserved" || name == "unitDepot" || name == "coupledWith" || name == "toBeCoupledWith") continue;
+        const Keys keys = problemsAfter([position](auto& c) { field(c.trains[0], position) = 99999999; });
+        EXPECT_EQ(keys, Keys{"Pociągi|1|" + name}) << name;
+    }
+}

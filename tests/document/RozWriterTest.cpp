@@ -105,9 +105,13 @@ TEST(RozWriter, RefusesTextsThatWouldNotReadBack) {
               "Nie można zapisać rozkładu: pusta hierarchia lokomotywy nr 1.");
     EXPECT_EQ(refused([](auto& c) { c.startTime = ""; }),
               "Nie można zapisać rozkładu: pusty czas rozpoczęcia.");
-    EXPECT_EQ(refused([](auto& c) { c.startTime = "6,00"; }),
-              "Nie można zapisać rozkładu: czas rozpoczęcia zawiera przecinek, spację lub znak "
-              "sterujący.");
+    for (const char* startTime : {"6,00", "6 00"}) {
+        EXPECT_EQ(refused([startTime](auto& c) { c.startTime = startTime; }),
+                  "Nie można zapisać rozkładu: czas rozpoczęcia zawiera przecinek, spację lub znak "
+                  "sterujący.");
+    }
+    EXPECT_EQ(refused([](auto& c) { c.trainNames = {std::string("A\0B", 3)}; }),
+              "Nie można zapisać rozkładu: nazwa pociągu nr 1 zawiera znak o kodzie 0.");
     EXPECT_EQ(refused([](auto& c) { c.locomotiveTypeCount = 2; }),
               "Nie można zapisać rozkładu: liczba typów lokomotyw (2) różni się od liczby "
               "zdefiniowanych lokomotyw (1).");

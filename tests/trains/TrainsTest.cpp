@@ -19,7 +19,9 @@
 #include "editing/TrainListModel.h"
 #include "trains/TrainDialog.h"
 #include "trains/TrainForm.h"
+#include "document/CompositionText.h"
 #include "ui/PictureStrip.h"
+#include "ui/RollingStockPicture.h"
 
 using namespace rylmo;
 using namespace rylmo::trains;
@@ -186,6 +188,17 @@ private slots:
         QCOMPARE(back.standPosition, 0);
         QCOMPARE(back.standTrackNumber, 0);
 
+        // Each coupling group follows its own box.
+        child<QCheckBox>(dialog, "coupled")->setChecked(false);
+        QVERIFY(!child<QComboBox>(dialog, "coupledTrain")->isEnabled());
+        QVERIFY(!child<QComboBox>(dialog, "coupledCoach")->isEnabled());
+        QVERIFY(child<QComboBox>(dialog, "toBeCoupledTrain")->isEnabled());
+        QVERIFY(child<QComboBox>(dialog, "toBeCoupledCoach")->isEnabled());
+        child<QCheckBox>(dialog, "coupled")->setChecked(true);
+        child<QCheckBox>(dialog, "toBeCoupled")->setChecked(false);
+        QVERIFY(child<QComboBox>(dialog, "coupledCoach")->isEnabled());
+        QVERIFY(!child<QComboBox>(dialog, "toBeCoupledCoach")->isEnabled());
+
         // A train index beyond the trains has no entry; the stored coupling stays.
         t.coupledWith = 93;
         QCOMPARE(editedUnchanged(d, t).coupledWith, 93);
@@ -313,6 +326,30 @@ private slots:
                 (void)dialog.train();
             }
         }
+    }
+
+    // A long composition of pictures that do not exist reads the folder once, not once a
+    // vehicle, and the fill builds the preview once.
+    void missingPicturesListTheFolderOnce() {
+        test::TempFolder pictures;
+        for (int i = 0; i < 50; ++i) test::writeBytes(pictures / ("inny" + std::to_string(i) + ".bmp"), "x");
+        Timetable d;
+        d.rollingStockFolder = pictures.path().string() + "/";
+        std::vector<int32_t> row;
+        for (int i = 0; i < 2000; ++i) {
+            d.content.coaches.push_back("Brak" + std::to_string(i));
+            row.push_back(i + 1);
+        }
+        d.content.compositions = {"1,1,0,", compositionText(row)};
+        Train stored = sampleTrain();
+        stored.composition = 1;
+        const SessionOf opened(d);
+        const int before = ui::pictureFolderListings();
+        TrainDialog dialog(opened.session);
+        dialog.setOriginal(stored);
+        dialog.fillFromTrain();
+        QCOMPARE(dialog.compositionStrip().count(), 2000);
+        QCOMPARE(ui::pictureFolderListings() - before, 1);
     }
 
     void commandsEditAddAndDeleteWithUndo() {

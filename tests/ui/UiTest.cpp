@@ -22,6 +22,12 @@ class UiTest : public QObject {
         QImage image(size, QImage::Format_RGB32);
         image.fill(background);
         for (int x = 2; x < size.width() - 2; ++x) image.setPixel(x, 2, body.rgb());
+        // Only the bottom-left corner has the background colour.
+        const int right = size.width() - 1;
+        const int bottom = size.height() - 1;
+        image.setPixel(0, 0, qRgb(0, 200, 0));
+        image.setPixel(right, 0, qRgb(200, 200, 0));
+        image.setPixel(right, bottom, qRgb(0, 200, 200));
         QVERIFY(image.save(path, "BMP"));
     }
 
@@ -59,6 +65,7 @@ private slots:
         const QImage loco = rollingStockPicture(dir, QStringLiteral("EU07")).toImage();
         QCOMPARE(loco.size(), QSize(30, 10));
         QCOMPARE(qAlpha(loco.pixel(0, 9)), 0);         // background
+        QCOMPARE(qAlpha(loco.pixel(0, 0)), 255);       // the other corners stay
         QCOMPARE(qAlpha(loco.pixel(5, 2)), 255);       // body
         QCOMPARE(QColor(loco.pixel(5, 2)), QColor(Qt::blue));
 
