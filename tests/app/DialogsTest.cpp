@@ -37,7 +37,6 @@ private slots:
         MainWindow window(qpath(folder / "Rylmo.ini"));
         prompter.folders = {QString(), QStringLiteral("/mnt/stacje")};
         prompter.dialogs.push_back([](QDialog& dialog) {
-            QCOMPARE(dialog.size(), QSize(457, 294));
             QCOMPARE(child<QTabWidget>(dialog, "pages")->tabText(0), QStringLiteral("Program"));
             auto* edit1 = child<QLineEdit>(dialog, "rollingStockFolder");
             auto* edit2 = child<QLineEdit>(dialog, "stationFolder");
@@ -116,11 +115,8 @@ private slots:
         test::ScriptedPrompter prompter;
         MainWindow window(qpath(folder / "Rylmo.ini"));
         prompter.dialogs.push_back([&prompter](QDialog& dialog) {
-            QCOMPARE(dialog.size(), QSize(370, 227));
             auto* title = child<QLabel>(dialog, "title");
             QCOMPARE(title->text(), QStringLiteral("Rylmo "));
-            QVERIFY(title->font().italic());
-            QCOMPARE(title->pos(), QPoint(112, 32));
             QVERIFY(!child<QLabel>(dialog, "icon")->pixmap().isNull());
             auto* memo = child<QPlainTextEdit>(dialog, "description");
             QVERIFY(memo->isReadOnly());
