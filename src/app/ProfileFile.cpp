@@ -25,7 +25,7 @@ struct FileText {
 FileText fileText(const std::string& path) {
     FileText file;
     std::error_code error;
-    const auto status = std::filesystem::status(std::filesystem::u8path(path), error);
+    const auto status = std::filesystem::status(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
     if (error || !std::filesystem::exists(status)) return file;
     file.exists = true;
     // Opening a FIFO or a device would block or read forever.
@@ -33,7 +33,7 @@ FileText fileText(const std::string& path) {
         file.unreadable = "to nie jest zwykły plik";
         return file;
     }
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+    std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
     if (!in) {
         file.unreadable = std::strerror(errno);
         return file;

@@ -1,9 +1,11 @@
 #include "app/FolderSettings.h"
+#include "document/AtomicFile.h"
 #include "app/RylmoApplication.h"
 #include "app/MainWindow.h"
 
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
+    rylmo::removeTemporaryFileOnSignals();
     const QString settings = rylmo::app::settingsFilePath();
     const QString beside = rylmo::app::programSettingsPath();
     rylmo::app::MainWindow window(settings, settings == beside ? QString() : beside);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "document/AtomicFile.h"
 #include "document/Error.h"
 #include "document/Tokens.h"
 
@@ -113,7 +114,8 @@ TimetableContent readTimetableFile(const std::string& path) {
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "r+b"));
+    // Reading never writes: a timetable the user may only read opens as well.
+    std::unique_ptr<std::FILE, Closer> file(openForReading(path));
     if (!file) throw Error("niemozliwe otwarcie pliku");
 
     // Preparing the contents (learning the size, reserving memory) and reaching them (reading)

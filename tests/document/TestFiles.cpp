@@ -4,7 +4,12 @@
 #include <fstream>
 #include <sstream>
 
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
 #include <unistd.h>
+#endif
 
 namespace rylmo::test {
 
@@ -56,7 +61,7 @@ TimetableContent workedExample() {
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     m_path = std::filesystem::temp_directory_path() /
-             ("rylmo-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+             ("rylmo-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(m_path);
     std::filesystem::create_directories(m_path);
 }

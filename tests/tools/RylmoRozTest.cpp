@@ -179,3 +179,17 @@ TEST(RylmoRoz, HostileFilesFailCheaply) {
     const ToolRun r = run("dump " + quoted(digits));
     EXPECT_EQ(r.err, "'" + std::string(40, '7') + "…' is not a valid integer value.\n");
 }
+
+// Output that cannot be written is a failure, not a success with half the JSON.
+TEST(RylmoRoz, AFullOutputIsAFailure) {
+    TempFolder folder;
+    const std::string file = (folder / "bad.roz").string();
+    std::string bytes = readBytes(dataPath("worked-example.roz"));
+    writeBytes(file, bytes.replace(bytes.find("2,830,1,0"), 9, "2,830,1,4"));  // a problem to report
+    for (const char* command : {"dump", "check"}) {
+        const std::string line =
+            std::string("'") + RYLMO_ROZ + "' " + command + " " + quoted(file) + " >/dev/full 2>/dev/null";
+        const int status = std::system(line.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command;
+    }
+}

@@ -1,12 +1,20 @@
 // rylmo-roz: the timetable core from the command line.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "TimetableJson.h"
+#include "document/AtomicFile.h"
 #include "document/ConsistencyCheck.h"
 #include "document/Error.h"
 #include "document/RozReader.h"
@@ -34,14 +42,27 @@ int usage() {
     return kUsage;
 }
 
+// Writes to standard output and makes sure it arrived: a full disk or a closed pipe is a
+// failure like any other, not a success with half the output.
+void print(const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+        throw rylmo::Error(std::string("Błąd zapisu na standardowe wyjście: ") + std::strerror(errno));
+    }
+}
+
 int dump(const std::string& path) {
     const rylmo::TimetableContent content = rylmo::readTimetableFile(path);
-    std::cout << rylmo::timetableToJson(content).dump() << '\n';
+    print(rylmo::timetableToJson(content).dump() + '\n');
     return kOk;
 }
 
 int fromJson(const std::string& jsonPath, const std::string& outPath) {
-    std::ifstream in(jsonPath, std::ios::binary);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(rylmo::openForReading(jsonPath), std::fclose);
+    if (!file) throw rylmo::Error("niemozliwe otwarcie pliku");
+    std::string text;
+    char buffer[65536];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get())) text.append(buffer, n);
+    std::istringstream in(text);
     if (!in) throw rylmo::Error("niemozliwe otwarcie pliku");
     nlohmann::json json;
     try {
@@ -60,14 +81,16 @@ int convert(const std::string& inPath, const std::string& outPath) {
 
 int check(const std::string& path) {
     const std::vector<rylmo::Problem> problems = rylmo::checkTimetable(rylmo::readTimetableFile(path));
-    for (const rylmo::Problem& problem : problems) std::cout << problem.describe() << '\n';
+    std::string out;
+    for (const rylmo::Problem& problem : problems) out += problem.describe() + '\n';
+    print(out);
     return problems.empty() ? kOk : kProblems;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+int run(const std::vector<std::string>& args) {
+    rylmo::removeTemporaryFileOnSignals();
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsageText;
         return kOk;
@@ -86,3 +109,20 @@ int main(int argc, char** argv) {
     }
     return usage();
 }
+
+#ifdef _WIN32
+// The command line as typed, whatever the console's code page: file names with Polish
+// letters reach the program intact, as UTF-8.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string arg(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, arg.data(), size, nullptr, nullptr);
+        args.push_back(arg);
+    }
+    return run(args);
+}
+#else
+int main(int argc, char** argv) { return run(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Cross-builds the document core, rylmo-roz and their tests for Windows with mingw-w64 and
+# runs the tests under wine. On a fresh Debian machine, run as root: it installs what it
+# needs first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest nlohmann-json3-dev)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages (install them as root): ${missing[*]}" >&2
+    exit 1
+  fi
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+build=build-windows
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRYLMO_CORE_ONLY=ON \
+  -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake"
+cmake --build "$build" --parallel 2
+export WINEDEBUG=-all
+ctest --test-dir "$build" --output-on-failure
