@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -20,7 +22,10 @@
 #include "app/OptionsDialog.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
+#include "editing/ProblemChecker.h"
+#include "editing/TrainFilterModel.h"
 #include "editing/TrainListModel.h"
+#include "document/Problem.h"
 #include "document/SaveCheck.h"
 #include "coaches/CoachCommands.h"
 #include "locomotives/LocomotiveCommands.h"
@@ -79,6 +84,7 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     setWindowTitle(title());
 
     createActions();
+    createProblemsPanel();
     createMenus();
     createToolBar();
     createTrainList();
@@ -131,6 +137,17 @@ void MainWindow::createActions() {
     m_help->setShortcut(QKeySequence(Qt::Key_F1));
     m_about = command("about", title() + " - Informacje...", "Informacje");
 
+    // The readable train list, kept in the settings so that the choice survives a restart.
+    m_readableList = command("readableList", QStringLiteral("Lista czytelna"), {});
+    m_readableList->setCheckable(true);
+    m_readableList->setChecked(m_settings.readString("Widok", "ListaCzytelna", "0") == "1");
+    m_session.trainListModel()->setReadable(m_readableList->isChecked());
+    connect(m_readableList, &QAction::toggled, this, [this](bool readable) {
+        m_session.trainListModel()->setReadable(readable);
+        fitTrainColumns();
+        ui::guarded(this, [&] { m_settings.writeString("Widok", "ListaCzytelna", readable ? "1" : "0"); });
+    });
+
     // The undo stack names the step: "Cofnij dodanie pociągu", "Ponów usunięcie pociągu 3".
     m_undo = m_session.undoStack().createUndoAction(this, QStringLiteral("Cofnij"));
     m_undo->setObjectName(QStringLiteral("undo"));
@@ -181,6 +198,9 @@ void MainWindow::createMenus() {
     fileMenu->addAction(m_exit);
 
     menuBar()->addMenu(QStringLiteral("Edycja"))->addActions({m_undo, m_redo});
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("Widok"));
+    viewMenu->addAction(m_readableList);
+    viewMenu->addAction(m_problemsDock->toggleViewAction());
 
     QMenu* dataMenu = menuBar()->addMenu(QStringLiteral("Dane"));
     dataMenu->addActions({m_addTrain, m_editTrain});
@@ -242,9 +262,10 @@ void MainWindow::createTrainList() {
     workspace->setBackgroundRole(QPalette::Dark);
     setCentralWidget(workspace);
 
+    m_trainFilter = new editing::TrainFilterModel(m_session.trainListModel(), this);
     m_trainList = new QTableView(workspace);
     m_trainList->setObjectName(QStringLiteral("trainList"));
-    m_trainList->setModel(m_session.trainListModel());
+    m_trainList->setModel(m_trainFilter);
     m_trainList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_trainList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_trainList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -258,12 +279,43 @@ void MainWindow::createTrainList() {
     m_trainList->horizontalHeader()->setDefaultSectionSize(50);
     m_trainList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_trainList->horizontalHeader()->setHighlightSections(false);
-    m_trainList->setSortingEnabled(false);
+    m_trainList->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    m_trainList->setSortingEnabled(true);
     m_trainList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_trainList->hide();
 
+    // "Szukaj": the rows whose texts hold what is typed, whatever its case and diacritics.
+    m_searchBar = new QWidget(workspace);
+    m_searchBar->setAutoFillBackground(true);
+    m_searchBar->setBackgroundRole(QPalette::Window);
+    m_search = new QLineEdit(m_searchBar);
+    m_search->setObjectName(QStringLiteral("search"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setPlaceholderText(QStringLiteral("pociąg, stacja, godzina..."));
+    auto* searchLabel = new QLabel(QStringLiteral("&Szukaj:"), m_searchBar);
+    searchLabel->setBuddy(m_search);
+    auto* searchLayout = new QHBoxLayout(m_searchBar);
+    searchLayout->setContentsMargins(4, 2, 4, 2);
+    searchLayout->addWidget(searchLabel);
+    searchLayout->addWidget(m_search, 1);
+    m_searchBar->hide();
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_trainFilter->setSearch(text);
+        refreshStates();
+    });
+    auto* findAction = new QAction(this);
+    findAction->setShortcut(QKeySequence::Find);
+    addAction(findAction);
+    connect(findAction, &QAction::triggered, this, [this] {
+        if (m_searchBar->isHidden()) return;
+        m_search->setFocus();
+        m_search->selectAll();
+    });
+
     auto* layout = new QVBoxLayout(workspace);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_searchBar);
     layout->addWidget(m_trainList);
 
     m_trainMenu = new QMenu(this);
@@ -285,9 +337,94 @@ void MainWindow::createTrainList() {
     connect(trains, &QAbstractItemModel::rowsInserted, this, [this] { refreshStates(); });
 }
 
+// Column widths that show the texts of each mode whole.
+void MainWindow::fitTrainColumns() {
+    QHeaderView* header = m_trainList->horizontalHeader();
+    if (!m_session.trainListModel()->isReadable()) {
+        for (int column = 0; column < header->count(); ++column) header->resizeSection(column, 50);
+        return;
+    }
+    const int widths[] = {50, 150, 60, 60, 110, 130, 60, 60, 60, 110, 130, 60, 90, 50, 140, 100};
+    for (int column = 0; column < header->count() && column < int(std::size(widths)); ++column) {
+        header->resizeSection(column, widths[column]);
+    }
+}
+
+void MainWindow::createProblemsPanel() {
+    m_problems = new editing::ProblemChecker(m_session, this);
+    m_session.trainListModel()->setProblems(m_problems);
+    m_problemsDock = new QDockWidget(QStringLiteral("Problemy"), this);
+    m_problemsDock->setObjectName(QStringLiteral("problems"));
+    m_problemsDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                                QDockWidget::DockWidgetFloatable);
+    auto* list = new QTableView(m_problemsDock);
+    list->setObjectName(QStringLiteral("problemList"));
+    list->setModel(m_problems);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setWordWrap(false);
+    list->verticalHeader()->hide();
+    list->horizontalHeader()->setStretchLastSection(true);
+    list->setColumnWidth(0, 170);
+    list->setColumnWidth(1, 60);
+    m_problemsDock->setWidget(list);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problemsDock);
+    connect(m_problems, &editing::ProblemChecker::problemsChanged, this, [this] {
+        m_problemsDock->setWindowTitle(QStringLiteral("Problemy (%1)").arg(m_problems->problems().size()));
+    });
+    connect(list, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        ui::guarded(this, [&] { goToProblem(index.row()); });
+    });
+}
+
+void MainWindow::goToProblem(int row) {
+    const std::vector<Problem>& problems = m_problems->problems();
+    if (row < 0 || static_cast<std::size_t>(row) >= problems.size()) return;
+    const Problem& problem = problems[static_cast<std::size_t>(row)];
+    const QString section = QString::fromStdString(problem.section);
+    const int entry = static_cast<int>(problem.entry) - 1;
+    if (section == QStringLiteral("Pociągi")) {
+        // The train may be hidden by the search: show every train first.
+        if (m_trainFilter->rowOf(entry) < 0) m_search->clear();
+        selectTrain(entry);
+        if (selectedTrain() == entry) m_editTrain->trigger();
+    } else if (section == m_locomotiveTypes->text()) {
+        locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text(), entry);
+    } else if (section == m_depot->text()) {
+        locomotives::showDepot(m_session, this, m_depot->text(), entry);
+    } else if (section == m_passages->text()) {
+        passages::showPassages(m_session, this, m_passages->text(), entry);
+    } else if (section == m_probabilityTable->text()) {
+        passages::showProbabilityTable(m_session, this, m_probabilityTable->text(), entry);
+    } else if (section == m_coaches->text()) {
+        coaches::showCoaches(m_session, this, m_coaches->text(), entry);
+    } else if (section == m_compositions->text()) {
+        coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(),
+                                  m_locomotiveTypes->text(), entry);
+    } else if (section == QStringLiteral("Dane ogólne")) {
+        m_generalData->trigger();
+    } else {
+        texts::editNames(m_session, this, m_names->text(), section);
+    }
+}
+
 int MainWindow::selectedTrain() const {
     const QModelIndexList rows = m_trainList->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.constFirst().row();
+    return rows.isEmpty() ? -1 : m_trainFilter->trainAt(rows.constFirst().row());
+}
+
+void MainWindow::selectTrain(int train) {
+    const int row = m_trainFilter->rowOf(train);
+    if (row < 0) return;
+    m_trainList->selectRow(row);
+    m_trainList->scrollTo(m_trainFilter->index(row, 0));
+}
+
+void MainWindow::showTrainList() {
+    if (m_trainList->isHidden()) fitTrainColumns();
+    m_trainList->show();
+    m_searchBar->show();
 }
 
 void MainWindow::refreshStates() {
@@ -367,7 +504,7 @@ MainWindow::Outcome MainWindow::saveAs() {
 }
 
 void MainWindow::newDocument() {
-    m_trainList->show();
+    showTrainList();
     m_session.startUntitled();
 }
 
@@ -384,7 +521,7 @@ void MainWindow::openFile(const QString& path) {
         TimetableContent content = readTimetableFile(path.toStdString());
         const auto [folder, name] = documentFile(path);
         m_session.open(std::move(content), folder, name);
-        m_trainList->show();
+        showTrainList();
         refreshStates();
     });
 }

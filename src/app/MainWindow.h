@@ -7,9 +7,16 @@
 #include "editing/EditingSession.h"
 
 class QAction;
+class QDockWidget;
+class QLineEdit;
 class QLabel;
 class QMenu;
 class QTableView;
+
+namespace rylmo::editing {
+class ProblemChecker;
+class TrainFilterModel;
+}  // namespace rylmo::editing
 
 namespace rylmo::app {
 
@@ -29,8 +36,15 @@ public:
     QTableView* trainList() const { return m_trainList; }
     editing::TrainListModel* trainModel() const { return m_session.trainListModel(); }
 
-    // The selected train, or -1.
+    // The selected train (its 0-based position in the timetable, whatever the sorting and the
+    // search), or -1; and selecting one.
     int selectedTrain() const;
+    void selectTrain(int train);
+    editing::ProblemChecker& problems() { return *m_problems; }
+    QDockWidget* problemsDock() const { return m_problemsDock; }
+
+    // Opens the window that shows a finding of the problems panel, at its entry.
+    void goToProblem(int row);
 
     // Opens path as if it had been chosen in the open dialog.
     void openFile(const QString& path);
@@ -57,6 +71,9 @@ private:
     void createToolBar();
     void createStatusBar();
     void createTrainList();
+    void createProblemsPanel();
+    void showTrainList();
+    void fitTrainColumns();
     QAction* command(const char* name, const QString& caption, const QString& hint);
     // Runs a command that works on the session, showing its failure.
     void connectCommand(QAction* action, std::function<void()> run);
@@ -74,7 +91,13 @@ private:
     editing::EditingSession m_session;
     ProfileFile m_settings;
 
+    editing::TrainFilterModel* m_trainFilter = nullptr;
+    editing::ProblemChecker* m_problems = nullptr;
     QTableView* m_trainList = nullptr;
+    QWidget* m_searchBar = nullptr;
+    QLineEdit* m_search = nullptr;
+    QDockWidget* m_problemsDock = nullptr;
+    QAction* m_readableList = nullptr;
     QMenu* m_trainMenu = nullptr;
     QLabel* m_versionPanel = nullptr;
 

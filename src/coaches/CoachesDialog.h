@@ -27,6 +27,7 @@ public:
     void deleteCoach();
     void preview();
     void refreshStates();
+    void showAt(int coach) { select(coach); }
 
 private:
     void select(int row);

@@ -33,6 +33,7 @@ public:
     void deleteComposition();
     void drawStrip();
     void refreshStates();
+    void showAt(int composition) { select(composition); }
 
 private:
     void select(int row);

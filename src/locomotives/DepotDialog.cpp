@@ -100,6 +100,8 @@ DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent) : QD
     showEntry();
 }
 
+void DepotDialog::showAt(int entry) { m_entries->setValue(entry); }
+
 void DepotDialog::refreshStates() {
     const int n = static_cast<int>(m_session.content().depot.size());
     // An emptied depot keeps the track bar's range: its maximum never goes below 0.

@@ -32,6 +32,8 @@ public:
     void deleteEntry();
     void showEntry();
     void refreshStates();
+    // Shows the entry at 0-based position entry.
+    void showAt(int entry);
 
 private:
     editing::EditingSession& m_session;

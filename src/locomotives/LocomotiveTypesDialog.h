@@ -25,6 +25,8 @@ public:
     void deleteType();
     void refreshDetails();
     void refreshStates();
+    // Selects the type at 0-based position type.
+    void showAt(int type) { fillList(type); }
 
 private:
     void fillList(int selection);

@@ -71,6 +71,8 @@ int PassagesDialog::current() const {
     return n == 0 ? -1 : std::min(m_passages->value(), n) - 1;
 }
 
+void PassagesDialog::showAt(int passage) { m_passages->setValue(passage + 1); }
+
 void PassagesDialog::refreshStates() {
     const int n = static_cast<int>(m_session.content().passages.size());
     if (n > 0) m_passages->setMaximum(n);

@@ -32,6 +32,8 @@ public:
     void deletePassage();
     void showPassage();
     void refreshStates();
+    // Shows the passage at 0-based position passage.
+    void showAt(int passage);
 
 private:
     int current() const;  // 0-based; -1 with no passages

@@ -67,6 +67,8 @@ ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session,
     showEntry();
 }
 
+void ProbabilityTableDialog::showAt(int entry) { m_entries->setValue(entry + 1); }
+
 void ProbabilityTableDialog::refreshStates() {
     const int n = static_cast<int>(m_session.content().probabilities.size());
     if (n > 0) m_entries->setMaximum(n);

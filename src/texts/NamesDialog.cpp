@@ -48,6 +48,12 @@ NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent) : QDi
     m_edits[0]->setFocus();
 }
 
+void NamesDialog::showPage(const QString& caption) {
+    for (int i = 0; i < m_pages->count(); ++i) {
+        if (m_pages->tabText(i) == caption) m_pages->setCurrentIndex(i);
+    }
+}
+
 void NamesDialog::storeAndClose() {
     std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>> changed;
     for (std::size_t i = 0; i < namePages.size(); ++i) {

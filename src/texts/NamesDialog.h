@@ -28,6 +28,9 @@ public:
         return m_changed;
     }
 
+    // Shows the page of the list with this caption ("Stacje").
+    void showPage(const QString& caption);
+
     // "Zamknij".
     void storeAndClose();
 

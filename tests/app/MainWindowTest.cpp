@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(f.action("saveDocument")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QStringList menus;
         for (QAction* menu : f.window.menuBar()->actions()) menus << menu->text();
-        QCOMPARE(menus, (QStringList{"Plik", "Edycja", "Dane", "Narzędzia", "Pomoc"}));
+        QCOMPARE(menus, (QStringList{"Plik", "Edycja", "Widok", "Dane", "Narzędzia", "Pomoc"}));
         QCOMPARE(f.action("undo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
         QCOMPARE(f.action("redo")->shortcuts(),
                  (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QFutureWatcher>
+#include <QTimer>
+#include <vector>
+
+#include "document/Problem.h"
+
+namespace rylmo::editing {
+
+class EditingSession;
+
+// The consistency check of the session's timetable, kept up to date without blocking the
+// user: every change restarts a short wait, then the check runs on a copy of the content in
+// the background; a change during a check makes another one follow. The findings are rows:
+// section, entry, message.
+class ProblemChecker : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ProblemChecker(EditingSession& session, QObject* parent = nullptr);
+    ~ProblemChecker() override;
+
+    const std::vector<Problem>& problems() const { return m_problems; }
+    // The messages about the train at 0-based position train; empty when it has none.
+    QString trainProblems(int train) const;
+    // Whether a change has not yet reached the findings.
+    bool isChecking() const { return m_pending; }
+
+    // Checks now, waiting for the result (for tests and the timing tool).
+    void checkNow();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+signals:
+    void problemsChanged();
+
+private:
+    void start();
+    void finished();
+    void setProblems(std::vector<Problem> problems);
+
+    EditingSession& m_session;
+    QTimer m_wait;
+    QFutureWatcher<std::vector<Problem>> m_watcher;
+    bool m_again = false;
+    bool m_pending = false;
+    std::vector<Problem> m_problems;
+    std::vector<std::vector<int>> m_byTrain;  // problem rows of each train, by position
+};
+
+}  // namespace rylmo::editing

@@ -1,0 +1,188 @@
+#include "editing/TrainTexts.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+#include <numeric>
+
+#include "document/TrainCategories.h"
+#include "ui/DocumentText.h"
+
+namespace rylmo::editing {
+
+namespace {
+
+enum Column {
+    index, runType, arrivalTime, arrivalNumber, arrivalCategory, origin, arrivalPlatform, departureTime,
+    departureNumber, departureCategory, destination, departurePlatform, vehicle, composition, couplings, status
+};
+
+const char* const kHeaders[TrainTexts::columns] = {
+    "Indeks", "Rodzaj", "Przyjazd", "Nr przyj.", "Kategoria przyj.", "Ze stacji", "Peron przyj.", "Odjazd",
+    "Nr odj.", "Kategoria odj.", "Do stacji", "Peron odj.", "Pojazd", "Skład", "Łączenie", "Status"};
+
+const char* const kTips[TrainTexts::columns] = {
+    "Pozycja pociągu w rozkładzie",
+    "Rodzaj pociągu: kończy bieg, rozpoczyna bieg, przelotowy, ...",
+    "Godzina przyjazdu",
+    "Numer pociągu przy przyjeździe",
+    "Rodzaj pociągu przy przyjeździe",
+    "Stacja początkowa",
+    "Peron lub tor, na który wjedzie",
+    "Godzina odjazdu",
+    "Numer pociągu przy odjeździe",
+    "Rodzaj pociągu przy odjeździe",
+    "Stacja docelowa",
+    "Peron lub tor, z którego odjedzie",
+    "Wagon symbolizujący pociąg",
+    "Numer zestawienia wagonów",
+    "Składy połączone (z) i do połączenia (do): indeks pociągu i numer wagonu",
+    "Status pociągu"};
+
+const char* const kRunTypes[] = {"kończy bieg", "rozpoczyna bieg", "przelotowy", "człon rozłączanego",
+                                 "człon rozłączanego, kończy bieg", "nie zatrzymuje się",
+                                 "człon łączonego, rozpoczyna bieg"};
+
+// Ranks of texts in Polish alphabetical order, computed once for the whole list.
+std::vector<qint64> alphabeticalRanks(const QStringList& texts) {
+    QCollator collator{QLocale(QLocale::Polish)};
+    std::vector<int> order(static_cast<std::size_t>(texts.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(order.size());
+    for (const QString& text : texts) keys.push_back(collator.sortKey(text));
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        return keys[static_cast<std::size_t>(a)].compare(keys[static_cast<std::size_t>(b)]) < 0;
+    });
+    std::vector<qint64> ranks(order.size());
+    for (std::size_t rank = 0; rank < order.size(); ++rank) ranks[static_cast<std::size_t>(order[rank])] = static_cast<qint64>(rank);
+    return ranks;
+}
+
+QString timeText(int32_t value) {
+    if (value < 0 || value > 2359 || value % 100 > 59) return QString::number(value);
+    return QStringLiteral("%1:%2").arg(value / 100).arg(value % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString couplingText(const char* word, int32_t value) {
+    if (value == 0) return {};
+    return QString::fromUtf8(word) + QStringLiteral(" %1 / wagon %2").arg(value / 10).arg(value % 10);
+}
+
+}  // namespace
+
+TrainTexts::TrainTexts(const TimetableContent& c) {
+    for (const std::string& name : c.stationNames) m_stations.texts << ui::toQString(name);
+    for (const LocomotiveType& type : c.locomotiveTypes) m_vehicles.texts << ui::toQString(type.pictureName);
+    for (const std::string& coach : c.coaches) m_vehicles.texts << ui::toQString(coach);
+    for (const TrainCategory& category : trainCategories) {
+        m_categories.texts << QString::fromUtf8(category.name);
+        m_categoryCodes.push_back(category.code);
+    }
+    for (Names* names : {&m_stations, &m_vehicles, &m_categories}) names->ranks = alphabeticalRanks(names->texts);
+}
+
+QString TrainTexts::header(int column) { return QString::fromUtf8(kHeaders[column]); }
+QString TrainTexts::headerTip(int column) { return QString::fromUtf8(kTips[column]); }
+
+TrainCell TrainTexts::named(const Names& names, int64_t position) const {
+    if (position < 0 || position >= names.texts.size()) {
+        // Unknown names sort after every known one.
+        return {QStringLiteral("?%1").arg(position), true, static_cast<qint64>(names.texts.size()) + position};
+    }
+    return {names.texts[static_cast<qsizetype>(position)], false, names.ranks[static_cast<std::size_t>(position)]};
+}
+
+TrainCell TrainTexts::cell(const Train& t, int row, int column) const {
+    const auto number = [](int32_t value) { return TrainCell{QString::number(value), false, value}; };
+    switch (column) {
+        case index: return number(row);
+        case runType:
+            if (t.runType >= 0 && t.runType < 7) return {QString::fromUtf8(kRunTypes[t.runType]), false, t.runType};
+            return {QStringLiteral("?%1").arg(t.runType), true, t.runType};
+        case arrivalTime: return {timeText(t.arrivalTime), false, t.arrivalTime};
+        case arrivalNumber: return number(t.arrivalNumber);
+        case arrivalCategory:
+        case departureCategory: {
+            const int32_t code = column == arrivalCategory ? t.arrivalCategory : t.departureCategory;
+            const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
+            if (found == m_categoryCodes.end()) {
+                return {QStringLiteral("?%1").arg(code), true, static_cast<qint64>(m_categories.texts.size()) + code};
+            }
+            return named(m_categories, found - m_categoryCodes.begin());
+        }
+        case origin: return named(m_stations, t.originStation);
+        case arrivalPlatform: return number(t.arrivalPlatform);
+        case departureTime: return {timeText(t.departureTime), false, t.departureTime};
+        case departureNumber: return number(t.departureNumber);
+        case destination: return named(m_stations, t.destinationStation);
+        case departurePlatform: return number(t.departurePlatform);
+        case vehicle: return named(m_vehicles, int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1);
+        case composition: return number(t.composition);
+        case couplings: {
+            QStringList parts;
+            if (t.coupledWith != 0) parts << couplingText("z", t.coupledWith);
+            if (t.toBeCoupledWith != 0) parts << couplingText("do", t.toBeCoupledWith);
+            return {parts.join(QStringLiteral(", ")), false, static_cast<qint64>(t.coupledWith) * 1000000000LL + t.toBeCoupledWith};
+        }
+        case status:
+            if (t.status == 0 || t.status == 1) {
+                return {t.status == 0 ? QStringLiteral("przyjedzie") : QStringLiteral("jest na stacji"), false, t.status};
+            }
+            return {QStringLiteral("?%1").arg(t.status), true, t.status};
+        default: return {};
+    }
+}
+
+qint64 TrainTexts::sortKey(const Train& t, int row, int column) const {
+    const auto rank = [](const Names& names, int64_t position) -> qint64 {
+        if (position < 0 || position >= names.texts.size()) return static_cast<qint64>(names.texts.size()) + position;
+        return names.ranks[static_cast<std::size_t>(position)];
+    };
+    const auto category = [this, &rank](int32_t code) -> qint64 {
+        const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
+        return found == m_categoryCodes.end() ? static_cast<qint64>(m_categories.texts.size()) + code
+                                              : rank(m_categories, found - m_categoryCodes.begin());
+    };
+    switch (column) {
+        case index: return row;
+        case runType: return t.runType;
+        case arrivalTime: return t.arrivalTime;
+        case arrivalNumber: return t.arrivalNumber;
+        case arrivalCategory: return category(t.arrivalCategory);
+        case origin: return rank(m_stations, t.originStation);
+        case arrivalPlatform: return t.arrivalPlatform;
+        case departureTime: return t.departureTime;
+        case departureNumber: return t.departureNumber;
+        case departureCategory: return category(t.departureCategory);
+        case destination: return rank(m_stations, t.destinationStation);
+        case departurePlatform: return t.departurePlatform;
+        case vehicle: return rank(m_vehicles, int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1);
+        case composition: return t.composition;
+        case couplings: return static_cast<qint64>(t.coupledWith) * 4294967296LL + t.toBeCoupledWith;
+        case status: return t.status;
+        default: return 0;
+    }
+}
+
+QString TrainTexts::searchText(const Train& train, int row) const {
+    QString text;
+    for (int column = 0; column < columns; ++column) {
+        text += cell(train, row, column).text;
+        text += QLatin1Char('\t');
+    }
+    return foldForSearch(text);
+}
+
+QString foldForSearch(const QString& text) {
+    const QString decomposed = text.toLower().normalized(QString::NormalizationForm_D);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() == QChar::Mark_NonSpacing) continue;
+        folded += c == QChar(0x142) ? QLatin1Char('l') : c;  // ł has no decomposition
+    }
+    return folded;
+}
+
+}  // namespace rylmo::editing
