@@ -2,6 +2,7 @@
 // timetable. Prints one JSON object per line: {"step": "...", "ms": N}.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
+#include "editing/ProblemChecker.h"
 #include "editing/TrainListModel.h"
 #include "coaches/CoachCommands.h"
 #include "coaches/CompositionsDialog.h"
@@ -48,6 +50,13 @@ public:
 
 TimingPrompter prompter;
 
+// Lets the problems panel finish the check that the last change started, so that a step
+// times its window alone.
+void settle(rylmo::app::MainWindow& window) {
+    while (window.problems().isChecking()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    timer.restart();
+}
+
 void report(const char* step, const QString& extra = {}) {
     std::printf("{\"step\": \"%s\", \"ms\": %lld%s}\n", step, static_cast<long long>(timer.elapsed()),
                 extra.isEmpty() ? "" : qPrintable(QStringLiteral(", ") + extra));
@@ -62,6 +71,7 @@ void timeLocomotiveSteps(rylmo::app::MainWindow& window);
 void timeCoachSteps(rylmo::app::MainWindow& window);
 void timePassageSteps(rylmo::app::MainWindow& window);
 void timeTextSteps(rylmo::app::MainWindow& window);
+void timeListSteps(rylmo::app::MainWindow& window);
 
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
@@ -87,11 +97,13 @@ int main(int argc, char** argv) {
     window.grab();  // lays out and paints the list
     QApplication::processEvents();
     report("first paint");
+    settle(window);
     if (!session.content().trains.empty()) timeTrainSteps(window);
     timeLocomotiveSteps(window);
     timeCoachSteps(window);
     timePassageSteps(window);
     timeTextSteps(window);
+    timeListSteps(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
 }
@@ -108,6 +120,7 @@ void timeTrainSteps(rylmo::app::MainWindow& window) {
         report("train dialog");
     }
     // Adding, deleting and undoing update the list row by row.
+    settle(window);
     const int rows = static_cast<int>(session.content().trains.size());
     session.insertEntry(&rylmo::TimetableContent::trains, rows, session.content().trains.front(),
                         QStringLiteral("dodanie pociągu"));
@@ -129,6 +142,7 @@ void timeTrainSteps(rylmo::app::MainWindow& window) {
 }
 
 void timeLocomotiveSteps(rylmo::app::MainWindow& window) {
+    settle(window);
     rylmo::editing::EditingSession& session = window.session();
     prompter.driver = [](QDialog& dialog) {
         dialog.grab();
@@ -152,6 +166,7 @@ void timeLocomotiveSteps(rylmo::app::MainWindow& window) {
 }
 
 void timeCoachSteps(rylmo::app::MainWindow& window) {
+    settle(window);
     rylmo::editing::EditingSession& session = window.session();
     prompter.driver = [](QDialog& dialog) {
         dialog.grab();
@@ -188,6 +203,7 @@ void timeCoachSteps(rylmo::app::MainWindow& window) {
 }
 
 void timePassageSteps(rylmo::app::MainWindow& window) {
+    settle(window);
     rylmo::editing::EditingSession& session = window.session();
     prompter.driver = [&session](QDialog& dialog) {
         dialog.grab();
@@ -219,7 +235,33 @@ void timePassageSteps(rylmo::app::MainWindow& window) {
     rylmo::passages::showPassages(session, &window, QStringLiteral("Przejścia lokomotyw"));
 }
 
+void timeListSteps(rylmo::app::MainWindow& window) {
+    timer.restart();
+    window.problems().checkNow();
+    report("check 100k", QStringLiteral("\"problems\": %1").arg(window.problems().problems().size()));
+    auto* readable = window.findChild<QAction*>(QStringLiteral("readableList"));
+    readable->setChecked(!readable->isChecked());
+    window.grab();
+    report("switch list mode");
+    readable->setChecked(true);
+    window.grab();
+    timer.restart();
+    window.trainList()->sortByColumn(2, Qt::AscendingOrder);
+    window.grab();
+    report("sort by arrival time");
+    auto* search = window.findChild<QLineEdit*>(QStringLiteral("search"));
+    search->setText(QStringLiteral("s"));  // the first keystroke gathers the texts
+    window.grab();
+    report("first search keystroke");
+    search->setText(QStringLiteral("st"));
+    window.grab();
+    report("search keystroke", QStringLiteral("\"rows\": %1").arg(window.trainList()->model()->rowCount()));
+    search->clear();
+    window.trainList()->sortByColumn(0, Qt::AscendingOrder);
+}
+
 void timeTextSteps(rylmo::app::MainWindow& window) {
+    settle(window);
     rylmo::editing::EditingSession& session = window.session();
     // The names dialog: opened and shown, then one name added to each page and stored.
     prompter.driver = [](QDialog&) { report("names dialog"); };

@@ -279,8 +279,20 @@ void MainWindow::createTrainList() {
     m_trainList->horizontalHeader()->setDefaultSectionSize(50);
     m_trainList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_trainList->horizontalHeader()->setHighlightSections(false);
-    m_trainList->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
-    m_trainList->setSortingEnabled(true);
+    // A click on a header sorts by that column, a second one reverses it; "Indeks" rising is
+    // the file order, which needs no sorting at all.
+    QHeaderView* header = m_trainList->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(0, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder order) {
+        const ui::BusyCursor busy;
+        if (column == 0 && order == Qt::AscendingOrder) {
+            m_trainFilter->sort(-1);
+        } else {
+            m_trainFilter->sort(column, order);
+        }
+    });
     m_trainList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_trainList->hide();
 

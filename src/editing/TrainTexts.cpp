@@ -79,7 +79,10 @@ TrainTexts::TrainTexts(const TimetableContent& c) {
         m_categories.texts << QString::fromUtf8(category.name);
         m_categoryCodes.push_back(category.code);
     }
-    for (Names* names : {&m_stations, &m_vehicles, &m_categories}) names->ranks = alphabeticalRanks(names->texts);
+    for (Names* names : {&m_stations, &m_vehicles, &m_categories}) {
+        names->ranks = alphabeticalRanks(names->texts);
+        for (const QString& text : names->texts) names->folded << foldForSearch(text);
+    }
 }
 
 QString TrainTexts::header(int column) { return QString::fromUtf8(kHeaders[column]); }
@@ -165,13 +168,37 @@ qint64 TrainTexts::sortKey(const Train& t, int row, int column) const {
     }
 }
 
-QString TrainTexts::searchText(const Train& train, int row) const {
+QString TrainTexts::searchText(const Train& t, int row) const {
+    // Built from texts folded once per name, so that gathering a hundred thousand rows
+    // normalises nothing twice; the other pieces are digits and plain letters.
+    const auto folded = [](const Names& names, int64_t position) -> QString {
+        if (position < 0 || position >= names.folded.size()) return QStringLiteral("?%1").arg(position);
+        return names.folded[static_cast<qsizetype>(position)];
+    };
+    const auto category = [&](int32_t code) {
+        const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
+        return found == m_categoryCodes.end() ? QStringLiteral("?%1").arg(code)
+                                              : m_categories.folded[found - m_categoryCodes.begin()];
+    };
+    static const QStringList runTypes = [] {
+        QStringList texts;
+        for (const char* text : kRunTypes) texts << foldForSearch(QString::fromUtf8(text));
+        return texts;
+    }();
+    const QChar tab(QLatin1Char('\t'));
     QString text;
-    for (int column = 0; column < columns; ++column) {
-        text += cell(train, row, column).text;
-        text += QLatin1Char('\t');
-    }
-    return foldForSearch(text);
+    text.reserve(160);
+    text += QString::number(row) + tab;
+    text += (t.runType >= 0 && t.runType < runTypes.size() ? runTypes[t.runType] : QString::number(t.runType)) + tab;
+    text += timeText(t.arrivalTime) + tab + QString::number(t.arrivalNumber) + tab + category(t.arrivalCategory) + tab;
+    text += folded(m_stations, t.originStation) + tab + QString::number(t.arrivalPlatform) + tab;
+    text += timeText(t.departureTime) + tab + QString::number(t.departureNumber) + tab + category(t.departureCategory) + tab;
+    text += folded(m_stations, t.destinationStation) + tab + QString::number(t.departurePlatform) + tab;
+    text += folded(m_vehicles, int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1) + tab;
+    text += QString::number(t.composition) + tab;
+    text += couplingText("z", t.coupledWith) + tab + couplingText("do", t.toBeCoupledWith) + tab;
+    text += t.status == 0 ? QStringLiteral("przyjedzie") : t.status == 1 ? QStringLiteral("jest na stacji") : QString::number(t.status);
+    return text;
 }
 
 QString foldForSearch(const QString& text) {

@@ -35,6 +35,7 @@ public:
 private:
     struct Names {
         QStringList texts;
+        QStringList folded;         // the texts as searches compare them
         std::vector<qint64> ranks;  // alphabetical rank of each text
     };
     TrainCell named(const Names& names, int64_t position) const;
