@@ -353,10 +353,10 @@ void MainWindow::createTrainList() {
 void MainWindow::fitTrainColumns() {
     QHeaderView* header = m_trainList->horizontalHeader();
     if (!m_session.trainListModel()->isReadable()) {
-        for (int column = 0; column < header->count(); ++column) header->resizeSection(column, 50);
+        for (int column = 0; column < header->count(); ++column) header->resizeSection(column, column == 0 ? 60 : 50);
         return;
     }
-    const int widths[] = {50, 150, 60, 60, 110, 130, 60, 60, 60, 110, 130, 60, 90, 50, 140, 100};
+    const int widths[] = {60, 150, 70, 70, 130, 130, 85, 70, 70, 130, 130, 85, 90, 55, 140, 100};
     for (int column = 0; column < header->count() && column < int(std::size(widths)); ++column) {
         header->resizeSection(column, widths[column]);
     }
