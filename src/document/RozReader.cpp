@@ -46,6 +46,9 @@ void readRecords(TokenScanner& scanner, std::vector<Record>& records, int fields
     const std::size_t count =
         checkedCount(scanner.takeInteger(','), 2 * static_cast<std::size_t>(fieldsPerRecord),
                      scanner);
+    // A record needs at least two bytes a field, so this reserves no more than the file
+    // could hold.
+    records.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         Record& record = records.emplace_back();
         for (int position = 1; position <= fieldsPerRecord; ++position) {
