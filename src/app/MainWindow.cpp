@@ -382,6 +382,7 @@ void MainWindow::createProblemsPanel() {
     list->setColumnWidth(1, 60);
     m_problemsDock->setWidget(list);
     addDockWidget(Qt::BottomDockWidgetArea, m_problemsDock);
+    resizeDocks({m_problemsDock}, {120}, Qt::Vertical);
     connect(m_problems, &editing::ProblemChecker::problemsChanged, this, [this] {
         m_problemsDock->setWindowTitle(QStringLiteral("Problemy (%1)").arg(m_problems->problems().size()));
     });

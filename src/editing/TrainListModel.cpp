@@ -1,6 +1,8 @@
 #include "editing/TrainListModel.h"
 
 #include <QColor>
+#include <QtConcurrent/QtConcurrentMap>
+#include <numeric>
 
 #include "editing/EditingSession.h"
 #include "editing/ProblemChecker.h"
@@ -82,15 +84,19 @@ const QString& TrainListModel::searchText(int row) const {
     const std::vector<Train>& trains = m_session.content().trains;
     if (m_search.size() != trains.size()) {
         m_search.resize(trains.size());
-        for (std::size_t i = 0; i < trains.size(); ++i) {
-            if (m_readable) {
-                m_search[i] = texts().searchText(trains[i], static_cast<int>(i));
-            } else {
-                QString text = QString::number(i);
-                for (int f = 1; f <= RecordLayout<Train>::fieldCount; ++f) text += QLatin1Char('\t') + QString::number(field(trains[i], f));
-                m_search[i] = text;
+        const TrainTexts* readable = m_readable ? &texts() : nullptr;
+        // Every core gathers a share of the rows: the texts are read only meanwhile.
+        std::vector<std::size_t> rows(trains.size());
+        std::iota(rows.begin(), rows.end(), std::size_t{0});
+        QtConcurrent::blockingMap(rows, [&](std::size_t i) {
+            if (readable) {
+                m_search[i] = readable->searchText(trains[i], static_cast<int>(i));
+                return;
             }
-        }
+            QString text = QString::number(i);
+            for (int f = 1; f <= RecordLayout<Train>::fieldCount; ++f) text += QLatin1Char('\t') + QString::number(field(trains[i], f));
+            m_search[i] = text;
+        });
     }
     return m_search.at(static_cast<std::size_t>(row));
 }
