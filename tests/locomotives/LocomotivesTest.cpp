@@ -201,7 +201,7 @@ private slots:
             child<QPushButton>(dialog, "ok")->click();
         });
         depot.editEntry();
-        QCOMPARE(f.session.content().depot[2], (DepotEntry{9, 1, 5, 0, 0, 0}));  // the Part drops track 3
+        QCOMPARE(f.session.content().depot[2], (DepotEntry{9, 1, 5, 0, 0, 0}));  // confirming drops the track number
         f.session.undoStack().undo();
 
         // Adding an entry standing at the station, coupled to the right.
