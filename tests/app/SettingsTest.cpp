@@ -86,18 +86,6 @@ private slots:
         }
     }
 
-    void startUpReadsTheRollingStockFolder() {
-        test::TempFolder folder;
-        test::ScriptedPrompter prompter;
-        {
-            MainWindow window(qpath(folder / "Rylmo.ini"));
-            QCOMPARE(window.document().rollingStockFolder, std::string("F:\\App\\Games\\Trakovil\\Tabor\\"));
-        }
-        test::writeBytes(folder / "Rylmo.ini", kWindowsFile);
-        MainWindow window(qpath(folder / "Rylmo.ini"));
-        QCOMPARE(window.document().rollingStockFolder, std::string("D:\\Gra\\Tabor\\"));
-    }
-
     // Values are Windows-1250 bytes: shown as text, and written back byte for byte when the
     // user did not touch them. A file with LF line ends keeps them.
     void windowsBytesSurviveOptions() {

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "Child.h"
-#include "ScriptedPrompter.h"
+#include "OpenedSession.h"
 #include "app/RylmoApplication.h"
 #include "coaches/CoachesDialog.h"
 #include "coaches/CompositionRow.h"
@@ -37,13 +37,8 @@ TimetableContent rollingStock() {
     return c;
 }
 
-struct Fixture {
-    test::ScriptedPrompter prompter;
-    editing::EditingSession session;
-    explicit Fixture(const TimetableContent& content = rollingStock()) {
-        session.setRollingStockFolder(kPictures.toStdString());
-        session.open(content, "/tmp/", "a.roz");
-    }
+struct Fixture : test::OpenedSession {
+    explicit Fixture(const TimetableContent& content = rollingStock()) : OpenedSession(content) {}
 };
 
 void selectRow(QDialog& dialog, const char* list, int row) {

@@ -139,16 +139,6 @@ private slots:
         session.undoStack().undo();
         QCOMPARE(session.content(), original);
 
-        // The type count follows the types, both ways.
-        session.insertEntry(&TimetableContent::locomotiveTypes, 0, LocomotiveType{"EU07", "E", "3", "2"}, {});
-        QCOMPARE(session.content().locomotiveTypeCount, 2);
-        session.removeEntry(&TimetableContent::locomotiveTypes, 1, {});
-        QCOMPARE(session.content().locomotiveTypes[0].pictureName, std::string("EU07"));
-        QCOMPARE(session.content().locomotiveTypeCount, 1);
-        session.undoStack().undo();
-        session.undoStack().undo();
-        QCOMPARE(session.content(), original);
-
         // A position outside the list is refused before anything is pushed.
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, session.removeEntry(&TimetableContent::trains, 2, {}));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,

@@ -11,7 +11,7 @@
 #include <climits>
 
 #include "Child.h"
-#include "ScriptedPrompter.h"
+#include "OpenedSession.h"
 #include "TestFiles.h"
 #include "app/RylmoApplication.h"
 #include "editing/EditingSession.h"
@@ -46,13 +46,8 @@ TimetableContent depotContent() {
     return c;
 }
 
-struct Fixture {
-    test::ScriptedPrompter prompter;
-    editing::EditingSession session;
-    Fixture() {
-        session.setRollingStockFolder(kPictures.toStdString());
-        session.open(depotContent(), "/tmp/", "a.roz");
-    }
+struct Fixture : test::OpenedSession {
+    Fixture() : OpenedSession(depotContent()) {}
 };
 
 }  // namespace
@@ -130,13 +125,6 @@ private slots:
         QCOMPARE(f.session.undoStack().undoText(), QStringLiteral("usunięcie lokomotywy"));
         f.session.undoStack().undo();
         QCOMPARE(f.session.content(), depotContent());
-
-        // An emptied list shows nothing and cannot delete.
-        f.session.open(TimetableContent{}, "/tmp/", "b.roz");
-        LocomotiveTypesDialog empty(f.session);
-        QCOMPARE(child<QListWidget>(empty, "pictureNames")->currentRow(), -1);
-        QVERIFY(!child<QPushButton>(empty, "delete")->isEnabled());
-        QVERIFY(child<QLabel>(empty, "description")->text().isEmpty());
     }
 
     void newTypeThroughBrowsing() {

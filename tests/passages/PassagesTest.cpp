@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "Child.h"
-#include "ScriptedPrompter.h"
+#include "OpenedSession.h"
 #include "app/RylmoApplication.h"
 #include "editing/EditingSession.h"
 #include "passages/PassageDialog.h"
@@ -24,7 +24,6 @@ using namespace rylmo::passages;
 
 namespace {
 
-const QString kPictures = QStringLiteral(RYLMO_SAMPLE_FOLDER "/tabor/");
 
 using test::child;
 
@@ -184,10 +183,8 @@ private slots:
     }
 
     void probabilityTableWithUndo() {
-        test::ScriptedPrompter prompter;
-        editing::EditingSession session;
-        session.setRollingStockFolder(kPictures.toStdString());
-        session.open(passageContent(), "/tmp/", "a.roz");
+        test::OpenedSession opened(passageContent());
+        auto& [prompter, session] = opened;
         ProbabilityTableDialog dialog(session);
         QCOMPARE(child<QLabel>(dialog, "counter")->text(), QStringLiteral("Liczba prawdopodobieństw: 3"));
         QCOMPARE(dialog.shownLabels(), QStringList{"(0) \nSpalinowoz - 100%"});
@@ -226,10 +223,8 @@ private slots:
     }
 
     void passagesAddEditDeleteWithUndo() {
-        test::ScriptedPrompter prompter;
-        editing::EditingSession session;
-        session.setRollingStockFolder(kPictures.toStdString());
-        session.open(passageContent(), "/tmp/", "a.roz");
+        test::OpenedSession opened(passageContent());
+        auto& [prompter, session] = opened;
         PassagesDialog dialog(session);
         QCOMPARE(child<QLabel>(dialog, "counter")->text(), QStringLiteral("Liczba przejść lokomotyw: 3"));
         QCOMPARE(dialog.arrivingStrip().count(), 4);

@@ -352,106 +352,51 @@ private slots:
         QCOMPARE(ui::pictureFolderListings() - before, 1);
     }
 
-    void commandsEditAddAndDeleteWithUndo() {
+    // Through the main window: each command is one step named in "Edycja", the delete asks
+    // first, and undo gives the trains and the list back. (Random commands against undo and
+    // redo are the editing session's property test.)
+    void commandsThroughTheWindowWithUndo() {
         test::TempFolder folder;
         test::ScriptedPrompter prompter;
         app::MainWindow window(QString::fromStdString((folder / "Rylmo.ini").string()));
         editing::EditingSession& session = window.session();
-        session.open(timetable(3, 0).content, "", "test.roz");
-        window.newDocument();
-        auto action = [&](const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); };
-        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij"));
-        QVERIFY(!action("undo")->isEnabled());
-        QVERIFY(!action("redo")->isEnabled());
-
-        // Add the first train of an empty timetable.
-        prompter.dialogs.push_back([](QDialog& dialog) {
-            for (const char* name : {"arrivalCategory", "originStation", "departureCategory", "destinationStation"}) {
-                choose(child<QComboBox>(dialog, name), 1);
-            }
-            child<QSpinBox>(dialog, "departureHour")->setValue(8);
-            child<QSpinBox>(dialog, "departureMinute")->setValue(35);
-            QVERIFY(!child<QComboBox>(dialog, "coupledTrain")->count());
-            child<QPushButton>(dialog, "ok")->click();
-        });
-        action("addTrain")->trigger();
-        QCOMPARE(prompter.dialogTitles, std::vector<QString>{"Dodaj pociąg"});
-        QCOMPARE(window.trainModel()->rowCount(), 1);
-        QCOMPARE(window.trainModel()->index(0, 0).data().toString(), QStringLiteral("0"));
-        QCOMPARE(window.document().content.trains[0].departureTime, 835);
-        QCOMPARE(window.document().content.trains[0].arrivalCategory, 1);
-        QVERIFY(window.document().modified);
-        QVERIFY(action("saveDocument")->isEnabled());
-        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij dodanie pociągu"));
-        action("undo")->trigger();
-        QCOMPARE(window.trainModel()->rowCount(), 0);
-        QVERIFY(!window.document().modified);
-        QVERIFY(!action("saveDocument")->isEnabled());
-        QCOMPARE(action("redo")->text(), QStringLiteral("Ponów dodanie pociągu"));
-
-        // Five trains; edit train 1 and cancel, then change it.
         const std::vector<Train> five = timetable(3, 5).content.trains;
         session.open(timetable(3, 5).content, "", "test.roz");
-        QVERIFY(!action("redo")->isEnabled());
-        window.trainList()->selectRow(1);
-        prompter.dialogs.push_back([](QDialog& dialog) {
-            child<QSpinBox>(dialog, "departureMinute")->setValue(44);
-            child<QPushButton>(dialog, "cancel")->click();
-        });
-        action("editTrain")->trigger();
-        QCOMPARE(window.document().content.trains, five);
-        QVERIFY(!window.document().modified);
+        window.newDocument();
+        auto action = [&](const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); };
         QVERIFY(!action("undo")->isEnabled());
+
+        window.trainList()->selectRow(1);
         prompter.dialogs.push_back([](QDialog& dialog) {
             QCOMPARE(child<QComboBox>(dialog, "coupledTrain")->count(), 5);
             child<QSpinBox>(dialog, "departureMinute")->setValue(44);
             child<QPushButton>(dialog, "ok")->click();
         });
         action("editTrain")->trigger();
-        QCOMPARE(window.document().content.trains[1].departureTime, 744);
         QCOMPARE(window.trainModel()->index(1, 6).data().toString(), QStringLiteral("744"));
-        QVERIFY(window.document().modified);
         QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij edycję pociągu 1"));
 
-        // Delete train 2 of five: No changes nothing, Yes renumbers the rows.
         window.trainList()->selectRow(2);
         prompter.answers = {QMessageBox::No, QMessageBox::Yes};
         action("deleteTrain")->trigger();
         QCOMPARE(window.trainModel()->rowCount(), 5);
-        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij edycję pociągu 1"));
-        const auto& question = prompter.messages.back();
-        QCOMPARE(question.text, QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?"));
-        QCOMPARE(question.icon, QMessageBox::Warning);
-        QCOMPARE(question.defaultButton, QMessageBox::No);
+        QCOMPARE(prompter.messages.back().defaultButton, QMessageBox::No);
         action("deleteTrain")->trigger();
-        QCOMPARE(window.trainModel()->rowCount(), 4);
-        for (int row = 0; row < 4; ++row) {
-            QCOMPARE(window.trainModel()->index(row, 0).data().toString(), QString::number(row));
-        }
-        QCOMPARE(window.document().content.trains[2].arrivalNumber, 103);
-        QCOMPARE(window.document().content.trains[3].arrivalNumber, 104);
+        QCOMPARE(window.trainModel()->index(2, 10).data().toString(), QStringLiteral("103"));
 
-        // Undo both steps: the list and the document are as opened, and unmodified.
         action("undo")->trigger();
-        QCOMPARE(window.trainModel()->rowCount(), 5);
-        QCOMPARE(window.trainModel()->index(4, 10).data().toString(), QStringLiteral("104"));
         QCOMPARE(action("redo")->text(), QStringLiteral("Ponów usunięcie pociągu 2"));
         action("undo")->trigger();
         QCOMPARE(window.document().content.trains, five);
         QVERIFY(!window.document().modified);
-        QVERIFY(!action("undo")->isEnabled());
-        action("redo")->trigger();
-        action("redo")->trigger();
-        QCOMPARE(window.trainModel()->rowCount(), 4);
-        QCOMPARE(window.document().content.trains[1].departureTime, 744);
-        QVERIFY(window.document().modified);
+        QVERIFY(!action("saveDocument")->isEnabled());
 
         // A double-click below the rows, where nothing is selected, opens nothing.
         window.trainList()->clearSelection();
         window.show();
         QTest::mouseDClick(window.trainList()->viewport(), Qt::LeftButton, {},
                            QPoint(10, window.trainList()->viewport()->height() - 5));
-        QCOMPARE(prompter.dialogTitles.size(), std::size_t(3));
+        QCOMPARE(prompter.dialogTitles.size(), std::size_t(1));
     }
 };
 
