@@ -119,10 +119,11 @@ QVariant TrainListModel::data(const QModelIndex& index, int role) const {
         return role == Qt::ToolTipRole ? QVariant(problems) : QVariant(QColor(Qt::red));
     }
     if (m_readable) {
-        if (role != Qt::DisplayRole && role != sortKeyRole && role != Qt::ForegroundRole) return {};
+        if (role == sortKeyRole) return texts().sortKey(train, index.row(), index.column());
+        if (role != Qt::DisplayRole && role != Qt::ForegroundRole) return {};
         const TrainCell cell = texts().cell(train, index.row(), index.column());
         if (role == Qt::ForegroundRole) return cell.unknown ? QVariant(QColor(Qt::red)) : QVariant();
-        return role == sortKeyRole ? QVariant(cell.sortKey) : QVariant(cell.text);
+        return cell.text;
     }
     const qint64 value = index.column() == 0 ? index.row() : field(train, index.column());
     if (role == sortKeyRole) return value;

@@ -72,6 +72,8 @@ QString couplingText(const char* word, int32_t value) {
 }  // namespace
 
 TrainTexts::TrainTexts(const TimetableContent& c) {
+    for (const char* text : kRunTypes) m_runTypes.texts << QString::fromUtf8(text);
+    m_statuses.texts = {QStringLiteral("przyjedzie"), QStringLiteral("jest na stacji")};
     for (const std::string& name : c.stationNames) m_stations.texts << ui::toQString(name);
     for (const LocomotiveType& type : c.locomotiveTypes) m_vehicles.texts << ui::toQString(type.pictureName);
     for (const std::string& coach : c.coaches) m_vehicles.texts << ui::toQString(coach);
@@ -79,7 +81,7 @@ TrainTexts::TrainTexts(const TimetableContent& c) {
         m_categories.texts << QString::fromUtf8(category.name);
         m_categoryCodes.push_back(category.code);
     }
-    for (Names* names : {&m_stations, &m_vehicles, &m_categories}) {
+    for (Names* names : {&m_runTypes, &m_statuses, &m_stations, &m_vehicles, &m_categories}) {
         names->ranks = alphabeticalRanks(names->texts);
         for (const QString& text : names->texts) names->folded << foldForSearch(text);
     }
@@ -88,51 +90,40 @@ TrainTexts::TrainTexts(const TimetableContent& c) {
 QString TrainTexts::header(int column) { return QString::fromUtf8(kHeaders[column]); }
 QString TrainTexts::headerTip(int column) { return QString::fromUtf8(kTips[column]); }
 
-TrainCell TrainTexts::named(const Names& names, int64_t position) const {
-    if (position < 0 || position >= names.texts.size()) {
-        // Unknown names sort after every known one.
-        return {QStringLiteral("?%1").arg(position), true, static_cast<qint64>(names.texts.size()) + position};
-    }
-    return {names.texts[static_cast<qsizetype>(position)], false, names.ranks[static_cast<std::size_t>(position)]};
+TrainCell TrainTexts::named(const Names& names, int64_t position, bool folded) {
+    if (position < 0 || position >= names.texts.size()) return {QStringLiteral("?%1").arg(position), true};
+    return {(folded ? names.folded : names.texts)[static_cast<qsizetype>(position)], false};
 }
 
-TrainCell TrainTexts::cell(const Train& t, int row, int column) const {
-    const auto number = [](int32_t value) { return TrainCell{QString::number(value), false, value}; };
+TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) const {
+    const auto number = [](int64_t value) { return TrainCell{QString::number(value), false}; };
+    const auto category = [&](int32_t code) {
+        const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
+        return found == m_categoryCodes.end() ? TrainCell{QStringLiteral("?%1").arg(code), true}
+                                              : named(m_categories, found - m_categoryCodes.begin(), folded);
+    };
     switch (column) {
         case index: return number(row);
-        case runType:
-            if (t.runType >= 0 && t.runType < 7) return {QString::fromUtf8(kRunTypes[t.runType]), false, t.runType};
-            return {QStringLiteral("?%1").arg(t.runType), true, t.runType};
-        case arrivalTime: return {timeText(t.arrivalTime), false, t.arrivalTime};
+        case runType: return named(m_runTypes, t.runType, folded);
+        case arrivalTime: return {timeText(t.arrivalTime), false};
         case arrivalNumber: return number(t.arrivalNumber);
-        case arrivalCategory:
-        case departureCategory: {
-            const int32_t code = column == arrivalCategory ? t.arrivalCategory : t.departureCategory;
-            const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
-            if (found == m_categoryCodes.end()) {
-                return {QStringLiteral("?%1").arg(code), true, static_cast<qint64>(m_categories.texts.size()) + code};
-            }
-            return named(m_categories, found - m_categoryCodes.begin());
-        }
-        case origin: return named(m_stations, t.originStation);
+        case arrivalCategory: return category(t.arrivalCategory);
+        case origin: return named(m_stations, t.originStation, folded);
         case arrivalPlatform: return number(t.arrivalPlatform);
-        case departureTime: return {timeText(t.departureTime), false, t.departureTime};
+        case departureTime: return {timeText(t.departureTime), false};
         case departureNumber: return number(t.departureNumber);
-        case destination: return named(m_stations, t.destinationStation);
+        case departureCategory: return category(t.departureCategory);
+        case destination: return named(m_stations, t.destinationStation, folded);
         case departurePlatform: return number(t.departurePlatform);
-        case vehicle: return named(m_vehicles, int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1);
+        case vehicle: return named(m_vehicles, int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1, folded);
         case composition: return number(t.composition);
         case couplings: {
             QStringList parts;
             if (t.coupledWith != 0) parts << couplingText("z", t.coupledWith);
             if (t.toBeCoupledWith != 0) parts << couplingText("do", t.toBeCoupledWith);
-            return {parts.join(QStringLiteral(", ")), false, static_cast<qint64>(t.coupledWith) * 1000000000LL + t.toBeCoupledWith};
+            return {parts.join(QStringLiteral(", ")), false};
         }
-        case status:
-            if (t.status == 0 || t.status == 1) {
-                return {t.status == 0 ? QStringLiteral("przyjedzie") : QStringLiteral("jest na stacji"), false, t.status};
-            }
-            return {QStringLiteral("?%1").arg(t.status), true, t.status};
+        case status: return named(m_statuses, t.status, folded);
         default: return {};
     }
 }
@@ -168,36 +159,15 @@ qint64 TrainTexts::sortKey(const Train& t, int row, int column) const {
     }
 }
 
-QString TrainTexts::searchText(const Train& t, int row) const {
+QString TrainTexts::searchText(const Train& train, int row) const {
     // Built from texts folded once per name, so that gathering a hundred thousand rows
     // normalises nothing twice; the other pieces are digits and plain letters.
-    const auto folded = [](const Names& names, int64_t position) -> QString {
-        if (position < 0 || position >= names.folded.size()) return QStringLiteral("?%1").arg(position);
-        return names.folded[static_cast<qsizetype>(position)];
-    };
-    const auto category = [&](int32_t code) {
-        const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
-        return found == m_categoryCodes.end() ? QStringLiteral("?%1").arg(code)
-                                              : m_categories.folded[found - m_categoryCodes.begin()];
-    };
-    static const QStringList runTypes = [] {
-        QStringList texts;
-        for (const char* text : kRunTypes) texts << foldForSearch(QString::fromUtf8(text));
-        return texts;
-    }();
-    const QChar tab(QLatin1Char('\t'));
     QString text;
     text.reserve(160);
-    text += QString::number(row) + tab;
-    text += (t.runType >= 0 && t.runType < runTypes.size() ? runTypes[t.runType] : QString::number(t.runType)) + tab;
-    text += timeText(t.arrivalTime) + tab + QString::number(t.arrivalNumber) + tab + category(t.arrivalCategory) + tab;
-    text += folded(m_stations, t.originStation) + tab + QString::number(t.arrivalPlatform) + tab;
-    text += timeText(t.departureTime) + tab + QString::number(t.departureNumber) + tab + category(t.departureCategory) + tab;
-    text += folded(m_stations, t.destinationStation) + tab + QString::number(t.departurePlatform) + tab;
-    text += folded(m_vehicles, int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1) + tab;
-    text += QString::number(t.composition) + tab;
-    text += couplingText("z", t.coupledWith) + tab + couplingText("do", t.toBeCoupledWith) + tab;
-    text += t.status == 0 ? QStringLiteral("przyjedzie") : t.status == 1 ? QStringLiteral("jest na stacji") : QString::number(t.status);
+    for (int column = 0; column < columns; ++column) {
+        text += cell(train, row, column, true).text;
+        text += QLatin1Char('\t');
+    }
     return text;
 }
 

@@ -8,12 +8,11 @@
 
 namespace rylmo::editing {
 
-// What one cell of the train list shows: its text, whether it names something that does not
-// exist (shown as "?" and the number), and the value it sorts by.
+// What one cell of the train list shows: its text, and whether it names something that does
+// not exist (shown as "?" and the number).
 struct TrainCell {
     QString text;
     bool unknown = false;
-    qint64 sortKey = 0;
 };
 
 // The trains as a reader sees them: times as times, names instead of positions. Built for
@@ -26,7 +25,8 @@ public:
     static QString header(int column);
     static QString headerTip(int column);
 
-    TrainCell cell(const Train& train, int row, int column) const;
+    // folded gives the text as searches compare it.
+    TrainCell cell(const Train& train, int row, int column, bool folded = false) const;
     // The cell's sort value alone, as cheap as sorting a hundred thousand rows needs.
     qint64 sortKey(const Train& train, int row, int column) const;
     // Every text of the train's row, folded for searching.
@@ -38,8 +38,10 @@ private:
         QStringList folded;         // the texts as searches compare them
         std::vector<qint64> ranks;  // alphabetical rank of each text
     };
-    TrainCell named(const Names& names, int64_t position) const;
+    static TrainCell named(const Names& names, int64_t position, bool folded);
 
+    Names m_runTypes;
+    Names m_statuses;
     Names m_stations;
     Names m_vehicles;
     Names m_categories;
