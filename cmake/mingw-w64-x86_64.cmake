@@ -13,5 +13,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Debian's wine64 package puts its loader outside the PATH.
 find_program(RYLMO_WINE NAMES wine wine64 PATHS /usr/lib/wine REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${RYLMO_WINE})
-# The programs carry their runtime with them: nothing to copy beside them under wine.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Programs without Qt carry their runtime with them: nothing to copy beside them under wine.
+# Qt's DLLs and the programs built on them share the compiler's runtime DLLs instead.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES RYLMO_SHARED_RUNTIME)
+if(NOT RYLMO_SHARED_RUNTIME)
+  set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()

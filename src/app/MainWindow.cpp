@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QAbstractButton>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -380,9 +381,19 @@ void MainWindow::createProblemsPanel() {
     list->horizontalHeader()->setStretchLastSection(true);
     list->setColumnWidth(0, 170);
     list->setColumnWidth(1, 60);
+    // At least four rows of findings show whatever the dock's first height.
+    list->setMinimumHeight(list->horizontalHeader()->sizeHint().height() +
+                           4 * list->verticalHeader()->defaultSectionSize() + 2 * list->frameWidth());
     m_problemsDock->setWidget(list);
+    // The title bar's buttons carry Qt's own tooltips, which its Polish translation lacks.
+    const std::pair<const char*, QString> buttonTips[] = {
+        {"qt_dockwidget_closebutton", QStringLiteral("Zamknij panel")},
+        {"qt_dockwidget_floatbutton", QStringLiteral("Odłącz panel od okna lub przyłącz go z powrotem")}};
+    for (const auto& [name, tip] : buttonTips) {
+        if (auto* button = m_problemsDock->findChild<QAbstractButton*>(QString::fromLatin1(name))) button->setToolTip(tip);
+    }
     addDockWidget(Qt::BottomDockWidgetArea, m_problemsDock);
-    resizeDocks({m_problemsDock}, {120}, Qt::Vertical);
+    resizeDocks({m_problemsDock}, {list->minimumHeight() + 30}, Qt::Vertical);
     connect(m_problems, &editing::ProblemChecker::problemsChanged, this, [this] {
         m_problemsDock->setWindowTitle(QStringLiteral("Problemy (%1)").arg(m_problems->problems().size()));
     });
@@ -511,9 +522,15 @@ MainWindow::Outcome MainWindow::save() {
 
 MainWindow::Outcome MainWindow::saveAs() {
     if (!canBeWritten()) return Outcome::failed;
-    const QString path = ui::prompter().saveFileName(this, kSaveFilter, QStringLiteral("roz"));
+    const QString path = ui::prompter().saveFileName(this, kSaveFilter, QStringLiteral("roz"), fileDialogFolder());
     if (path.isEmpty()) return Outcome::cancelled;
     return writeTo(path) ? Outcome::done : Outcome::failed;
+}
+
+// The open and save dialogs start where the timetable is, else in the station folder.
+QString MainWindow::fileDialogFolder() const {
+    const std::string& folder = m_session.document().fileFolder;
+    return folder.empty() ? stationFolderSetting(m_settings) : QString::fromStdString(folder);
 }
 
 void MainWindow::newDocument() {
@@ -523,7 +540,7 @@ void MainWindow::newDocument() {
 
 void MainWindow::openDocument() {
     if (!askToSave(true)) return;
-    const QString path = ui::prompter().openFileName(this, kOpenFilter);
+    const QString path = ui::prompter().openFileName(this, kOpenFilter, fileDialogFolder());
     if (path.isEmpty()) return;
     openFile(path);
 }

@@ -84,6 +84,7 @@ private:
     bool canBeWritten();
     Outcome save();
     Outcome saveAs();
+    QString fileDialogFolder() const;
     // Writes the document to path and names it after path; false (and shown) on failure.
     bool writeTo(const QString& path);
     void refreshCaption();

@@ -1,5 +1,7 @@
 #include "document/ProbabilityText.h"
 
+#include <exception>
+
 #include "document/Tokens.h"
 
 namespace rylmo {
@@ -10,6 +12,18 @@ std::vector<int32_t> readProbabilityEntry(std::string_view text) {
     scanner.skipBlanks();
     while (!scanner.atEnd()) values.push_back(scanner.takeInteger(',', ' '));
     return values;
+}
+
+ProbabilityReading readProbabilityValues(std::string_view text) {
+    ProbabilityReading reading;
+    TokenScanner scanner(text);
+    scanner.skipBlanks();
+    try {
+        while (!scanner.atEnd()) reading.values.push_back(scanner.takeInteger(',', ' '));
+    } catch (const std::exception& e) {
+        reading.error = e.what();
+    }
+    return reading;
 }
 
 std::string probabilityEntryText(const std::vector<int32_t>& values) {

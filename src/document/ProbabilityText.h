@@ -12,6 +12,14 @@ namespace rylmo {
 // that is not an integer throws the conversion error.
 std::vector<int32_t> readProbabilityEntry(std::string_view text);
 
+// The values before the first one that is not an integer, and why that one is not (empty
+// when every value reads).
+struct ProbabilityReading {
+    std::vector<int32_t> values;
+    std::string error;
+};
+ProbabilityReading readProbabilityValues(std::string_view text);
+
 std::string probabilityEntryText(const std::vector<int32_t>& values);
 
 }  // namespace rylmo

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/CompositionText.h"
+#include "document/ProbabilityText.h"
 
 namespace rylmo {
 
@@ -25,6 +26,14 @@ References referencesToVehicle(const TimetableContent& content, int32_t vehicle)
             if (std::find(row.begin(), row.end(), vehicle) != row.end()) ++r.compositions;
         } catch (const std::exception&) {
             // A composition that does not read refers to nothing.
+        }
+    }
+    if (vehicle >= 1 && static_cast<std::size_t>(vehicle) <= content.locomotiveTypes.size()) {
+        const auto type = static_cast<std::size_t>(vehicle) - 1;
+        for (const std::string& text : content.probabilities) {
+            // The values before one that does not read still give their types a chance.
+            const std::vector<int32_t> values = readProbabilityValues(text).values;
+            if (type < values.size() && values[type] != 0) ++r.probabilityEntries;
         }
     }
     return r;
@@ -67,6 +76,7 @@ std::string referenceWarning(const References& r) {
     add(r.depotEntries, "wpis lokomotywowni", "wpisy lokomotywowni", "wpisów lokomotywowni");
     add(r.passages, "przejście", "przejścia", "przejść");
     add(r.compositions, "skład", "składy", "składów");
+    add(r.probabilityEntries, "indeks prawdopodobieństwa", "indeksy prawdopodobieństwa", "indeksów prawdopodobieństwa");
     return "Odwołania do tej pozycji: " + parts +
            ". Numery w nich (i odwołania do dalszych pozycji) nie zmienią się, więc wskażą inne pozycje listy.";
 }

@@ -15,12 +15,14 @@ struct References {
     int depotEntries = 0;
     int passages = 0;
     int compositions = 0;
+    int probabilityEntries = 0;
 
-    bool any() const { return trains + depotEntries + passages + compositions > 0; }
+    bool any() const { return trains + depotEntries + passages + compositions + probabilityEntries > 0; }
 };
 
 // References to a vehicle number (a locomotive type or a coach): trains that show or run as
-// it, depot entries and passages of the type, compositions that hold it.
+// it, depot entries and passages of the type, compositions that hold it, probability entries
+// that give the type a value other than 0.
 References referencesToVehicle(const TimetableContent& content, int32_t vehicle);
 
 // Trains that show the composition at 0-based position index.

@@ -29,7 +29,8 @@ int TrainFilterModel::rowOf(int train) const {
 }
 
 bool TrainFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
-    return m_search.isEmpty() || m_trains->searchText(sourceRow).contains(m_search);
+    return m_search.isEmpty() || QString::number(sourceRow).contains(m_search) ||
+           m_trains->searchText(sourceRow).contains(m_search);
 }
 
 bool TrainFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QtConcurrent/QtConcurrentMap>
+#include <QtConcurrent/QtConcurrentRun>
 #include <numeric>
 
 #include "editing/EditingSession.h"
@@ -10,60 +11,94 @@
 
 namespace rylmo::editing {
 
+namespace {
+
+QString searchTextOf(const Train& train, const TrainTexts* readable) {
+    if (readable) return readable->searchText(train);
+    QString text;
+    for (int f = 1; f <= RecordLayout<Train>::fieldCount; ++f) text += QLatin1Char('\t') + QString::number(field(train, f));
+    return text;
+}
+
+}  // namespace
+
 TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
     : QAbstractTableModel(parent), m_session(session) {
     connect(&session, &EditingSession::documentAboutToBeReplaced, this, [this] { beginResetModel(); });
-    connect(&session, &EditingSession::documentReplaced, this, [this] { endResetModel(); });
+    connect(&session, &EditingSession::documentReplaced, this, [this] {
+        m_texts.reset();
+        invalidateSearch();
+        endResetModel();
+    });
+    // The search texts follow every change before the views hear of it, so that a search
+    // filters the changed rows by their new texts.
     connect(&session, &EditingSession::entriesAboutToBeInserted, this, [this](EntryList list, int row, int count) {
         if (list == EntryList::trains) beginInsertRows({}, row, row + count - 1);
     });
     connect(&session, &EditingSession::entriesInserted, this, [this](EntryList list, int row, int count) {
         if (list != EntryList::trains) return;
+        if (m_searchReady) {
+            m_search.insert(m_search.begin() + row, static_cast<std::size_t>(count), QString());
+            for (int i = row; i < row + count; ++i) m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
+        } else {
+            invalidateSearch();
+        }
         endInsertRows();
         renumberFrom(row + count);
     });
     connect(&session, &EditingSession::entriesAboutToBeRemoved, this, [this](EntryList list, int row, int count) {
         if (list == EntryList::trains) beginRemoveRows({}, row, row + count - 1);
     });
-    connect(&session, &EditingSession::entriesRemoved, this, [this](EntryList list, int row, int) {
+    connect(&session, &EditingSession::entriesRemoved, this, [this](EntryList list, int row, int count) {
         if (list != EntryList::trains) return;
+        if (m_searchReady) {
+            m_search.erase(m_search.begin() + row, m_search.begin() + row + count);
+        } else {
+            invalidateSearch();
+        }
         endRemoveRows();
         renumberFrom(row);
     });
     connect(&session, &EditingSession::entriesChanged, this, [this](EntryList list, int first, int last) {
-        if (list == EntryList::trains) emit dataChanged(index(first, 1), index(last, columnCount() - 1));
+        if (list != EntryList::trains) return;
+        if (m_searchReady) {
+            for (int i = first; i <= last; ++i) m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
+        } else {
+            invalidateSearch();
+        }
+        emit dataChanged(index(first, 1), index(last, columnCount() - 1));
+    });
+    connect(&session, &EditingSession::listReset, this, [this](EntryList list) {
+        if (list == EntryList::trains) invalidateSearch();
     });
     connect(&session, &EditingSession::listChanged, this, [this](EntryList list) {
-        if (list == EntryList::trains) {
-            m_search.clear();
-        } else if (list == EntryList::stationNames || list == EntryList::locomotiveTypes || list == EntryList::coaches) {
+        if (list == EntryList::stationNames || list == EntryList::locomotiveTypes || list == EntryList::coaches ||
+            list == EntryList::compositions) {
             namesChanged();
         }
     });
-    connect(&session, &EditingSession::documentReplaced, this, [this] {
-        m_texts.reset();
-        m_search.clear();
-    });
+    connect(&m_gatheringWatcher, &QFutureWatcher<std::vector<QString>>::finished, this, &TrainListModel::gathered);
 }
 
-TrainListModel::~TrainListModel() = default;
+TrainListModel::~TrainListModel() { m_gathering.waitForFinished(); }
 
 void TrainListModel::namesChanged() {
     m_texts.reset();
-    m_search.clear();
-    if (m_readable && rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    if (!m_readable) return;
+    invalidateSearch();
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
-const TrainTexts& TrainListModel::texts() const {
-    if (!m_texts) m_texts = std::make_unique<TrainTexts>(m_session.content());
-    return *m_texts;
+std::shared_ptr<const TrainTexts> TrainListModel::texts() const {
+    if (!m_texts) m_texts = std::make_shared<const TrainTexts>(m_session.content());
+    return m_texts;
 }
 
 void TrainListModel::setReadable(bool readable) {
     if (readable == m_readable) return;
     beginResetModel();
     m_readable = readable;
-    m_search.clear();
+    invalidateSearch();
     endResetModel();
 }
 
@@ -74,30 +109,68 @@ void TrainListModel::setProblems(const ProblemChecker* checker) {
     });
 }
 
+void TrainListModel::invalidateSearch() {
+    ++m_generation;
+    m_searchReady = false;
+    m_search.clear();
+    m_search.shrink_to_fit();
+    gatherAhead();
+}
+
+// Gathers the search texts of a copy of the trains on another core; a change meanwhile makes
+// the result stale, and gathered() then starts again.
+void TrainListModel::gatherAhead() {
+    if (m_gathering.isRunning()) return;
+    m_gatheringGeneration = m_generation;
+    std::shared_ptr<const TrainTexts> readable = m_readable ? texts() : nullptr;
+    m_gathering = QtConcurrent::run([trains = m_session.content().trains, readable] {
+        std::vector<QString> search;
+        search.reserve(trains.size());
+        for (const Train& train : trains) search.push_back(searchTextOf(train, readable.get()));
+        return search;
+    });
+    m_gatheringStarted = true;
+    m_gatheringWatcher.setFuture(m_gathering);
+}
+
+void TrainListModel::gathered() {
+    if (m_searchReady) return;
+    if (m_gatheringGeneration != m_generation) {
+        gatherAhead();
+        return;
+    }
+    m_search = m_gathering.result();
+    m_searchReady = true;
+}
+
+void TrainListModel::ensureSearchTexts() const {
+    if (m_searchReady) return;
+    if (m_gatheringStarted && m_gatheringGeneration == m_generation) {
+        m_search = m_gathering.result();  // waits for the gathering under way
+    } else {
+        const std::vector<Train>& trains = m_session.content().trains;
+        std::shared_ptr<const TrainTexts> readable = m_readable ? texts() : nullptr;
+        m_search.resize(trains.size());
+        std::vector<std::size_t> rows(trains.size());
+        std::iota(rows.begin(), rows.end(), std::size_t{0});
+        QtConcurrent::blockingMap(rows, [&](std::size_t i) { m_search[i] = searchTextOf(trains[i], readable.get()); });
+    }
+    m_searchReady = true;
+}
+
+QString TrainListModel::rowSearchText(int row) const {
+    return searchTextOf(m_session.content().trains.at(static_cast<std::size_t>(row)),
+                        m_readable ? texts().get() : nullptr);
+}
+
 qint64 TrainListModel::sortKey(int row, int column) const {
     const Train& train = m_session.content().trains.at(static_cast<std::size_t>(row));
-    if (m_readable) return texts().sortKey(train, row, column);
+    if (m_readable) return texts()->sortKey(train, row, column);
     return column == 0 ? row : field(train, column);
 }
 
 const QString& TrainListModel::searchText(int row) const {
-    const std::vector<Train>& trains = m_session.content().trains;
-    if (m_search.size() != trains.size()) {
-        m_search.resize(trains.size());
-        const TrainTexts* readable = m_readable ? &texts() : nullptr;
-        // Every core gathers a share of the rows: the texts are read only meanwhile.
-        std::vector<std::size_t> rows(trains.size());
-        std::iota(rows.begin(), rows.end(), std::size_t{0});
-        QtConcurrent::blockingMap(rows, [&](std::size_t i) {
-            if (readable) {
-                m_search[i] = readable->searchText(trains[i], static_cast<int>(i));
-                return;
-            }
-            QString text = QString::number(i);
-            for (int f = 1; f <= RecordLayout<Train>::fieldCount; ++f) text += QLatin1Char('\t') + QString::number(field(trains[i], f));
-            m_search[i] = text;
-        });
-    }
+    ensureSearchTexts();
     return m_search.at(static_cast<std::size_t>(row));
 }
 
@@ -119,9 +192,9 @@ QVariant TrainListModel::data(const QModelIndex& index, int role) const {
         return role == Qt::ToolTipRole ? QVariant(problems) : QVariant(QColor(Qt::red));
     }
     if (m_readable) {
-        if (role == sortKeyRole) return texts().sortKey(train, index.row(), index.column());
+        if (role == sortKeyRole) return texts()->sortKey(train, index.row(), index.column());
         if (role != Qt::DisplayRole && role != Qt::ForegroundRole) return {};
-        const TrainCell cell = texts().cell(train, index.row(), index.column());
+        const TrainCell cell = texts()->cell(train, index.row(), index.column());
         if (role == Qt::ForegroundRole) return cell.unknown ? QVariant(QColor(Qt::red)) : QVariant();
         return cell.text;
     }

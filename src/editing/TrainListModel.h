@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QFuture>
+#include <QFutureWatcher>
 #include <memory>
 #include <vector>
 
@@ -31,7 +33,9 @@ public:
     void setProblems(const ProblemChecker* checker);
     // The value a cell sorts by, without building its text.
     qint64 sortKey(int row, int column) const;
-    // The texts of a row, folded for searching ("lodz" finds "Łódź").
+    // The texts of a row but its "Indeks", folded for searching ("lodz" finds "Łódź"). They
+    // are gathered ahead in the background after every change of the whole list, and follow
+    // changes of single trains at once.
     const QString& searchText(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -43,14 +47,25 @@ private:
     // The "Indeks" texts from row on have moved.
     void renumberFrom(int row);
 
-    const TrainTexts& texts() const;
+    std::shared_ptr<const TrainTexts> texts() const;
     void namesChanged();
+    void invalidateSearch();
+    void gatherAhead();
+    void gathered();
+    void ensureSearchTexts() const;
+    QString rowSearchText(int row) const;
 
     const EditingSession& m_session;
     const ProblemChecker* m_problems = nullptr;
     bool m_readable = false;
-    mutable std::unique_ptr<TrainTexts> m_texts;
-    mutable std::vector<QString> m_search;  // empty until the first search after a change
+    mutable std::shared_ptr<const TrainTexts> m_texts;
+    mutable std::vector<QString> m_search;  // complete only while m_searchReady
+    mutable bool m_searchReady = false;
+    quint64 m_generation = 0;               // counts changes that make the search texts stale
+    mutable QFuture<std::vector<QString>> m_gathering;
+    mutable quint64 m_gatheringGeneration = 0;
+    bool m_gatheringStarted = false;
+    QFutureWatcher<std::vector<QString>> m_gatheringWatcher;
 };
 
 }  // namespace rylmo::editing

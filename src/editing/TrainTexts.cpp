@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <numeric>
 
+#include "document/CompositionText.h"
+#include "document/RollingStock.h"
+#include "document/RunTypes.h"
 #include "document/TrainCategories.h"
 #include "ui/DocumentText.h"
 
@@ -39,10 +42,6 @@ const char* const kTips[TrainTexts::columns] = {
     "Składy połączone (z) i do połączenia (do): indeks pociągu i numer wagonu",
     "Status pociągu"};
 
-const char* const kRunTypes[] = {"kończy bieg", "rozpoczyna bieg", "przelotowy", "człon rozłączanego",
-                                 "człon rozłączanego, kończy bieg", "nie zatrzymuje się",
-                                 "człon łączonego, rozpoczyna bieg"};
-
 // Ranks of texts in Polish alphabetical order, computed once for the whole list.
 std::vector<qint64> alphabeticalRanks(const QStringList& texts) {
     QCollator collator{QLocale(QLocale::Polish)};
@@ -64,6 +63,24 @@ QString timeText(int32_t value) {
     return QStringLiteral("%1:%2").arg(value / 100).arg(value % 100, 2, 10, QLatin1Char('0'));
 }
 
+// The vehicles of a composition by name, the first few of a long one.
+QString compositionNames(const TimetableContent& c, const std::string& text) {
+    constexpr std::size_t shown = 12;
+    std::vector<int32_t> row;
+    try {
+        row = readComposition(text);
+    } catch (const std::exception&) {
+        return QStringLiteral("?");
+    }
+    QStringList names;
+    for (std::size_t i = 0; i < std::min(row.size(), shown); ++i) {
+        names << (isVehicleNumber(c, row[i]) ? ui::toQString(std::string_view(vehicleName(c, row[i])).substr(0, 40))
+                                             : QStringLiteral("?%1").arg(row[i]));
+    }
+    if (row.size() > shown) names << QStringLiteral("… (%1)").arg(row.size());
+    return names.join(QStringLiteral(", "));
+}
+
 QString couplingText(const char* word, int32_t value) {
     if (value == 0) return {};
     return QString::fromUtf8(word) + QStringLiteral(" %1 / wagon %2").arg(value / 10).arg(value % 10);
@@ -72,7 +89,7 @@ QString couplingText(const char* word, int32_t value) {
 }  // namespace
 
 TrainTexts::TrainTexts(const TimetableContent& c) {
-    for (const char* text : kRunTypes) m_runTypes.texts << QString::fromUtf8(text);
+    for (int32_t type = 0; type < runTypeCount; ++type) m_runTypes.texts << QString::fromUtf8(runTypeText(type));
     m_statuses.texts = {QStringLiteral("przyjedzie"), QStringLiteral("jest na stacji")};
     for (const std::string& name : c.stationNames) m_stations.texts << ui::toQString(name);
     for (const LocomotiveType& type : c.locomotiveTypes) m_vehicles.texts << ui::toQString(type.pictureName);
@@ -81,6 +98,8 @@ TrainTexts::TrainTexts(const TimetableContent& c) {
         m_categories.texts << QString::fromUtf8(category.name);
         m_categoryCodes.push_back(category.code);
     }
+    m_compositions.reserve(c.compositions.size());
+    for (const std::string& text : c.compositions) m_compositions.push_back(compositionNames(c, text));
     for (Names* names : {&m_runTypes, &m_statuses, &m_stations, &m_vehicles, &m_categories}) {
         names->ranks = alphabeticalRanks(names->texts);
         for (const QString& text : names->texts) names->folded << foldForSearch(text);
@@ -97,11 +116,23 @@ TrainCell TrainTexts::named(const Names& names, int64_t position, bool folded) {
 
 TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) const {
     const auto number = [](int64_t value) { return TrainCell{QString::number(value), false}; };
+    const auto platform = [](int32_t value) { return value == 0 ? TrainCell{} : TrainCell{QString::number(value), false}; };
     const auto category = [&](int32_t code) {
         const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
         return found == m_categoryCodes.end() ? TrainCell{QStringLiteral("?%1").arg(code), true}
                                               : named(m_categories, found - m_categoryCodes.begin(), folded);
     };
+    // A train that starts here has no arrival side, one that ends here no departure side.
+    if (!arrivesFromElsewhere(t.runType) &&
+        (column == arrivalTime || column == arrivalNumber || column == arrivalCategory || column == origin ||
+         column == arrivalPlatform)) {
+        return {};
+    }
+    if (!leavesForElsewhere(t.runType) &&
+        (column == departureTime || column == departureNumber || column == departureCategory ||
+         column == destination || column == departurePlatform)) {
+        return {};
+    }
     switch (column) {
         case index: return number(row);
         case runType: return named(m_runTypes, t.runType, folded);
@@ -109,14 +140,22 @@ TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) con
         case arrivalNumber: return number(t.arrivalNumber);
         case arrivalCategory: return category(t.arrivalCategory);
         case origin: return named(m_stations, t.originStation, folded);
-        case arrivalPlatform: return number(t.arrivalPlatform);
+        case arrivalPlatform: return platform(t.arrivalPlatform);
         case departureTime: return {timeText(t.departureTime), false};
         case departureNumber: return number(t.departureNumber);
         case departureCategory: return category(t.departureCategory);
         case destination: return named(m_stations, t.destinationStation, folded);
-        case departurePlatform: return number(t.departurePlatform);
+        case departurePlatform: return platform(t.departurePlatform);
         case vehicle: return named(m_vehicles, int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1, folded);
-        case composition: return number(t.composition);
+        case composition: {
+            // 0 shows no composition; the first one cannot be chosen.
+            if (t.composition == 0) return {};
+            if (t.composition < 0 || static_cast<std::size_t>(t.composition) >= m_compositions.size()) {
+                return {QStringLiteral("?%1").arg(t.composition), true};
+            }
+            const QString& names = m_compositions[static_cast<std::size_t>(t.composition)];
+            return {folded ? foldForSearch(names) : names, false};
+        }
         case couplings: {
             QStringList parts;
             if (t.coupledWith != 0) parts << couplingText("z", t.coupledWith);
@@ -159,13 +198,13 @@ qint64 TrainTexts::sortKey(const Train& t, int row, int column) const {
     }
 }
 
-QString TrainTexts::searchText(const Train& train, int row) const {
+QString TrainTexts::searchText(const Train& train) const {
     // Built from texts folded once per name, so that gathering a hundred thousand rows
     // normalises nothing twice; the other pieces are digits and plain letters.
     QString text;
     text.reserve(160);
-    for (int column = 0; column < columns; ++column) {
-        text += cell(train, row, column, true).text;
+    for (int column = index + 1; column < columns; ++column) {
+        text += cell(train, 0, column, true).text;
         text += QLatin1Char('\t');
     }
     return text;

@@ -29,8 +29,8 @@ public:
     TrainCell cell(const Train& train, int row, int column, bool folded = false) const;
     // The cell's sort value alone, as cheap as sorting a hundred thousand rows needs.
     qint64 sortKey(const Train& train, int row, int column) const;
-    // Every text of the train's row, folded for searching.
-    QString searchText(const Train& train, int row) const;
+    // Every text of the train's row but its position, folded for searching.
+    QString searchText(const Train& train) const;
 
 private:
     struct Names {
@@ -46,6 +46,7 @@ private:
     Names m_vehicles;
     Names m_categories;
     std::vector<int32_t> m_categoryCodes;
+    std::vector<QString> m_compositions;  // the vehicles' names of each composition
 };
 
 // Lower case without Polish (or other) diacritics: "Łódź" gives "lodz".

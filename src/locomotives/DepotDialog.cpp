@@ -45,7 +45,7 @@ QString depotNameOf(const TimetableContent& content, const DepotEntry& entry) {
 QString depotEntryDescription(const TimetableContent& content, const DepotEntry& entry) {
     QString text = typeNameOf(content, entry) + QStringLiteral(", ") + depotNameOf(content, entry) +
                    QStringLiteral("\nIlość lokomotyw na stacji: %1\n").arg(entry.count);
-    if (entry.standCoordinate == 0 && entry.standTrackNumber == 0) {
+    if (!standsAtStation(entry)) {
         text += QStringLiteral("Lokomotywa stoi w lokomotywowni");
     } else {
         text += QStringLiteral("Lokomotywa stoi na stacji. Wsp. punktu: %1, pozycja: %2, nr toru post.: %3")

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "document/EntryNames.h"
 #include "ui/Controls.h"
 #include "ui/DocumentText.h"
 #include "ui/RollingStockPicture.h"
@@ -86,37 +87,45 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_typeSlider, &QSlider::valueChanged, this, [this](int position) {
-        m_type = position + 1;
+        // Position -1 is there only while it shows a stored type that no type has.
+        m_type = position >= 0 ? position + 1 : m_original.locomotiveType;
         typeMoved();
     });
     connect(m_count, &QSpinBox::valueChanged, this, &DepotEntryDialog::refreshStates);
     connect(m_atStation, &QCheckBox::toggled, this, &DepotEntryDialog::refreshStates);
     connect(m_depot, &QComboBox::currentIndexChanged, this, &DepotEntryDialog::refreshStates);
-    setForm(defaultDepotEntryForm());
+    m_shown = defaultDepotEntryForm();
+    m_original = plainDepotEntry(m_shown);
+    setForm(m_shown);
 }
 
 void DepotEntryDialog::fillFromEntry(const DepotEntry& entry) {
+    const TimetableContent& c = m_document.content;
     m_original = entry;
-    const DepotEntryForm form = formFromDepotEntry(entry, static_cast<int>(m_document.content.depotNames.size()));
-    m_keepsStoredDepot = form.depot < 0;
-    setForm(form);
+    m_shown = formFromDepotEntry(entry, static_cast<int>(c.depotNames.size()));
+    if (m_shown.depot < 0) ui::showUnknownItem(m_depot, ui::toQString(unknownDepotText(entry.depot)));
+    if (m_shown.atStation && m_shown.standPosition < 0) {
+        ui::showUnknownItem(m_standPosition, QStringLiteral("nieznana pozycja (%1)").arg(entry.standPosition));
+    }
+    const bool knownType = entry.locomotiveType >= 1 && static_cast<std::size_t>(entry.locomotiveType) <= c.locomotiveTypes.size();
+    if (!knownType && !c.locomotiveTypes.empty()) m_typeSlider->setMinimum(-1);
+    setForm(m_shown);
 }
 
 void DepotEntryDialog::setForm(const DepotEntryForm& f) {
     {
         const QSignalBlocker quiet(m_typeSlider);
         const int64_t position = static_cast<int64_t>(f.type) - 1;
-        m_typeSlider->setValue(position >= m_typeSlider->minimum() && position <= m_typeSlider->maximum()
-                                   ? static_cast<int>(position)
-                                   : 0);
+        m_typeSlider->setValue(position >= 0 && position <= m_typeSlider->maximum() ? static_cast<int>(position)
+                                                                                   : m_typeSlider->minimum());
     }
     m_type = f.type;
     m_count->setValue(f.count);
-    m_depot->setCurrentIndex(f.depot < m_depot->count() ? f.depot : -1);
+    if (f.depot >= 0) m_depot->setCurrentIndex(f.depot < m_depot->count() ? f.depot : -1);
     m_atStation->setChecked(f.atStation);
     m_coupleRight->setChecked(f.coupleRight);
     m_coordinate->setValue(f.coordinate);
-    m_standPosition->setCurrentIndex(f.standPosition);
+    if (f.standPosition >= 0) m_standPosition->setCurrentIndex(f.standPosition);
     m_trackNumber->setValue(f.trackNumber);
     typeMoved();
 }
@@ -124,12 +133,12 @@ void DepotEntryDialog::setForm(const DepotEntryForm& f) {
 DepotEntryForm DepotEntryDialog::form() const {
     DepotEntryForm f;
     f.type = m_type;
-    f.depot = m_depot->currentIndex();
+    f.depot = ui::chosenItem(m_depot, static_cast<int>(m_document.content.depotNames.size()));
     f.count = m_count->value();
     f.atStation = m_atStation->isChecked();
     f.coupleRight = m_coupleRight->isChecked();
     f.coordinate = m_coordinate->value();
-    f.standPosition = m_standPosition->currentIndex();
+    f.standPosition = ui::chosenItem(m_standPosition, depotLimits::standPositions);
     f.trackNumber = m_trackNumber->value();
     return f;
 }
@@ -143,7 +152,7 @@ void DepotEntryDialog::typeMoved() {
         m_typeName->setText(ui::toQString(type.typeName));
     } else if (!types.empty()) {
         m_typePicture->setPixmap(ui::rollingStockPicture({}, {}));
-        m_typeName->setText(QStringLiteral("nieznany typ (%1)").arg(m_type));
+        m_typeName->setText(ui::toQString(unknownTypeText(m_type)));
     } else {
         m_typePicture->clear();
         m_typeName->clear();
@@ -162,7 +171,7 @@ void DepotEntryDialog::refreshStates() {
         w->setEnabled(station);
     }
     if (station && m_standPosition->currentIndex() < 0) m_standPosition->setCurrentIndex(0);
-    m_ok->setEnabled(m_depot->currentIndex() >= 0 || m_keepsStoredDepot);
+    m_ok->setEnabled(m_depot->currentIndex() >= 0);
 }
 
 }  // namespace rylmo::locomotives

@@ -25,7 +25,7 @@ public:
     void fillFromEntry(const DepotEntry& entry);
 
     DepotEntryForm form() const;
-    DepotEntry entry() const { return depotEntryFromForm(form(), m_original); }
+    DepotEntry entry() const { return depotEntryFromForm(form(), m_shown, m_original); }
 
     // Handlers, also called by tests.
     void typeMoved();
@@ -35,9 +35,9 @@ private:
     void setForm(const DepotEntryForm& form);
 
     const Timetable& m_document;
-    DepotEntry m_original{};
-    bool m_keepsStoredDepot = false;  // an edited entry whose depot has no name
-    int32_t m_type = 1;               // the stored type until the user moves the track bar
+    DepotEntry m_original{};  // the stored entry, or the plain entry of a new one
+    DepotEntryForm m_shown;   // the controls as filled: what the user leaves so keeps m_original
+    int32_t m_type = 1;       // the stored type until the user moves the track bar
 
     QSlider* m_typeSlider;
     QLabel* m_typeCounter;

@@ -15,12 +15,14 @@ int within(int64_t value, int minimum, int maximum) {
 
 DepotEntryForm defaultDepotEntryForm() { return {}; }
 
+bool standsAtStation(const DepotEntry& entry) { return entry.standCoordinate != 0 || entry.standTrackNumber != 0; }
+
 DepotEntryForm formFromDepotEntry(const DepotEntry& entry, int depots) {
     DepotEntryForm form;
     form.type = entry.locomotiveType;
     form.count = within(entry.count, 1, depotLimits::maxCount);
     form.depot = entry.depot >= 0 && entry.depot < depots ? entry.depot : -1;
-    form.atStation = entry.standCoordinate != 0;
+    form.atStation = standsAtStation(entry);
     if (form.atStation) {
         form.coupleRight = entry.standCoordinate < 0;
         form.coordinate = within(std::llabs(static_cast<int64_t>(entry.standCoordinate)), 0, depotLimits::maxCoordinate);
@@ -32,15 +34,36 @@ DepotEntryForm formFromDepotEntry(const DepotEntry& entry, int depots) {
     return form;
 }
 
-DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntry& original) {
+DepotEntry plainDepotEntry(const DepotEntryForm& form) {
     DepotEntry entry;
     entry.locomotiveType = form.type;
     entry.count = form.count;
-    entry.depot = form.depot >= 0 ? form.depot : original.depot;
+    entry.depot = form.depot;
     if (form.atStation) {
         entry.standCoordinate = form.coupleRight ? -form.coordinate : form.coordinate;
-        entry.standPosition = form.standPosition >= 0 ? form.standPosition : original.standPosition;
+        entry.standPosition = std::max(form.standPosition, 0);
         entry.standTrackNumber = form.trackNumber;
+    }
+    return entry;
+}
+
+DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& shown, const DepotEntry& original) {
+    const DepotEntry plain = plainDepotEntry(form);
+    DepotEntry entry = original;
+    if (form.type != shown.type) entry.locomotiveType = plain.locomotiveType;
+    if (form.count != shown.count) entry.count = plain.count;
+    if (form.depot != shown.depot && form.depot >= 0) entry.depot = plain.depot;
+    const bool stationChanged = form.atStation != shown.atStation;
+    if (stationChanged && !form.atStation) {
+        entry.standCoordinate = entry.standPosition = entry.standTrackNumber = 0;
+    } else if (form.atStation) {
+        if (stationChanged || form.coordinate != shown.coordinate || form.coupleRight != shown.coupleRight) {
+            entry.standCoordinate = plain.standCoordinate;
+        }
+        if (stationChanged || (form.standPosition != shown.standPosition && form.standPosition >= 0)) {
+            entry.standPosition = plain.standPosition;
+        }
+        if (stationChanged || form.trackNumber != shown.trackNumber) entry.standTrackNumber = plain.standTrackNumber;
     }
     return entry;
 }

@@ -11,7 +11,9 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cstdlib>
 
+#include "document/EntryNames.h"
 #include "document/ProbabilityText.h"
 #include "document/Tokens.h"
 #include "passages/PassageStrip.h"
@@ -61,6 +63,7 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
     ui::makeLargeList(m_depot, 20);
     m_fromAssignedDepot =
         ui::named(new QCheckBox(QStringLiteral("Lokomotywa z lokomotywowni przypisanej")), "fromAssignedDepot");
+    m_assignedDepotHint = ui::hintLabel("assignedDepotHint");
     m_skipTable = ui::named(new QCheckBox(QStringLiteral("Nie używaj tablicy prawdopodobieństwa")), "skipTable");
     m_tableCaption = ui::named(new QLabel(QStringLiteral("Indeks tablicy")), "tableCaption");
     m_probability = slider("probability", m_sizes.probabilities);
@@ -101,7 +104,8 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
     locomotiveLayout->addWidget(ui::captionFor(QStringLiteral("Lokomotywownia"), m_depot), 1, 0);
     locomotiveLayout->addWidget(m_depot, 1, 1);
     locomotiveLayout->addWidget(m_fromAssignedDepot, 2, 0, 1, 2);
-    locomotiveLayout->addWidget(m_skipTable, 3, 0, 1, 2);
+    locomotiveLayout->addWidget(m_assignedDepotHint, 3, 0, 1, 2);
+    locomotiveLayout->addWidget(m_skipTable, 4, 0, 1, 2);
     locomotiveLayout->setColumnStretch(1, 1);
     auto* probabilities = new QGroupBox(QStringLiteral(" Tablica prawdopodobieństwa "));
     auto* probabilitiesLayout = new QVBoxLayout(probabilities);
@@ -144,25 +148,40 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
     });
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_original = plainPassage(m_shown, m_sizes);
     refreshStates();
 }
 
 void PassageDialog::fillFromPassage(const LocomotivePassage& passage) {
-    const PassageForm f = formFromPassage(passage, m_sizes);
+    m_original = passage;
+    m_shown = formFromPassage(passage, m_sizes);
+    const PassageForm& f = m_shown;
+    if (f.typeItem == m_sizes.types) {
+        ui::showUnknownItem(m_type, ui::toQString(unknownTypeText(std::llabs(int64_t{passage.locomotiveType}))));
+    }
+    if (f.depotItem == m_sizes.depots) {
+        ui::showUnknownItem(m_depot, ui::toQString(unknownDepotText(std::llabs(int64_t{passage.depot}))));
+    }
     {
         const QSignalBlocker quietArriving(m_arrivingTrain);
         const QSignalBlocker quietDeparting(m_departingTrain);
         const QSignalBlocker quietProbability(m_probability);
         m_type->setCurrentIndex(f.typeItem);
         m_depot->setCurrentIndex(f.depotItem);
-        m_arrivingTrain->setValue(f.arrivingSlider);
-        m_departingTrain->setValue(f.departingSlider);
-        m_probability->setValue(f.probabilitySlider);
+        fillSlider(m_arrivingTrain, f.arrivingSlider);
+        fillSlider(m_departingTrain, f.departingSlider);
+        fillSlider(m_probability, f.probabilitySlider);
     }
     m_fromAssignedDepot->setChecked(f.fromAssignedDepot);
     m_skipTable->setChecked(f.skipTable);
     liveWrite();
     if (m_sizes.probabilities > 0) refreshGrid();
+}
+
+// Position 0 stands for a stored number that names no entry; it is there only then.
+void PassageDialog::fillSlider(QSlider* slider, int position) {
+    if (position == 0) slider->setMinimum(0);
+    slider->setValue(position);
 }
 
 PassageForm PassageDialog::form() const {
@@ -171,7 +190,7 @@ PassageForm PassageDialog::form() const {
     f.depotItem = m_depot->currentIndex();
     f.arrivingSlider = m_arrivingTrain->value();
     f.departingSlider = m_departingTrain->value();
-    f.fromAssignedDepot = m_fromAssignedDepot->isChecked();
+    f.fromAssignedDepot = m_fromAssignedDepot->isChecked() && assignedDepotPossible(f);
     f.skipTable = m_skipTable->isChecked();
     f.probabilitySlider = m_probability->value();
     return f;
@@ -190,10 +209,16 @@ void PassageDialog::depotChosen() {
 // The passage stood for now holds the chosen type and depot and the trains the sliders show,
 // as the preview shows it; both strips follow.
 void PassageDialog::liveWrite() {
-    m_live = passages::liveWrite(form());
+    m_live = passage();
     rebuildStrip(true);
     rebuildStrip(false);
     refreshStates();
+}
+
+int64_t PassageDialog::shownTrain(bool arriving) const {
+    const QSlider* slider = arriving ? m_arrivingTrain : m_departingTrain;
+    if (slider->value() >= 1 || !m_live) return slider->value() - 1;
+    return std::llabs(int64_t{arriving ? m_live->arrivingTrain : m_live->departingTrain});
 }
 
 void PassageDialog::rebuildStrip(bool arriving) {
@@ -202,22 +227,28 @@ void PassageDialog::rebuildStrip(bool arriving) {
         strip->clear();
         return;
     }
-    std::vector<LocomotivePassage> shown = m_document.content.passages;
-    if (m_live && m_standsFor >= 0 && static_cast<std::size_t>(m_standsFor) < shown.size()) {
-        shown[static_cast<std::size_t>(m_standsFor)] = *m_live;
+    const LocomotivePassage live = passage();
+    const std::vector<LocomotivePassage>& stored = m_document.content.passages;
+    const bool replaces = m_standsFor >= 0 && static_cast<std::size_t>(m_standsFor) < stored.size();
+    std::vector<LocomotivePassage> edited;
+    if (replaces) {
+        edited = stored;
+        edited[static_cast<std::size_t>(m_standsFor)] = live;
     }
-    const EnteredLocomotive entered{m_type->currentIndex(), m_depot->currentIndex(), m_standsFor};
-    const int train = (arriving ? m_arrivingTrain : m_departingTrain)->value() - 1;
+    const EnteredLocomotive entered{std::llabs(int64_t{live.locomotiveType}), std::llabs(int64_t{live.depot}),
+                                    replaces ? m_standsFor : -1};
     strip->setEntries(QString::fromStdString(m_document.rollingStockFolder),
-                      passageStrip(m_document.content, arriving ? Side::arriving : Side::departing, train, shown, -1,
-                                   &entered));
+                      passageStrip(m_document.content, arriving ? Side::arriving : Side::departing,
+                                   shownTrain(arriving), replaces ? edited : stored, -1, &entered));
 }
 
 void PassageDialog::refreshGrid() {
     const TimetableContent& c = m_document.content;
     const int position = m_probability->value();
-    if (position < 1 || static_cast<std::size_t>(position) > c.probabilities.size()) return;
-    const QStringList tokens = entryTokens(c.probabilities[static_cast<std::size_t>(position) - 1]);
+    // Position 0 shows a stored entry number that names no entry: no values.
+    const QStringList tokens = position >= 1 && static_cast<std::size_t>(position) <= c.probabilities.size()
+                                   ? entryTokens(c.probabilities[static_cast<std::size_t>(position) - 1])
+                                   : QStringList();
     m_grid->setColumnCount(static_cast<int>(c.locomotiveTypes.size()));
     QStringList headers;
     for (const LocomotiveType& type : c.locomotiveTypes) headers << ui::toQString(type.typeName);
@@ -233,13 +264,21 @@ void PassageDialog::refreshStates() {
     const bool trains = m_sizes.trains > 0;
     m_arrivingTrain->setEnabled(chosen && trains);
     m_departingTrain->setEnabled(chosen && trains);
-    if (m_arrivingTrain->isEnabled()) {
-        m_arrivingCaption->setText(QStringLiteral("Indeks pociągu przyjeżdzającego %1").arg(m_arrivingTrain->value() - 1));
-        m_departingCaption->setText(QStringLiteral("Indeks pociągu odjeżdzającego %1").arg(m_departingTrain->value() - 1));
-    } else {
-        m_arrivingCaption->setText(QStringLiteral("Indeks pociągu przyjeżdzającego..."));
-        m_departingCaption->setText(QStringLiteral("Indeks pociągu odjeżdzającego..."));
-    }
+    auto caption = [this](bool arriving) {
+        const QString head = arriving ? QStringLiteral("Indeks pociągu przyjeżdzającego")
+                                      : QStringLiteral("Indeks pociągu odjeżdzającego");
+        if (!m_arrivingTrain->isEnabled()) return head + QStringLiteral("...");
+        const int64_t train = shownTrain(arriving);
+        const QString unknown = train < m_sizes.trains ? QString() : QStringLiteral(" (nie ma takiego pociągu)");
+        return head + QStringLiteral(" %1").arg(train) + unknown;
+    };
+    m_arrivingCaption->setText(caption(true));
+    m_departingCaption->setText(caption(false));
+    const bool assignedPossible = assignedDepotPossible(form());
+    m_fromAssignedDepot->setEnabled(assignedPossible);
+    m_assignedDepotHint->setText(assignedPossible ? QString()
+                                                  : QStringLiteral("Pociąg 0 nie może mieć lokomotywy z lokomotywowni "
+                                                                   "przypisanej."));
     m_ok->setEnabled(trains && !m_type->currentText().isEmpty() && !m_depot->currentText().isEmpty());
 }
 

@@ -26,13 +26,13 @@ class PassageDialog : public QDialog {
     Q_OBJECT
 public:
     // standsFor is the passage the one being entered stands in for in the preview (the one
-    // edited, or the one shown when adding); -1 when there are no passages.
+    // edited); -1 for a new passage, shown beside all the others.
     PassageDialog(const Timetable& document, int standsFor, QWidget* parent = nullptr);
 
     void fillFromPassage(const LocomotivePassage& passage);
 
     PassageForm form() const;
-    LocomotivePassage passage() const { return passageFromForm(form(), m_sizes); }
+    LocomotivePassage passage() const { return passageFromForm(form(), m_shown, m_original, m_sizes); }
 
     const ui::PictureStrip& arrivingStrip() const { return *m_arrivingStrip; }
     const ui::PictureStrip& departingStrip() const { return *m_departingStrip; }
@@ -46,15 +46,20 @@ public:
 
 private:
     void liveWrite();
+    void fillSlider(QSlider* slider, int position);
+    int64_t shownTrain(bool arriving) const;
 
     const Timetable& m_document;
     PassageSizes m_sizes;
     int m_standsFor;
     std::optional<LocomotivePassage> m_live;  // what the passage stood for holds in the preview
+    LocomotivePassage m_original;             // the stored passage, or the plain passage of a new one
+    PassageForm m_shown;                      // the controls as filled
 
     QComboBox* m_type;
     QComboBox* m_depot;
     QCheckBox* m_fromAssignedDepot;
+    QLabel* m_assignedDepotHint;
     QCheckBox* m_skipTable;
     QLabel* m_tableCaption;
     QSlider* m_probability;

@@ -6,7 +6,9 @@
 
 namespace rylmo::passages {
 
-// The values of the passage dialog's controls, without the widgets.
+// The values of the passage dialog's controls, without the widgets. A stored number that no
+// entry has is shown as a placeholder: the item after the real ones in a list, position 0 of
+// a slider. A control left at its placeholder keeps the stored number.
 struct PassageForm {
     int typeItem = -1;               // item of the type list; -1 for none
     int depotItem = -1;              // item of the depot list; -1 for none
@@ -30,16 +32,21 @@ struct PassageSizes {
 };
 
 // The controls filled from a stored passage. Every field counts by its magnitude; a number
-// with no entry leaves its list without a choice, and sliders stay within their ranges.
+// with no entry gives its placeholder (see PassageForm).
 PassageForm formFromPassage(const LocomotivePassage& passage, const PassageSizes& sizes);
 
-// The passage written back after "OK". The arriving train is negated for a locomotive from
-// the assigned depot, which train 0 cannot store; the probability entry counts only when the
-// table has entries and is used.
-LocomotivePassage passageFromForm(const PassageForm& form, const PassageSizes& sizes);
+// The passage the controls describe, every field taken from them: the arriving train is
+// negated for a locomotive from the assigned depot; the probability entry counts only when
+// the table has entries and is used.
+LocomotivePassage plainPassage(const PassageForm& form, const PassageSizes& sizes);
 
-// What passage c holds after the dialog's live write: the lists and sliders as they are,
-// without the assigned-depot sign and without a probability entry.
-LocomotivePassage liveWrite(const PassageForm& form);
+// The passage written back after "OK": what the user changed from the shown form, and for
+// every control left as shown, or at its placeholder, the field stored in original (for a
+// new passage, the plain passage of the shown form).
+LocomotivePassage passageFromForm(const PassageForm& form, const PassageForm& shown, const LocomotivePassage& original,
+                                  const PassageSizes& sizes);
+
+// Train 0 cannot carry the assigned-depot mark: its negation is 0 again.
+inline bool assignedDepotPossible(const PassageForm& form) { return form.arrivingSlider != 1; }
 
 }  // namespace rylmo::passages

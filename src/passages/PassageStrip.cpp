@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "document/EntryNames.h"
 #include "document/RollingStock.h"
 #include "document/TimeText.h"
 #include "document/TrainCategories.h"
@@ -73,7 +74,8 @@ ui::StripEntry locomotiveEntry(const TimetableContent& c, int64_t type, int64_t 
     ui::StripEntry entry;
     const LocomotiveType* locomotive = at(c.locomotiveTypes, type - 1);
     if (locomotive) entry.pictureName = ui::toQString(locomotive->pictureName);
-    entry.label = (locomotive ? ui::toQString(locomotive->typeName) : QString()) + '\n' + textAt(c.depotNames, depot);
+    entry.label =
+        ui::toQString(typeNameOrPlaceholder(c, type)) + '\n' + ui::toQString(depotNameOrPlaceholder(c, depot));
     entry.toolTip = entry.label;
     return entry;
 }
@@ -130,7 +132,7 @@ QVector<ui::StripEntry> passageStrip(const TimetableContent& c, Side side, int64
             standsFor && magnitude(side == Side::arriving ? standsFor->arrivingTrain : standsFor->departingTrain) == train;
         if (!shown) {
             locomotives.insert(locomotives.begin(),
-                               {locomotiveEntry(c, int64_t{entered->typeItem} + 1, entered->depotItem), true});
+                               {locomotiveEntry(c, entered->type, entered->depot), true});
         }
     }
 

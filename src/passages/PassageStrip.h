@@ -11,12 +11,11 @@ namespace rylmo::passages {
 
 enum class Side { arriving, departing };
 
-// The locomotive being entered in the passage dialog: its type and depot as chosen in the
-// lists (0-based items), and the passage it stands for (-1 for a new one with no passage to
-// stand in).
+// The locomotive being entered in the passage dialog: its type (1-based) and depot numbers,
+// and the passage it stands for (-1 when it is a new one, shown beside all passages).
 struct EnteredLocomotive {
-    int typeItem = -1;
-    int depotItem = -1;
+    int64_t type = 0;
+    int64_t depot = 0;
     int standsFor = -1;
 };
 
@@ -25,7 +24,7 @@ struct EnteredLocomotive {
 // passages are the passages to show; currentPassage marks one of them (-1 for none). With
 // entered (the passage dialog), the locomotive being entered is added unless the passage it
 // stands for already shows it on this side, and train hints take the dialog's form.
-// Nothing is read out of range: missing names are empty, missing pictures placeholders.
+// Nothing is read out of range: numbers with no entry show placeholders, as do missing pictures.
 QVector<ui::StripEntry> passageStrip(const TimetableContent& content, Side side, int64_t train,
                                      const std::vector<LocomotivePassage>& passages, int currentPassage,
                                      const EnteredLocomotive* entered = nullptr);

@@ -98,7 +98,7 @@ void PassagesDialog::showPassage() {
 }
 
 void PassagesDialog::addPassage() {
-    PassageDialog dialog(m_session.document(), current(), this);
+    PassageDialog dialog(m_session.document(), -1, this);
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
     m_session.insertEntry(&TimetableContent::passages, static_cast<int>(m_session.content().passages.size()),
                           dialog.passage(), QStringLiteral("dodanie przejścia lokomotywy"));

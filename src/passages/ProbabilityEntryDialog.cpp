@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "document/LocomotiveKinds.h"
+#include "document/References.h"
 #include "ui/Controls.h"
 #include "ui/DocumentText.h"
 #include "ui/FixedSize.h"
@@ -35,6 +36,16 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document, const 
     m_percent = ui::spinEdit("percent", 100);
     m_percent->setKeyboardTracking(true);
     m_sum = ui::named(new QLabel, "sum");
+    m_notice = ui::hintLabel("notice");
+    m_notice->setWordWrap(true);
+    if (m_values.extraCount() > 0) {
+        m_notice->setText(QStringLiteral("Pozycja ma o %1 więcej niż jest typów lokomotyw (ich suma: %2%); "
+                                         "po „OK” zostaną pominięte.")
+                              .arg(QString::fromStdString(polishCount(m_values.extraCount(), "wartość", "wartości",
+                                                                      "wartości")))
+                              .arg(m_values.extraSum()));
+    }
+    m_notice->setVisible(m_values.extraCount() > 0);
     m_ok = ui::button(QStringLiteral("OK"), "ok");
     m_ok->setDefault(true);
     m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
@@ -48,6 +59,7 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document, const 
     grid->addWidget(m_percent, 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("Suma kontrolna")), 3, 2, Qt::AlignRight);
     grid->addWidget(m_sum, 3, 3);
+    grid->addWidget(m_notice, 4, 0, 1, 4);
     grid->setRowStretch(2, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);

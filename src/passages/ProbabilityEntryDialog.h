@@ -36,6 +36,7 @@ private:
     QLabel* m_description;
     QSpinBox* m_percent;
     QLabel* m_sum;
+    QLabel* m_notice;
     QPushButton* m_ok;
     QPushButton* m_cancel;
 };

@@ -90,12 +90,8 @@ void ProbabilityTableDialog::showEntry() {
     int right = 0;
     int bottom = 0;
     if (position >= 1 && static_cast<std::size_t>(position) <= c.probabilities.size()) {
-        std::vector<int32_t> values;
-        try {
-            values = readProbabilityEntry(c.probabilities[static_cast<std::size_t>(position) - 1]);
-        } catch (const std::exception&) {
-            // An entry that does not read shows nothing; "Edytuj" says why.
-        }
+        const ProbabilityReading reading = readProbabilityValues(c.probabilities[static_cast<std::size_t>(position) - 1]);
+        const std::vector<int32_t>& values = reading.values;
         const QString folder = QString::fromStdString(m_session.document().rollingStockFolder);
         const std::size_t shown = std::min(values.size(), c.locomotiveTypes.size());
         for (std::size_t k = 0; k < shown; ++k) {
@@ -116,6 +112,19 @@ void ProbabilityTableDialog::showEntry() {
             top += picture->height();
             right = std::max(right, label->geometry().right() + 1);
             bottom = std::max({bottom, top, label->geometry().bottom() + 1});
+        }
+        if (!reading.error.empty()) {
+            // An entry that does not read shows the values before the bad one, then why.
+            auto* why = ui::named(new QLabel(QStringLiteral("Wartość nr %1 nie daje się odczytać: ").arg(values.size() + 1) +
+                                                 QString::fromStdString(reading.error),
+                                             panel),
+                                  "unreadable");
+            why->adjustSize();
+            why->move(10, bottom + 8);
+            why->show();
+            m_shown << why;
+            right = std::max(right, why->geometry().right() + 1);
+            bottom = why->geometry().bottom() + 1;
         }
     }
     panel->resize(right + 10, bottom);

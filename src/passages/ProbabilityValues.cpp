@@ -13,7 +13,8 @@ ProbabilityValues::ProbabilityValues(int typeCount, const std::vector<int32_t>& 
         if (i < m_values.size()) {
             m_values[i] = stored[i];
         } else {
-            m_extra.push_back(stored[i]);
+            ++m_extraCount;
+            m_extraSum += stored[i];
         }
     }
 }
@@ -33,10 +34,6 @@ void ProbabilityValues::set(int type, int64_t value) {
     m_values.at(static_cast<std::size_t>(type)) = static_cast<int32_t>(std::clamp<int64_t>(value, 0, limits.maximum));
 }
 
-std::string ProbabilityValues::text() const {
-    std::vector<int32_t> all = m_values;
-    all.insert(all.end(), m_extra.begin(), m_extra.end());
-    return probabilityEntryText(all);
-}
+std::string ProbabilityValues::text() const { return probabilityEntryText(m_values); }
 
 }  // namespace rylmo::passages

@@ -11,8 +11,8 @@ namespace rylmo::passages {
 // is 100, a type at 0 stays at 0 until another type is lowered.
 class ProbabilityValues {
 public:
-    // stored are the entry's values: missing ones read as 0, values beyond the types are kept
-    // as they are and written back after the shown ones.
+    // stored are the entry's values: missing ones read as 0. Values beyond the types are not
+    // edited and not written back; extraCount() and extraSum() say what they were.
     ProbabilityValues(int typeCount, const std::vector<int32_t>& stored = {});
 
     int typeCount() const { return static_cast<int>(m_values.size()); }
@@ -33,12 +33,16 @@ public:
     // within them, as when a typed number loses the focus.
     void set(int type, int64_t value);
 
-    // The entry's text: every value followed by a comma.
+    // The entry's text: the types' values, each followed by a comma.
     std::string text() const;
+
+    int extraCount() const { return m_extraCount; }
+    int64_t extraSum() const { return m_extraSum; }
 
 private:
     std::vector<int32_t> m_values;
-    std::vector<int32_t> m_extra;
+    int m_extraCount = 0;
+    int64_t m_extraSum = 0;
 };
 
 }  // namespace rylmo::passages

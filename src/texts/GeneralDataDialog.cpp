@@ -106,17 +106,20 @@ void GeneralDataDialog::chooseStationFile() {
 }
 
 void GeneralDataDialog::refreshStates() {
-    const bool pictureMissing = ui::trimmedTyped(m_stationPicture->text()).isEmpty();
-    const bool nameMissing = m_hasStationNames && ui::trimmedTyped(m_stationName->text()).isEmpty();
-    m_stationPictureHint->setText(pictureMissing ? QStringLiteral("Podaj nazwę pliku stacji.") : QString());
-    m_stationNameHint->setText(nameMissing ? QStringLiteral("Nazwa stacji nie może być pusta.") : QString());
-    m_ok->setEnabled(!pictureMissing && !nameMissing);
+    const QString picture = ui::trimmedTyped(m_stationPicture->text());
+    const QString name = ui::trimmedTyped(m_stationName->text());
+    QString pictureHint = picture.isEmpty() ? QStringLiteral("Podaj nazwę pliku stacji.") : ui::oneLineRefusal(picture);
+    QString nameHint = m_hasStationNames && name.isEmpty() ? QStringLiteral("Nazwa stacji nie może być pusta.")
+                                                           : ui::oneLineRefusal(name);
+    m_stationPictureHint->setText(pictureHint);
+    m_stationNameHint->setText(nameHint);
+    m_ok->setEnabled(pictureHint.isEmpty() && nameHint.isEmpty());
 }
 
 void GeneralDataDialog::confirm() {
     refreshStates();
     if (!m_ok->isEnabled()) return;
-    QString author = m_authorInfo->toPlainText();
+    QString author = ui::plainTextOf(*m_authorInfo);
     author.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     const std::pair<QWidget*, QString> fields[] = {
         {m_stationName, QStringLiteral("Nazwa stacji")},

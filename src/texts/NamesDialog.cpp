@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "texts/NamePages.h"
+#include "ui/DocumentText.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 
@@ -60,7 +61,7 @@ void NamesDialog::storeAndClose() {
         QPlainTextEdit* edit = m_edits[i];
         if (!edit->document()->isModified()) continue;
         const QString caption = QString::fromUtf8(namePages[i].caption);
-        auto names = namesOfPage(edit->toPlainText(), caption);
+        auto names = namesOfPage(ui::plainTextOf(*edit), caption);
         if (auto* refusal = std::get_if<PageRefusal>(&names)) {
             m_pages->setCurrentIndex(static_cast<int>(i));
             ui::prompter().message(this, QMessageBox::Warning, refusal->message, QMessageBox::Ok, QMessageBox::Ok);

@@ -17,6 +17,16 @@ QComboBox* dropDownList(const char* name, const QStringList& items) {
     return combo;
 }
 
+void showUnknownItem(QComboBox* list, const QString& text) {
+    list->addItem(text);
+    list->setCurrentIndex(list->count() - 1);
+}
+
+int chosenItem(const QComboBox* list, int realItems) {
+    const int item = list->currentIndex();
+    return item < realItems ? item : -1;
+}
+
 QSpinBox* spinEdit(const char* name, int maximum, int minimum) {
     auto* box = named(new QSpinBox, name);
     box->setRange(minimum, maximum);

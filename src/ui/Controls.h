@@ -24,6 +24,13 @@ Widget* named(Widget* widget, const char* name) {
 // A drop-down list of items with nothing chosen.
 QComboBox* dropDownList(const char* name, const QStringList& items = {});
 
+// A stored value that names no item of list: shown as one more item holding text, chosen,
+// after the real ones, so that every real item, the first included, can still be chosen.
+void showUnknownItem(QComboBox* list, const QString& text);
+
+// The chosen real item of list (of realItems), -1 for none or for the item of showUnknownItem.
+int chosenItem(const QComboBox* list, int realItems);
+
 // A spin edit over 0..maximum; a typed value beyond the range is brought to the nearer bound
 // when the focus leaves.
 QSpinBox* spinEdit(const char* name, int maximum, int minimum = 0);

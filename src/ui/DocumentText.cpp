@@ -1,6 +1,8 @@
 #include "ui/DocumentText.h"
 
 #include <QList>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include "document/FileStem.h"
 #include "document/Windows1250.h"
@@ -36,6 +38,23 @@ QString unencodableCharacter(const QString& text) {
 
 QString unencodableMessage(const QString& character) {
     return QStringLiteral("Znak „") + character + QStringLiteral("” nie może być zapisany w pliku rozkładu");
+}
+
+QString oneLineRefusal(const QString& typed) {
+    if (typed.contains(QLatin1Char('\n')) || typed.contains(QLatin1Char('\r'))) {
+        return QStringLiteral("Tekst nie może zawierać końca wiersza.");
+    }
+    if (typed.contains(QChar(0))) return QStringLiteral("Tekst nie może zawierać znaku o kodzie 0.");
+    if (const QString bad = unencodableCharacter(typed); !bad.isEmpty()) return unencodableMessage(bad) + '.';
+    return {};
+}
+
+QString plainTextOf(const QPlainTextEdit& edit) {
+    QString text = edit.document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
+    }
+    return text;
 }
 
 QString fileStem(const QString& path) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+class QPlainTextEdit;
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,14 @@ QString unencodableCharacter(const QString& text);
 
 // "Znak „ж” nie może być zapisany w pliku rozkładu"
 QString unencodableMessage(const QString& character);
+
+// Why a typed one-line text cannot be stored as the file would give it back: it holds a line
+// break, a NUL or a character Windows-1250 lacks; empty when it can.
+QString oneLineRefusal(const QString& typed);
+
+// The text of a multi-line edit as typed: non-breaking spaces stay (toPlainText turns them into
+// plain spaces), lines are separated by '\n'.
+QString plainTextOf(const QPlainTextEdit& edit);
 
 // The file stem of a chosen path: no folder, nothing from the first '.', no outer blanks.
 QString fileStem(const QString& path);

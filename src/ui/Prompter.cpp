@@ -68,9 +68,9 @@ QString DesktopPrompter::openFileName(QWidget* parent, const QString& filter, co
     return dialog.selectedFiles().constFirst();
 }
 
-QString DesktopPrompter::saveFileName(QWidget* parent, const QString& filter,
-                                      const QString& defaultSuffix) {
-    QFileDialog dialog(parent, QString(), QString(), qtNameFilters(filter));
+QString DesktopPrompter::saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                      const QString& folder) {
+    QFileDialog dialog(parent, QString(), folder, qtNameFilters(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);

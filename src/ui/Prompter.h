@@ -22,11 +22,11 @@ public:
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton) = 0;
 
-    // Filters are given as "Description|pattern|Description|pattern"; the open dialog starts
-    // in folder when one is given. An empty result means the user cancelled.
+    // Filters are given as "Description|pattern|Description|pattern"; the dialogs start in
+    // folder when one is given. An empty result means the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {}) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& filter,
-                                 const QString& defaultSuffix) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                 const QString& folder = {}) = 0;
     virtual QString folder(QWidget* parent, const QString& title) = 0;
 
     // Shows dialog modally and returns its result.
@@ -48,8 +48,8 @@ public:
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {}) override;
-    QString saveFileName(QWidget* parent, const QString& filter,
-                         const QString& defaultSuffix) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                         const QString& folder = {}) override;
     QString folder(QWidget* parent, const QString& title) override;
     int exec(QDialog& dialog) override;
     void openUrl(const QUrl& url) override;

@@ -43,6 +43,7 @@ TimetableContent depotContent() {
     c.trains[0].symbolVehicle = 2;
     c.passages = {{2, 0, 0, 1, 0}};
     c.compositions = {"1,1,0,", "2,2,1,4,0,"};
+    c.probabilities = {"0,100,0,", "50,50,", "100,x,"};
     return c;
 }
 
@@ -56,46 +57,63 @@ class LocomotivesTest : public QObject {
     Q_OBJECT
 private slots:
     void depotEntryMapping() {
-        // Coordinate 0 with a track number: opens as standing in the depot, and confirming
-        // stores 0 in the three station fields.
-        const DepotEntry inDepot{2, 1, 1, 0, 4, 3};
-        const DepotEntryForm form = formFromDepotEntry(inDepot, 2);
-        QVERIFY(!form.atStation);
-        QCOMPARE(depotEntryFromForm(form, inDepot), (DepotEntry{2, 1, 1, 0, 0, 0}));
+        // Coordinate 0 with a track number stands at the station: the box is ticked.
+        const DepotEntry atTrack{2, 1, 1, 0, 4, 3};
+        const DepotEntryForm shown = formFromDepotEntry(atTrack, 2);
+        QVERIFY(shown.atStation);
+        QCOMPARE(shown.trackNumber, 3);
+        DepotEntryForm untick = shown;
+        untick.atStation = false;
+        QCOMPARE(depotEntryFromForm(untick, shown, atTrack), (DepotEntry{2, 1, 1, 0, 0, 0}));
 
-        // The right-coupling sign, and station fields kept by a ticked box at "Ilość" above 1.
+        // The right-coupling sign; a changed control changes only its field.
         const DepotEntry coupled{1, 1, 0, -250, 9, 4};
         DepotEntryForm edited = formFromDepotEntry(coupled, 2);
         QVERIFY(edited.atStation && edited.coupleRight);
         QCOMPARE(edited.coordinate, 250);
-        QCOMPARE(depotEntryFromForm(edited, coupled), coupled);
+        const DepotEntryForm coupledShown = edited;
         edited.count = 3;
         edited.coupleRight = false;
-        QCOMPARE(depotEntryFromForm(edited, coupled), (DepotEntry{1, 3, 0, 250, 9, 4}));
+        QCOMPARE(depotEntryFromForm(edited, coupledShown, coupled), (DepotEntry{1, 3, 0, 250, 9, 4}));
 
-        // Numbers that name nothing come back as stored; extreme values do not overflow.
-        const DepotEntry unknown{INT_MIN, INT_MAX, 7, INT_MIN, INT_MAX, INT_MIN};
-        const DepotEntryForm strange = formFromDepotEntry(unknown, 2);
-        QCOMPARE(strange.depot, -1);
-        QCOMPARE(strange.coordinate, depotLimits::maxCoordinate);
-        const DepotEntry back = depotEntryFromForm(strange, unknown);
-        QCOMPARE(back.locomotiveType, INT_MIN);
-        QCOMPARE(back.depot, 7);
-        QCOMPARE(back.standPosition, INT_MAX);
+        // A new entry: the plain mapping of the default controls.
+        QCOMPARE(plainDepotEntry(defaultDepotEntryForm()), (DepotEntry{1, 1, 0, 0, 0, 0}));
     }
 
-    void extremeValuesInEveryDepotField() {
+    void unchangedDepotEntryIsStoredAsItWas() {
+        // Whatever was stored, even values no control can show, an unchanged "OK" gives it back.
         Fixture f;
+        std::vector<DepotEntry> stored = f.session.content().depot;
+        stored.push_back({0, 150, -1, 0, 12, 0});
+        stored.push_back({4, 0, 2, 6000, -3, 9000});
         for (int position = 1; position <= RecordLayout<DepotEntry>::fieldCount; ++position) {
             for (const int32_t extreme : {INT32_MIN, INT32_MAX}) {
-                DepotEntry stored{1, 1, 0, 0, 0, 0};
-                field(stored, position) = extreme;
-                DepotEntryDialog dialog(f.session.document());
-                dialog.fillFromEntry(stored);
-                (void)dialog.entry();
-                (void)depotEntryDescription(f.session.content(), stored);
+                DepotEntry entry{1, 1, 0, 0, 0, 0};
+                field(entry, position) = extreme;
+                stored.push_back(entry);
             }
         }
+        for (const DepotEntry& entry : stored) {
+            DepotEntryDialog dialog(f.session.document());
+            dialog.fillFromEntry(entry);
+            QCOMPARE(dialog.entry(), entry);
+            QVERIFY(!depotEntryDescription(f.session.content(), entry).isEmpty());
+        }
+    }
+
+    void unknownTypeAndDepotShowPlaceholders() {
+        Fixture f;
+        DepotEntryDialog dialog(f.session.document());
+        dialog.fillFromEntry({9, 1, 5, 0, 0, 0});
+        auto* depot = child<QComboBox>(dialog, "depot");
+        QCOMPARE(depot->currentText(), QStringLiteral("nieznana lokomotywownia (5)"));
+        QCOMPARE(child<QLabel>(dialog, "typeName")->text(), QStringLiteral("nieznany typ (9)"));
+        QVERIFY(child<QPushButton>(dialog, "ok")->isEnabled());
+        // The first real type and depot can be chosen directly.
+        child<QSlider>(dialog, "type")->setValue(0);
+        depot->setCurrentIndex(0);
+        QCOMPARE(dialog.entry(), (DepotEntry{1, 1, 0, 0, 0, 0}));
+        QCOMPARE(child<QLabel>(dialog, "typeName")->text(), QStringLiteral("Elektrowoz_EU07"));
     }
 
     void typesListDescribesAndDeletes() {
@@ -116,7 +134,7 @@ private slots:
         child<QPushButton>(dialog, "delete")->click();
         QCOMPARE(f.prompter.messageTexts().last(),
                  QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?\nOdwołania do tej pozycji: 1 pociąg, "
-                                "1 przejście, 1 skład. Numery w nich (i odwołania do dalszych pozycji) nie zmienią "
+                                "1 przejście, 1 skład, 2 indeksy prawdopodobieństwa. Numery w nich (i odwołania do dalszych pozycji) nie zmienią "
                                 "się, więc wskażą inne pozycje listy."));
         QCOMPARE(f.session.content().locomotiveTypes.size(), std::size_t(2));
         QCOMPARE(f.session.content().locomotiveTypes[1].typeName, std::string("Spalinowoz_SM42"));
@@ -189,7 +207,7 @@ private slots:
             child<QPushButton>(dialog, "ok")->click();
         });
         depot.editEntry();
-        QCOMPARE(f.session.content().depot[2], (DepotEntry{9, 1, 5, 0, 0, 0}));  // confirming drops the track number
+        QCOMPARE(f.session.content().depot[2], depotContent().depot[2]);
         f.session.undoStack().undo();
 
         // Adding an entry standing at the station, coupled to the right.

@@ -98,15 +98,15 @@ private slots:
         QVERIFY(starting[0].label.endsWith(QStringLiteral("\nZielonka\nStare Sady")));
         QVERIFY(passageStrip(c, Side::arriving, 3, {}, -1)[0].label.contains(QStringLiteral("Godz: 0:00")));
 
-        // Numbers that point nowhere read as empty texts and placeholders.
+        // Numbers that point nowhere show placeholders naming them.
         const std::vector<LocomotivePassage> strange = {{99, -7, 77, 77, 0}};
         auto nowhere = passageStrip(c, Side::arriving, 77, strange, 0);
-        QCOMPARE(labels(nowhere), QStringList{"\n"});
+        QCOMPARE(labels(nowhere), QStringList{"nieznany typ (99)\nnieznana lokomotywownia (7)"});
         QVERIFY(nowhere[0].pictureName.isEmpty());
 
         // The passage dialog's preview: the locomotive being entered joins unless the passage
         // it stands for already shows it here; the others are never bold.
-        const EnteredLocomotive entered{1, 0, 0};
+        const EnteredLocomotive entered{2, 0, 0};
         auto preview = passageStrip(c, Side::arriving, 0, c.passages, -1, &entered);
         QCOMPARE(labels(preview).last(), QStringLiteral("Elektrowoz\nLokomotywownia"));
         QCOMPARE(preview[0].toolTip, QStringLiteral("osobowy\nNr: 4512, Godz: 7:05\nBorowiec - Stare Sady"));
@@ -115,28 +115,56 @@ private slots:
         QVERIFY(!standing[2].bold && !standing[3].bold);
     }
 
-    void extremeValuesInEveryPassageAndTrainField() {
-        TimetableContent c = passageContent();
+    void unchangedPassageIsStoredAsItWas() {
+        // Whatever was stored, even numbers that name no entry, an unchanged "OK" gives it back.
+        const TimetableContent c = passageContent();
+        std::vector<LocomotivePassage> stored = c.passages;
+        stored.push_back({0, 0, 0, 0, 0});
+        stored.push_back({3, 2, 9, -9, 4});
         for (int position = 1; position <= RecordLayout<LocomotivePassage>::fieldCount; ++position) {
             for (const int32_t extreme : {INT32_MIN, INT32_MAX}) {
                 LocomotivePassage p{1, 0, 1, 0, 1};
                 field(p, position) = extreme;
-                (void)passageFromForm(formFromPassage(p, PassageSizes::of(c)), PassageSizes::of(c));
-                const std::vector<LocomotivePassage> one{p};
-                for (const Side side : {Side::arriving, Side::departing}) {
-                    (void)passageStrip(c, side, 1, one, 0);
-                    const EnteredLocomotive entered{INT32_MAX, INT32_MIN, 0};
-                    (void)passageStrip(c, side, 1, one, 0, &entered);
-                }
+                stored.push_back(p);
             }
         }
-        for (int position = 1; position <= RecordLayout<Train>::fieldCount; ++position) {
-            for (const int32_t extreme : {INT32_MIN, INT32_MAX}) {
-                TimetableContent changed = c;
-                field(changed.trains[1], position) = extreme;
-                for (const Side side : {Side::arriving, Side::departing}) (void)passageStrip(changed, side, 1, c.passages, 0);
+        Timetable document;
+        document.content = c;
+        for (const LocomotivePassage& p : stored) {
+            PassageDialog dialog(document, 0);
+            dialog.fillFromPassage(p);
+            QCOMPARE(dialog.passage(), p);
+            QVERIFY(child<QPushButton>(dialog, "ok")->isEnabled());
+            for (const Side side : {Side::arriving, Side::departing}) {
+                const EnteredLocomotive entered{INT32_MAX, INT32_MIN, 0};
+                QVERIFY(!passageStrip(c, side, 1, {p}, 0, &entered).isEmpty());
             }
         }
+    }
+
+    void passageDialogKeepsUnknownNumbers() {
+        Timetable document;
+        document.content = passageContent();
+        PassageDialog dialog(document, 0);
+        dialog.fillFromPassage({7, 5, 40, 2, 9});
+        auto* type = child<QComboBox>(dialog, "type");
+        QCOMPARE(type->currentText(), QStringLiteral("nieznany typ (7)"));
+        QCOMPARE(child<QComboBox>(dialog, "depot")->currentText(), QStringLiteral("nieznana lokomotywownia (5)"));
+        QCOMPARE(child<QLabel>(dialog, "arrivingCaption")->text(),
+                 QStringLiteral("Indeks pociągu przyjeżdzającego 40 (nie ma takiego pociągu)"));
+        // Changing one control changes its field alone; the first real type can be chosen.
+        child<QSlider>(dialog, "departingTrain")->setValue(1);
+        type->setCurrentIndex(0);
+        emit type->activated(0);
+        QCOMPARE(dialog.passage(), (LocomotivePassage{1, 5, 40, 0, 9}));
+
+        // Train 0 cannot carry the assigned-depot mark: the box is disabled and says why.
+        child<QSlider>(dialog, "arrivingTrain")->setValue(1);
+        QVERIFY(!child<QCheckBox>(dialog, "fromAssignedDepot")->isEnabled());
+        QVERIFY(!child<QLabel>(dialog, "assignedDepotHint")->text().isEmpty());
+        child<QSlider>(dialog, "arrivingTrain")->setValue(3);
+        QVERIFY(child<QCheckBox>(dialog, "fromAssignedDepot")->isEnabled());
+        QVERIFY(child<QLabel>(dialog, "assignedDepotHint")->text().isEmpty());
     }
 
     void probabilityValuesAndLimits() {
@@ -151,10 +179,12 @@ private slots:
         QCOMPARE(values.value(2), 10);
         QCOMPARE(values.text(), std::string("50,40,10,"));
 
-        ProbabilityValues extra(1, {30, 70, 5});  // values beyond the types are kept
+        ProbabilityValues extra(1, {30, 70, 5});  // values beyond the types are counted, not kept
         QCOMPARE(extra.sum(), 30);
+        QCOMPARE(extra.extraCount(), 2);
+        QCOMPARE(extra.extraSum(), 75);
         extra.set(0, 100);
-        QCOMPARE(extra.text(), std::string("100,70,5,"));
+        QCOMPARE(extra.text(), std::string("100,"));
 
         const ProbabilityValues over(2, {80, 60});  // from a file: never lowered by showing
         QCOMPARE(over.limitsFor(0).maximum, 80);
@@ -164,22 +194,31 @@ private slots:
     void passageWriteBack() {
         const PassageSizes sizes{2, 2, 5, 3};
         PassageForm form{0, 1, 4, 2, true, false, 2};
-        QCOMPARE(passageFromForm(form, sizes), (LocomotivePassage{1, 1, -3, 1, 2}));
-        form.arrivingSlider = 1;  // train 0 cannot carry the sign
-        QCOMPARE(passageFromForm(form, sizes).arrivingTrain, 0);
+        QCOMPARE(plainPassage(form, sizes), (LocomotivePassage{1, 1, -3, 1, 2}));
         form.skipTable = true;
-        QCOMPARE(passageFromForm(form, sizes).probabilityIndex, 0);
+        QCOMPARE(plainPassage(form, sizes).probabilityIndex, 0);
         form.skipTable = false;
-        QCOMPARE(passageFromForm(form, {2, 2, 5, 0}).probabilityIndex, 0);
+        QCOMPARE(plainPassage(form, {2, 2, 5, 0}).probabilityIndex, 0);
+
+        // A new passage keeps the plain values of the controls the user did not touch.
+        const PassageForm empty;
+        PassageForm chosen = empty;
+        chosen.typeItem = 1;
+        chosen.depotItem = 0;
+        QCOMPARE(passageFromForm(chosen, empty, plainPassage(empty, sizes), sizes), (LocomotivePassage{2, 0, 0, 0, 1}));
 
         const PassageForm filled = formFromPassage({2, 1, -3, 4, 0}, sizes);
         QVERIFY(filled.fromAssignedDepot && filled.skipTable);
         QCOMPARE(filled.arrivingSlider, 4);
         QCOMPARE(filled.probabilitySlider, 1);
+        PassageForm unticked = filled;
+        unticked.skipTable = false;
+        unticked.fromAssignedDepot = false;
+        QCOMPARE(passageFromForm(unticked, filled, {2, 1, -3, 4, 0}, sizes), (LocomotivePassage{2, 1, 3, 4, 1}));
         const PassageForm strange = formFromPassage({INT32_MIN, 9, INT32_MIN, INT32_MAX, INT32_MIN}, sizes);
-        QCOMPARE(strange.typeItem, -1);
-        QCOMPARE(strange.depotItem, -1);
-        QCOMPARE(strange.arrivingSlider, 5);
+        QCOMPARE(strange.typeItem, sizes.types);  // the placeholders
+        QCOMPARE(strange.depotItem, sizes.depots);
+        QCOMPARE(strange.arrivingSlider, 0);
     }
 
     void probabilityTableWithUndo() {

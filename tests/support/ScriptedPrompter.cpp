@@ -33,8 +33,10 @@ QString ScriptedPrompter::openFileName(QWidget*, const QString& filter, const QS
     return next(fileNames, QString());
 }
 
-QString ScriptedPrompter::saveFileName(QWidget*, const QString& filter, const QString& defaultSuffix) {
+QString ScriptedPrompter::saveFileName(QWidget*, const QString& filter, const QString& defaultSuffix,
+                                       const QString& folder) {
     fileDialogs.push_back(QStringLiteral("save|") + filter + QLatin1Char('|') + defaultSuffix);
+    openFolders.push_back(folder);
     return next(fileNames, QString());
 }
 

@@ -36,7 +36,7 @@ public:
 
     std::vector<Message> messages;
     std::vector<QString> fileDialogs;  // "open|filter" or "save|filter|suffix"
-    std::vector<QString> openFolders;  // where each open dialog started
+    std::vector<QString> openFolders;  // where each open or save dialog started
     std::vector<QString> folderTitles;
     std::vector<QString> dialogTitles;
     std::vector<QUrl> urls;
@@ -45,8 +45,8 @@ public:
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {}) override;
-    QString saveFileName(QWidget* parent, const QString& filter,
-                         const QString& defaultSuffix) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                         const QString& folder = {}) override;
     QString folder(QWidget* parent, const QString& title) override;
     int exec(QDialog& dialog) override;
     void openUrl(const QUrl& url) override;

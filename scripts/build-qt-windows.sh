@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Cross-builds Qt for Windows (Core, Gui, Widgets, Concurrent, Test, the windows and offscreen
+# platform plugins, the Windows style) from Debian's own qt6-base source with the project's
+# mingw-w64 toolchain, and installs it into a cache folder outside the clone. Prints that
+# folder on its last line. Does nothing but print it when the cache is already complete.
+#
+# Run as root on a fresh Debian machine: it installs what it needs and adds a deb-src entry for
+# the machine's archive when there is none. Takes about half an hour on 2 cores.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+project=$PWD
+
+qt_version=6.4.2
+# Everything that changes the build is part of the cache folder's name.
+options=(
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+  -DINPUT_opengl=no -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF
+  # wintab.h, which the windows plugin includes for pen tablets, is left out of Debian's source.
+  -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF
+  -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+  -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF
+)
+options_hash=$(printf '%s\n' "${options[@]}" | sha1sum | cut -c1-10)
+cache_root=${RYLMO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rylmo}
+prefix=$cache_root/qt-$qt_version-mingw-w64-$options_hash
+if [ -f "$prefix/.complete" ]; then
+  echo "$prefix"
+  exit 0
+fi
+
+packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 qt6-base-dev qt6-base-dev-tools
+  dpkg-dev xz-utils perl python3)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+add_source_entry() {
+  # apt-get source needs deb-src lines for the archive the binary packages come from.
+  grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/ && return 1
+  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+      >/etc/apt/sources.list.d/rylmo-source.sources
+  else
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >/etc/apt/sources.list.d/rylmo-source.list
+  fi
+}
+if [ "$(id -u)" -eq 0 ]; then
+  if add_source_entry || [ ${#missing[@]} -gt 0 ]; then
+    apt-get update
+  fi
+  if [ ${#missing[@]} -gt 0 ]; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+elif [ ${#missing[@]} -gt 0 ]; then
+  echo "Missing packages (install them as root): ${missing[*]}" >&2
+  exit 1
+fi
+
+work=$cache_root/work-$qt_version
+rm -rf "$work"
+mkdir -p "$work"
+(cd "$work" && apt-get source --only-source "qt6-base=$qt_version*" >/dev/null 2>&1 ||
+  apt-get source --only-source qt6-base >/dev/null)
+source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+[ -n "$source_dir" ] || { echo "apt-get source qt6-base gave no source folder" >&2; exit 1; }
+
+host_cmake=$(dirname "$(dirname "$(dpkg -L qt6-base-dev | grep '/cmake/Qt6/Qt6Config.cmake$' | head -n1)")")
+cmake -S "$source_dir" -B "$work/build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake" -DRYLMO_SHARED_RUNTIME=ON \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
+  -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >"$work/configure.log"
+cmake --build "$work/build" --parallel "$(nproc)"
+rm -rf "$prefix"
+cmake --install "$work/build" >/dev/null
+touch "$prefix/.complete"
+rm -rf "$work"
+echo "$prefix"
