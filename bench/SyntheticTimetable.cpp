@@ -1,5 +1,7 @@
 #include "SyntheticTimetable.h"
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "document/CompositionText.h"
@@ -12,7 +14,7 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
     std::mt19937 random(42);
     const auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     constexpr int kTypes = 1000;
-    constexpr int kCoaches = 120;
+    constexpr int kCoaches = 1000;
     constexpr int kNames = 10000;
 
     TimetableContent c;
@@ -41,10 +43,11 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
         row.insert(row.end(), static_cast<std::size_t>(1 + below(12)), kTypes + 1 + below(kCoaches));
         c.compositions.push_back(compositionText(row));
     }
-    // One very long train set, every vehicle different from its neighbours.
+    // One very long train set first, where the windows open: every vehicle different from its
+    // neighbours.
     std::vector<int32_t> longRow;
     for (int i = 0; i < 2000; ++i) longRow.push_back(i % 2 == 0 ? 1 + i % kTypes : kTypes + 1 + i % kCoaches);
-    c.compositions[1] = compositionText(longRow);
+    c.compositions[0] = compositionText(longRow);
 
     c.trains.resize(trainCount);
     for (std::size_t i = 0; i < trainCount; ++i) {
@@ -77,6 +80,48 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
     }
     c.authorInfo = "Rozkład wygenerowany do pomiarów.";
     return c;
+}
+
+namespace {
+
+void put16(std::ofstream& out, uint16_t value) { out.put(static_cast<char>(value & 0xFF)).put(static_cast<char>(value >> 8)); }
+void put32(std::ofstream& out, uint32_t value) {
+    put16(out, static_cast<uint16_t>(value & 0xFFFF));
+    put16(out, static_cast<uint16_t>(value >> 16));
+}
+
+// A 24-bit bitmap of a vehicle: a coloured body on the transparent background colour.
+void writeBitmap(const std::filesystem::path& path, int width, int height, uint32_t colour) {
+    std::ofstream out(path, std::ios::binary);
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    put16(out, 0x4D42);
+    put32(out, static_cast<uint32_t>(54 + rowBytes * height));
+    put32(out, 0);
+    put32(out, 54);
+    put32(out, 40);
+    put32(out, static_cast<uint32_t>(width));
+    put32(out, static_cast<uint32_t>(height));
+    put16(out, 1);
+    put16(out, 24);
+    for (int i = 0; i < 6; ++i) put32(out, 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < rowBytes; ++x) {
+            const bool body = x / 3 < width && y > 4 && y < height - 2;
+            const uint32_t pixel = body ? colour : 0xFF00FF;
+            out.put(static_cast<char>(pixel >> (8 * (2 - x % 3)) & 0xFF));
+        }
+    }
+}
+
+}  // namespace
+
+void writePictures(const TimetableContent& content, const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder);
+    uint32_t colour = 0x336699;
+    for (const LocomotiveType& type : content.locomotiveTypes) {
+        writeBitmap(folder / (type.pictureName + ".bmp"), 80, 40, colour += 0x030507);
+    }
+    for (const std::string& coach : content.coaches) writeBitmap(folder / (coach + ".bmp"), 96, 40, colour += 0x050301);
 }
 
 }  // namespace rylmo::bench

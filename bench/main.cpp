@@ -137,9 +137,12 @@ int runAll(std::ostream& ratioStream) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // rylmo-bench --write-timetable FILE: saves the synthetic timetable for other measurements.
-    if (argc == 3 && std::strcmp(argv[1], "--write-timetable") == 0) {
-        rylmo::saveTimetableFile(rylmo::bench::syntheticTimetable(), argv[2]);
+    // rylmo-bench --write-timetable FILE [PICTURE_FOLDER]: saves the synthetic timetable for
+    // other measurements, and a bitmap for each of its vehicles.
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--write-timetable") == 0) {
+        const rylmo::TimetableContent content = rylmo::bench::syntheticTimetable();
+        rylmo::saveTimetableFile(content, argv[2]);
+        if (argc == 4) rylmo::bench::writePictures(content, argv[3]);
         return 0;
     }
     bool json = false;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/AtomicFile.h"
+#include "document/SystemError.h"
 #include "document/Error.h"
 #include "document/Tokens.h"
 
@@ -35,7 +36,7 @@ FileText fileText(const std::string& path) {
     }
     std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
     if (!in) {
-        file.unreadable = std::strerror(errno);
+        file.unreadable = errnoText(errno);
         return file;
     }
     std::ostringstream text;

@@ -124,7 +124,7 @@ void NewLocomotiveTypeDialog::browse() {
     if (path.isEmpty()) return;
     m_pictureName->setText(ui::fileStem(path));
     // The preview is the chosen file itself, wherever it lies.
-    const QImage image = QImageReader(path).read();
+    const QImage image = ui::readPicture(path);
     m_picture->setPixmap(image.isNull() ? ui::rollingStockPicture({}, {}) : ui::transparentPicture(image));
 }
 

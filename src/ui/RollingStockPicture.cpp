@@ -7,8 +7,11 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
-#include <QImageReader>
 #include <QPainter>
+#include <cstdio>
+#include <memory>
+
+#include "document/AtomicFile.h"
 
 namespace rylmo::ui {
 
@@ -76,7 +79,7 @@ QPixmap cachedPicture(const QString& folder, const QString& name, bool opaque = 
     if (const auto known = pictures.constFind(name); known != pictures.cend()) return *known;
     const QString path = picturePath(cache, folder, name);
     QImage image;
-    if (!path.isEmpty()) image = QImageReader(path).read();
+    if (!path.isEmpty()) image = readPicture(path);
     if (image.isNull()) {
         cache.missing.insert(name);
         return {};
@@ -87,6 +90,20 @@ QPixmap cachedPicture(const QString& folder, const QString& name, bool opaque = 
 }
 
 }  // namespace
+
+QImage readPicture(const QString& path) {
+    constexpr qsizetype largestPicture = 64 * 1024 * 1024;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openForReading(path.toStdString()), std::fclose);
+    if (!file) return {};
+    QByteArray bytes;
+    char buffer[65536];
+    std::size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        bytes.append(buffer, static_cast<qsizetype>(read));
+        if (bytes.size() > largestPicture) return {};
+    }
+    return QImage::fromData(bytes);
+}
 
 void drawPlaceholder(QPainter& painter, const QPoint& at, const QString& text) {
     const QRect tile(at, QSize(placeholderWidth, placeholderHeight));
@@ -137,8 +154,6 @@ QPixmap findRollingStockPicture(const QString& folder, const QString& name, bool
 bool hasRollingStockPicture(const QString& folder, const QString& name) {
     return !cachedPicture(folder, name).isNull();
 }
-
-void clearPictureCache() { folderCaches().clear(); }
 
 int pictureFolderListings() { return folderListings; }
 

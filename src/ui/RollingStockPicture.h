@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -16,6 +17,11 @@ QPixmap rollingStockPicture(const QString& folder, const QString& name);
 // The picture, or a null pixmap when it is missing or unreadable.
 QPixmap findRollingStockPicture(const QString& folder, const QString& name, bool opaque = false);
 
+// The picture in the file at path, read through the program's file seam: only a regular file
+// is opened, so a link to a FIFO or a device never blocks the window that shows it. A null
+// image when there is none or it cannot be read.
+QImage readPicture(const QString& path);
+
 // Draws the placeholder tile of text at the rectangle's top left corner.
 void drawPlaceholder(QPainter& painter, const QPoint& at, const QString& text);
 
@@ -27,8 +33,7 @@ bool hasRollingStockPicture(const QString& folder, const QString& name);
 
 // Pictures, failed lookups and folder listings are cached per folder, so that paging through
 // a list never reads a bitmap or lists the folder twice; a folder's cache is dropped when its
-// modification time changes. clearPictureCache drops everything.
-void clearPictureCache();
+// modification time changes.
 // How many times a folder was listed to find a name by letter case (for tests).
 int pictureFolderListings();
 

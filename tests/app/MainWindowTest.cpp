@@ -225,7 +225,7 @@ private slots:
             f.prompter.fileNames = {other};
             f.window.openDocument();
             QCOMPARE(f.prompter.messages.size(), std::size_t(2));
-            QCOMPARE(f.prompter.messages[1].text, QStringLiteral("No such file or directory."));
+            QCOMPARE(f.prompter.messages[1].text, QStringLiteral("Nie ma takiego pliku ani folderu."));
             QCOMPARE(f.prompter.messages[1].icon, QMessageBox::Critical);
             QVERIFY(f.prompter.fileDialogs.empty());
             QVERIFY(f.window.document().modified);
@@ -270,7 +270,7 @@ private slots:
         f.changeStartTime();
         f.prompter.fileNames = {QStringLiteral("/nonexistent/b.roz")};
         f.window.saveDocumentAs();
-        QCOMPARE(f.prompter.messageTexts(), QStringList{"No such file or directory."});
+        QCOMPARE(f.prompter.messageTexts(), QStringList{"Nie ma takiego pliku ani folderu."});
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - a.roz"));
         QVERIFY(f.window.document().modified);
         QVERIFY(f.action("undo")->isEnabled());

@@ -140,7 +140,7 @@ TEST(RylmoRoz, FailuresAndUsage) {
 
     r = run("convert " + quoted(dataPath("worked-example.roz")) + " /nonexistent/out.roz");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "No such file or directory.\n");
+    EXPECT_EQ(r.err, "Nie ma takiego pliku ani folderu.\n");
 
     for (const char* wrong : {"", "dump", "dump a b", "frobnicate x", "--version"}) {
         r = run(wrong);
@@ -192,4 +192,6 @@ TEST(RylmoRoz, AFullOutputIsAFailure) {
         const int status = std::system(line.c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command;
     }
+    const int help = std::system((std::string("'") + RYLMO_ROZ + "' --help >/dev/full 2>/dev/null").c_str());
+    EXPECT_TRUE(WIFEXITED(help) && WEXITSTATUS(help) == 1);
 }

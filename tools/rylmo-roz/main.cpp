@@ -17,6 +17,7 @@
 #include "document/AtomicFile.h"
 #include "document/ConsistencyCheck.h"
 #include "document/Error.h"
+#include "document/SystemError.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
 
@@ -46,7 +47,7 @@ int usage() {
 // failure like any other, not a success with half the output.
 void print(const std::string& text) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        throw rylmo::Error(std::string("Błąd zapisu na standardowe wyjście: ") + std::strerror(errno));
+        throw rylmo::Error(std::string("Błąd zapisu na standardowe wyjście: ") + rylmo::errnoText(errno));
     }
 }
 
@@ -91,11 +92,11 @@ int check(const std::string& path) {
 
 int run(const std::vector<std::string>& args) {
     rylmo::removeTemporaryFileOnSignals();
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsageText;
-        return kOk;
-    }
     try {
+        if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+            print(kUsageText);
+            return kOk;
+        }
         if (args.size() == 2 && args[0] == "dump") return dump(args[1]);
         if (args.size() == 3 && args[0] == "from-json") return fromJson(args[1], args[2]);
         if (args.size() == 3 && args[0] == "convert") return convert(args[1], args[2]);

@@ -1,0 +1,34 @@
+#pragma once
+
+// What the platform files of AtomicFile share; not for use elsewhere.
+
+#include <filesystem>
+#include <string>
+
+namespace rylmo::atomic_file {
+
+// Paths are UTF-8 texts in the program; std::filesystem speaks char8_t for them.
+std::filesystem::path pathOf(const std::string& utf8);
+std::string utf8Of(const std::filesystem::path& path);
+
+inline constexpr std::size_t kRandomLength = 6;
+
+// The start of the temporary file names of a target: hidden, with as much of the target's
+// name as fits, so that the whole name stays within the file system's limit. The name is cut
+// at a character boundary.
+std::string temporaryPrefix(const std::string& targetName);
+
+// The path a link leads to, following links that point at links; a dangling link leads to
+// the file it names, which the save then creates.
+std::filesystem::path followLinks(std::filesystem::path path);
+
+std::string notARegularFile(const std::filesystem::path& path);
+
+// The temporary file being written now, for the interrupt handler, in the platform's own
+// form of a path (wide on Windows), in fixed storage, as a handler may not allocate.
+void rememberTemporary(const std::string& utf8Path);
+void forgetTemporary();
+// nullptr when no temporary file is being written.
+const std::filesystem::path::value_type* rememberedTemporary();
+
+}  // namespace rylmo::atomic_file
