@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QPlainTextEdit>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -250,7 +251,11 @@ void timeListSteps(rylmo::app::MainWindow& window) {
     window.grab();
     report("sort by arrival time");
     auto* search = window.findChild<QLineEdit*>(QStringLiteral("search"));
-    search->setText(QStringLiteral("s"));  // the first keystroke gathers the texts
+    // The texts are gathered in the background after the list changed; a user reaches for the
+    // search field later than this program does.
+    while (window.trainModel()->isGatheringSearchTexts()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    report("gather search texts (background)");
+    search->setText(QStringLiteral("s"));
     window.grab();
     report("first search keystroke");
     search->setText(QStringLiteral("st"));
@@ -268,6 +273,8 @@ void timeTextSteps(rylmo::app::MainWindow& window) {
     rylmo::texts::editNames(session, &window, QStringLiteral("Nazwy"));
     prompter.driver = [](QDialog& dialog) {
         timer.restart();
+        auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("pages"));
+        for (int i = 0; i < pages->count(); ++i) pages->setCurrentIndex(i);
         for (auto* page : dialog.findChildren<QPlainTextEdit*>()) {
             page->moveCursor(QTextCursor::End);
             page->insertPlainText(QStringLiteral("\nNowa"));

@@ -27,6 +27,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
     connect(&session, &EditingSession::documentAboutToBeReplaced, this, [this] { beginResetModel(); });
     connect(&session, &EditingSession::documentReplaced, this, [this] {
         m_texts.reset();
+        m_sortKeysColumn = -1;
         invalidateSearch();
         endResetModel();
     });
@@ -37,6 +38,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
     });
     connect(&session, &EditingSession::entriesInserted, this, [this](EntryList list, int row, int count) {
         if (list != EntryList::trains) return;
+        m_sortKeysColumn = -1;
         if (m_searchReady) {
             m_search.insert(m_search.begin() + row, static_cast<std::size_t>(count), QString());
             for (int i = row; i < row + count; ++i) m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
@@ -51,6 +53,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
     });
     connect(&session, &EditingSession::entriesRemoved, this, [this](EntryList list, int row, int count) {
         if (list != EntryList::trains) return;
+        m_sortKeysColumn = -1;
         if (m_searchReady) {
             m_search.erase(m_search.begin() + row, m_search.begin() + row + count);
         } else {
@@ -61,6 +64,9 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
     });
     connect(&session, &EditingSession::entriesChanged, this, [this](EntryList list, int first, int last) {
         if (list != EntryList::trains) return;
+        if (m_sortKeysColumn > 0) {
+            for (int i = first; i <= last; ++i) m_sortKeys[static_cast<std::size_t>(i)] = computeSortKey(i, m_sortKeysColumn);
+        }
         if (m_searchReady) {
             for (int i = first; i <= last; ++i) m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
         } else {
@@ -69,7 +75,9 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
         emit dataChanged(index(first, 1), index(last, columnCount() - 1));
     });
     connect(&session, &EditingSession::listReset, this, [this](EntryList list) {
-        if (list == EntryList::trains) invalidateSearch();
+        if (list != EntryList::trains) return;
+        m_sortKeysColumn = -1;
+        invalidateSearch();
     });
     connect(&session, &EditingSession::listChanged, this, [this](EntryList list) {
         if (list == EntryList::stationNames || list == EntryList::locomotiveTypes || list == EntryList::coaches ||
@@ -84,20 +92,24 @@ TrainListModel::~TrainListModel() { m_gathering.waitForFinished(); }
 
 void TrainListModel::namesChanged() {
     m_texts.reset();
+    m_sortKeysColumn = -1;
     if (!m_readable) return;
     invalidateSearch();
     if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
-std::shared_ptr<const TrainTexts> TrainListModel::texts() const {
+std::shared_ptr<const TrainTexts> TrainListModel::sharedTexts() const {
     if (!m_texts) m_texts = std::make_shared<const TrainTexts>(m_session.content());
     return m_texts;
 }
+
+const TrainTexts& TrainListModel::texts() const { return m_texts ? *m_texts : *sharedTexts(); }
 
 void TrainListModel::setReadable(bool readable) {
     if (readable == m_readable) return;
     beginResetModel();
     m_readable = readable;
+    m_sortKeysColumn = -1;
     invalidateSearch();
     endResetModel();
 }
@@ -122,7 +134,7 @@ void TrainListModel::invalidateSearch() {
 void TrainListModel::gatherAhead() {
     if (m_gathering.isRunning()) return;
     m_gatheringGeneration = m_generation;
-    std::shared_ptr<const TrainTexts> readable = m_readable ? texts() : nullptr;
+    std::shared_ptr<const TrainTexts> readable = m_readable ? sharedTexts() : nullptr;
     m_gathering = QtConcurrent::run([trains = m_session.content().trains, readable] {
         std::vector<QString> search;
         search.reserve(trains.size());
@@ -149,7 +161,7 @@ void TrainListModel::ensureSearchTexts() const {
         m_search = m_gathering.result();  // waits for the gathering under way
     } else {
         const std::vector<Train>& trains = m_session.content().trains;
-        std::shared_ptr<const TrainTexts> readable = m_readable ? texts() : nullptr;
+        std::shared_ptr<const TrainTexts> readable = m_readable ? sharedTexts() : nullptr;
         m_search.resize(trains.size());
         std::vector<std::size_t> rows(trains.size());
         std::iota(rows.begin(), rows.end(), std::size_t{0});
@@ -160,13 +172,25 @@ void TrainListModel::ensureSearchTexts() const {
 
 QString TrainListModel::rowSearchText(int row) const {
     return searchTextOf(m_session.content().trains.at(static_cast<std::size_t>(row)),
-                        m_readable ? texts().get() : nullptr);
+                        m_readable ? &texts() : nullptr);
 }
 
-qint64 TrainListModel::sortKey(int row, int column) const {
+qint64 TrainListModel::computeSortKey(int row, int column) const {
     const Train& train = m_session.content().trains.at(static_cast<std::size_t>(row));
-    if (m_readable) return texts()->sortKey(train, row, column);
+    if (m_readable) return texts().sortKey(train, row, column);
     return column == 0 ? row : field(train, column);
+}
+
+// Sorting compares each row many times: the keys of the sorted column are computed once.
+qint64 TrainListModel::sortKey(int row, int column) const {
+    if (column == 0) return row;
+    const std::size_t rows = m_session.content().trains.size();
+    if (column != m_sortKeysColumn || m_sortKeys.size() != rows) {
+        m_sortKeys.resize(rows);
+        for (std::size_t i = 0; i < rows; ++i) m_sortKeys[i] = computeSortKey(static_cast<int>(i), column);
+        m_sortKeysColumn = column;
+    }
+    return m_sortKeys.at(static_cast<std::size_t>(row));
 }
 
 const QString& TrainListModel::searchText(int row) const {
@@ -192,9 +216,9 @@ QVariant TrainListModel::data(const QModelIndex& index, int role) const {
         return role == Qt::ToolTipRole ? QVariant(problems) : QVariant(QColor(Qt::red));
     }
     if (m_readable) {
-        if (role == sortKeyRole) return texts()->sortKey(train, index.row(), index.column());
+        if (role == sortKeyRole) return texts().sortKey(train, index.row(), index.column());
         if (role != Qt::DisplayRole && role != Qt::ForegroundRole) return {};
-        const TrainCell cell = texts()->cell(train, index.row(), index.column());
+        const TrainCell cell = texts().cell(train, index.row(), index.column());
         if (role == Qt::ForegroundRole) return cell.unknown ? QVariant(QColor(Qt::red)) : QVariant();
         return cell.text;
     }

@@ -37,6 +37,8 @@ public:
     // are gathered ahead in the background after every change of the whole list, and follow
     // changes of single trains at once.
     const QString& searchText(int row) const;
+    // Whether the search texts are being gathered in the background now.
+    bool isGatheringSearchTexts() const { return !m_searchReady && m_gathering.isRunning(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -47,7 +49,8 @@ private:
     // The "Indeks" texts from row on have moved.
     void renumberFrom(int row);
 
-    std::shared_ptr<const TrainTexts> texts() const;
+    const TrainTexts& texts() const;
+    std::shared_ptr<const TrainTexts> sharedTexts() const;
     void namesChanged();
     void invalidateSearch();
     void gatherAhead();
@@ -59,6 +62,9 @@ private:
     const ProblemChecker* m_problems = nullptr;
     bool m_readable = false;
     mutable std::shared_ptr<const TrainTexts> m_texts;
+    qint64 computeSortKey(int row, int column) const;
+    mutable std::vector<qint64> m_sortKeys;  // of every row in m_sortKeysColumn, for sorting
+    mutable int m_sortKeysColumn = -1;
     mutable std::vector<QString> m_search;  // complete only while m_searchReady
     mutable bool m_searchReady = false;
     quint64 m_generation = 0;               // counts changes that make the search texts stale

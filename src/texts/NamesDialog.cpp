@@ -14,7 +14,7 @@
 
 namespace rylmo::texts {
 
-NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent) : QDialog(parent) {
+NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent) : QDialog(parent), m_content(content) {
     setObjectName(QStringLiteral("NamesDialog"));
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
@@ -25,12 +25,12 @@ NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent) : QDi
         edit->setLineWrapMode(QPlainTextEdit::NoWrap);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        edit->setPlainText(pageText(content.*page.list));
-        edit->document()->setModified(false);
         m_edits[i] = edit;
         m_pages->addTab(edit, QString::fromUtf8(page.caption));
     }
     m_pages->setCurrentIndex(0);
+    fillPage(0);
+    connect(m_pages, &QTabWidget::currentChanged, this, &NamesDialog::fillPage);
 
     m_close = new QPushButton(QStringLiteral("Zamknij"));
     m_close->setObjectName(QStringLiteral("close"));
@@ -49,6 +49,14 @@ NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent) : QDi
     m_edits[0]->setFocus();
 }
 
+void NamesDialog::fillPage(int page) {
+    if (page < 0 || page >= static_cast<int>(m_edits.size()) || m_filled[static_cast<std::size_t>(page)]) return;
+    const auto i = static_cast<std::size_t>(page);
+    m_filled[i] = true;
+    m_edits[i]->setPlainText(pageText(m_content.*namePages[i].list));
+    m_edits[i]->document()->setModified(false);
+}
+
 void NamesDialog::showPage(const QString& caption) {
     for (int i = 0; i < m_pages->count(); ++i) {
         if (m_pages->tabText(i) == caption) m_pages->setCurrentIndex(i);
@@ -59,7 +67,7 @@ void NamesDialog::storeAndClose() {
     std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>> changed;
     for (std::size_t i = 0; i < namePages.size(); ++i) {
         QPlainTextEdit* edit = m_edits[i];
-        if (!edit->document()->isModified()) continue;
+        if (!m_filled[i] || !edit->document()->isModified()) continue;
         const QString caption = QString::fromUtf8(namePages[i].caption);
         auto names = namesOfPage(ui::plainTextOf(*edit), caption);
         if (auto* refusal = std::get_if<PageRefusal>(&names)) {

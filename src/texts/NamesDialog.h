@@ -35,6 +35,11 @@ public:
     void storeAndClose();
 
 private:
+    // A page is filled when it is first shown: three long lists would take long to lay out.
+    void fillPage(int page);
+
+    const TimetableContent& m_content;
+    std::array<bool, 3> m_filled{};
     QTabWidget* m_pages;
     std::array<QPlainTextEdit*, 3> m_edits{};
     QPushButton* m_close;

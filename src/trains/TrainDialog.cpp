@@ -187,8 +187,9 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
     QStringList vehicles;
     for (const LocomotiveType& type : c.locomotiveTypes) vehicles << ui::toQString(type.pictureName);
     vehicles << documentTexts(c.coaches);
-    m_symbolVehicle = list("symbolVehicle", vehicles);
-    m_unitDepot = list("unitDepot", documentTexts(c.depotNames));
+    // Long lists hold their texts in a plain string model: far cheaper than one item each.
+    m_symbolVehicle = sharedList("symbolVehicle", new QStringListModel(vehicles, this));
+    m_unitDepot = sharedList("unitDepot", new QStringListModel(documentTexts(c.depotNames), this));
     ui::makeLargeList(m_unitDepot, 20);
     greyWhenDisabled(m_unitDepot);
     m_unitDepot->setEnabled(false);
@@ -221,11 +222,7 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
     consistGrid->addWidget(m_unitDepot, 1, 1);
     consistGrid->addWidget(symbolFrame, 2, 0, 1, 2, Qt::AlignHCenter);
 
-    m_compositionSlider = named(new QSlider(Qt::Horizontal), "compositionSlider");
-    m_compositionSlider->setTickPosition(QSlider::TicksBothSides);
-    m_compositionSlider->setSingleStep(1);
-    m_compositionSlider->setPageStep(1);
-    m_compositionSlider->setMinimum(0);
+    m_compositionSlider = ui::trackBar("compositionSlider");
     if (m_sizes.compositions > 0) {
         m_compositionSlider->setMaximum(m_sizes.compositions - 1);
     } else {

@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QSlider>
 #include <QLabel>
@@ -48,6 +49,11 @@ QSlider* trackBar(const char* name, int minimum) {
     bar->setTickPosition(QSlider::TicksBothSides);
     bar->setSingleStep(1);
     bar->setPageStep(1);
+    // A tick per position, or one per as many positions as keep the ticks about a hundred:
+    // a hundred thousand ticks would take longer to draw than the window to open.
+    QObject::connect(bar, &QAbstractSlider::rangeChanged, bar, [bar](int low, int high) {
+        bar->setTickInterval(std::max(1, (high - low) / 100));
+    });
     bar->setRange(minimum, minimum);
     return bar;
 }

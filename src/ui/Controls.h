@@ -39,8 +39,8 @@ QSpinBox* spinEdit(const char* name, int maximum, int minimum = 0);
 // dialog's default.
 QPushButton* button(const QString& caption, const char* name);
 
-// A horizontal track bar over minimum..minimum with tick marks on both sides, moved one
-// position per page step.
+// A horizontal track bar over minimum..minimum with tick marks on both sides (at most about
+// a hundred of them), moved one position per page step.
 QSlider* trackBar(const char* name, int minimum = 0);
 
 // A row of buttons: left ones at the left edge, right ones at the right edge.

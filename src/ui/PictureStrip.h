@@ -29,7 +29,9 @@ struct StripLayout {
 
 // A scrolling row of rolling-stock pictures placed left to right with no gaps, each
 // optionally with a label below it, a tooltip and a bold label. One widget paints them all,
-// so a row of thousands of vehicles costs no more than their pictures.
+// and entries are measured (their pictures loaded) only as far as the strip has been shown
+// or asked about: a row of thousands of vehicles opens as fast as the few that show. Until
+// all are measured, the panel's width counts the rest at the mean width of those measured.
 class PictureStrip : public QScrollArea {
     Q_OBJECT
 public:
@@ -40,13 +42,19 @@ public:
     void clear();
 
     int count() const { return static_cast<int>(m_items.size()); }
-    QRect pictureRect(int i) const { return m_items.at(i).pictureRect; }
-    QRect labelRect(int i) const { return m_items.at(i).labelRect; }  // empty without a label
+    QRect pictureRect(int i) const { return measured(i).pictureRect; }
+    QRect labelRect(int i) const { return measured(i).labelRect; }  // empty without a label
     const StripEntry& entry(int i) const { return m_items.at(i).entry; }
     // The picture shown; a null pixmap where a placeholder tile stands in.
-    const QPixmap& picture(int i) const { return m_items.at(i).picture; }
+    const QPixmap& picture(int i) const { return measured(i).picture; }
     // The entry whose picture or label lies at a point of the panel; -1 for none.
     int entryAt(const QPoint& point) const;
+    // How many entries have been measured so far (for tests).
+    int measuredCount() const { return m_measured; }
+
+protected:
+    void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class StripCanvas;
@@ -57,8 +65,18 @@ private:
         QRect labelRect;
     };
 
+    // Measures entries until one reaches beyond x (or up to entry i), then sizes the panel.
+    void measureTo(int x, int i = -1) const;
+    const Item& measured(int i) const;
+    void measureVisible() const;
+
     StripLayout m_layout;
-    QVector<Item> m_items;
+    QString m_folder;
+    mutable QVector<Item> m_items;
+    mutable int m_measured = 0;
+    mutable int m_nextLeft = 0;
+    mutable int m_right = 0;
+    mutable int m_bottom = 0;
 };
 
 }  // namespace rylmo::ui

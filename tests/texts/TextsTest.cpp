@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTest>
 
 #include "Child.h"
@@ -12,6 +13,7 @@
 #include "TestFiles.h"
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
+#include "ui/DocumentText.h"
 #include "texts/GeneralData.h"
 #include "texts/NamePages.h"
 
@@ -23,6 +25,13 @@ namespace {
 using test::child;
 
 // Replaces an edit's text as typing does (setPlainText would not count as a change).
+// A page of the names dialog as the user sees it: its tab chosen first.
+QPlainTextEdit* namePage(QDialog& dialog, const char* name) {
+    auto* edit = child<QPlainTextEdit>(dialog, name);
+    child<QTabWidget>(dialog, "pages")->setCurrentWidget(edit);
+    return edit;
+}
+
 void retype(QPlainTextEdit* edit, const QString& text) {
     edit->selectAll();
     edit->insertPlainText(text);
@@ -32,9 +41,9 @@ TimetableContent stationTexts() {
     TimetableContent c;
     c.stationPicture = "Zielonka";
     c.startTime = "2359";
-    c.authorInfo = "Jan Kowalski\r\n\r\njan@example.org";
+    c.authorInfo = "Jan\xa0Kowalski\r\n\r\njan@example.org";  // non-breaking spaces survive edits
     c.depotNames = {"Lokomotywownia", "Parowozownia"};
-    c.stationNames = {"Zielonka", "Borowiec", "Stare Sady"};
+    c.stationNames = {"Zielonka", "Borowiec", "Stare\xa0Sady"};
     c.trainNames = {"Jaskolka"};
     return c;
 }
@@ -94,8 +103,9 @@ private slots:
         // Unchanged: nothing stored, the modified flag left as it is.
         f.run("names", [](QDialog& dialog) {
             QCOMPARE(child<QTabWidget>(dialog, "pages")->currentIndex(), 0);
-            QCOMPARE(child<QPlainTextEdit>(dialog, "stationNames")->toPlainText(),
-                     QStringLiteral("Zielonka\nBorowiec\nStare Sady"));
+            QVERIFY(child<QPlainTextEdit>(dialog, "trainNames")->toPlainText().isEmpty());  // filled when shown
+            QCOMPARE(ui::plainTextOf(*namePage(dialog, "stationNames")),
+                     QStringLiteral("Zielonka\nBorowiec\nStare\u00a0Sady"));
             child<QPushButton>(dialog, "close")->click();
         });
         QVERIFY(!f.window.session().undoStack().canUndo());
@@ -103,12 +113,15 @@ private slots:
 
         // Deleting the first station renames the station; the depot page gains a trimmed name.
         f.run("names", [](QDialog& dialog) {
-            retype(child<QPlainTextEdit>(dialog, "stationNames"), QStringLiteral("Borowiec\nStare Sady\n\n"));
-            child<QPlainTextEdit>(dialog, "depotNames")->appendPlainText(QStringLiteral("  Szopa \t"));
+            QTextCursor firstLine = namePage(dialog, "stationNames")->textCursor();
+            firstLine.movePosition(QTextCursor::Start);
+            firstLine.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor);
+            firstLine.removeSelectedText();
+            namePage(dialog, "depotNames")->appendPlainText(QStringLiteral("  Szopa \t"));
             child<QPushButton>(dialog, "close")->click();
         });
         QCOMPARE(f.prompter.dialogTitles.back(), QStringLiteral("Nazwy"));
-        QCOMPARE(f.content().stationNames, (std::vector<std::string>{"Borowiec", "Stare Sady"}));
+        QCOMPARE(f.content().stationNames, (std::vector<std::string>{"Borowiec", "Stare\xa0Sady"}));
         QCOMPARE(f.content().depotNames, (std::vector<std::string>{"Lokomotywownia", "Parowozownia", "Szopa"}));
         QCOMPARE(f.content().trainNames, stationTexts().trainNames);
         QVERIFY(f.window.document().modified);
@@ -120,7 +133,7 @@ private slots:
         // An empty line between names keeps the dialog open on that line; the close box
         // stores nothing.
         f.run("names", [&f](QDialog& dialog) {
-            auto* trains = child<QPlainTextEdit>(dialog, "trainNames");
+            auto* trains = namePage(dialog, "trainNames");
             retype(trains, QStringLiteral("Jaskolka\n\nKormoran"));
             child<QPushButton>(dialog, "close")->click();
             QVERIFY(dialog.isVisible() || dialog.result() != QDialog::Accepted);
@@ -140,8 +153,8 @@ private slots:
             QCOMPARE(child<QLineEdit>(dialog, "stationName")->text(), QStringLiteral("Zielonka"));
             QCOMPARE(child<QSpinBox>(dialog, "startHour")->value(), 23);
             QCOMPARE(child<QSpinBox>(dialog, "startMinute")->value(), 59);
-            QCOMPARE(child<QPlainTextEdit>(dialog, "authorInfo")->toPlainText(),
-                     QStringLiteral("Jan Kowalski\n\njan@example.org"));
+            QCOMPARE(ui::plainTextOf(*child<QPlainTextEdit>(dialog, "authorInfo")),
+                     QStringLiteral("Jan\u00a0Kowalski\n\njan@example.org"));
             auto* picture = child<QLineEdit>(dialog, "stationPicture");
             auto* ok = child<QPushButton>(dialog, "ok");
             picture->setText(QStringLiteral("  "));
@@ -181,6 +194,12 @@ private slots:
         f.run("generalData", [](QDialog& dialog) {
             QVERIFY(!child<QPushButton>(dialog, "ok")->isEnabled());
             child<QLineEdit>(dialog, "stationPicture")->setText(QStringLiteral("Północ"));
+            // Whatever the writer would refuse is refused where it is typed.
+            for (const QString& refused : {QStringLiteral("Wól\nka"), QStringLiteral("Wólka ж")}) {
+                child<QLineEdit>(dialog, "stationName")->setText(refused);
+                QVERIFY(!child<QPushButton>(dialog, "ok")->isEnabled());
+                QVERIFY(!child<QLabel>(dialog, "stationNameHint")->text().isEmpty());
+            }
             child<QLineEdit>(dialog, "stationName")->setText(QStringLiteral("Wólka"));
             child<QPushButton>(dialog, "ok")->click();
         });
