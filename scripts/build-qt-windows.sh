@@ -5,7 +5,8 @@
 # folder on its last line. Does nothing but print it when the cache is already complete.
 #
 # Run as root on a fresh Debian machine: it installs what it needs and adds a deb-src entry for
-# the machine's archive when there is none. Takes about half an hour on 2 cores.
+# the machine's archive when there is none. Takes about half an hour on 2 cores; an interrupted
+# build resumes where it stopped.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
@@ -23,7 +24,13 @@ options=(
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
   -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF
 )
-options_hash=$(printf '%s\n' "${options[@]}" | sha1sum | cut -c1-10)
+# Qt 6.4.2 builds the DirectWrite font database into Gui only with Direct2D, but the windows
+# plugin uses it whenever DirectWrite 3 is there: without Direct2D it keeps to the GDI one.
+patch_qt() {
+  sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+    "$1/src/plugins/platforms/windows/qwindowsintegration.cpp"
+}
+options_hash=$( (printf '%s\n' "${options[@]}"; declare -f patch_qt) | sha1sum | cut -c1-10)
 cache_root=${RYLMO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rylmo}
 prefix=$cache_root/qt-$qt_version-mingw-w64-$options_hash
 if [ -f "$prefix/.complete" ]; then
@@ -59,13 +66,18 @@ elif [ ${#missing[@]} -gt 0 ]; then
   exit 1
 fi
 
+# An interrupted build resumes in its work folder; a fresh one fetches the source first.
 work=$cache_root/work-$qt_version
-rm -rf "$work"
-mkdir -p "$work"
-(cd "$work" && apt-get source --only-source "qt6-base=$qt_version*" >/dev/null 2>&1 ||
-  apt-get source --only-source qt6-base >/dev/null)
-source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
-[ -n "$source_dir" ] || { echo "apt-get source qt6-base gave no source folder" >&2; exit 1; }
+source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' 2>/dev/null | head -n1 || true)
+if [ -z "$source_dir" ]; then
+  rm -rf "$work"
+  mkdir -p "$work"
+  (cd "$work" && apt-get source --only-source "qt6-base=$qt_version*" >/dev/null 2>&1 ||
+    apt-get source --only-source qt6-base >/dev/null)
+  source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+  [ -n "$source_dir" ] || { echo "apt-get source qt6-base gave no source folder" >&2; exit 1; }
+fi
+patch_qt "$source_dir"
 
 host_cmake=$(dirname "$(dirname "$(dpkg -L qt6-base-dev | grep '/cmake/Qt6/Qt6Config.cmake$' | head -n1)")")
 cmake -S "$source_dir" -B "$work/build" -G Ninja \

@@ -62,6 +62,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     memo->setObjectName(QStringLiteral("description"));
     memo->setGeometry(8, 112, 353, 73);
     memo->setReadOnly(true);
+    memo->setPlainText(QStringLiteral("Wersja " RYLMO_VERSION));
     memo->setBackgroundRole(QPalette::Window);
     QPalette palette = memo->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include "app/OptionsDialog.h"
 #include "ui/DocumentText.h"
@@ -37,26 +38,51 @@ void storeFolder(ProfileFile& settings, const char* key, const QString& typed) {
 
 }  // namespace
 
+QString folderInUse(const QString& stored) {
+    // A drive letter or a leading separator makes a folder absolute, whichever system wrote it.
+    const bool drive = stored.size() >= 2 && stored[0].isLetter() && stored[1] == QLatin1Char(':');
+    const bool rooted = stored.startsWith(QLatin1Char('/')) || stored.startsWith(QLatin1Char('\\'));
+    if (stored.isEmpty() || drive || rooted) return stored;
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + stored;
+}
+
 QString rollingStockFolderSetting(const ProfileFile& settings) {
     return setting(settings, "Tabor", ui::toDocumentText(QString::fromStdString(defaultRollingStockFolder)));
 }
 
 QString stationFolderSetting(const ProfileFile& settings) { return setting(settings, "Stacje", {}); }
 
+namespace {
+
+// Whether a file can be made in folder: asked of the file system itself, since permission
+// bits and the read-only attribute do not tell (Windows keeps users out of "Program Files"
+// through access lists).
+bool canWriteIn(const QString& folder) {
+    QTemporaryFile probe(folder + QStringLiteral("/.rylmo-probe-XXXXXX"));
+    return probe.open();
+}
+
+}  // namespace
+
 QString settingsFilePath() {
     const QString name = QStringLiteral("Rylmo.ini");
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QFileInfo beside(programFolder + QLatin1Char('/') + name);
-    if (beside.exists() ? beside.isWritable() : QFileInfo(programFolder).isWritable()) {
+    if (beside.exists() ? beside.isWritable() && canWriteIn(programFolder) : canWriteIn(programFolder)) {
         return beside.filePath();
     }
+#ifdef Q_OS_WIN
+    // %APPDATA%\Rylmo, roaming with the user's profile.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#else
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+#endif
     QDir().mkpath(config);
     return config + QLatin1Char('/') + name;
 }
 
 void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session, ProfileFile& settings) {
-    session.setRollingStockFolder(addSeparator(dialog.rollingStockFolder()).toStdString());
+    session.setRollingStockFolder(folderInUse(addSeparator(dialog.rollingStockFolder())).toStdString());
     storeFolder(settings, "Tabor", dialog.rollingStockFolder());
     storeFolder(settings, "Stacje", dialog.stationFolder());
 }

@@ -17,8 +17,9 @@ inline const std::string defaultRollingStockFolder = "F:\\App\\Games\\Trakovil\\
 // separator or is empty.
 QString addSeparator(const QString& folder);
 
-// Rylmo.ini beside the executable; in the user's configuration folder when the program's
-// folder cannot be written (an installation for all users).
+// Rylmo.ini beside the executable; in the user's own folder (%APPDATA%\\Rylmo on Windows,
+// ~/.config/Rylmo elsewhere) when the program's folder cannot be written (an installation for
+// all users).
 QString settingsFilePath();
 
 // Rylmo.ini beside the executable: where keys missing from the user's file are read from.
@@ -28,6 +29,10 @@ QString programSettingsPath();
 // are Windows-1250 bytes; the program works with them as text.
 QString rollingStockFolderSetting(const ProfileFile& settings);
 QString stationFolderSetting(const ProfileFile& settings);
+
+// The folder the program uses for a stored one: a relative folder ("tabor\\", as a portable
+// copy carries) is taken from the program's folder; an absolute one stands as it is.
+QString folderInUse(const QString& stored);
 
 // Applies the options dialog's "OK": the rolling-stock folder of the document, then the keys
 // "Tabor" and "Stacje" of section "Program". A value the user did not change is written back

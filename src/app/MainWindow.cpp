@@ -96,7 +96,7 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
         refreshCaption();
         refreshStates();
     });
-    m_session.setRollingStockFolder(rollingStockFolderSetting(m_settings).toStdString());
+    m_session.setRollingStockFolder(folderInUse(rollingStockFolderSetting(m_settings)).toStdString());
     refreshStates();
 }
 
@@ -180,7 +180,7 @@ void MainWindow::createActions() {
     });
     connectCommand(m_names, [this] { texts::editNames(m_session, this, m_names->text()); });
     connectCommand(m_generalData, [this] {
-        texts::editGeneralData(m_session, this, m_generalData->text(), stationFolderSetting(m_settings));
+        texts::editGeneralData(m_session, this, m_generalData->text(), folderInUse(stationFolderSetting(m_settings)));
     });
     connect(m_options, &QAction::triggered, this, [this] { showOptions(); });
     connect(m_about, &QAction::triggered, this, [this] { showAbout(); });
@@ -530,7 +530,7 @@ MainWindow::Outcome MainWindow::saveAs() {
 // The open and save dialogs start where the timetable is, else in the station folder.
 QString MainWindow::fileDialogFolder() const {
     const std::string& folder = m_session.document().fileFolder;
-    return folder.empty() ? stationFolderSetting(m_settings) : QString::fromStdString(folder);
+    return folder.empty() ? folderInUse(stationFolderSetting(m_settings)) : QString::fromStdString(folder);
 }
 
 void MainWindow::newDocument() {

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,9 +55,10 @@ private slots:
         QCOMPARE(prompter.folderTitles,
                  (std::vector<QString>{"Wskaż folder zawierający pliki z taborem",
                                        "Wskaż folder zawierający pliki z opisem stacji"}));
-        QCOMPARE(window.document().rollingStockFolder, std::string("/gra/tabor/"));
+        const std::string separator = QString(QDir::separator()).toStdString();  // added where missing
+        QCOMPARE(window.document().rollingStockFolder, "/gra/tabor" + separator);
         QCOMPARE(test::readBytes(folder / "Rylmo.ini"),
-                 std::string("[Program]\r\nTabor=/gra/tabor/\r\nStacje=/mnt/stacje/\r\n"));
+                 "[Program]\r\nTabor=/gra/tabor" + separator + "\r\nStacje=/mnt/stacje" + separator + "\r\n");
 
         // The next opening shows what was stored; an empty field stays empty.
         prompter.dialogs.push_back([](QDialog& dialog) {
@@ -81,7 +83,7 @@ private slots:
         });
         window.showOptions();
         QCOMPARE(prompter.messageTexts(), QStringList{"Unable to write to " + qpath(settings) + "."});
-        QCOMPARE(window.document().rollingStockFolder, std::string("/t/"));
+        QCOMPARE(window.document().rollingStockFolder, "/t" + QString(QDir::separator()).toStdString());
     }
 
     // Questions name their buttons in Polish, and Qt's own dialogs speak Polish too.

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Checks the Windows editor under wine: every test suite of the Windows build passes, the
+# timing tool opens every window on the sample and on the generated 100,000-train timetable,
+# and the unpacked zip, in a folder with Polish letters, starts rylmo.exe with the windows
+# platform on a private X server and shows the main window "Rylmo - Zielonka.roz".
+# Builds Qt for Windows first when its cache is missing (about half an hour on 2 cores).
+# On a fresh Debian machine, run as root: it installs what it needs first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+zip=$(scripts/windows-editor.sh | tail -n1)
+qt=$(scripts/build-qt-windows.sh | tail -n1)
+packages=(xvfb xdotool unzip)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+build=build-windows-editor
+windowsPath() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
+# Debian's wine64 package puts its loader outside the PATH.
+wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+export WINEDEBUG=-all
+# No .NET or browser engine to install into a new wine prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPATH="$(windowsPath "$qt/bin");$(windowsPath "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")");$(windowsPath /usr/x86_64-w64-mingw32/lib)"
+"$wine" wineboot -i >/dev/null 2>&1 || true
+
+echo "== test suites under wine"
+ctest --test-dir "$build" --output-on-failure --timeout 600
+
+echo "== timing tool under wine"
+generated=$(mktemp -d)
+trap 'rm -rf "$generated"' EXIT
+bench=build-test/bench/rylmo-bench
+[ -x "$bench" ] || bench=build-release/bench/rylmo-bench
+"$bench" --write-timetable "$generated/rich.roz" "$generated/tabor"
+unset WINEPATH  # from here on the programs load what the zip holds
+package=$build/Rylmo
+QT_QPA_PLATFORM=offscreen "$wine" "$package/rylmo-open-timing.exe" "$(windowsPath data/sample/Zielonka.roz)" \
+  "$(windowsPath data/sample/tabor)" | grep '"step"'
+QT_QPA_PLATFORM=offscreen "$wine" "$package/rylmo-open-timing.exe" "$(windowsPath "$generated/rich.roz")" \
+  "$(windowsPath "$generated/tabor")" | grep '"step"'
+
+echo "== the zip, unpacked in a folder with Polish letters, on a private X server"
+unpacked="$generated/Łódź Żółta"
+mkdir -p "$unpacked"
+unzip -q "$zip" -d "$unpacked"
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; "$wineserver" -k 2>/dev/null; rm -rf "$generated"' EXIT
+sleep 2
+started=$(date +%s)
+DISPLAY=$display "$wine" "$unpacked/Rylmo/rylmo.exe" "$(windowsPath "$unpacked/Rylmo/przyklad/Zielonka.roz")" &
+shown=""
+for _ in $(seq 60); do
+  if DISPLAY=$display xdotool search --name '^Rylmo - Zielonka\.roz$' >/dev/null 2>&1; then
+    shown=yes
+    break
+  fi
+  sleep 1
+done
+"$wineserver" -k 2>/dev/null || true
+if [ -z "$shown" ]; then
+  echo "rylmo.exe showed no main window titled \"Rylmo - Zielonka.roz\" within a minute" >&2
+  exit 1
+fi
+echo "main window shown after $(($(date +%s) - started)) s; zip: $(du -k "$zip" | cut -f1) KiB"
