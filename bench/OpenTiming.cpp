@@ -253,7 +253,11 @@ void timeListSteps(rylmo::app::MainWindow& window) {
     auto* search = window.findChild<QLineEdit*>(QStringLiteral("search"));
     // The texts are gathered in the background after the list changed; a user reaches for the
     // search field later than this program does.
-    while (window.trainModel()->isGatheringSearchTexts()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    QElapsedTimer waited;
+    waited.start();
+    while (window.trainModel()->isGatheringSearchTexts() && waited.elapsed() < 10000) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
     report("gather search texts (background)");
     search->setText(QStringLiteral("s"));
     window.grab();

@@ -54,7 +54,7 @@ unzip -q "$zip" -d "$unpacked"
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; "$wineserver" -k 2>/dev/null; rm -rf "$generated"' EXIT
+trap 'kill "$xvfb" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true; rm -rf "$generated"' EXIT
 sleep 2
 started=$(date +%s)
 DISPLAY=$display "$wine" "$unpacked/Rylmo/rylmo.exe" "$(windowsPath "$unpacked/Rylmo/przyklad/Zielonka.roz")" &

@@ -37,8 +37,8 @@ public:
     // are gathered ahead in the background after every change of the whole list, and follow
     // changes of single trains at once.
     const QString& searchText(int row) const;
-    // Whether the search texts are being gathered in the background now.
-    bool isGatheringSearchTexts() const { return !m_searchReady && m_gathering.isRunning(); }
+    // Whether the search texts are still being gathered in the background.
+    bool isGatheringSearchTexts() const { return !m_searchReady && m_gatheringStarted; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -62,14 +62,13 @@ private slots:
 
         // The next opening shows what was stored; an empty field stays empty.
         prompter.dialogs.push_back([](QDialog& dialog) {
-            QCOMPARE(child<QLineEdit>(dialog, "rollingStockFolder")->text(), QStringLiteral("/gra/tabor/"));
-            QCOMPARE(child<QLineEdit>(dialog, "stationFolder")->text(), QStringLiteral("/mnt/stacje/"));
+            QCOMPARE(child<QLineEdit>(dialog, "rollingStockFolder")->text(), QStringLiteral("/gra/tabor") + QDir::separator());
+            QCOMPARE(child<QLineEdit>(dialog, "stationFolder")->text(), QStringLiteral("/mnt/stacje") + QDir::separator());
             child<QLineEdit>(dialog, "stationFolder")->clear();
             child<QPushButton>(dialog, "ok")->click();
         });
         window.showOptions();
-        QCOMPARE(test::readBytes(folder / "Rylmo.ini"),
-                 std::string("[Program]\r\nTabor=/gra/tabor/\r\nStacje=\r\n"));
+        QCOMPARE(test::readBytes(folder / "Rylmo.ini"), "[Program]\r\nTabor=/gra/tabor" + separator + "\r\nStacje=\r\n");
     }
 
     void optionsWriteFailureIsShownAfterTheFolderChanged() {

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QTableView>
 #include <QTest>
+#include <QWindow>
 
 #include "AppTests.h"
 #include "ScriptedPrompter.h"
@@ -293,9 +294,13 @@ private slots:
         QVERIFY(f.window.close());
         QVERIFY(f.prompter.messages.empty());
 
-        // A fresh window: Qt's offscreen platform on Windows cannot show a closed one again.
         Fixture g;
         g.window.show();
+        if (!g.window.windowHandle() || !g.window.windowHandle()->handle()) {
+            // Seen under wine: Qt's offscreen platform fails to create the main window
+            // ("Failed to create platform window"), and a window never shown closes unasked.
+            QSKIP("the offscreen platform could not show the main window");
+        }
         g.window.newDocument();
         g.changeStartTime();
         g.prompter.answers = {QMessageBox::Cancel};

@@ -137,6 +137,14 @@ private slots:
         QCOMPARE(addSeparator(QStringLiteral("D:\\Gra\\Tabor\\")), QStringLiteral("D:\\Gra\\Tabor\\"));
         QCOMPARE(addSeparator(QStringLiteral("/")), QStringLiteral("/"));
         QCOMPARE(addSeparator(QString()), QString());
+
+        // A relative folder is the program's own; an absolute one, from either system, stands.
+        const QString program = QCoreApplication::applicationDirPath();
+        QCOMPARE(folderInUse(QStringLiteral("przyklad\\tabor\\")), program + QStringLiteral("/przyklad\\tabor\\"));
+        for (const QString& absolute : {QStringLiteral("D:\\Gra\\Tabor\\"), QStringLiteral("/gra/tabor/"),
+                                        QStringLiteral("\\\\serwer\\tabor\\"), QString()}) {
+            QCOMPARE(folderInUse(absolute), absolute);
+        }
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "TestFiles.h"
 #include "document/AtomicFile.h"
+#include "document/AtomicFileShared.h"
 #include "document/Error.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
@@ -54,6 +55,19 @@ TEST(Saving, PolishFolderAndFileNames) {
     saveTimetableFile(changed, utf8Of(target));
     EXPECT_EQ(readTimetableFile(utf8Of(target)).startTime, "705");
     EXPECT_EQ(folderEntries(polish), std::vector<std::string>{"Łódź Kaliska.roz"});
+
+    // What an interrupt removes is the temporary file itself, by the system's own form of its
+    // name (wide on Windows), Polish letters and all.
+    {
+        AtomicFile file(utf8Of(target));
+        file.write("2,");
+        const fs::path::value_type* remembered = atomic_file::rememberedTemporary();
+        ASSERT_NE(remembered, nullptr);
+        const fs::path temporary(remembered);
+        EXPECT_EQ(temporary.parent_path(), polish);
+        EXPECT_TRUE(fs::is_regular_file(temporary));
+    }
+    EXPECT_EQ(atomic_file::rememberedTemporary(), nullptr);
 }
 
 TEST(Saving, FailuresLeaveTheOldFileAndNoTemporaryFile) {
