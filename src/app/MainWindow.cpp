@@ -54,16 +54,23 @@ std::string documentPath(const Timetable& document) {
 // What the user does to make a document writable that is not: which window fills or mends
 // the part the writer refuses.
 QString mendHint(const Problem& problem) {
-    if (problem.section == "Dane ogólne") {
-        if (problem.field == "startTime") return QStringLiteral("Popraw „Godzina rozpoczęcia” w oknie Ogólne.");
-        if (problem.field == "authorInfo") return QStringLiteral("Popraw „Informacje o autorze” w oknie Ogólne.");
-        return QStringLiteral("Uzupełnij „Obraz stacji” w oknie Ogólne.");
+    const QString section = QString::fromUtf8(sectionTitle(problem.section));
+    switch (problem.section) {
+        case Section::generalData:
+            if (problem.field == fieldOf(GeneralField::startTime)) {
+                return QStringLiteral("Popraw „Godzina rozpoczęcia” w oknie Ogólne.");
+            }
+            if (problem.field == fieldOf(GeneralField::authorInfo)) {
+                return QStringLiteral("Popraw „Informacje o autorze” w oknie Ogólne.");
+            }
+            return QStringLiteral("Uzupełnij „Obraz stacji” w oknie Ogólne.");
+        case Section::depotNames:
+        case Section::stationNames:
+        case Section::trainNames:
+            return QStringLiteral("Popraw stronę „") + section + QStringLiteral("” w oknie Nazwy.");
+        default:
+            return QStringLiteral("Popraw tę pozycję w oknie ") + section + QLatin1Char('.');
     }
-    const QString section = QString::fromStdString(problem.section);
-    if (problem.section == "Lokomotywownie" || problem.section == "Stacje" || problem.section == "Nazwy pociągów") {
-        return QStringLiteral("Popraw stronę „") + section + QStringLiteral("” w oknie Nazwy.");
-    }
-    return QStringLiteral("Popraw tę pozycję w oknie ") + section + QLatin1Char('.');
 }
 
 // The folder (with its trailing separator) and the name of a document file.
@@ -395,7 +402,12 @@ void MainWindow::createProblemsPanel() {
     addDockWidget(Qt::BottomDockWidgetArea, m_problemsDock);
     resizeDocks({m_problemsDock}, {list->minimumHeight() + 30}, Qt::Vertical);
     connect(m_problems, &editing::ProblemChecker::problemsChanged, this, [this] {
-        m_problemsDock->setWindowTitle(QStringLiteral("Problemy (%1)").arg(m_problems->problems().size()));
+        const std::size_t listed = m_problems->problems().size();
+        const std::size_t total = m_problems->total();
+        m_problemsDock->setWindowTitle(total == listed ? QStringLiteral("Problemy (%1)").arg(total)
+                                                       : QStringLiteral("Problemy (%1, pokazano pierwsze %2)")
+                                                             .arg(total)
+                                                             .arg(listed));
     });
     connect(list, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         ui::guarded(this, [&] { goToProblem(index.row()); });
@@ -406,30 +418,33 @@ void MainWindow::goToProblem(int row) {
     const std::vector<Problem>& problems = m_problems->problems();
     if (row < 0 || static_cast<std::size_t>(row) >= problems.size()) return;
     const Problem& problem = problems[static_cast<std::size_t>(row)];
-    const QString section = QString::fromStdString(problem.section);
-    const int entry = static_cast<int>(problem.entry) - 1;
-    if (section == QStringLiteral("Pociągi")) {
-        // The train may be hidden by the search: show every train first.
-        if (m_trainFilter->rowOf(entry) < 0) m_search->clear();
-        selectTrain(entry);
-        if (selectedTrain() == entry) m_editTrain->trigger();
-    } else if (section == m_locomotiveTypes->text()) {
-        locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text(), entry);
-    } else if (section == m_depot->text()) {
-        locomotives::showDepot(m_session, this, m_depot->text(), entry);
-    } else if (section == m_passages->text()) {
-        passages::showPassages(m_session, this, m_passages->text(), entry);
-    } else if (section == m_probabilityTable->text()) {
-        passages::showProbabilityTable(m_session, this, m_probabilityTable->text(), entry);
-    } else if (section == m_coaches->text()) {
-        coaches::showCoaches(m_session, this, m_coaches->text(), entry);
-    } else if (section == m_compositions->text()) {
-        coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(),
-                                  m_locomotiveTypes->text(), entry);
-    } else if (section == QStringLiteral("Dane ogólne")) {
-        m_generalData->trigger();
-    } else {
-        texts::editNames(m_session, this, m_names->text(), section);
+    const int entry = problem.entry == Problem::wholeSection ? -1 : static_cast<int>(problem.entry);
+    switch (problem.section) {
+        case Section::trains:
+            // The train may be hidden by the search: show every train first.
+            if (m_trainFilter->rowOf(entry) < 0) m_search->clear();
+            selectTrain(entry);
+            if (selectedTrain() == entry) m_editTrain->trigger();
+            return;
+        case Section::locomotiveTypes:
+            locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text(), entry);
+            return;
+        case Section::depot: locomotives::showDepot(m_session, this, m_depot->text(), entry); return;
+        case Section::passages: passages::showPassages(m_session, this, m_passages->text(), entry); return;
+        case Section::probabilities:
+            passages::showProbabilityTable(m_session, this, m_probabilityTable->text(), entry);
+            return;
+        case Section::coaches: coaches::showCoaches(m_session, this, m_coaches->text(), entry); return;
+        case Section::compositions:
+            coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(),
+                                      m_locomotiveTypes->text(), entry);
+            return;
+        case Section::generalData: m_generalData->trigger(); return;
+        case Section::depotNames:
+        case Section::stationNames:
+        case Section::trainNames:
+            texts::editNames(m_session, this, m_names->text(), QString::fromUtf8(sectionTitle(problem.section)));
+            return;
     }
 }
 

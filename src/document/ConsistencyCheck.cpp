@@ -16,46 +16,52 @@ namespace {
 
 std::string str(int64_t value) { return std::to_string(value); }
 
-// Collects the problems of one section, each prefixed with the entry and field it is about.
+// Collects the findings of one section: all are counted, the first ones up to the limit kept
+// with their messages, which name the entry and the field as the windows do.
 class Reporter {
 public:
-    Reporter(std::vector<Problem>& problems, const char* section, const char* entryNoun)
-        : m_problems(problems), m_section(section), m_entryNoun(entryNoun) {}
+    Reporter(CheckResult& result, std::size_t limit, Section section)
+        : m_result(result), m_limit(limit), m_section(section) {}
 
-    void entry(std::size_t index) { m_entry = index + 1; }
+    void entry(std::size_t index) { m_entry = index; }
 
-    void report(const std::string& field, const std::string& message) {
-        std::string text = std::string(m_entryNoun) + " nr " + str(static_cast<int64_t>(m_entry));
-        if (!field.empty()) text += ", pole " + field;
-        m_problems.push_back({m_section, m_entry, field, text + ": " + message});
+    template <class Message>
+    void report(Field field, Message message) {
+        ++m_result.total;
+        if (m_section == Section::trains && m_entry < m_result.trainFindings.size()) ++m_result.trainFindings[m_entry];
+        if (m_result.problems.size() >= m_limit) return;
+        m_result.problems.push_back({m_section, m_entry, field, findingPlace(m_section, m_entry, field) + text(message)});
     }
 
-    void range(const std::string& field, int64_t value, int64_t low, int64_t high) {
+    void range(Field field, int64_t value, int64_t low, int64_t high) {
         if (value < low || value > high) {
-            report(field, "wartość " + str(value) + " spoza zakresu " + str(low) + "–" + str(high));
+            report(field, [&] { return "wartość " + str(value) + " spoza zakresu " + str(low) + "–" + str(high); });
         }
     }
 
     // value must be a position in a list of size entries, counted from base (0 or 1).
-    void index(const std::string& field, int64_t value, std::size_t size, int base,
-               const char* listName) {
+    void index(Field field, int64_t value, std::size_t size, int base, const char* listName) {
         if (value < base || value >= static_cast<int64_t>(size) + base) {
-            report(field, "pozycja " + str(value) + " poza listą " + listName + " (" +
-                              str(static_cast<int64_t>(size)) + " pozycji)");
+            report(field, [&] {
+                return "pozycja " + str(value) + " poza listą " + listName + " (" +
+                       polishCount(static_cast<int64_t>(size), "pozycja", "pozycje", "pozycji") + ")";
+            });
         }
     }
 
 private:
-    std::vector<Problem>& m_problems;
-    const char* m_section;
-    const char* m_entryNoun;
-    std::size_t m_entry = 0;
-};
+    static std::string text(const std::string& message) { return message; }
+    static std::string text(const char* message) { return message; }
+    template <class Make>
+    static std::string text(const Make& make) {
+        return make();
+    }
 
-template <class Record>
-std::string fieldName(int position) {
-    return RecordLayout<Record>::names[static_cast<std::size_t>(position - 1)];
-}
+    CheckResult& m_result;
+    std::size_t m_limit;
+    Section m_section;
+    std::size_t m_entry = Problem::wholeSection;
+};
 
 bool validCoupling(int32_t value, std::size_t trainCount) {
     return value > 0 && value % 10 != 0 &&
@@ -94,9 +100,8 @@ std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains, int pos
     return onCycle;
 }
 
-void checkTrains(const TimetableContent& c, std::vector<Problem>& problems) {
-    Reporter r(problems, "Pociągi", "pociąg");
-    const auto name = fieldName<Train>;
+void checkTrains(const TimetableContent& c, Reporter& r) {
+    const auto name = fieldAt;
     std::vector<bool> closed[2] = {trainsOnClosedChains(c.trains, 12),
                                    trainsOnClosedChains(c.trains, 13)};
     for (std::size_t i = 0; i < c.trains.size(); ++i) {
@@ -161,9 +166,8 @@ void checkTrains(const TimetableContent& c, std::vector<Problem>& problems) {
     }
 }
 
-void checkDepot(const TimetableContent& c, std::vector<Problem>& problems) {
-    Reporter r(problems, "Lokomotywownia", "wpis");
-    const auto name = fieldName<DepotEntry>;
+void checkDepot(const TimetableContent& c, Reporter& r) {
+    const auto name = fieldAt;
     for (std::size_t i = 0; i < c.depot.size(); ++i) {
         const DepotEntry& e = c.depot[i];
         r.entry(i);
@@ -176,9 +180,8 @@ void checkDepot(const TimetableContent& c, std::vector<Problem>& problems) {
     }
 }
 
-void checkPassages(const TimetableContent& c, std::vector<Problem>& problems) {
-    Reporter r(problems, "Przejścia lokomotyw", "przejście");
-    const auto name = fieldName<LocomotivePassage>;
+void checkPassages(const TimetableContent& c, Reporter& r) {
+    const auto name = fieldAt;
     const auto magnitude = [](int32_t v) { return std::llabs(static_cast<long long>(v)); };
     for (std::size_t i = 0; i < c.passages.size(); ++i) {
         const LocomotivePassage& p = c.passages[i];
@@ -192,35 +195,33 @@ void checkPassages(const TimetableContent& c, std::vector<Problem>& problems) {
     }
 }
 
-void checkProbabilities(const TimetableContent& c, std::vector<Problem>& problems) {
-    Reporter r(problems, "Tablica prawdopodobieństwa", "indeks");
+void checkProbabilities(const TimetableContent& c, Reporter& r) {
     for (std::size_t i = 0; i < c.probabilities.size(); ++i) {
         r.entry(i);
         std::vector<int32_t> values;
         try {
             values = readProbabilityEntry(c.probabilities[i]);
         } catch (const Error& e) {
-            r.report("", e.what());
+            r.report(Field::none, std::string(e.what()));
             continue;
         }
         if (static_cast<int64_t>(values.size()) != c.locomotiveTypeCount) {
-            r.report("", "liczba wartości " + str(static_cast<int64_t>(values.size())) +
+            r.report(Field::none, "liczba wartości " + str(static_cast<int64_t>(values.size())) +
                              " różni się od liczby lokomotyw " + str(c.locomotiveTypeCount));
         }
         int64_t sum = 0;
         for (std::size_t k = 0; k < values.size(); ++k) {
             sum += values[k];
             if (values[k] < 0 || values[k] > 100) {
-                r.report("", "wartość " + str(values[k]) + " dla lokomotywy " +
+                r.report(Field::none, "wartość " + str(values[k]) + " dla lokomotywy " +
                                  str(static_cast<int64_t>(k + 1)) + " spoza zakresu 0–100");
             }
         }
-        if (sum != 100) r.report("", "suma wartości wynosi " + str(sum) + " zamiast 100");
+        if (sum != 100) r.report(Field::none, "suma wartości wynosi " + str(sum) + " zamiast 100");
     }
 }
 
-void checkCompositions(const TimetableContent& c, std::vector<Problem>& problems) {
-    Reporter r(problems, "Skład pociągów", "skład");
+void checkCompositions(const TimetableContent& c, Reporter& r) {
     for (std::size_t i = 0; i < c.compositions.size(); ++i) {
         r.entry(i);
         try {
@@ -228,55 +229,64 @@ void checkCompositions(const TimetableContent& c, std::vector<Problem>& problems
             int32_t previous = 0;
             for (int32_t vehicle : row) {
                 if (vehicle != previous && !isVehicleNumber(c, vehicle)) {
-                    r.report("", "pojazd " + str(vehicle) + " nie istnieje");
+                    r.report(Field::none, "pojazd " + str(vehicle) + " nie istnieje");
                 }
                 previous = vehicle;
             }
         } catch (const Error& e) {
-            r.report("", e.what());
+            r.report(Field::none, std::string(e.what()));
         }
     }
 }
 
-void checkLocomotiveTypes(const TimetableContent& c, std::vector<Problem>& problems) {
-    Reporter r(problems, "Lokomotywy", "lokomotywa");
+void checkLocomotiveTypes(const TimetableContent& c, Reporter& r) {
     for (std::size_t i = 0; i < c.locomotiveTypes.size(); ++i) {
         const LocomotiveType& type = c.locomotiveTypes[i];
         r.entry(i);
         const bool kindOk = type.kind.size() == 1 && type.kind[0] >= '1' && type.kind[0] <= '5';
-        if (!kindOk && !type.kind.empty()) r.report("kind", "rodzaj spoza zakresu 1–5");
+        if (!kindOk && !type.kind.empty()) r.report(fieldAt(3), "rodzaj spoza zakresu 1–5");
         const bool hierarchyOk = type.hierarchy.size() == 1 && type.hierarchy[0] >= '0' &&
                                  type.hierarchy[0] <= '9';
         if (!hierarchyOk && !type.hierarchy.empty()) {
-            r.report("hierarchy", "hierarchia spoza zakresu 0–9");
+            r.report(fieldAt(4), "hierarchia spoza zakresu 0–9");
         }
     }
 }
 
-void checkStartTime(const TimetableContent& c, std::vector<Problem>& problems) {
+void checkStartTime(const TimetableContent& c, Reporter& r) {
     const std::string& text = c.startTime;
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
         text.size() > 4 || !isValidTime(std::atoi(text.c_str()))) {
         if (!text.empty()) {
-            problems.push_back({"Dane ogólne", 0, "startTime",
-                                "niepoprawny czas rozpoczęcia (godzina × 100 + minuta)"});
+            r.report(fieldOf(GeneralField::startTime), "niepoprawny czas rozpoczęcia (godzina × 100 + minuta)");
         }
     }
 }
 
 }  // namespace
 
+CheckResult checkTimetable(const TimetableContent& content, std::size_t limit) {
+    CheckResult result;
+    result.trainFindings.assign(content.trains.size(), 0);
+    const std::pair<Section, void (*)(const TimetableContent&, Reporter&)> checks[] = {
+        {Section::trains, checkTrains},         {Section::depot, checkDepot},
+        {Section::passages, checkPassages},     {Section::probabilities, checkProbabilities},
+        {Section::compositions, checkCompositions}, {Section::locomotiveTypes, checkLocomotiveTypes},
+        {Section::generalData, checkStartTime},
+    };
+    for (const auto& [section, check] : checks) {
+        Reporter reporter(result, limit, section);
+        check(content, reporter);
+    }
+    for (Problem& problem : unsavableParts(content)) {
+        ++result.total;
+        if (result.problems.size() < limit) result.problems.push_back(std::move(problem));
+    }
+    return result;
+}
+
 std::vector<Problem> checkTimetable(const TimetableContent& content) {
-    std::vector<Problem> problems;
-    checkTrains(content, problems);
-    checkDepot(content, problems);
-    checkPassages(content, problems);
-    checkProbabilities(content, problems);
-    checkCompositions(content, problems);
-    checkLocomotiveTypes(content, problems);
-    checkStartTime(content, problems);
-    for (Problem& problem : unsavableParts(content)) problems.push_back(std::move(problem));
-    return problems;
+    return checkTimetable(content, SIZE_MAX).problems;
 }
 
 }  // namespace rylmo

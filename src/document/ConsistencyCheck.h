@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "document/Problem.h"
@@ -11,5 +12,14 @@ namespace rylmo {
 // their ranges, broken coupling chains, probability entries that do not fit the types, and
 // texts that would not survive saving. An empty list means the timetable is sound.
 std::vector<Problem> checkTimetable(const TimetableContent& content);
+
+// The check with its findings counted: all of them, and those of each train, while only the
+// first limit are kept, so that a hostile file cannot make millions of messages.
+struct CheckResult {
+    std::vector<Problem> problems;
+    std::size_t total = 0;
+    std::vector<uint32_t> trainFindings;  // by train position
+};
+CheckResult checkTimetable(const TimetableContent& content, std::size_t limit);
 
 }  // namespace rylmo

@@ -57,13 +57,6 @@ References referencesToProbabilityEntry(const TimetableContent& content, std::si
     return r;
 }
 
-std::string polishCount(int count, const char* one, const char* few, const char* many) {
-    const int lastTwo = count % 100;
-    const int last = count % 10;
-    const char* word = count == 1 ? one : (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) ? few : many;
-    return std::to_string(count) + " " + word;
-}
-
 std::string referenceWarning(const References& r) {
     if (!r.any()) return {};
     std::string parts;

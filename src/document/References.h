@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "document/Problem.h"
 #include "document/Timetable.h"
 
 namespace rylmo {
@@ -34,8 +35,5 @@ References referencesToProbabilityEntry(const TimetableContent& content, std::si
 // The second line of a delete question: what refers to the entry and what deleting it does;
 // empty when nothing refers to it.
 std::string referenceWarning(const References& references);
-
-// "1 pociąg", "2 pociągi", "5 pociągów": the Polish plural form for count.
-std::string polishCount(int count, const char* one, const char* few, const char* many);
 
 }  // namespace rylmo

@@ -18,27 +18,26 @@ bool hasBlankInside(const std::string& text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return isBlank(c); });
 }
 
-std::string numbered(const std::string& what, std::size_t entry) {
-    return entry ? what + " nr " + std::to_string(entry) : what;
+// "pusta nazwa stacji nr 2", numbered as the list's window numbers it.
+std::string numbered(const std::string& what, Section section, std::size_t entry) {
+    return entry == Problem::wholeSection ? what : what + " nr " + entryNumber(section, entry);
 }
 
 struct TextList {
     const std::vector<std::string>& entries;
-    const char* section;
+    Section section;
     const char* emptyWhat;  // "pusta nazwa stacji", used as "pusta nazwa stacji nr 2"
     const char* what;       // "nazwa stacji", used as "nazwa stacji nr 2 zawiera ..."
 };
 
-void checkOneLineText(std::vector<Problem>& problems, const std::string& text,
-                      const char* section, std::size_t entry, const char* emptyWhat,
-                      const char* what) {
+void checkOneLineText(std::vector<Problem>& problems, const std::string& text, Section section, std::size_t entry,
+                      Field field, const char* emptyWhat, const char* what) {
     if (isBlankOnly(text)) {
-        problems.push_back({section, entry, "", numbered(emptyWhat, entry)});
+        problems.push_back({section, entry, field, numbered(emptyWhat, section, entry)});
     } else if (hasLineBreak(text)) {
-        problems.push_back(
-            {section, entry, "", numbered(what, entry) + " zawiera znak końca wiersza"});
+        problems.push_back({section, entry, field, numbered(what, section, entry) + " zawiera znak końca wiersza"});
     } else if (hasNul(text)) {
-        problems.push_back({section, entry, "", numbered(what, entry) + " zawiera znak o kodzie 0"});
+        problems.push_back({section, entry, field, numbered(what, section, entry) + " zawiera znak o kodzie 0"});
     }
 }
 
@@ -46,65 +45,62 @@ void checkOneLineText(std::vector<Problem>& problems, const std::string& text,
 
 std::vector<Problem> unsavableParts(const TimetableContent& content) {
     std::vector<Problem> problems;
-    checkOneLineText(problems, content.stationPicture, "Dane ogólne", 0, "pusta nazwa pliku stacji",
-                     "nazwa pliku stacji");
+    const Section general = Section::generalData;
+    const std::size_t whole = Problem::wholeSection;
+    checkOneLineText(problems, content.stationPicture, general, whole, fieldOf(GeneralField::stationPicture),
+                     "pusta nazwa pliku stacji", "nazwa pliku stacji");
     if (isBlankOnly(content.startTime)) {
-        problems.push_back({"Dane ogólne", 0, "startTime", "pusty czas rozpoczęcia"});
+        problems.push_back({general, whole, fieldOf(GeneralField::startTime), "pusty czas rozpoczęcia"});
     } else if (content.startTime.find(',') != std::string::npos || hasBlankInside(content.startTime)) {
-        problems.push_back({"Dane ogólne", 0, "startTime",
+        problems.push_back({general, whole, fieldOf(GeneralField::startTime),
                             "czas rozpoczęcia zawiera przecinek, spację lub znak sterujący"});
     }
     if (hasNul(content.authorInfo)) {
-        problems.push_back({"Dane ogólne", 0, "authorInfo",
+        problems.push_back({general, whole, fieldOf(GeneralField::authorInfo),
                             "informacja o autorze zawiera znak o kodzie 0"});
     }
 
     const TextList lists[] = {
-        {content.probabilities, "Tablica prawdopodobieństwa", "pusty indeks prawdopodobieństwa",
-         "indeks prawdopodobieństwa"},
-        {content.compositions, "Skład pociągów", "pusty skład", "skład"},
-        {content.coaches, "Wagony", "pusta nazwa wagonu", "nazwa wagonu"},
-        {content.depotNames, "Lokomotywownie", "pusta nazwa lokomotywowni", "nazwa lokomotywowni"},
-        {content.stationNames, "Stacje", "pusta nazwa stacji", "nazwa stacji"},
-        {content.trainNames, "Nazwy pociągów", "pusta nazwa pociągu", "nazwa pociągu"},
+        {content.probabilities, Section::probabilities, "pusty indeks prawdopodobieństwa", "indeks prawdopodobieństwa"},
+        {content.compositions, Section::compositions, "pusty skład", "skład"},
+        {content.coaches, Section::coaches, "pusta nazwa wagonu", "nazwa wagonu"},
+        {content.depotNames, Section::depotNames, "pusta nazwa lokomotywowni", "nazwa lokomotywowni"},
+        {content.stationNames, Section::stationNames, "pusta nazwa stacji", "nazwa stacji"},
+        {content.trainNames, Section::trainNames, "pusta nazwa pociągu", "nazwa pociągu"},
     };
     for (const TextList& list : lists) {
         for (std::size_t i = 0; i < list.entries.size(); ++i) {
-            checkOneLineText(problems, list.entries[i], list.section, i + 1, list.emptyWhat,
-                             list.what);
+            checkOneLineText(problems, list.entries[i], list.section, i, Field::none, list.emptyWhat, list.what);
         }
     }
 
     struct TypeWord {
         std::string LocomotiveType::*member;
-        const char* field;
         const char* emptyWhat;
         const char* what;
     };
     static const TypeWord words[] = {
-        {&LocomotiveType::pictureName, "pictureName", "pusta nazwa rysunku lokomotywy",
-         "nazwa rysunku lokomotywy"},
-        {&LocomotiveType::typeName, "typeName", "pusta nazwa typu lokomotywy",
-         "nazwa typu lokomotywy"},
-        {&LocomotiveType::kind, "kind", "pusty rodzaj lokomotywy", "rodzaj lokomotywy"},
-        {&LocomotiveType::hierarchy, "hierarchy", "pusta hierarchia lokomotywy",
-         "hierarchia lokomotywy"},
+        {&LocomotiveType::pictureName, "pusta nazwa rysunku lokomotywy", "nazwa rysunku lokomotywy"},
+        {&LocomotiveType::typeName, "pusta nazwa typu lokomotywy", "nazwa typu lokomotywy"},
+        {&LocomotiveType::kind, "pusty rodzaj lokomotywy", "rodzaj lokomotywy"},
+        {&LocomotiveType::hierarchy, "pusta hierarchia lokomotywy", "hierarchia lokomotywy"},
     };
     for (std::size_t i = 0; i < content.locomotiveTypes.size(); ++i) {
-        for (const TypeWord& word : words) {
+        for (std::size_t w = 0; w < std::size(words); ++w) {
+            const TypeWord& word = words[w];
             const std::string& text = content.locomotiveTypes[i].*word.member;
+            const Field field = fieldAt(static_cast<int>(w) + 1);
             if (text.empty()) {
-                problems.push_back({"Lokomotywy", i + 1, word.field, numbered(word.emptyWhat, i + 1)});
+                problems.push_back({Section::locomotiveTypes, i, field, numbered(word.emptyWhat, Section::locomotiveTypes, i)});
             } else if (hasBlankInside(text)) {
-                problems.push_back({"Lokomotywy", i + 1, word.field,
-                                    numbered(word.what, i + 1) +
-                                        " zawiera spację lub znak sterujący"});
+                problems.push_back({Section::locomotiveTypes, i, field,
+                                    numbered(word.what, Section::locomotiveTypes, i) + " zawiera spację lub znak sterujący"});
             }
         }
     }
     if (content.locomotiveTypeCount < 0 ||
         static_cast<std::size_t>(content.locomotiveTypeCount) != content.locomotiveTypes.size()) {
-        problems.push_back({"Lokomotywy", 0, "locomotiveTypeCount",
+        problems.push_back({Section::locomotiveTypes, Problem::wholeSection, fieldOf(GeneralField::locomotiveTypeCount),
                             "liczba typów lokomotyw (" + std::to_string(content.locomotiveTypeCount) +
                                 ") różni się od liczby zdefiniowanych lokomotyw (" +
                                 std::to_string(content.locomotiveTypes.size()) + ")"});

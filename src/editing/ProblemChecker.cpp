@@ -18,7 +18,7 @@ ProblemChecker::ProblemChecker(EditingSession& session, QObject* parent)
     m_wait.setSingleShot(true);
     m_wait.setInterval(kWaitMs);
     connect(&m_wait, &QTimer::timeout, this, &ProblemChecker::start);
-    connect(&m_watcher, &QFutureWatcher<std::vector<Problem>>::finished, this, &ProblemChecker::finished);
+    connect(&m_watcher, &QFutureWatcher<CheckResult>::finished, this, &ProblemChecker::finished);
     auto changed = [this] {
         m_pending = true;
         m_wait.start();
@@ -36,7 +36,8 @@ void ProblemChecker::start() {
         return;
     }
     // The check works on a copy: the user goes on editing meanwhile.
-    m_watcher.setFuture(QtConcurrent::run([content = m_session.content()] { return checkTimetable(content); }));
+    m_watcher.setFuture(
+        QtConcurrent::run([content = m_session.content()] { return checkTimetable(content, listLimit); }));
 }
 
 void ProblemChecker::finished() {
@@ -45,57 +46,60 @@ void ProblemChecker::finished() {
         start();
         return;
     }
-    setProblems(m_watcher.result());
+    setResult(m_watcher.result());
 }
 
 void ProblemChecker::checkNow() {
     m_wait.stop();
     m_watcher.waitForFinished();
     m_again = false;
-    setProblems(checkTimetable(m_session.content()));
+    setResult(checkTimetable(m_session.content(), listLimit));
 }
 
-void ProblemChecker::setProblems(std::vector<Problem> problems) {
+void ProblemChecker::setResult(CheckResult result) {
     beginResetModel();
     m_pending = false;
-    m_problems = std::move(problems);
-    m_byTrain.assign(m_session.content().trains.size(), {});
-    for (std::size_t i = 0; i < m_problems.size(); ++i) {
-        const Problem& p = m_problems[i];
-        if (p.section == "Pociągi" && p.entry >= 1 && p.entry <= m_byTrain.size()) {
-            m_byTrain[p.entry - 1].push_back(static_cast<int>(i));
-        }
+    m_result = std::move(result);
+    m_byTrain.assign(m_result.trainFindings.size(), {});
+    for (std::size_t i = 0; i < m_result.problems.size(); ++i) {
+        const Problem& p = m_result.problems[i];
+        if (p.section == Section::trains && p.entry < m_byTrain.size()) m_byTrain[p.entry].push_back(static_cast<int>(i));
     }
     endResetModel();
     emit problemsChanged();
 }
 
 QString ProblemChecker::trainProblems(int train) const {
-    if (train < 0 || static_cast<std::size_t>(train) >= m_byTrain.size()) return {};
+    if (train < 0 || static_cast<std::size_t>(train) >= m_result.trainFindings.size()) return {};
+    const auto t = static_cast<std::size_t>(train);
+    const uint32_t count = m_result.trainFindings[t];
+    if (count == 0) return {};
     QStringList messages;
-    for (const int i : m_byTrain[static_cast<std::size_t>(train)]) {
-        messages << QString::fromStdString(m_problems[static_cast<std::size_t>(i)].message);
+    for (const int i : m_byTrain[t]) messages << QString::fromStdString(m_result.problems[static_cast<std::size_t>(i)].message);
+    if (count > m_byTrain[t].size()) {
+        messages << QString::fromStdString("i " + polishCount(count - m_byTrain[t].size(), "inny problem", "inne problemy",
+                                                               "innych problemów"));
     }
     return messages.join(QLatin1Char('\n'));
 }
 
 int ProblemChecker::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_problems.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_result.problems.size());
 }
 
 int ProblemChecker::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 3; }
 
 QVariant ProblemChecker::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= m_problems.size()) return {};
-    const Problem& p = m_problems[static_cast<std::size_t>(index.row())];
+    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= m_result.problems.size()) return {};
+    const Problem& p = m_result.problems[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
-            case 0: return QString::fromStdString(p.section);
-            case 1: return p.entry > 0 ? QVariant(static_cast<qulonglong>(p.entry)) : QVariant(QString());
+            case 0: return QString::fromUtf8(sectionTitle(p.section));
+            case 1: return QString::fromStdString(entryNumber(p.section, p.entry));
             default: return QString::fromStdString(p.message);
         }
     }
-    if (role == Qt::ToolTipRole) return QString::fromStdString(p.describe());
+    if (role == Qt::ToolTipRole) return QString::fromStdString(describe(p));
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "document/ConsistencyCheck.h"
 #include "document/Problem.h"
 
 namespace rylmo::editing {
@@ -14,14 +15,18 @@ class EditingSession;
 // The consistency check of the session's timetable, kept up to date without blocking the
 // user: every change restarts a short wait, then the check runs on a copy of the content in
 // the background; a change during a check makes another one follow. The findings are rows:
-// section, entry, message.
+// section, entry, message; at most the first listLimit are listed, all are counted.
 class ProblemChecker : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit ProblemChecker(EditingSession& session, QObject* parent = nullptr);
     ~ProblemChecker() override;
 
-    const std::vector<Problem>& problems() const { return m_problems; }
+    static constexpr std::size_t listLimit = 10000;
+
+    const std::vector<Problem>& problems() const { return m_result.problems; }
+    // All findings, listed or not.
+    std::size_t total() const { return m_result.total; }
     // The messages about the train at 0-based position train; empty when it has none.
     QString trainProblems(int train) const;
     // Whether a change has not yet reached the findings.
@@ -41,15 +46,15 @@ signals:
 private:
     void start();
     void finished();
-    void setProblems(std::vector<Problem> problems);
+    void setResult(CheckResult result);
 
     EditingSession& m_session;
     QTimer m_wait;
-    QFutureWatcher<std::vector<Problem>> m_watcher;
+    QFutureWatcher<CheckResult> m_watcher;
     bool m_again = false;
     bool m_pending = false;
-    std::vector<Problem> m_problems;
-    std::vector<std::vector<int>> m_byTrain;  // problem rows of each train, by position
+    CheckResult m_result;
+    std::vector<std::vector<int>> m_byTrain;  // listed rows of each train with findings, by position
 };
 
 }  // namespace rylmo::editing

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QColor>
 #include <QDockWidget>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -73,6 +74,31 @@ private slots:
         f.window.session().undoStack().undo();
         QTRY_VERIFY(!f.window.problems().isChecking());
         QVERIFY(f.window.problems().problems().empty());
+
+        // Opening a file starts a check by itself; the last train carries the red mark.
+        TimetableContent broken = listContent();
+        broken.trains.back().runType = 9;
+        f.window.session().open(broken, "/tmp/", "b.roz");
+        QTRY_VERIFY(!f.window.problems().isChecking());
+        QCOMPARE(f.window.problems().problems().size(), std::size_t(1));
+        const QModelIndex last = f.window.session().trainListModel()->index(2, 0);
+        QCOMPARE(last.data(Qt::DecorationRole).value<QColor>(), QColor(Qt::red));
+        QVERIFY(!f.window.session().trainListModel()->index(1, 0).data(Qt::DecorationRole).isValid());
+    }
+
+    void findingsAreBoundedButCounted() {
+        Fixture f;
+        TimetableContent c = listContent();
+        c.trains.resize(3000, c.trains[0]);
+        for (Train& t : c.trains) t.runType = t.status = t.arrivalPlatform = t.reserved = -1;  // 4 findings each
+        f.window.session().open(c, "/tmp/", "a.roz");
+        f.window.problems().checkNow();
+        QCOMPARE(f.window.problems().problems().size(), editing::ProblemChecker::listLimit);
+        QCOMPARE(f.window.problems().total(), std::size_t(12000));
+        QCOMPARE(f.window.problemsDock()->windowTitle(), QStringLiteral("Problemy (12000, pokazano pierwsze 10000)"));
+        // A train past the listed findings still carries its mark and says how many it has.
+        const QString tip = f.window.session().trainListModel()->index(2999, 0).data(Qt::ToolTipRole).toString();
+        QCOMPARE(tip, QStringLiteral("i 4 inne problemy"));
     }
 
     void findingsOpenTheirWindow() {
@@ -84,27 +110,56 @@ private slots:
         f.window.session().open(c, "/tmp/", "a.roz");
         f.window.problems().checkNow();
         const auto& problems = f.window.problems().problems();
-        const auto rowOf = [&](const char* section) {
+        const auto rowOf = [&](Section section) {
             for (std::size_t i = 0; i < problems.size(); ++i) {
                 if (problems[i].section == section) return static_cast<int>(i);
             }
             return -1;
         };
         f.prompter.dialogs.push_back([](QDialog& dialog) { QCOMPARE(dialog.windowTitle(), QStringLiteral("Edytuj pociąg")); });
-        f.window.goToProblem(rowOf("Pociągi"));
+        QCOMPARE(f.window.problems().index(rowOf(Section::trains), 1).data().toString(), QStringLiteral("2"));
+        f.window.goToProblem(rowOf(Section::trains));
         QCOMPARE(f.window.selectedTrain(), 2);
         QCOMPARE(f.prompter.dialogTitles.size(), std::size_t(1));
 
         f.prompter.dialogs.push_back([](QDialog& dialog) {
             QCOMPARE(child<QSlider>(dialog, "passages")->value(), 2);
         });
-        f.window.goToProblem(rowOf("Przejścia lokomotyw"));
+        f.window.goToProblem(rowOf(Section::passages));
         f.prompter.dialogs.push_back([](QDialog& dialog) {
             QCOMPARE(child<QListView>(dialog, "compositions")->currentIndex().row(), 1);
         });
-        f.window.goToProblem(rowOf("Skład pociągów"));
+        f.window.goToProblem(rowOf(Section::compositions));
         QCOMPARE(f.prompter.dialogTitles,
                  (std::vector<QString>{"Edytuj pociąg", "Przejścia lokomotyw", "Skład pociągów"}));
+    }
+
+    void readableListShowsWhatApplies() {
+        Fixture f;
+        TimetableContent c = listContent();
+        c.coaches = {"Wos1"};
+        c.compositions = {"1,1,0,", "2,2,0,"};  // composition 1: two of vehicle 2, the coach
+        c.trains[0].runType = 1;                // starts here: no arrival side
+        c.trains[0].composition = 1;
+        c.trains[1].runType = 0;                // ends here: no departure side
+        c.trains[2].departurePlatform = 0;
+        c.trains[2].destinationStation = 3;
+        f.window.session().open(c, "/tmp/", "a.roz");
+        f.window.findChild<QAction*>(QStringLiteral("readableList"))->setChecked(true);
+        QCOMPARE(f.column(2), (QStringList{"", "7:05", "9:30"}));       // arrival time
+        QCOMPARE(f.column(7).mid(1, 1), QStringList{""});                 // departure of the one that ends
+        QCOMPARE(f.column(11).last(), QString());                         // platform 0
+        QCOMPARE(f.column(13).first(), QStringLiteral("Wos1, Wos1"));    // composition by names
+        // A change of the coaches reaches the readable list.
+        f.window.session().replaceTextList(&TimetableContent::coaches, {"Wos2"}, QStringLiteral("zmianę wagonów"));
+        QCOMPARE(f.column(13).first(), QStringLiteral("Wos2, Wos2"));
+        // Sorting by the destination sorts by it; "Indeks" descending through the header.
+        f.list()->horizontalHeader()->setSortIndicator(10, Qt::AscendingOrder);
+        QCOMPARE(f.column(10).first(), QStringLiteral("Aleksandrów"));
+        f.list()->horizontalHeader()->setSortIndicator(10, Qt::DescendingOrder);
+        QCOMPARE(f.column(10).last(), QStringLiteral("Aleksandrów"));
+        f.list()->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+        QCOMPARE(f.column(0), (QStringList{"2", "1", "0"}));
     }
 
     void readableListSortsAndSearches() {
@@ -132,6 +187,17 @@ private slots:
         f.window.findChild<QAction*>(QStringLiteral("deleteTrain"))->trigger();
         QCOMPARE(f.window.session().content().trains.size(), std::size_t(2));
         QCOMPARE(f.window.session().content().trains[1].originStation, 4);  // Lublin's train 1 went
+
+        // The search follows an edit: a train that now matches appears, one that no longer does goes.
+        Train moved = f.window.session().content().trains[0];
+        moved.originStation = 4;  // Ąbrowa
+        child<QLineEdit>(f.window, "search")->setText(QStringLiteral("abrowa"));
+        QCOMPARE(f.list()->model()->rowCount(), 1);
+        f.window.session().replaceEntry(&TimetableContent::trains, 0, moved, QStringLiteral("edycję pociągu 0"));
+        QCOMPARE(f.list()->model()->rowCount(), 2);
+        moved.originStation = 1;
+        f.window.session().replaceEntry(&TimetableContent::trains, 0, moved, QStringLiteral("edycję pociągu 0"));
+        QCOMPARE(f.list()->model()->rowCount(), 1);
 
         // Indeks gives the file order back; the choice of list survives a restart.
         child<QLineEdit>(f.window, "search")->clear();

@@ -8,13 +8,31 @@ using namespace rylmo;
 
 namespace {
 
-// Problems of a changed worked example, as "section|entry|field" keys.
+// The member a typed field stands for, so that expectations read as the record does.
+std::string memberName(const Problem& p) {
+    const auto position = static_cast<std::size_t>(p.field);
+    if (position == 0) return "";
+    switch (p.section) {
+        case Section::trains: return RecordLayout<Train>::names[position - 1];
+        case Section::depot: return RecordLayout<DepotEntry>::names[position - 1];
+        case Section::passages: return RecordLayout<LocomotivePassage>::names[position - 1];
+        default: break;
+    }
+    const char* const general[] = {"stationPicture", "startTime", "authorInfo", "locomotiveTypeCount"};
+    if (position > 100) return general[position - 101];
+    const char* const words[] = {"pictureName", "typeName", "kind", "hierarchy"};
+    return words[position - 1];
+}
+
+// Problems of a changed worked example, as "section|0-based entry|field" keys ("-" for a
+// section as a whole).
 std::vector<std::string> problemsAfter(auto change) {
     TimetableContent c = test::workedExample();
     change(c);
     std::vector<std::string> keys;
     for (const Problem& p : checkTimetable(c)) {
-        keys.push_back(p.section + "|" + std::to_string(p.entry) + "|" + p.field);
+        const std::string entry = p.entry == Problem::wholeSection ? "-" : std::to_string(p.entry);
+        keys.push_back(std::string(sectionTitle(p.section)) + "|" + entry + "|" + memberName(p));
     }
     return keys;
 }
@@ -34,8 +52,8 @@ TEST(ConsistencyCheck, MessagesNameTheEntryAndTheField) {
     c.trains[0].originStation = 7;
     const std::vector<Problem> problems = checkTimetable(c);
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0].describe(),
-              "Pociągi: pociąg nr 1, pole originStation: pozycja 7 poza listą stacji (1 pozycji)");
+    EXPECT_EQ(describe(problems[0]),
+              "Pociągi: pociąg nr 0, stacja początkowa: pozycja 7 poza listą stacji (1 pozycja)");
 }
 
 TEST(ConsistencyCheck, TrainReferencesAndRanges) {
@@ -52,17 +70,17 @@ TEST(ConsistencyCheck, TrainReferencesAndRanges) {
                   t.standCoordinate = -3157;
                   t.reserved = 1;
               }),
-              (Keys{"Pociągi|1|runType", "Pociągi|1|arrivalTime", "Pociągi|1|departureTime",
-                    "Pociągi|1|destinationStation", "Pociągi|1|arrivalCategory",
-                    "Pociągi|1|symbolVehicle", "Pociągi|1|composition",
-                    "Pociągi|1|arrivalTrainName", "Pociągi|1|standCoordinate",
-                    "Pociągi|1|reserved"}));
+              (Keys{"Pociągi|0|runType", "Pociągi|0|arrivalTime", "Pociągi|0|departureTime",
+                    "Pociągi|0|destinationStation", "Pociągi|0|arrivalCategory",
+                    "Pociągi|0|symbolVehicle", "Pociągi|0|composition",
+                    "Pociągi|0|arrivalTrainName", "Pociągi|0|standCoordinate",
+                    "Pociągi|0|reserved"}));
     // A self-propelled unit must be a type of kind 1 or 2, with a depot from the list.
     EXPECT_EQ(problemsAfter([](auto& c) {
                   c.trains[0].symbolUnit = 1;
                   c.trains[0].unitDepot = 1;
               }),
-              (Keys{"Pociągi|1|symbolUnit", "Pociągi|1|unitDepot"}));
+              (Keys{"Pociągi|0|symbolUnit", "Pociągi|0|unitDepot"}));
 }
 
 TEST(ConsistencyCheck, CouplingChainsMustLeadBack) {
@@ -74,53 +92,53 @@ TEST(ConsistencyCheck, CouplingChainsMustLeadBack) {
     };
     EXPECT_EQ(coupled({11, 2}), Keys{});                    // 0 -> 1 -> 0
     EXPECT_EQ(coupled({11, 22, 1}), Keys{});                // 0 -> 1 -> 2 -> 0
-    EXPECT_EQ(coupled({11, 11}), (Keys{"Pociągi|1|coupledWith"}));  // 0 -> 1 -> 1 ...
-    EXPECT_EQ(coupled({10, 0}), (Keys{"Pociągi|1|coupledWith"}));   // coach number 0
-    EXPECT_EQ(coupled({51, 0}), (Keys{"Pociągi|1|coupledWith"}));   // train 5 does not exist
-    EXPECT_EQ(coupled({11, 0}), (Keys{"Pociągi|1|coupledWith"}));   // 1 is not coupled back
-    EXPECT_EQ(coupled({-11, 2}), (Keys{"Pociągi|1|coupledWith", "Pociągi|2|coupledWith"}));
+    EXPECT_EQ(coupled({11, 11}), (Keys{"Pociągi|0|coupledWith"}));  // 0 -> 1 -> 1 ...
+    EXPECT_EQ(coupled({10, 0}), (Keys{"Pociągi|0|coupledWith"}));   // coach number 0
+    EXPECT_EQ(coupled({51, 0}), (Keys{"Pociągi|0|coupledWith"}));   // train 5 does not exist
+    EXPECT_EQ(coupled({11, 0}), (Keys{"Pociągi|0|coupledWith"}));   // 1 is not coupled back
+    EXPECT_EQ(coupled({-11, 2}), (Keys{"Pociągi|0|coupledWith", "Pociągi|1|coupledWith"}));
 }
 
 TEST(ConsistencyCheck, DepotPassagesProbabilitiesCompositionsAndTypes) {
     EXPECT_EQ(problemsAfter([](auto& c) {
                   c.depot[0] = {2, 100, 1, -5701, 10, 5701};
               }),
-              (Keys{"Lokomotywownia|1|locomotiveType", "Lokomotywownia|1|count",
-                    "Lokomotywownia|1|depot", "Lokomotywownia|1|standCoordinate",
-                    "Lokomotywownia|1|standPosition", "Lokomotywownia|1|standTrackNumber"}));
+              (Keys{"Lokomotywownia|0|locomotiveType", "Lokomotywownia|0|count",
+                    "Lokomotywownia|0|depot", "Lokomotywownia|0|standCoordinate",
+                    "Lokomotywownia|0|standPosition", "Lokomotywownia|0|standTrackNumber"}));
     EXPECT_EQ(problemsAfter([](auto& c) {
                   c.passages = {{1, 0, -0, 0, 1}, {-2, 1, -1, 1, 2}};
               }),
-              (Keys{"Przejścia lokomotyw|2|locomotiveType", "Przejścia lokomotyw|2|depot",
-                    "Przejścia lokomotyw|2|arrivingTrain", "Przejścia lokomotyw|2|departingTrain",
-                    "Przejścia lokomotyw|2|probabilityIndex"}));
+              (Keys{"Przejścia lokomotyw|1|locomotiveType", "Przejścia lokomotyw|1|depot",
+                    "Przejścia lokomotyw|1|arrivingTrain", "Przejścia lokomotyw|1|departingTrain",
+                    "Przejścia lokomotyw|1|probabilityIndex"}));
     EXPECT_EQ(problemsAfter([](auto& c) {
                   c.probabilities = {"100,", "60,", "50,50,", "101,", "x,"};
               }),
-              (Keys{"Tablica prawdopodobieństwa|2|", "Tablica prawdopodobieństwa|3|",
-                    "Tablica prawdopodobieństwa|4|", "Tablica prawdopodobieństwa|4|",
-                    "Tablica prawdopodobieństwa|5|"}));
+              (Keys{"Tablica prawdopodobieństwa|1|", "Tablica prawdopodobieństwa|2|",
+                    "Tablica prawdopodobieństwa|3|", "Tablica prawdopodobieństwa|3|",
+                    "Tablica prawdopodobieństwa|4|"}));
     EXPECT_EQ(problemsAfter([](auto& c) {
                   c.compositions = {"2,2,1,1,0,", "1,3,0,", "1,a,0,"};
               }),
-              (Keys{"Skład pociągów|2|", "Skład pociągów|3|"}));
+              (Keys{"Skład pociągów|1|", "Skład pociągów|2|"}));
     EXPECT_EQ(problemsAfter([](auto& c) {
                   c.locomotiveTypes[0].kind = "6";
                   c.locomotiveTypes[0].hierarchy = "10";
               }),
-              (Keys{"Lokomotywy|1|kind", "Lokomotywy|1|hierarchy"}));
+              (Keys{"Lokomotywy|0|kind", "Lokomotywy|0|hierarchy"}));
     EXPECT_EQ(problemsAfter([](auto& c) { c.locomotiveTypes.push_back({"lok2", "Druga", "4", "0"}); }),
-              (Keys{"Lokomotywy|0|locomotiveTypeCount"}));
+              (Keys{"Lokomotywy|-|locomotiveTypeCount"}));
 }
 
 TEST(ConsistencyCheck, GeneralDataAndUnsavableTexts) {
     EXPECT_EQ(problemsAfter([](auto& c) { c.startTime = "2460"; }),
-              (Keys{"Dane ogólne|0|startTime"}));
+              (Keys{"Dane ogólne|-|startTime"}));
     EXPECT_EQ(problemsAfter([](auto& c) {
                   c.stationNames.push_back("");
                   c.trainNames.push_back("a\nb");
               }),
-              (Keys{"Stacje|2|", "Nazwy pociągów|1|"}));
+              (Keys{"Stacje|1|", "Nazwy pociągów|0|"}));
 }
 
 // Every train field out of its range is reported under its own name, and only that field:
@@ -131,6 +149,6 @@ TEST(ConsistencyCheck, EachTrainFieldIsReportedUnderItsOwnName) {
         // The depot counts only for a unit; the couplings are checked as pairs elsewhere.
         if (name == "reserved" || name == "unitDepot" || name == "coupledWith" || name == "toBeCoupledWith") continue;
         const Keys keys = problemsAfter([position](auto& c) { field(c.trains[0], position) = 99999999; });
-        EXPECT_EQ(keys, Keys{"Pociągi|1|" + name}) << name;
+        EXPECT_EQ(keys, Keys{"Pociągi|0|" + name}) << name;
     }
 }

@@ -56,7 +56,7 @@ TEST(RozWriter, RefusesTextsThatWouldNotReadBack) {
     EXPECT_EQ(refused([](auto& c) { c.coaches[0] = "\t"; }),
               "Nie można zapisać rozkładu: pusta nazwa wagonu nr 1.");
     EXPECT_EQ(refused([](auto& c) { c.compositions[0] = ""; }),
-              "Nie można zapisać rozkładu: pusty skład nr 1.");
+              "Nie można zapisać rozkładu: pusty skład nr 0.");
     EXPECT_EQ(refused([](auto& c) { c.probabilities[0] = "\n"; }),
               "Nie można zapisać rozkładu: pusty indeks prawdopodobieństwa nr 1.");
     EXPECT_EQ(refused([](auto& c) { c.stationPicture = ""; }),

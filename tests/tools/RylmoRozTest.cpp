@@ -125,7 +125,7 @@ TEST(RylmoRoz, CheckReportsProblemsWithItsOwnExitStatus) {
     r = run("check " + quoted(file));
     EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.out,
-              "Pociągi: pociąg nr 1, pole originStation: pozycja 4 poza listą stacji (1 pozycji)\n");
+              "Pociągi: pociąg nr 0, stacja początkowa: pozycja 4 poza listą stacji (1 pozycja)\n");
 }
 
 TEST(RylmoRoz, FailuresAndUsage) {

@@ -83,7 +83,7 @@ int convert(const std::string& inPath, const std::string& outPath) {
 int check(const std::string& path) {
     const std::vector<rylmo::Problem> problems = rylmo::checkTimetable(rylmo::readTimetableFile(path));
     std::string out;
-    for (const rylmo::Problem& problem : problems) out += problem.describe() + '\n';
+    for (const rylmo::Problem& problem : problems) out += rylmo::describe(problem) + '\n';
     print(out);
     return problems.empty() ? kOk : kProblems;
 }
