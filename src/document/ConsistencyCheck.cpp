@@ -16,21 +16,18 @@ namespace {
 
 std::string str(int64_t value) { return std::to_string(value); }
 
-// Collects the findings of one section: all are counted, the first ones up to the limit kept
-// with their messages, which name the entry and the field as the windows do.
+// Collects the findings of one section, naming the entry and the field as the windows do. The
+// message of a finding is made only when the collector keeps it.
 class Reporter {
 public:
-    Reporter(CheckResult& result, std::size_t limit, Section section)
-        : m_result(result), m_limit(limit), m_section(section) {}
+    Reporter(FindingCollector& collector, Section section) : m_collector(collector), m_section(section) {}
 
     void entry(std::size_t index) { m_entry = index; }
 
     template <class Message>
     void report(Field field, Message message) {
-        ++m_result.total;
-        if (m_section == Section::trains && m_entry < m_result.trainFindings.size()) ++m_result.trainFindings[m_entry];
-        if (m_result.problems.size() >= m_limit) return;
-        m_result.problems.push_back({m_section, m_entry, field, findingPlace(m_section, m_entry, field) + text(message)});
+        if (!m_collector.counts(m_section, m_entry)) return;
+        m_collector.keep({m_section, m_entry, field, findingPlace(m_section, m_entry, field) + text(message)});
     }
 
     void range(Field field, int64_t value, int64_t low, int64_t high) {
@@ -57,8 +54,7 @@ private:
         return make();
     }
 
-    CheckResult& m_result;
-    std::size_t m_limit;
+    FindingCollector& m_collector;
     Section m_section;
     std::size_t m_entry = Problem::wholeSection;
 };
@@ -265,9 +261,7 @@ void checkStartTime(const TimetableContent& c, Reporter& r) {
 
 }  // namespace
 
-CheckResult checkTimetable(const TimetableContent& content, std::size_t limit) {
-    CheckResult result;
-    result.trainFindings.assign(content.trains.size(), 0);
+void checkTimetable(const TimetableContent& content, FindingCollector& collector) {
     const std::pair<Section, void (*)(const TimetableContent&, Reporter&)> checks[] = {
         {Section::trains, checkTrains},         {Section::depot, checkDepot},
         {Section::passages, checkPassages},     {Section::probabilities, checkProbabilities},
@@ -275,13 +269,34 @@ CheckResult checkTimetable(const TimetableContent& content, std::size_t limit) {
         {Section::generalData, checkStartTime},
     };
     for (const auto& [section, check] : checks) {
-        Reporter reporter(result, limit, section);
+        Reporter reporter(collector, section);
         check(content, reporter);
     }
-    for (Problem& problem : unsavableParts(content)) {
-        ++result.total;
-        if (result.problems.size() < limit) result.problems.push_back(std::move(problem));
-    }
+    findUnsavableParts(content, [&collector](Problem&& problem) {
+        if (collector.counts(problem.section, problem.entry)) collector.keep(std::move(problem));
+        return true;
+    });
+}
+
+CheckResult checkTimetable(const TimetableContent& content, std::size_t limit) {
+    class Limited : public FindingCollector {
+    public:
+        Limited(CheckResult& result, std::size_t limit) : m_result(result), m_limit(limit) {}
+        bool counts(Section section, std::size_t entry) override {
+            ++m_result.total;
+            if (section == Section::trains && entry < m_result.trainFindings.size()) ++m_result.trainFindings[entry];
+            return m_result.problems.size() < m_limit;
+        }
+        void keep(Problem&& problem) override { m_result.problems.push_back(std::move(problem)); }
+
+    private:
+        CheckResult& m_result;
+        std::size_t m_limit;
+    };
+    CheckResult result;
+    result.trainFindings.assign(content.trains.size(), 0);
+    Limited collector(result, limit);
+    checkTimetable(content, collector);
     return result;
 }
 

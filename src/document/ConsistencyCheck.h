@@ -22,4 +22,14 @@ struct CheckResult {
 };
 CheckResult checkTimetable(const TimetableContent& content, std::size_t limit);
 
+// Receives the findings one by one as the check makes them: counts() hears of each and says
+// whether keep() should get it with its message.
+class FindingCollector {
+public:
+    virtual ~FindingCollector() = default;
+    virtual bool counts(Section section, std::size_t entry) = 0;
+    virtual void keep(Problem&& problem) = 0;
+};
+void checkTimetable(const TimetableContent& content, FindingCollector& collector);
+
 }  // namespace rylmo

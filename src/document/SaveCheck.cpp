@@ -1,6 +1,7 @@
 #include "document/SaveCheck.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "document/Error.h"
 #include "document/Tokens.h"
@@ -30,7 +31,20 @@ struct TextList {
     const char* what;       // "nazwa stacji", used as "nazwa stacji nr 2 zawiera ..."
 };
 
-void checkOneLineText(std::vector<Problem>& problems, const std::string& text, Section section, std::size_t entry,
+// Hands each part found on; stops the search when the receiver has had enough.
+class Finder {
+public:
+    explicit Finder(const std::function<bool(Problem&&)>& found) : m_found(found) {}
+    struct Enough {};
+    void push_back(Problem&& problem) {
+        if (!m_found(std::move(problem))) throw Enough{};
+    }
+
+private:
+    const std::function<bool(Problem&&)>& m_found;
+};
+
+void checkOneLineText(Finder& problems, const std::string& text, Section section, std::size_t entry,
                       Field field, const char* emptyWhat, const char* what) {
     if (isBlankOnly(text)) {
         problems.push_back({section, entry, field, numbered(emptyWhat, section, entry)});
@@ -41,10 +55,7 @@ void checkOneLineText(std::vector<Problem>& problems, const std::string& text, S
     }
 }
 
-}  // namespace
-
-std::vector<Problem> unsavableParts(const TimetableContent& content) {
-    std::vector<Problem> problems;
+void findEachPart(const TimetableContent& content, Finder& problems) {
     const Section general = Section::generalData;
     const std::size_t whole = Problem::wholeSection;
     checkOneLineText(problems, content.stationPicture, general, whole, fieldOf(GeneralField::stationPicture),
@@ -105,14 +116,36 @@ std::vector<Problem> unsavableParts(const TimetableContent& content) {
                                 ") różni się od liczby zdefiniowanych lokomotyw (" +
                                 std::to_string(content.locomotiveTypes.size()) + ")"});
     }
+}
+
+}  // namespace
+
+std::vector<Problem> unsavableParts(const TimetableContent& content) {
+    std::vector<Problem> problems;
+    findUnsavableParts(content, [&problems](Problem&& problem) {
+        problems.push_back(std::move(problem));
+        return true;
+    });
     return problems;
 }
 
-void checkSavable(const TimetableContent& content) {
-    const std::vector<Problem> problems = unsavableParts(content);
-    if (!problems.empty()) {
-        throw Error("Nie można zapisać rozkładu: " + problems.front().message + ".");
+void findUnsavableParts(const TimetableContent& content, const std::function<bool(Problem&&)>& found) {
+    Finder problems(found);
+    try {
+        findEachPart(content, problems);
+    } catch (const Finder::Enough&) {
+        // The receiver has what it needs.
     }
+}
+
+
+void checkSavable(const TimetableContent& content) {
+    std::optional<Problem> first;
+    findUnsavableParts(content, [&first](Problem&& problem) {
+        first = std::move(problem);
+        return false;
+    });
+    if (first) throw Error("Nie można zapisać rozkładu: " + first->message + ".");
 }
 
 }  // namespace rylmo

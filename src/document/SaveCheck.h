@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "document/Problem.h"
@@ -12,6 +13,9 @@ namespace rylmo {
 // blank splits a locomotive type word, a comma or blank cuts the start time, and a NUL byte
 // ends the file. Also a locomotive type count that disagrees with the type list.
 std::vector<Problem> unsavableParts(const TimetableContent& content);
+
+// The same parts one by one, as they are found; found returns false to stop.
+void findUnsavableParts(const TimetableContent& content, const std::function<bool(Problem&&)>& found);
 
 // Throws rylmo::Error "Nie można zapisać rozkładu: ..." for the first unsavable part.
 void checkSavable(const TimetableContent& content);

@@ -80,12 +80,32 @@ int convert(const std::string& inPath, const std::string& outPath) {
     return kOk;
 }
 
+// Prints the findings as the check makes them: a hostile file with millions of them needs no
+// memory for them all.
 int check(const std::string& path) {
-    const std::vector<rylmo::Problem> problems = rylmo::checkTimetable(rylmo::readTimetableFile(path));
-    std::string out;
-    for (const rylmo::Problem& problem : problems) out += rylmo::describe(problem) + '\n';
-    print(out);
-    return problems.empty() ? kOk : kProblems;
+    class Printer : public rylmo::FindingCollector {
+    public:
+        bool counts(rylmo::Section, std::size_t) override {
+            ++found;
+            return true;
+        }
+        void keep(rylmo::Problem&& problem) override {
+            out += rylmo::describe(problem) + '\n';
+            if (out.size() > 1 << 16) flush();
+        }
+        void flush() {
+            print(out);
+            out.clear();
+        }
+        std::size_t found = 0;
+
+    private:
+        std::string out;
+    };
+    Printer printer;
+    rylmo::checkTimetable(rylmo::readTimetableFile(path), printer);
+    printer.flush();
+    return printer.found == 0 ? kOk : kProblems;
 }
 
 }  // namespace
