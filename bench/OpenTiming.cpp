@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
@@ -15,17 +15,17 @@
 
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
-#include "editing/ProblemChecker.h"
-#include "editing/TrainListModel.h"
 #include "coaches/CoachCommands.h"
 #include "coaches/CompositionsDialog.h"
-#include "ui/PictureStrip.h"
+#include "editing/ProblemChecker.h"
+#include "editing/TrainListModel.h"
 #include "locomotives/LocomotiveCommands.h"
 #include "passages/PassageCommands.h"
 #include "passages/PassagesDialog.h"
 #include "texts/NamesDialog.h"
 #include "texts/TextCommands.h"
 #include "trains/TrainDialog.h"
+#include "ui/PictureStrip.h"
 #include "ui/Prompter.h"
 
 namespace {
@@ -37,7 +37,8 @@ class TimingPrompter : public rylmo::ui::DesktopPrompter {
 public:
     std::function<void(QDialog&)> driver;
 
-    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&, QMessageBox::StandardButtons,
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&,
+                                        QMessageBox::StandardButtons,
                                         QMessageBox::StandardButton) override {
         return QMessageBox::Yes;
     }
@@ -54,12 +55,14 @@ TimingPrompter prompter;
 // Lets the problems panel finish the check that the last change started, so that a step
 // times its window alone.
 void settle(rylmo::app::MainWindow& window) {
-    while (window.problems().isChecking()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    while (window.problems().isChecking())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     timer.restart();
 }
 
 void report(const char* step, const QString& extra = {}) {
-    std::printf("{\"step\": \"%s\", \"ms\": %lld%s}\n", step, static_cast<long long>(timer.elapsed()),
+    std::printf("{\"step\": \"%s\", \"ms\": %lld%s}\n", step,
+                static_cast<long long>(timer.elapsed()),
                 extra.isEmpty() ? "" : qPrintable(QStringLiteral(", ") + extra));
     std::fflush(stdout);
     timer.restart();
@@ -153,14 +156,16 @@ void timeLocomotiveSteps(rylmo::app::MainWindow& window) {
     rylmo::locomotives::showLocomotiveTypes(session, &window, QStringLiteral("Lokomotywy"));
     prompter.driver = [&session](QDialog& dialog) {
         dialog.grab();
-        report("depot dialog", QStringLiteral("\"entries\": %1").arg(session.content().depot.size()));
+        report("depot dialog",
+               QStringLiteral("\"entries\": %1").arg(session.content().depot.size()));
         auto* entries = dialog.findChild<QSlider*>(QStringLiteral("entries"));
         const int pages = std::min(100, entries->maximum());
         for (int i = 1; i <= pages; ++i) {
             entries->setValue(i);
             dialog.grab();
         }
-        std::printf("{\"step\": \"depot page\", \"ms\": %.2f}\n", static_cast<double>(timer.nsecsElapsed()) / 1e6 / std::max(pages, 1));
+        std::printf("{\"step\": \"depot page\", \"ms\": %.2f}\n",
+                    static_cast<double>(timer.nsecsElapsed()) / 1e6 / std::max(pages, 1));
         timer.restart();
     };
     rylmo::locomotives::showDepot(session, &window, QStringLiteral("Lokomotywownia"));
@@ -176,17 +181,21 @@ void timeCoachSteps(rylmo::app::MainWindow& window) {
     rylmo::coaches::showCoaches(session, &window, QStringLiteral("Wagony"));
     prompter.driver = [&session](QDialog& dialog) {
         dialog.grab();
-        report("compositions dialog", QStringLiteral("\"compositions\": %1").arg(session.content().compositions.size()));
+        report("compositions dialog",
+               QStringLiteral("\"compositions\": %1").arg(session.content().compositions.size()));
         // The longest composition: its strip, then its editor and its view.
         std::size_t longest = 0;
         for (std::size_t i = 0; i < session.content().compositions.size(); ++i) {
-            if (session.content().compositions[i].size() > session.content().compositions[longest].size()) longest = i;
+            if (session.content().compositions[i].size() >
+                session.content().compositions[longest].size())
+                longest = i;
         }
         auto* list = dialog.findChild<QListView*>(QStringLiteral("compositions"));
         list->setCurrentIndex(list->model()->index(static_cast<int>(longest), 0));
         dialog.grab();
-        report("composition strip", QStringLiteral("\"vehicles\": %1")
-                                        .arg(static_cast<rylmo::coaches::CompositionsDialog&>(dialog).strip().count()));
+        report("composition strip",
+               QStringLiteral("\"vehicles\": %1")
+                   .arg(static_cast<rylmo::coaches::CompositionsDialog&>(dialog).strip().count()));
         prompter.driver = [](QDialog& editor) {
             editor.grab();
             report("composition editor");
@@ -199,8 +208,8 @@ void timeCoachSteps(rylmo::app::MainWindow& window) {
         };
         static_cast<rylmo::coaches::CompositionsDialog&>(dialog).editComposition();
     };
-    rylmo::coaches::showCompositions(session, &window, QStringLiteral("Skład pociągów"), QStringLiteral("Wagony"),
-                                     QStringLiteral("Lokomotywy"));
+    rylmo::coaches::showCompositions(session, &window, QStringLiteral("Skład pociągów"),
+                                     QStringLiteral("Wagony"), QStringLiteral("Lokomotywy"));
 }
 
 void timePassageSteps(rylmo::app::MainWindow& window) {
@@ -211,10 +220,12 @@ void timePassageSteps(rylmo::app::MainWindow& window) {
         report("probability table dialog",
                QStringLiteral("\"entries\": %1").arg(session.content().probabilities.size()));
     };
-    rylmo::passages::showProbabilityTable(session, &window, QStringLiteral("Tablica prawdopodobieństwa"));
+    rylmo::passages::showProbabilityTable(session, &window,
+                                          QStringLiteral("Tablica prawdopodobieństwa"));
     prompter.driver = [&session](QDialog& dialog) {
         dialog.grab();
-        report("passages dialog", QStringLiteral("\"passages\": %1").arg(session.content().passages.size()));
+        report("passages dialog",
+               QStringLiteral("\"passages\": %1").arg(session.content().passages.size()));
         auto* passages = dialog.findChild<QSlider*>(QStringLiteral("passages"));
         const int pages = std::min(100, passages->maximum() - 1);
         for (int i = 2; i <= pages + 1; ++i) {
@@ -239,7 +250,8 @@ void timePassageSteps(rylmo::app::MainWindow& window) {
 void timeListSteps(rylmo::app::MainWindow& window) {
     timer.restart();
     window.problems().checkNow();
-    report("check 100k", QStringLiteral("\"problems\": %1").arg(window.problems().problems().size()));
+    report("check 100k",
+           QStringLiteral("\"problems\": %1").arg(window.problems().problems().size()));
     auto* readable = window.findChild<QAction*>(QStringLiteral("readableList"));
     readable->setChecked(!readable->isChecked());
     window.grab();
@@ -264,7 +276,8 @@ void timeListSteps(rylmo::app::MainWindow& window) {
     report("first search keystroke");
     search->setText(QStringLiteral("st"));
     window.grab();
-    report("search keystroke", QStringLiteral("\"rows\": %1").arg(window.trainList()->model()->rowCount()));
+    report("search keystroke",
+           QStringLiteral("\"rows\": %1").arg(window.trainList()->model()->rowCount()));
     search->clear();
     window.trainList()->sortByColumn(0, Qt::AscendingOrder);
 }
@@ -286,7 +299,8 @@ void timeTextSteps(rylmo::app::MainWindow& window) {
         static_cast<rylmo::texts::NamesDialog&>(dialog).storeAndClose();
     };
     rylmo::texts::editNames(session, &window, QStringLiteral("Nazwy"));
-    report("names store", QStringLiteral("\"stations\": %1").arg(session.content().stationNames.size()));
+    report("names store",
+           QStringLiteral("\"stations\": %1").arg(session.content().stationNames.size()));
 
     prompter.driver = [](QDialog& dialog) {
         report("general data dialog");

@@ -12,7 +12,9 @@ namespace rylmo::bench {
 
 TimetableContent syntheticTimetable(std::size_t trainCount) {
     std::mt19937 random(42);
-    const auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const auto below = [&random](int n) {
+        return std::uniform_int_distribution<int>(0, n - 1)(random);
+    };
     constexpr int kTypes = 1000;
     constexpr int kCoaches = 1000;
     constexpr int kNames = 10000;
@@ -40,13 +42,15 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
     }
     for (int i = 0; i < 10000; ++i) {
         std::vector<int32_t> row(1, 1 + below(kTypes));
-        row.insert(row.end(), static_cast<std::size_t>(1 + below(12)), kTypes + 1 + below(kCoaches));
+        row.insert(row.end(), static_cast<std::size_t>(1 + below(12)),
+                   kTypes + 1 + below(kCoaches));
         c.compositions.push_back(compositionText(row));
     }
     // One very long train set first, where the windows open: every vehicle different from its
     // neighbours.
     std::vector<int32_t> longRow;
-    for (int i = 0; i < 2000; ++i) longRow.push_back(i % 2 == 0 ? 1 + i % kTypes : kTypes + 1 + i % kCoaches);
+    for (int i = 0; i < 2000; ++i)
+        longRow.push_back(i % 2 == 0 ? 1 + i % kTypes : kTypes + 1 + i % kCoaches);
     c.compositions[0] = compositionText(longRow);
 
     c.trains.resize(trainCount);
@@ -84,7 +88,9 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
 
 namespace {
 
-void put16(std::ofstream& out, uint16_t value) { out.put(static_cast<char>(value & 0xFF)).put(static_cast<char>(value >> 8)); }
+void put16(std::ofstream& out, uint16_t value) {
+    out.put(static_cast<char>(value & 0xFF)).put(static_cast<char>(value >> 8));
+}
 void put32(std::ofstream& out, uint32_t value) {
     put16(out, static_cast<uint16_t>(value & 0xFFFF));
     put16(out, static_cast<uint16_t>(value >> 16));
@@ -121,7 +127,8 @@ void writePictures(const TimetableContent& content, const std::filesystem::path&
     for (const LocomotiveType& type : content.locomotiveTypes) {
         writeBitmap(folder / (type.pictureName + ".bmp"), 80, 40, colour += 0x030507);
     }
-    for (const std::string& coach : content.coaches) writeBitmap(folder / (coach + ".bmp"), 96, 40, colour += 0x050301);
+    for (const std::string& coach : content.coaches)
+        writeBitmap(folder / (coach + ".bmp"), 96, 40, colour += 0x050301);
 }
 
 }  // namespace rylmo::bench

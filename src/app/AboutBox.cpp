@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "ui/FixedSize.h"
 #include "ui/Artwork.h"
+#include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 
 namespace rylmo::app {

@@ -12,13 +12,16 @@
 namespace rylmo::app {
 
 QString addSeparator(const QString& folder) {
-    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))) {
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) ||
+        folder.endsWith(QLatin1Char('\\'))) {
         return folder;
     }
     return folder + QDir::separator();
 }
 
-QString programSettingsPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Rylmo.ini"); }
+QString programSettingsPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Rylmo.ini");
+}
 
 namespace {
 
@@ -33,7 +36,8 @@ QString setting(const ProfileFile& settings, const char* key, const std::string&
 void storeFolder(ProfileFile& settings, const char* key, const QString& typed) {
     const std::string stored = settings.readString(kSection, key, {});
     const QString folder = addSeparator(typed);
-    settings.writeString(kSection, key, folder == ui::toQString(stored) ? stored : ui::toDocumentText(folder));
+    settings.writeString(kSection, key,
+                         folder == ui::toQString(stored) ? stored : ui::toDocumentText(folder));
 }
 
 }  // namespace
@@ -47,10 +51,13 @@ QString folderInUse(const QString& stored) {
 }
 
 QString rollingStockFolderSetting(const ProfileFile& settings) {
-    return setting(settings, "Tabor", ui::toDocumentText(QString::fromStdString(defaultRollingStockFolder)));
+    return setting(settings, "Tabor",
+                   ui::toDocumentText(QString::fromStdString(defaultRollingStockFolder)));
 }
 
-QString stationFolderSetting(const ProfileFile& settings) { return setting(settings, "Stacje", {}); }
+QString stationFolderSetting(const ProfileFile& settings) {
+    return setting(settings, "Stacje", {});
+}
 
 namespace {
 
@@ -68,7 +75,8 @@ QString settingsFilePath() {
     const QString name = QStringLiteral("Rylmo.ini");
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QFileInfo beside(programFolder + QLatin1Char('/') + name);
-    if (beside.exists() ? beside.isWritable() && canWriteIn(programFolder) : canWriteIn(programFolder)) {
+    if (beside.exists() ? beside.isWritable() && canWriteIn(programFolder)
+                        : canWriteIn(programFolder)) {
         return beside.filePath();
     }
 #ifdef Q_OS_WIN
@@ -81,8 +89,10 @@ QString settingsFilePath() {
     return config + QLatin1Char('/') + name;
 }
 
-void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session, ProfileFile& settings) {
-    session.setRollingStockFolder(folderInUse(addSeparator(dialog.rollingStockFolder())).toStdString());
+void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session,
+                         ProfileFile& settings) {
+    session.setRollingStockFolder(
+        folderInUse(addSeparator(dialog.rollingStockFolder())).toStdString());
     storeFolder(settings, "Tabor", dialog.rollingStockFolder());
     storeFolder(settings, "Stacje", dialog.stationFolder());
 }

@@ -37,6 +37,7 @@ QString folderInUse(const QString& stored);
 // Applies the options dialog's "OK": the rolling-stock folder of the document, then the keys
 // "Tabor" and "Stacje" of section "Program". A value the user did not change is written back
 // byte for byte. A failed write stops at that step.
-void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session, ProfileFile& settings);
+void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session,
+                         ProfileFile& settings);
 
 }  // namespace rylmo::app

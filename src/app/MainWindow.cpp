@@ -1,13 +1,13 @@
 #include "app/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QAbstractButton>
-#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,18 +17,17 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "ui/ErrorHandler.h"
-#include "app/FolderSettings.h"
 #include "app/AboutBox.h"
+#include "app/FolderSettings.h"
 #include "app/OptionsDialog.h"
+#include "coaches/CoachCommands.h"
+#include "document/Problem.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
+#include "document/SaveCheck.h"
 #include "editing/ProblemChecker.h"
 #include "editing/TrainFilterModel.h"
 #include "editing/TrainListModel.h"
-#include "document/Problem.h"
-#include "document/SaveCheck.h"
-#include "coaches/CoachCommands.h"
 #include "locomotives/LocomotiveCommands.h"
 #include "passages/PassageCommands.h"
 #include "texts/TextCommands.h"
@@ -36,6 +35,7 @@
 #include "ui/Artwork.h"
 #include "ui/BusyCursor.h"
 #include "ui/DocumentText.h"
+#include "ui/ErrorHandler.h"
 #include "ui/Prompter.h"
 
 namespace rylmo::app {
@@ -45,7 +45,9 @@ namespace {
 const QString kOpenFilter = QStringLiteral("Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*");
 const QString kSaveFilter = QStringLiteral("Rozkład jazdy dla Trakovil-a 1.6x|*.roz");
 
-QString title() { return QCoreApplication::applicationName(); }
+QString title() {
+    return QCoreApplication::applicationName();
+}
 
 std::string documentPath(const Timetable& document) {
     return document.fileFolder + document.fileName;
@@ -83,8 +85,10 @@ std::pair<std::string, std::string> documentFile(const QString& path) {
 
 }  // namespace
 
-MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSettingsPath, QWidget* parent)
-    : QMainWindow(parent), m_settings(settingsPath.toStdString(), fallbackSettingsPath.toStdString()) {
+MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSettingsPath,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      m_settings(settingsPath.toStdString(), fallbackSettingsPath.toStdString()) {
     setObjectName(QStringLiteral("MainWindow"));
     resize(800, 542);
     setWindowIcon(ui::applicationIcon());
@@ -98,12 +102,14 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     createTrainList();
     createStatusBar();
 
-    connect(&m_session, &editing::EditingSession::modifiedChanged, this, [this] { refreshStates(); });
+    connect(&m_session, &editing::EditingSession::modifiedChanged, this,
+            [this] { refreshStates(); });
     connect(&m_session, &editing::EditingSession::frameChanged, this, [this] {
         refreshCaption();
         refreshStates();
     });
-    m_session.setRollingStockFolder(folderInUse(rollingStockFolderSetting(m_settings)).toStdString());
+    m_session.setRollingStockFolder(
+        folderInUse(rollingStockFolderSetting(m_settings)).toStdString());
     refreshStates();
 }
 
@@ -153,7 +159,8 @@ void MainWindow::createActions() {
     connect(m_readableList, &QAction::toggled, this, [this](bool readable) {
         m_session.trainListModel()->setReadable(readable);
         fitTrainColumns();
-        ui::guarded(this, [&] { m_settings.writeString("Widok", "ListaCzytelna", readable ? "1" : "0"); });
+        ui::guarded(
+            this, [&] { m_settings.writeString("Widok", "ListaCzytelna", readable ? "1" : "0"); });
     });
 
     // The undo stack names the step: "Cofnij dodanie pociągu", "Ponów usunięcie pociągu 3".
@@ -163,7 +170,8 @@ void MainWindow::createActions() {
     m_undo->setIcon(ui::undoIcon());
     m_redo = m_session.undoStack().createRedoAction(this, QStringLiteral("Ponów"));
     m_redo->setObjectName(QStringLiteral("redo"));
-    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_redo->setIcon(ui::redoIcon());
 
     connect(m_newDocument, &QAction::triggered, this, [this] { newDocument(); });
@@ -172,29 +180,37 @@ void MainWindow::createActions() {
     connect(m_saveDocumentAs, &QAction::triggered, this, [this] { saveDocumentAs(); });
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
     connectCommand(m_addTrain, [this] { trains::addTrain(m_session, this, m_addTrain->text()); });
-    connectCommand(m_editTrain,
-                   [this] { trains::editTrain(m_session, this, m_editTrain->text(), selectedTrain()); });
-    connectCommand(m_deleteTrain, [this] { trains::deleteTrain(m_session, this, selectedTrain()); });
-    connectCommand(m_locomotiveTypes,
-                   [this] { locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text()); });
+    connectCommand(m_editTrain, [this] {
+        trains::editTrain(m_session, this, m_editTrain->text(), selectedTrain());
+    });
+    connectCommand(m_deleteTrain,
+                   [this] { trains::deleteTrain(m_session, this, selectedTrain()); });
+    connectCommand(m_locomotiveTypes, [this] {
+        locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text());
+    });
     connectCommand(m_depot, [this] { locomotives::showDepot(m_session, this, m_depot->text()); });
-    connectCommand(m_probabilityTable,
-                   [this] { passages::showProbabilityTable(m_session, this, m_probabilityTable->text()); });
-    connectCommand(m_passages, [this] { passages::showPassages(m_session, this, m_passages->text()); });
+    connectCommand(m_probabilityTable, [this] {
+        passages::showProbabilityTable(m_session, this, m_probabilityTable->text());
+    });
+    connectCommand(m_passages,
+                   [this] { passages::showPassages(m_session, this, m_passages->text()); });
     connectCommand(m_coaches, [this] { coaches::showCoaches(m_session, this, m_coaches->text()); });
     connectCommand(m_compositions, [this] {
-        coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(), m_locomotiveTypes->text());
+        coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(),
+                                  m_locomotiveTypes->text());
     });
     connectCommand(m_names, [this] { texts::editNames(m_session, this, m_names->text()); });
     connectCommand(m_generalData, [this] {
-        texts::editGeneralData(m_session, this, m_generalData->text(), folderInUse(stationFolderSetting(m_settings)));
+        texts::editGeneralData(m_session, this, m_generalData->text(),
+                               folderInUse(stationFolderSetting(m_settings)));
     });
     connect(m_options, &QAction::triggered, this, [this] { showOptions(); });
     connect(m_about, &QAction::triggered, this, [this] { showAbout(); });
 }
 
 void MainWindow::connectCommand(QAction* action, std::function<void()> run) {
-    connect(action, &QAction::triggered, this, [this, run = std::move(run)] { ui::guarded(this, run); });
+    connect(action, &QAction::triggered, this,
+            [this, run = std::move(run)] { ui::guarded(this, run); });
 }
 
 void MainWindow::createMenus() {
@@ -293,14 +309,15 @@ void MainWindow::createTrainList() {
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(0, Qt::AscendingOrder);
-    connect(header, &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder order) {
-        const ui::BusyCursor busy;
-        if (column == 0 && order == Qt::AscendingOrder) {
-            m_trainFilter->sort(-1);
-        } else {
-            m_trainFilter->sort(column, order);
-        }
-    });
+    connect(header, &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                const ui::BusyCursor busy;
+                if (column == 0 && order == Qt::AscendingOrder) {
+                    m_trainFilter->sort(-1);
+                } else {
+                    m_trainFilter->sort(column, order);
+                }
+            });
     m_trainList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_trainList->hide();
 
@@ -361,7 +378,8 @@ void MainWindow::createTrainList() {
 void MainWindow::fitTrainColumns() {
     QHeaderView* header = m_trainList->horizontalHeader();
     if (!m_session.trainListModel()->isReadable()) {
-        for (int column = 0; column < header->count(); ++column) header->resizeSection(column, column == 0 ? 60 : 50);
+        for (int column = 0; column < header->count(); ++column)
+            header->resizeSection(column, column == 0 ? 60 : 50);
         return;
     }
     const int widths[] = {60, 150, 70, 70, 130, 130, 85, 70, 70, 130, 130, 85, 90, 55, 140, 100};
@@ -390,24 +408,27 @@ void MainWindow::createProblemsPanel() {
     list->setColumnWidth(1, 60);
     // At least four rows of findings show whatever the dock's first height.
     list->setMinimumHeight(list->horizontalHeader()->sizeHint().height() +
-                           4 * list->verticalHeader()->defaultSectionSize() + 2 * list->frameWidth());
+                           4 * list->verticalHeader()->defaultSectionSize() +
+                           2 * list->frameWidth());
     m_problemsDock->setWidget(list);
     // The title bar's buttons carry Qt's own tooltips, which its Polish translation lacks.
     const std::pair<const char*, QString> buttonTips[] = {
         {"qt_dockwidget_closebutton", QStringLiteral("Zamknij panel")},
-        {"qt_dockwidget_floatbutton", QStringLiteral("Odłącz panel od okna lub przyłącz go z powrotem")}};
+        {"qt_dockwidget_floatbutton",
+         QStringLiteral("Odłącz panel od okna lub przyłącz go z powrotem")}};
     for (const auto& [name, tip] : buttonTips) {
-        if (auto* button = m_problemsDock->findChild<QAbstractButton*>(QString::fromLatin1(name))) button->setToolTip(tip);
+        if (auto* button = m_problemsDock->findChild<QAbstractButton*>(QString::fromLatin1(name)))
+            button->setToolTip(tip);
     }
     addDockWidget(Qt::BottomDockWidgetArea, m_problemsDock);
     resizeDocks({m_problemsDock}, {list->minimumHeight() + 30}, Qt::Vertical);
     connect(m_problems, &editing::ProblemChecker::problemsChanged, this, [this] {
         const std::size_t listed = m_problems->problems().size();
         const std::size_t total = m_problems->total();
-        m_problemsDock->setWindowTitle(total == listed ? QStringLiteral("Problemy (%1)").arg(total)
-                                                       : QStringLiteral("Problemy (%1, pokazano pierwsze %2)")
-                                                             .arg(total)
-                                                             .arg(listed));
+        m_problemsDock->setWindowTitle(
+            total == listed
+                ? QStringLiteral("Problemy (%1)").arg(total)
+                : QStringLiteral("Problemy (%1, pokazano pierwsze %2)").arg(total).arg(listed));
     });
     connect(list, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         ui::guarded(this, [&] { goToProblem(index.row()); });
@@ -429,21 +450,30 @@ void MainWindow::goToProblem(int row) {
         case Section::locomotiveTypes:
             locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text(), entry);
             return;
-        case Section::depot: locomotives::showDepot(m_session, this, m_depot->text(), entry); return;
-        case Section::passages: passages::showPassages(m_session, this, m_passages->text(), entry); return;
+        case Section::depot:
+            locomotives::showDepot(m_session, this, m_depot->text(), entry);
+            return;
+        case Section::passages:
+            passages::showPassages(m_session, this, m_passages->text(), entry);
+            return;
         case Section::probabilities:
             passages::showProbabilityTable(m_session, this, m_probabilityTable->text(), entry);
             return;
-        case Section::coaches: coaches::showCoaches(m_session, this, m_coaches->text(), entry); return;
+        case Section::coaches:
+            coaches::showCoaches(m_session, this, m_coaches->text(), entry);
+            return;
         case Section::compositions:
             coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(),
                                       m_locomotiveTypes->text(), entry);
             return;
-        case Section::generalData: m_generalData->trigger(); return;
+        case Section::generalData:
+            m_generalData->trigger();
+            return;
         case Section::depotNames:
         case Section::stationNames:
         case Section::trainNames:
-            texts::editNames(m_session, this, m_names->text(), QString::fromUtf8(sectionTitle(problem.section)));
+            texts::editNames(m_session, this, m_names->text(),
+                             QString::fromUtf8(sectionTitle(problem.section)));
             return;
     }
 }
@@ -469,7 +499,9 @@ void MainWindow::showTrainList() {
 void MainWindow::refreshStates() {
     const bool shown = !m_trainList->isHidden();
     m_saveDocument->setEnabled(m_session.isModified());
-    for (QAction* action : {m_saveDocumentAs, m_addTrain, m_locomotiveTypes, m_depot, m_passages, m_probabilityTable, m_coaches, m_compositions, m_names, m_generalData}) {
+    for (QAction* action :
+         {m_saveDocumentAs, m_addTrain, m_locomotiveTypes, m_depot, m_passages, m_probabilityTable,
+          m_coaches, m_compositions, m_names, m_generalData}) {
         action->setEnabled(shown);
     }
     const bool selected = shown && selectedTrain() >= 0;
@@ -496,15 +528,18 @@ bool MainWindow::askToSave(bool continueWhenSaveCancelled) {
     if (!m_session.isModified()) return true;
     const auto answer = ui::prompter().message(
         this, QMessageBox::Question,
-        QStringLiteral("Zapisać zmiany w dokumencie ") + QString::fromStdString(m_session.document().fileName) +
-            QStringLiteral("?"),
+        QStringLiteral("Zapisać zmiany w dokumencie ") +
+            QString::fromStdString(m_session.document().fileName) + QStringLiteral("?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::No) return true;
     switch (save()) {
-        case Outcome::done: return true;
-        case Outcome::cancelled: return continueWhenSaveCancelled;
-        case Outcome::failed: return false;
+        case Outcome::done:
+            return true;
+        case Outcome::cancelled:
+            return continueWhenSaveCancelled;
+        case Outcome::failed:
+            return false;
     }
     return false;
 }
@@ -523,8 +558,9 @@ bool MainWindow::writeTo(const QString& path) {
 bool MainWindow::canBeWritten() {
     const std::vector<Problem> problems = unsavableParts(m_session.content());
     if (problems.empty()) return true;
-    ui::showError(this, QStringLiteral("Nie można zapisać rozkładu: ") + QString::fromStdString(problems.front().message) +
-                        QStringLiteral(". ") + mendHint(problems.front()));
+    ui::showError(this, QStringLiteral("Nie można zapisać rozkładu: ") +
+                            QString::fromStdString(problems.front().message) +
+                            QStringLiteral(". ") + mendHint(problems.front()));
     return false;
 }
 
@@ -532,12 +568,14 @@ MainWindow::Outcome MainWindow::save() {
     // Asking for a file name is pointless while the document cannot be written.
     if (!canBeWritten()) return Outcome::failed;
     if (m_session.document().untitled) return saveAs();
-    return writeTo(QString::fromStdString(documentPath(m_session.document()))) ? Outcome::done : Outcome::failed;
+    return writeTo(QString::fromStdString(documentPath(m_session.document()))) ? Outcome::done
+                                                                               : Outcome::failed;
 }
 
 MainWindow::Outcome MainWindow::saveAs() {
     if (!canBeWritten()) return Outcome::failed;
-    const QString path = ui::prompter().saveFileName(this, kSaveFilter, QStringLiteral("roz"), fileDialogFolder());
+    const QString path =
+        ui::prompter().saveFileName(this, kSaveFilter, QStringLiteral("roz"), fileDialogFolder());
     if (path.isEmpty()) return Outcome::cancelled;
     return writeTo(path) ? Outcome::done : Outcome::failed;
 }
@@ -545,7 +583,8 @@ MainWindow::Outcome MainWindow::saveAs() {
 // The open and save dialogs start where the timetable is, else in the station folder.
 QString MainWindow::fileDialogFolder() const {
     const std::string& folder = m_session.document().fileFolder;
-    return folder.empty() ? folderInUse(stationFolderSetting(m_settings)) : QString::fromStdString(folder);
+    return folder.empty() ? folderInUse(stationFolderSetting(m_settings))
+                          : QString::fromStdString(folder);
 }
 
 void MainWindow::newDocument() {
@@ -571,9 +610,13 @@ void MainWindow::openFile(const QString& path) {
     });
 }
 
-void MainWindow::saveDocument() { save(); }
+void MainWindow::saveDocument() {
+    save();
+}
 
-void MainWindow::saveDocumentAs() { saveAs(); }
+void MainWindow::saveDocumentAs() {
+    saveAs();
+}
 
 void MainWindow::showOptions() {
     OptionsDialog dialog(m_session.document().rollingStockFolder, m_settings, this);

@@ -28,7 +28,7 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 }  // namespace
 
 OptionsDialog::OptionsDialog(const std::string& rollingStockFolder, const ProfileFile& settings,
-                   QWidget* parent)
+                             QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("OptionsDialog"));
 
@@ -80,15 +80,20 @@ OptionsDialog::OptionsDialog(const std::string& rollingStockFolder, const Profil
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_browseRollingStock, &QPushButton::clicked, this, &OptionsDialog::browseRollingStockFolder);
+    connect(m_browseRollingStock, &QPushButton::clicked, this,
+            &OptionsDialog::browseRollingStockFolder);
     connect(m_browseStations, &QPushButton::clicked, this, &OptionsDialog::browseStationFolder);
 
     ui::makeFixedSize(*this, 457, 294);
     m_rollingStockFolder->setFocus();
 }
 
-QString OptionsDialog::rollingStockFolder() const { return m_rollingStockFolder->text(); }
-QString OptionsDialog::stationFolder() const { return m_stationFolder->text(); }
+QString OptionsDialog::rollingStockFolder() const {
+    return m_rollingStockFolder->text();
+}
+QString OptionsDialog::stationFolder() const {
+    return m_stationFolder->text();
+}
 
 void OptionsDialog::browseRollingStockFolder() {
     const QString folder =
@@ -97,8 +102,8 @@ void OptionsDialog::browseRollingStockFolder() {
 }
 
 void OptionsDialog::browseStationFolder() {
-    const QString folder =
-        ui::prompter().folder(this, QStringLiteral("Wskaż folder zawierający pliki z opisem stacji"));
+    const QString folder = ui::prompter().folder(
+        this, QStringLiteral("Wskaż folder zawierający pliki z opisem stacji"));
     if (!folder.isEmpty()) m_stationFolder->setText(folder);
 }
 

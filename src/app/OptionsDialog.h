@@ -18,7 +18,7 @@ class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
     OptionsDialog(const std::string& rollingStockFolder, const ProfileFile& settings,
-             QWidget* parent = nullptr);
+                  QWidget* parent = nullptr);
 
     QString rollingStockFolder() const;
     QString stationFolder() const;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "document/AtomicFile.h"
-#include "document/SystemError.h"
 #include "document/Error.h"
+#include "document/SystemError.h"
 #include "document/Tokens.h"
 
 namespace rylmo {
@@ -26,7 +26,8 @@ struct FileText {
 FileText fileText(const std::string& path) {
     FileText file;
     std::error_code error;
-    const auto status = std::filesystem::status(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
+    const auto status = std::filesystem::status(
+        std::filesystem::path(std::u8string(path.begin(), path.end())), error);
     if (error || !std::filesystem::exists(status)) return file;
     file.exists = true;
     // Opening a FIFO or a device would block or read forever.
@@ -34,7 +35,8 @@ FileText fileText(const std::string& path) {
         file.unreadable = "to nie jest zwykły plik";
         return file;
     }
-    std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+    std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())),
+                     std::ios::binary);
     if (!in) {
         file.unreadable = errnoText(errno);
         return file;
@@ -44,7 +46,6 @@ FileText fileText(const std::string& path) {
     file.text = text.str();
     return file;
 }
-
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -117,7 +118,8 @@ Location locate(const std::vector<std::string>& lines, const std::string& sectio
 
 namespace {
 
-std::optional<std::string> valueIn(const std::string& path, const std::string& section, const std::string& key) {
+std::optional<std::string> valueIn(const std::string& path, const std::string& section,
+                                   const std::string& key) {
     if (path.empty()) return std::nullopt;
     const std::vector<std::string> lines = splitLines(fileText(path).text);
     const Location where = locate(lines, section, key);
@@ -143,7 +145,8 @@ void ProfileFile::writeString(const std::string& section, const std::string& key
                     "), więc nie został zmieniony");
     }
     const std::string& text = file.text;
-    const bool unixLines = text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos;
+    const bool unixLines =
+        text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos;
     const std::string eol = unixLines ? "\n" : "\r\n";
     std::vector<std::string> lines = splitLines(text);
     const Location where = locate(lines, section, key);

@@ -4,8 +4,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "ui/ErrorHandler.h"
 #include "ui/Artwork.h"
+#include "ui/ErrorHandler.h"
 
 namespace rylmo::app {
 

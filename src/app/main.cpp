@@ -1,7 +1,7 @@
 #include "app/FolderSettings.h"
-#include "document/AtomicFile.h"
-#include "app/RylmoApplication.h"
 #include "app/MainWindow.h"
+#include "app/RylmoApplication.h"
+#include "document/AtomicFile.h"
 
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);

@@ -6,7 +6,8 @@
 
 namespace rylmo::coaches {
 
-void showCoaches(editing::EditingSession& session, QWidget* parent, const QString& caption, int entry) {
+void showCoaches(editing::EditingSession& session, QWidget* parent, const QString& caption,
+                 int entry) {
     CoachesDialog dialog(session, parent);
     dialog.setWindowTitle(caption);
     if (entry >= 0) dialog.showAt(entry);

@@ -19,7 +19,8 @@
 
 namespace rylmo::coaches {
 
-CoachesDialog::CoachesDialog(editing::EditingSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
+CoachesDialog::CoachesDialog(editing::EditingSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("CoachesDialog"));
     m_model = new editing::TextListModel(session, &TimetableContent::coaches, this);
     m_coachNames = ui::named(new QListView, "coachNames");
@@ -50,8 +51,10 @@ CoachesDialog::CoachesDialog(editing::EditingSession& session, QWidget* parent) 
         preview();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { addCoach(); }); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deleteCoach(); }); });
+    connect(m_add, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { addCoach(); }); });
+    connect(m_delete, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { deleteCoach(); }); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     select(0);
 }
@@ -78,20 +81,25 @@ void CoachesDialog::preview() {
         m_preview->clear();
         return;
     }
-    m_preview->setPixmap(ui::rollingStockPicture(QString::fromStdString(m_session.document().rollingStockFolder),
-                                                 m_model->index(row).data().toString()));
+    m_preview->setPixmap(
+        ui::rollingStockPicture(QString::fromStdString(m_session.document().rollingStockFolder),
+                                m_model->index(row).data().toString()));
 }
 
-void CoachesDialog::refreshStates() { m_delete->setEnabled(selectedCoach() >= 0); }
+void CoachesDialog::refreshStates() {
+    m_delete->setEnabled(selectedCoach() >= 0);
+}
 
 void CoachesDialog::addCoach() {
-    const QString path = ui::prompter().openFileName(this, QStringLiteral("Bitmapa (*.bmp)|*.bmp"),
-                                                     QString::fromStdString(m_session.document().rollingStockFolder));
+    const QString path = ui::prompter().openFileName(
+        this, QStringLiteral("Bitmapa (*.bmp)|*.bmp"),
+        QString::fromStdString(m_session.document().rollingStockFolder));
     if (path.isEmpty()) return;
     const QString name = ui::fileStem(path);
     // A coach is its picture's name: a file with nothing before its first dot has none.
     if (name.isEmpty()) {
-        ui::showError(this, QStringLiteral("Nie można dodać wagonu: nazwa pliku „") + path.section(QLatin1Char('/'), -1) +
+        ui::showError(this, QStringLiteral("Nie można dodać wagonu: nazwa pliku „") +
+                                path.section(QLatin1Char('/'), -1) +
                                 QStringLiteral("” nie ma części przed kropką."));
         return;
     }
@@ -100,7 +108,8 @@ void CoachesDialog::addCoach() {
         return;
     }
     const int row = m_model->rowCount();
-    m_session.insertEntry(&TimetableContent::coaches, row, ui::toDocumentText(name), QStringLiteral("dodanie wagonu"));
+    m_session.insertEntry(&TimetableContent::coaches, row, ui::toDocumentText(name),
+                          QStringLiteral("dodanie wagonu"));
     select(row);
 }
 
@@ -108,10 +117,10 @@ void CoachesDialog::deleteCoach() {
     const int row = selectedCoach();
     if (row < 0) return;
     const TimetableContent& c = m_session.content();
-    QString question = QStringLiteral("Czy napewno chcesz usunąć wagon ") + m_model->index(row).data().toString() +
-                       QStringLiteral("?");
-    const std::string warning =
-        referenceWarning(referencesToVehicle(c, coachVehicleNumber(c, static_cast<std::size_t>(row))));
+    QString question = QStringLiteral("Czy napewno chcesz usunąć wagon ") +
+                       m_model->index(row).data().toString() + QStringLiteral("?");
+    const std::string warning = referenceWarning(
+        referencesToVehicle(c, coachVehicleNumber(c, static_cast<std::size_t>(row))));
     if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
     if (!ui::confirm(this, question)) return;
     m_session.removeEntry(&TimetableContent::coaches, row, QStringLiteral("usunięcie wagonu"));

@@ -21,7 +21,8 @@
 
 namespace rylmo::coaches {
 
-CompositionEditor::CompositionEditor(const Timetable& document, const std::vector<int32_t>& row, QWidget* parent)
+CompositionEditor::CompositionEditor(const Timetable& document, const std::vector<int32_t>& row,
+                                     QWidget* parent)
     : QDialog(parent), m_document(document), m_row(row) {
     setObjectName(QStringLiteral("CompositionEditor"));
     m_vehicles = ui::trackBar("vehicles", 1);
@@ -53,7 +54,8 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
     detailsLayout->addWidget(ui::captionFor(QStringLiteral("&Typ"), m_type), 0, 0);
     detailsLayout->addWidget(m_type, 0, 1);
     detailsLayout->addWidget(m_change, 0, 2);
-    detailsLayout->addWidget(ui::captionFor(QStringLiteral("Widok wagonu"), m_picture), 1, 0, Qt::AlignTop);
+    detailsLayout->addWidget(ui::captionFor(QStringLiteral("Widok wagonu"), m_picture), 1, 0,
+                             Qt::AlignTop);
     detailsLayout->addWidget(m_picture, 1, 1, 1, 2);
     detailsLayout->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(this);
@@ -84,8 +86,9 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
 
 void CompositionEditor::showPicture(const QString& name, int32_t number) {
     const QString folder = QString::fromStdString(m_document.rollingStockFolder);
-    m_picture->setPixmap(isVehicleNumber(m_document.content, number) ? ui::rollingStockPicture(folder, name)
-                                                                     : ui::placeholderPicture(QString::number(number)));
+    m_picture->setPixmap(isVehicleNumber(m_document.content, number)
+                             ? ui::rollingStockPicture(folder, name)
+                             : ui::placeholderPicture(QString::number(number)));
 }
 
 void CompositionEditor::showVehicle() {
@@ -117,7 +120,8 @@ void CompositionEditor::insertVehicle() {
 }
 
 void CompositionEditor::removeVehicle() {
-    if (m_row.empty() || !ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć wybrany wagon ze składu?"))) {
+    if (m_row.empty() ||
+        !ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć wybrany wagon ze składu?"))) {
         return;
     }
     m_row.removeShown();
@@ -144,10 +148,13 @@ void CompositionEditor::preview() {
 }
 
 void CompositionEditor::refreshStates() {
-    m_counter->setText(QStringLiteral("Liczba wagonów w składzie: %1").arg(m_row.empty() ? 0 : m_row.maximum()));
-    for (QWidget* w : std::initializer_list<QWidget*>{m_ok, m_remove, m_preview, m_vehicles}) w->setEnabled(!m_row.empty());
+    m_counter->setText(
+        QStringLiteral("Liczba wagonów w składzie: %1").arg(m_row.empty() ? 0 : m_row.maximum()));
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ok, m_remove, m_preview, m_vehicles})
+        w->setEnabled(!m_row.empty());
     m_insert->setEnabled(m_type->currentIndex() >= 0);
-    m_change->setEnabled(m_type->currentIndex() >= 0 && m_row.canChangeTo(m_type->currentIndex() + 1));
+    m_change->setEnabled(m_type->currentIndex() >= 0 &&
+                         m_row.canChangeTo(m_type->currentIndex() + 1));
 }
 
 }  // namespace rylmo::coaches

@@ -17,7 +17,8 @@ namespace rylmo::coaches {
 class CompositionEditor : public QDialog {
     Q_OBJECT
 public:
-    CompositionEditor(const Timetable& document, const std::vector<int32_t>& row, QWidget* parent = nullptr);
+    CompositionEditor(const Timetable& document, const std::vector<int32_t>& row,
+                      QWidget* parent = nullptr);
 
     const CompositionRow& row() const { return m_row; }
 

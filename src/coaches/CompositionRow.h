@@ -18,7 +18,9 @@ public:
     // The track bar's maximum: the row length, and 1 for an empty row.
     int maximum() const { return m_vehicles.empty() ? 1 : static_cast<int>(m_vehicles.size()); }
     // The vehicle at the position; 0 for an empty row.
-    int32_t shown() const { return m_vehicles.empty() ? 0 : m_vehicles[static_cast<std::size_t>(m_position) - 1]; }
+    int32_t shown() const {
+        return m_vehicles.empty() ? 0 : m_vehicles[static_cast<std::size_t>(m_position) - 1];
+    }
 
     // Shows the vehicle at position, brought within 1..maximum.
     void moveTo(int position);

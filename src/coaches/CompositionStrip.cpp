@@ -5,7 +5,8 @@
 
 namespace rylmo::coaches {
 
-QVector<ui::StripEntry> compositionStripEntries(const TimetableContent& content, const std::vector<int32_t>& row) {
+QVector<ui::StripEntry> compositionStripEntries(const TimetableContent& content,
+                                                const std::vector<int32_t>& row) {
     QVector<ui::StripEntry> entries;
     entries.reserve(static_cast<qsizetype>(row.size()));
     for (const int32_t vehicle : row) {
@@ -22,7 +23,8 @@ QVector<ui::StripEntry> compositionStripEntries(const TimetableContent& content,
 
 QStringList vehicleNames(const TimetableContent& content) {
     QStringList names;
-    for (const LocomotiveType& type : content.locomotiveTypes) names << ui::toQString(type.pictureName);
+    for (const LocomotiveType& type : content.locomotiveTypes)
+        names << ui::toQString(type.pictureName);
     for (const std::string& coach : content.coaches) names << ui::toQString(coach);
     return names;
 }

@@ -11,7 +11,8 @@ namespace rylmo::coaches {
 
 // The strip entries of a composition row: each vehicle by its name; a number that names no
 // type and no coach stands as a placeholder showing the number.
-QVector<ui::StripEntry> compositionStripEntries(const TimetableContent& content, const std::vector<int32_t>& row);
+QVector<ui::StripEntry> compositionStripEntries(const TimetableContent& content,
+                                                const std::vector<int32_t>& row);
 
 // The names of the composition editor's type list: every type's picture name, then every
 // coach name; item i is vehicle number i + 1.

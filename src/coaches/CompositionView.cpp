@@ -8,7 +8,8 @@
 
 namespace rylmo::coaches {
 
-CompositionView::CompositionView(const Timetable& document, const std::vector<int32_t>& row, QWidget* parent)
+CompositionView::CompositionView(const Timetable& document, const std::vector<int32_t>& row,
+                                 QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("CompositionView"));
     setAutoFillBackground(true);

@@ -16,7 +16,8 @@ namespace rylmo::coaches {
 class CompositionView : public QDialog {
     Q_OBJECT
 public:
-    CompositionView(const Timetable& document, const std::vector<int32_t>& row, QWidget* parent = nullptr);
+    CompositionView(const Timetable& document, const std::vector<int32_t>& row,
+                    QWidget* parent = nullptr);
 
     const ui::PictureStrip& strip() const { return *m_strip; }
 

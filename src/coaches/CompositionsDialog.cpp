@@ -20,9 +20,13 @@
 
 namespace rylmo::coaches {
 
-CompositionsDialog::CompositionsDialog(editing::EditingSession& session, const QString& coachesCaption,
-                                       const QString& typesCaption, QWidget* parent)
-    : QDialog(parent), m_session(session), m_coachesCaption(coachesCaption), m_typesCaption(typesCaption) {
+CompositionsDialog::CompositionsDialog(editing::EditingSession& session,
+                                       const QString& coachesCaption, const QString& typesCaption,
+                                       QWidget* parent)
+    : QDialog(parent),
+      m_session(session),
+      m_coachesCaption(coachesCaption),
+      m_typesCaption(typesCaption) {
     setObjectName(QStringLiteral("CompositionsDialog"));
     m_model = new editing::TextListModel(session, &TimetableContent::compositions, this);
     m_compositions = ui::named(new QListView, "compositions");
@@ -51,9 +55,12 @@ CompositionsDialog::CompositionsDialog(editing::EditingSession& session, const Q
         drawStrip();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { addComposition(); }); });
-    connect(m_edit, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { editComposition(); }); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deleteComposition(); }); });
+    connect(m_add, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { addComposition(); }); });
+    connect(m_edit, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { editComposition(); }); });
+    connect(m_delete, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { deleteComposition(); }); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_model, &QAbstractItemModel::modelReset, this, &CompositionsDialog::refreshStates);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &CompositionsDialog::refreshStates);
@@ -62,7 +69,9 @@ CompositionsDialog::CompositionsDialog(editing::EditingSession& session, const Q
 
 int CompositionsDialog::selectedComposition() const {
     const QModelIndex current = m_compositions->currentIndex();
-    return current.isValid() && m_compositions->selectionModel()->isSelected(current) ? current.row() : -1;
+    return current.isValid() && m_compositions->selectionModel()->isSelected(current)
+               ? current.row()
+               : -1;
 }
 
 void CompositionsDialog::select(int row) {
@@ -101,17 +110,21 @@ void CompositionsDialog::refreshStates() {
 void CompositionsDialog::addComposition() {
     const TimetableContent& c = m_session.content();
     if (c.locomotiveTypes.empty() && c.coaches.empty()) {
-        ui::inform(this, QStringLiteral("Nie zdefiniowano dostępnych lokomotyw lub wagonów. Należy najpierw uzupełnić "
-                                        "opcję \"") +
-                             m_coachesCaption + QStringLiteral("\" lub \"") + m_typesCaption +
-                             QStringLiteral("\" ."));
+        ui::inform(
+            this,
+            QStringLiteral(
+                "Nie zdefiniowano dostępnych lokomotyw lub wagonów. Należy najpierw uzupełnić "
+                "opcję \"") +
+                m_coachesCaption + QStringLiteral("\" lub \"") + m_typesCaption +
+                QStringLiteral("\" ."));
         return;
     }
     CompositionEditor editor(m_session.document(), {}, this);
     editor.setWindowTitle(QStringLiteral("Nowy skład"));
     if (ui::prompter().exec(editor) != QDialog::Accepted || editor.row().empty()) return;
     const int row = static_cast<int>(c.compositions.size());
-    m_session.insertEntry(&TimetableContent::compositions, row, editor.row().text(), QStringLiteral("dodanie składu"));
+    m_session.insertEntry(&TimetableContent::compositions, row, editor.row().text(),
+                          QStringLiteral("dodanie składu"));
     select(row);
 }
 
@@ -123,7 +136,8 @@ void CompositionsDialog::editComposition() {
         vehicles = readComposition(m_session.content().compositions[static_cast<std::size_t>(row)]);
     } catch (const std::exception& e) {
         // Opening the editor on what could be read would silently rewrite the text.
-        ui::showError(this, QStringLiteral("Nie można edytować składu nr %1: ").arg(row) + QString::fromUtf8(e.what()));
+        ui::showError(this, QStringLiteral("Nie można edytować składu nr %1: ").arg(row) +
+                                QString::fromUtf8(e.what()));
         return;
     }
     CompositionEditor editor(m_session.document(), vehicles, this);
@@ -137,11 +151,14 @@ void CompositionsDialog::editComposition() {
 void CompositionsDialog::deleteComposition() {
     const int row = selectedComposition();
     if (row < 0) return;
-    QString question = QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z list?");
-    const std::string warning = referenceWarning(referencesToComposition(m_session.content(), static_cast<std::size_t>(row)));
+    QString question =
+        QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z list?");
+    const std::string warning = referenceWarning(
+        referencesToComposition(m_session.content(), static_cast<std::size_t>(row)));
     if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
     if (!ui::confirm(this, question)) return;
-    m_session.removeEntry(&TimetableContent::compositions, row, QStringLiteral("usunięcie składu %1").arg(row));
+    m_session.removeEntry(&TimetableContent::compositions, row,
+                          QStringLiteral("usunięcie składu %1").arg(row));
     select(-1);
 }
 

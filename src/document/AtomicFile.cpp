@@ -43,7 +43,8 @@ std::string temporaryPrefix(const std::string& targetName) {
 std::filesystem::path followLinks(std::filesystem::path path) {
     for (int hop = 0; hop < 40; ++hop) {
         std::error_code error;
-        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) || error) return path;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) || error)
+            return path;
         std::filesystem::path next = std::filesystem::read_symlink(path, error);
         if (error) return path;
         path = next.is_absolute() ? next : path.parent_path() / next;
@@ -62,9 +63,13 @@ void rememberTemporary(const std::string& utf8Path) {
     g_temporaryActive = 1;
 }
 
-void forgetTemporary() { g_temporaryActive = 0; }
+void forgetTemporary() {
+    g_temporaryActive = 0;
+}
 
-const std::filesystem::path::value_type* rememberedTemporary() { return g_temporaryActive ? g_temporary : nullptr; }
+const std::filesystem::path::value_type* rememberedTemporary() {
+    return g_temporaryActive ? g_temporary : nullptr;
+}
 
 }  // namespace atomic_file
 
@@ -74,6 +79,8 @@ void AtomicFile::fail(const std::string& message) {
     throw Error(message);
 }
 
-AtomicFile::~AtomicFile() { discardTemporary(); }
+AtomicFile::~AtomicFile() {
+    discardTemporary();
+}
 
 }  // namespace rylmo

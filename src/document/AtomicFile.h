@@ -44,7 +44,7 @@ private:
     std::string m_temporary;  // empty when writing in place
     std::string m_stalePrefix;
     uint64_t m_written = 0;
-    intptr_t m_handle = -1;   // a descriptor, or a Windows handle
+    intptr_t m_handle = -1;  // a descriptor, or a Windows handle
     bool m_inPlace = false;
 };
 

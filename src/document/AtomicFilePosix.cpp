@@ -20,7 +20,9 @@ using namespace atomic_file;
 
 namespace {
 
-std::string systemMessage(int code) { return errnoText(code); }
+std::string systemMessage(int code) {
+    return errnoText(code);
+}
 
 void removeOnSignal(int signal) {
     if (const char* temporary = rememberedTemporary()) ::unlink(temporary);
@@ -61,9 +63,11 @@ AtomicFile::AtomicFile(const std::string& target) {
     const bool exists = ::stat(m_target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) throw Error(notARegularFile(path));
     // Read-only by its permissions, even for a user whom the system would let write it.
-    if (exists && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) throw Error(systemMessage(EACCES));
+    if (exists && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        throw Error(systemMessage(EACCES));
 
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     m_stalePrefix = temporaryPrefix(utf8Of(path.filename()));
     std::string name = utf8Of(folder / pathOf(m_stalePrefix + std::string(kRandomLength, 'X')));
     const int descriptor = ::mkstemp(name.data());
@@ -84,13 +88,15 @@ AtomicFile::AtomicFile(const std::string& target) {
         }
         if (::fchmod(descriptor, mode) != 0) fail(systemMessage(errno));
         struct stat made {};
-        const bool sameOwner = !exists || (::fstat(descriptor, &made) == 0 && made.st_uid == existing.st_uid &&
-                                           made.st_gid == existing.st_gid);
+        const bool sameOwner =
+            !exists || (::fstat(descriptor, &made) == 0 && made.st_uid == existing.st_uid &&
+                        made.st_gid == existing.st_gid);
         if (sameOwner || ::fchown(descriptor, existing.st_uid, existing.st_gid) == 0) return;
         discardTemporary();
         error = EACCES;
     }
-    if (exists && (error == EACCES || error == EPERM || error == EROFS) && ::access(m_target.c_str(), W_OK) == 0) {
+    if (exists && (error == EACCES || error == EPERM || error == EROFS) &&
+        ::access(m_target.c_str(), W_OK) == 0) {
         const int inPlace = ::open(m_target.c_str(), O_WRONLY | O_CLOEXEC);
         if (inPlace >= 0) {
             m_handle = inPlace;
@@ -124,10 +130,12 @@ void AtomicFile::write(std::string_view bytes) {
 
 void AtomicFile::commit() {
     const int descriptor = static_cast<int>(m_handle);
-    if (m_inPlace && ::ftruncate(descriptor, static_cast<off_t>(m_written)) != 0) fail(systemMessage(errno));
+    if (m_inPlace && ::ftruncate(descriptor, static_cast<off_t>(m_written)) != 0)
+        fail(systemMessage(errno));
     if (::fsync(descriptor) != 0) fail(systemMessage(errno));
     struct stat written {};
-    if (m_inPlace && (::fstat(descriptor, &written) != 0 || static_cast<uint64_t>(written.st_size) != m_written)) {
+    if (m_inPlace && (::fstat(descriptor, &written) != 0 ||
+                      static_cast<uint64_t>(written.st_size) != m_written)) {
         fail(systemMessage(EIO));
     }
     m_handle = -1;
@@ -142,7 +150,8 @@ void AtomicFile::commit() {
     if (DIR* entries = ::opendir(where.c_str())) {
         while (const dirent* entry = ::readdir(entries)) {
             const std::string_view entryName(entry->d_name);
-            if (entryName.size() == m_stalePrefix.size() + kRandomLength && entryName.starts_with(m_stalePrefix)) {
+            if (entryName.size() == m_stalePrefix.size() + kRandomLength &&
+                entryName.starts_with(m_stalePrefix)) {
                 ::unlink((where + "/" + std::string(entryName)).c_str());
             }
         }

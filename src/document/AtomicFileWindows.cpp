@@ -19,15 +19,21 @@ namespace {
 
 std::wstring wide(const std::string& utf8) {
     if (utf8.empty()) return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), length);
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
+                        length);
     return text;
 }
 
-std::string systemMessage(DWORD code) { return windowsErrorText(code); }
+std::string systemMessage(DWORD code) {
+    return windowsErrorText(code);
+}
 
-HANDLE handleOf(intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+HANDLE handleOf(intptr_t value) {
+    return reinterpret_cast<HANDLE>(value);
+}
 
 // Ctrl+C, Ctrl+Break or a closed console: the temporary file goes, by its wide name.
 BOOL WINAPI removeOnConsoleEvent(DWORD) {
@@ -40,14 +46,17 @@ BOOL WINAPI removeOnConsoleEvent(DWORD) {
 std::FILE* openForReading(const std::string& path) {
     // Only a file on a disk is read: a device or a pipe could block.
     std::FILE* file = _wfopen(wide(path).c_str(), L"rb");
-    if (file && GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FILE_TYPE_DISK) {
+    if (file &&
+        GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FILE_TYPE_DISK) {
         std::fclose(file);
         return nullptr;
     }
     return file;
 }
 
-void removeTemporaryFileOnSignals() { SetConsoleCtrlHandler(removeOnConsoleEvent, TRUE); }
+void removeTemporaryFileOnSignals() {
+    SetConsoleCtrlHandler(removeOnConsoleEvent, TRUE);
+}
 
 AtomicFile::AtomicFile(const std::string& target) {
     const std::filesystem::path path = followLinks(pathOf(target));
@@ -55,18 +64,24 @@ AtomicFile::AtomicFile(const std::string& target) {
     const std::wstring wideTarget = wide(m_target);
     const DWORD attributes = GetFileAttributesW(wideTarget.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))) throw Error(notARegularFile(path));
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) throw Error(systemMessage(ERROR_ACCESS_DENIED));
+    if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
+        throw Error(notARegularFile(path));
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw Error(systemMessage(ERROR_ACCESS_DENIED));
 
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     m_stalePrefix = temporaryPrefix(utf8Of(path.filename()));
     DWORD error = 0;
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         char random[kRandomLength + 1];
-        std::snprintf(random, sizeof random, "%06lu",
-                      static_cast<unsigned long>((GetTickCount64() * 7919 + GetCurrentProcessId() + attempt * 104729) % 1000000));
+        std::snprintf(
+            random, sizeof random, "%06lu",
+            static_cast<unsigned long>(
+                (GetTickCount64() * 7919 + GetCurrentProcessId() + attempt * 104729) % 1000000));
         const std::string name = utf8Of(folder / pathOf(m_stalePrefix + random));
-        const HANDLE h = CreateFileW(wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
+        const HANDLE h = CreateFileW(wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_HIDDEN, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
             m_handle = reinterpret_cast<intptr_t>(h);
             m_temporary = name;
@@ -77,7 +92,8 @@ AtomicFile::AtomicFile(const std::string& target) {
         if (error != ERROR_FILE_EXISTS) break;
     }
     if (error == ERROR_ACCESS_DENIED && exists) {
-        const HANDLE h = CreateFileW(wideTarget.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        const HANDLE h =
+            CreateFileW(wideTarget.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
             m_handle = reinterpret_cast<intptr_t>(h);
             m_inPlace = true;
@@ -100,7 +116,8 @@ void AtomicFile::write(std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 30));
         DWORD written = 0;
-        if (!WriteFile(handleOf(m_handle), bytes.data(), chunk, &written, nullptr)) fail(systemMessage(GetLastError()));
+        if (!WriteFile(handleOf(m_handle), bytes.data(), chunk, &written, nullptr))
+            fail(systemMessage(GetLastError()));
         bytes.remove_prefix(written);
         m_written += written;
     }
@@ -111,7 +128,8 @@ void AtomicFile::commit() {
     if (m_inPlace && !SetEndOfFile(h)) fail(systemMessage(GetLastError()));
     if (!FlushFileBuffers(h)) fail(systemMessage(GetLastError()));
     LARGE_INTEGER size{};
-    if (m_inPlace && (!GetFileSizeEx(h, &size) || static_cast<uint64_t>(size.QuadPart) != m_written)) {
+    if (m_inPlace &&
+        (!GetFileSizeEx(h, &size) || static_cast<uint64_t>(size.QuadPart) != m_written)) {
         fail(systemMessage(ERROR_WRITE_FAULT));
     }
     CloseHandle(h);
@@ -132,12 +150,14 @@ void AtomicFile::commit() {
     // Temporary files of the same target that a killed save left behind.
     const std::filesystem::path folder = pathOf(m_target).parent_path();
     WIN32_FIND_DATAW found;
-    const std::wstring pattern =
-        wide(utf8Of((folder.empty() ? std::filesystem::path(".") : folder) / pathOf(m_stalePrefix + "*")));
+    const std::wstring pattern = wide(utf8Of(
+        (folder.empty() ? std::filesystem::path(".") : folder) / pathOf(m_stalePrefix + "*")));
     const HANDLE search = FindFirstFileW(pattern.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        DeleteFileW(((folder.empty() ? std::filesystem::path(".") : folder) / found.cFileName).wstring().c_str());
+        DeleteFileW(((folder.empty() ? std::filesystem::path(".") : folder) / found.cFileName)
+                        .wstring()
+                        .c_str());
     } while (FindNextFileW(search, &found));
     FindClose(search);
 }

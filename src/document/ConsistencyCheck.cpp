@@ -14,25 +14,31 @@ namespace rylmo {
 
 namespace {
 
-std::string str(int64_t value) { return std::to_string(value); }
+std::string str(int64_t value) {
+    return std::to_string(value);
+}
 
 // Collects the findings of one section, naming the entry and the field as the windows do. The
 // message of a finding is made only when the collector keeps it.
 class Reporter {
 public:
-    Reporter(FindingCollector& collector, Section section) : m_collector(collector), m_section(section) {}
+    Reporter(FindingCollector& collector, Section section)
+        : m_collector(collector), m_section(section) {}
 
     void entry(std::size_t index) { m_entry = index; }
 
     template <class Message>
     void report(Field field, Message message) {
         if (!m_collector.counts(m_section, m_entry)) return;
-        m_collector.keep({m_section, m_entry, field, findingPlace(m_section, m_entry, field) + text(message)});
+        m_collector.keep(
+            {m_section, m_entry, field, findingPlace(m_section, m_entry, field) + text(message)});
     }
 
     void range(Field field, int64_t value, int64_t low, int64_t high) {
         if (value < low || value > high) {
-            report(field, [&] { return "wartość " + str(value) + " spoza zakresu " + str(low) + "–" + str(high); });
+            report(field, [&] {
+                return "wartość " + str(value) + " spoza zakresu " + str(low) + "–" + str(high);
+            });
         }
     }
 
@@ -41,7 +47,8 @@ public:
         if (value < base || value >= static_cast<int64_t>(size) + base) {
             report(field, [&] {
                 return "pozycja " + str(value) + " poza listą " + listName + " (" +
-                       polishCount(static_cast<int64_t>(size), "pozycja", "pozycje", "pozycji") + ")";
+                       polishCount(static_cast<int64_t>(size), "pozycja", "pozycje", "pozycji") +
+                       ")";
             });
         }
     }
@@ -60,8 +67,7 @@ private:
 };
 
 bool validCoupling(int32_t value, std::size_t trainCount) {
-    return value > 0 && value % 10 != 0 &&
-           static_cast<std::size_t>(value / 10) < trainCount;
+    return value > 0 && value % 10 != 0 && static_cast<std::size_t>(value / 10) < trainCount;
 }
 
 // Marks the trains that lie on a closed coupling chain. Following a train's coupling field
@@ -136,7 +142,8 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
                 r.report(name(position), "niepoprawne sprzęgnięcie " + str(value) +
                                              " (pociąg × 10 + wagon 1–9, pociąg z listy)");
             } else if (!closed[k][i]) {
-                r.report(name(position), "łańcuch sprzęgniętych pociągów nie wraca do tego pociągu");
+                r.report(name(position),
+                         "łańcuch sprzęgniętych pociągów nie wraca do tego pociągu");
             }
         }
         for (int position : {14, 15}) {
@@ -203,14 +210,16 @@ void checkProbabilities(const TimetableContent& c, Reporter& r) {
         }
         if (static_cast<int64_t>(values.size()) != c.locomotiveTypeCount) {
             r.report(Field::none, "liczba wartości " + str(static_cast<int64_t>(values.size())) +
-                             " różni się od liczby lokomotyw " + str(c.locomotiveTypeCount));
+                                      " różni się od liczby lokomotyw " +
+                                      str(c.locomotiveTypeCount));
         }
         int64_t sum = 0;
         for (std::size_t k = 0; k < values.size(); ++k) {
             sum += values[k];
             if (values[k] < 0 || values[k] > 100) {
                 r.report(Field::none, "wartość " + str(values[k]) + " dla lokomotywy " +
-                                 str(static_cast<int64_t>(k + 1)) + " spoza zakresu 0–100");
+                                          str(static_cast<int64_t>(k + 1)) +
+                                          " spoza zakresu 0–100");
             }
         }
         if (sum != 100) r.report(Field::none, "suma wartości wynosi " + str(sum) + " zamiast 100");
@@ -241,8 +250,8 @@ void checkLocomotiveTypes(const TimetableContent& c, Reporter& r) {
         r.entry(i);
         const bool kindOk = type.kind.size() == 1 && type.kind[0] >= '1' && type.kind[0] <= '5';
         if (!kindOk && !type.kind.empty()) r.report(fieldAt(3), "rodzaj spoza zakresu 1–5");
-        const bool hierarchyOk = type.hierarchy.size() == 1 && type.hierarchy[0] >= '0' &&
-                                 type.hierarchy[0] <= '9';
+        const bool hierarchyOk =
+            type.hierarchy.size() == 1 && type.hierarchy[0] >= '0' && type.hierarchy[0] <= '9';
         if (!hierarchyOk && !type.hierarchy.empty()) {
             r.report(fieldAt(4), "hierarchia spoza zakresu 0–9");
         }
@@ -254,7 +263,8 @@ void checkStartTime(const TimetableContent& c, Reporter& r) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
         text.size() > 4 || !isValidTime(std::atoi(text.c_str()))) {
         if (!text.empty()) {
-            r.report(fieldOf(GeneralField::startTime), "niepoprawny czas rozpoczęcia (godzina × 100 + minuta)");
+            r.report(fieldOf(GeneralField::startTime),
+                     "niepoprawny czas rozpoczęcia (godzina × 100 + minuta)");
         }
     }
 }
@@ -263,9 +273,12 @@ void checkStartTime(const TimetableContent& c, Reporter& r) {
 
 void checkTimetable(const TimetableContent& content, FindingCollector& collector) {
     const std::pair<Section, void (*)(const TimetableContent&, Reporter&)> checks[] = {
-        {Section::trains, checkTrains},         {Section::depot, checkDepot},
-        {Section::passages, checkPassages},     {Section::probabilities, checkProbabilities},
-        {Section::compositions, checkCompositions}, {Section::locomotiveTypes, checkLocomotiveTypes},
+        {Section::trains, checkTrains},
+        {Section::depot, checkDepot},
+        {Section::passages, checkPassages},
+        {Section::probabilities, checkProbabilities},
+        {Section::compositions, checkCompositions},
+        {Section::locomotiveTypes, checkLocomotiveTypes},
         {Section::generalData, checkStartTime},
     };
     for (const auto& [section, check] : checks) {
@@ -284,7 +297,8 @@ CheckResult checkTimetable(const TimetableContent& content, std::size_t limit) {
         Limited(CheckResult& result, std::size_t limit) : m_result(result), m_limit(limit) {}
         bool counts(Section section, std::size_t entry) override {
             ++m_result.total;
-            if (section == Section::trains && entry < m_result.trainFindings.size()) ++m_result.trainFindings[entry];
+            if (section == Section::trains && entry < m_result.trainFindings.size())
+                ++m_result.trainFindings[entry];
             return m_result.problems.size() < m_limit;
         }
         void keep(Problem&& problem) override { m_result.problems.push_back(std::move(problem)); }

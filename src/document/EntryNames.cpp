@@ -2,9 +2,13 @@
 
 namespace rylmo {
 
-std::string unknownTypeText(int64_t type) { return "nieznany typ (" + std::to_string(type) + ")"; }
+std::string unknownTypeText(int64_t type) {
+    return "nieznany typ (" + std::to_string(type) + ")";
+}
 
-std::string unknownDepotText(int64_t depot) { return "nieznana lokomotywownia (" + std::to_string(depot) + ")"; }
+std::string unknownDepotText(int64_t depot) {
+    return "nieznana lokomotywownia (" + std::to_string(depot) + ")";
+}
 
 std::string typeNameOrPlaceholder(const TimetableContent& content, int64_t type) {
     if (type >= 1 && static_cast<uint64_t>(type) <= content.locomotiveTypes.size()) {

@@ -26,20 +26,40 @@ constexpr std::array<SectionText, 11> kSections = {{
 }};
 
 // Labels of the record fields, by section and 1-based position, as the dialogs show them.
-constexpr const char* kTrainFields[] = {
-    "rodzaj pociągu", "godzina przyjazdu", "punkt wjazdowy", "stacja początkowa", "zespół trakcyjny",
-    "godzina odjazdu", "punkt wyjazdowy", "stacja docelowa", "lokomotywownia zespołu",
-    "numer pociągu przy przyjeździe", "numer pociągu przy odjeździe", "skład połączony", "skład do połączenia",
-    "kategoria przyjazdu", "kategoria odjazdu", "status pociągu", "wagon symbolizujący", "zestawienie wagonów",
-    "peron przyjazdu", "peron odjazdu", "nazwa pociągu przy przyjeździe", "nazwa pociągu przy odjeździe",
-    "współrzędna punktu postoju", "pozycja postoju", "numer w grupie torów", "pole zarezerwowane"};
-constexpr const char* kDepotFields[] = {"typ lokomotywy",      "ilość",   "lokomotywownia",
+constexpr const char* kTrainFields[] = {"rodzaj pociągu",
+                                        "godzina przyjazdu",
+                                        "punkt wjazdowy",
+                                        "stacja początkowa",
+                                        "zespół trakcyjny",
+                                        "godzina odjazdu",
+                                        "punkt wyjazdowy",
+                                        "stacja docelowa",
+                                        "lokomotywownia zespołu",
+                                        "numer pociągu przy przyjeździe",
+                                        "numer pociągu przy odjeździe",
+                                        "skład połączony",
+                                        "skład do połączenia",
+                                        "kategoria przyjazdu",
+                                        "kategoria odjazdu",
+                                        "status pociągu",
+                                        "wagon symbolizujący",
+                                        "zestawienie wagonów",
+                                        "peron przyjazdu",
+                                        "peron odjazdu",
+                                        "nazwa pociągu przy przyjeździe",
+                                        "nazwa pociągu przy odjeździe",
+                                        "współrzędna punktu postoju",
+                                        "pozycja postoju",
+                                        "numer w grupie torów",
+                                        "pole zarezerwowane"};
+constexpr const char* kDepotFields[] = {"typ lokomotywy",     "ilość",   "lokomotywownia",
                                         "współrzędna punktu", "pozycja", "numer w grupie torów"};
-constexpr const char* kPassageFields[] = {"typ lokomotywy", "lokomotywownia", "pociąg przyjeżdżający",
-                                          "pociąg odjeżdżający", "indeks tablicy prawdopodobieństwa"};
+constexpr const char* kPassageFields[] = {"typ lokomotywy", "lokomotywownia",
+                                          "pociąg przyjeżdżający", "pociąg odjeżdżający",
+                                          "indeks tablicy prawdopodobieństwa"};
 constexpr const char* kTypeWords[] = {"nazwa rysunku", "nazwa typu", "rodzaj", "hierarchia"};
-constexpr const char* kGeneralFields[] = {"obraz stacji", "godzina rozpoczęcia", "informacje o autorze",
-                                          "liczba typów lokomotyw"};
+constexpr const char* kGeneralFields[] = {"obraz stacji", "godzina rozpoczęcia",
+                                          "informacje o autorze", "liczba typów lokomotyw"};
 
 template <std::size_t N>
 std::string labelAt(const char* const (&labels)[N], Field field) {
@@ -49,14 +69,20 @@ std::string labelAt(const char* const (&labels)[N], Field field) {
 
 }  // namespace
 
-const char* sectionTitle(Section section) { return kSections[static_cast<std::size_t>(section)].title; }
+const char* sectionTitle(Section section) {
+    return kSections[static_cast<std::size_t>(section)].title;
+}
 
 std::string fieldLabel(Section section, Field field) {
     switch (section) {
-        case Section::trains: return labelAt(kTrainFields, field);
-        case Section::depot: return labelAt(kDepotFields, field);
-        case Section::passages: return labelAt(kPassageFields, field);
-        default: break;
+        case Section::trains:
+            return labelAt(kTrainFields, field);
+        case Section::depot:
+            return labelAt(kDepotFields, field);
+        case Section::passages:
+            return labelAt(kPassageFields, field);
+        default:
+            break;
     }
     // The texts of the general data, and the count of types that belongs to the types.
     const auto position = static_cast<std::size_t>(field);
@@ -75,19 +101,24 @@ std::string entryNumber(Section section, std::size_t entry) {
 std::string findingPlace(Section section, std::size_t entry, Field field) {
     std::string place;
     if (entry != Problem::wholeSection) {
-        place = std::string(kSections[static_cast<std::size_t>(section)].entryNoun) + " nr " + entryNumber(section, entry);
+        place = std::string(kSections[static_cast<std::size_t>(section)].entryNoun) + " nr " +
+                entryNumber(section, entry);
     }
     const std::string label = fieldLabel(section, field);
     if (!label.empty()) place += (place.empty() ? "" : ", ") + label;
     return place.empty() ? place : place + ": ";
 }
 
-std::string describe(const Problem& problem) { return std::string(sectionTitle(problem.section)) + ": " + problem.message; }
+std::string describe(const Problem& problem) {
+    return std::string(sectionTitle(problem.section)) + ": " + problem.message;
+}
 
 std::string polishCount(int64_t count, const char* one, const char* few, const char* many) {
     const int64_t lastTwo = count % 100;
     const int64_t last = count % 10;
-    const char* word = count == 1 ? one : (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) ? few : many;
+    const char* word = count == 1                                                   ? one
+                       : (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) ? few
+                                                                                    : many;
     return std::to_string(count) + " " + word;
 }
 

@@ -27,10 +27,19 @@ enum class Section : uint8_t {
 // types, are GeneralFields, numbered apart from every position.
 enum class Field : uint8_t { none = 0 };
 
-enum class GeneralField : uint8_t { stationPicture = 101, startTime, authorInfo, locomotiveTypeCount };
+enum class GeneralField : uint8_t {
+    stationPicture = 101,
+    startTime,
+    authorInfo,
+    locomotiveTypeCount
+};
 
-inline Field fieldAt(int position) { return static_cast<Field>(position); }
-inline Field fieldOf(GeneralField field) { return static_cast<Field>(field); }
+inline Field fieldAt(int position) {
+    return static_cast<Field>(position);
+}
+inline Field fieldOf(GeneralField field) {
+    return static_cast<Field>(field);
+}
 
 // One thing wrong with a document. The message is Polish (UTF-8) and names the entry and the
 // field as the windows do, so that it can be shown alone.

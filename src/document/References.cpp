@@ -42,7 +42,8 @@ References referencesToVehicle(const TimetableContent& content, int32_t vehicle)
 References referencesToComposition(const TimetableContent& content, std::size_t index) {
     References r;
     for (const Train& train : content.trains) {
-        if (train.composition > 0 && static_cast<std::size_t>(train.composition) == index) ++r.trains;
+        if (train.composition > 0 && static_cast<std::size_t>(train.composition) == index)
+            ++r.trains;
     }
     return r;
 }
@@ -50,7 +51,8 @@ References referencesToComposition(const TimetableContent& content, std::size_t 
 References referencesToProbabilityEntry(const TimetableContent& content, std::size_t index) {
     References r;
     for (const LocomotivePassage& passage : content.passages) {
-        if (passage.probabilityIndex > 0 && static_cast<std::size_t>(passage.probabilityIndex) == index + 1) {
+        if (passage.probabilityIndex > 0 &&
+            static_cast<std::size_t>(passage.probabilityIndex) == index + 1) {
             ++r.passages;
         }
     }
@@ -69,9 +71,11 @@ std::string referenceWarning(const References& r) {
     add(r.depotEntries, "wpis lokomotywowni", "wpisy lokomotywowni", "wpisów lokomotywowni");
     add(r.passages, "przejście", "przejścia", "przejść");
     add(r.compositions, "skład", "składy", "składów");
-    add(r.probabilityEntries, "indeks prawdopodobieństwa", "indeksy prawdopodobieństwa", "indeksów prawdopodobieństwa");
+    add(r.probabilityEntries, "indeks prawdopodobieństwa", "indeksy prawdopodobieństwa",
+        "indeksów prawdopodobieństwa");
     return "Odwołania do tej pozycji: " + parts +
-           ". Numery w nich (i odwołania do dalszych pozycji) nie zmienią się, więc wskażą inne pozycje listy.";
+           ". Numery w nich (i odwołania do dalszych pozycji) nie zmienią się, więc wskażą inne "
+           "pozycje listy.";
 }
 
 }  // namespace rylmo

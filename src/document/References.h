@@ -18,7 +18,9 @@ struct References {
     int compositions = 0;
     int probabilityEntries = 0;
 
-    bool any() const { return trains + depotEntries + passages + compositions + probabilityEntries > 0; }
+    bool any() const {
+        return trains + depotEntries + passages + compositions + probabilityEntries > 0;
+    }
 };
 
 // References to a vehicle number (a locomotive type or a coach): trains that show or run as

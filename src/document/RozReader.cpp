@@ -12,7 +12,9 @@ namespace rylmo {
 
 namespace {
 
-[[noreturn]] void rangeCheckError() { throw Error("Range check error"); }
+[[noreturn]] void rangeCheckError() {
+    throw Error("Range check error");
+}
 
 // A count read from the file, bounded by what the rest of the file can hold: a record
 // needs at least bytesPerEntry bytes, a text entry a line of its own. A hostile count thus
@@ -30,7 +32,8 @@ bool holdsLines(const TokenScanner& scanner, uint64_t count) {
     const std::string_view rest = scanner.rest();
     uint64_t lines = 1;
     for (std::size_t i = 0; i < rest.size() && lines < count; ++i) {
-        if (rest[i] == '\n' || (rest[i] == '\r' && (i + 1 == rest.size() || rest[i + 1] != '\n'))) ++lines;
+        if (rest[i] == '\n' || (rest[i] == '\r' && (i + 1 == rest.size() || rest[i + 1] != '\n')))
+            ++lines;
     }
     return count <= lines;
 }
@@ -43,9 +46,8 @@ std::size_t checkedLineCount(int32_t count, const TokenScanner& scanner) {
 template <class Record>
 void readRecords(TokenScanner& scanner, std::vector<Record>& records, int fieldsPerRecord,
                  char first, char second) {
-    const std::size_t count =
-        checkedCount(scanner.takeInteger(','), 2 * static_cast<std::size_t>(fieldsPerRecord),
-                     scanner);
+    const std::size_t count = checkedCount(scanner.takeInteger(','),
+                                           2 * static_cast<std::size_t>(fieldsPerRecord), scanner);
     // A record needs at least two bytes a field, so this reserves no more than the file
     // could hold.
     records.reserve(count);
@@ -74,7 +76,8 @@ void readLocomotiveType(std::string_view line, LocomotiveType& type) {
 
 TimetableContent readTimetable(std::string_view bytes) {
     if (const void* nul = std::memchr(bytes.data(), 0, bytes.size())) {
-        bytes = bytes.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data()));
+        bytes =
+            bytes.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data()));
     }
 
     TimetableContent content;
@@ -104,7 +107,8 @@ TimetableContent readTimetable(std::string_view bytes) {
     for (std::size_t i = 0; i < typeCount; ++i) {
         readLocomotiveType(scanner.take('\r', '\n'), content.locomotiveTypes.emplace_back());
     }
-    for (std::size_t i = 0; i < coaches; ++i) content.coaches.emplace_back(scanner.take('\r', '\n'));
+    for (std::size_t i = 0; i < coaches; ++i)
+        content.coaches.emplace_back(scanner.take('\r', '\n'));
 
     readLines(scanner, content.depotNames);
     readLines(scanner, content.stationNames);
@@ -124,7 +128,8 @@ TimetableContent readTimetableFile(const std::string& path) {
     // Preparing the contents (learning the size, reserving memory) and reaching them (reading)
     // each have their own message.
     std::string bytes;
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) throw Error("Błąd tworzenia obiektu odwzorowania");
+    if (std::fseek(file.get(), 0, SEEK_END) != 0)
+        throw Error("Błąd tworzenia obiektu odwzorowania");
     const long size = std::ftell(file.get());
     if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) {
         throw Error("Błąd tworzenia obiektu odwzorowania");

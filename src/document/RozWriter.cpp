@@ -31,7 +31,8 @@ public:
     }
     void integer(int32_t value) {
         char* p = room(kIntegerWidth);
-        m_size = static_cast<std::size_t>(std::to_chars(p, p + kIntegerWidth, value).ptr - m_buffer.data());
+        m_size = static_cast<std::size_t>(std::to_chars(p, p + kIntegerWidth, value).ptr -
+                                          m_buffer.data());
     }
     void count(std::size_t n) {
         integer(static_cast<int32_t>(n));
@@ -112,7 +113,8 @@ void writeContent(TextOut& out, const TimetableContent& content) {
     writeLines(out, content.compositions);
     out.count(content.coaches.size());
     for (const LocomotiveType& type : content.locomotiveTypes) {
-        for (const std::string* word : {&type.pictureName, &type.typeName, &type.kind, &type.hierarchy}) {
+        for (const std::string* word :
+             {&type.pictureName, &type.typeName, &type.kind, &type.hierarchy}) {
             out.text(*word);
             out.text(" ");
         }

@@ -13,10 +13,14 @@ namespace rylmo {
 inline constexpr int32_t runTypeCount = 7;
 
 // The train arrives from another station (it does not start here).
-inline bool arrivesFromElsewhere(int32_t runType) { return runType != 1 && runType != 6; }
+inline bool arrivesFromElsewhere(int32_t runType) {
+    return runType != 1 && runType != 6;
+}
 
 // The train leaves for another station (it does not end here).
-inline bool leavesForElsewhere(int32_t runType) { return runType != 0 && runType != 4; }
+inline bool leavesForElsewhere(int32_t runType) {
+    return runType != 0 && runType != 4;
+}
 
 // The short text the train list shows for a run type; nullptr for a value out of range.
 const char* runTypeText(int32_t runType);

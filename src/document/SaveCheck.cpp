@@ -13,8 +13,12 @@ namespace {
 bool hasLineBreak(const std::string& text) {
     return text.find_first_of("\r\n") != std::string::npos;
 }
-bool hasNul(const std::string& text) { return text.find('\0') != std::string::npos; }
-bool isBlankOnly(const std::string& text) { return trimBlanks(text).empty(); }
+bool hasNul(const std::string& text) {
+    return text.find('\0') != std::string::npos;
+}
+bool isBlankOnly(const std::string& text) {
+    return trimBlanks(text).empty();
+}
 bool hasBlankInside(const std::string& text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return isBlank(c); });
 }
@@ -49,20 +53,25 @@ void checkOneLineText(Finder& problems, const std::string& text, Section section
     if (isBlankOnly(text)) {
         problems.push_back({section, entry, field, numbered(emptyWhat, section, entry)});
     } else if (hasLineBreak(text)) {
-        problems.push_back({section, entry, field, numbered(what, section, entry) + " zawiera znak końca wiersza"});
+        problems.push_back({section, entry, field,
+                            numbered(what, section, entry) + " zawiera znak końca wiersza"});
     } else if (hasNul(text)) {
-        problems.push_back({section, entry, field, numbered(what, section, entry) + " zawiera znak o kodzie 0"});
+        problems.push_back(
+            {section, entry, field, numbered(what, section, entry) + " zawiera znak o kodzie 0"});
     }
 }
 
 void findEachPart(const TimetableContent& content, Finder& problems) {
     const Section general = Section::generalData;
     const std::size_t whole = Problem::wholeSection;
-    checkOneLineText(problems, content.stationPicture, general, whole, fieldOf(GeneralField::stationPicture),
-                     "pusta nazwa pliku stacji", "nazwa pliku stacji");
+    checkOneLineText(problems, content.stationPicture, general, whole,
+                     fieldOf(GeneralField::stationPicture), "pusta nazwa pliku stacji",
+                     "nazwa pliku stacji");
     if (isBlankOnly(content.startTime)) {
-        problems.push_back({general, whole, fieldOf(GeneralField::startTime), "pusty czas rozpoczęcia"});
-    } else if (content.startTime.find(',') != std::string::npos || hasBlankInside(content.startTime)) {
+        problems.push_back(
+            {general, whole, fieldOf(GeneralField::startTime), "pusty czas rozpoczęcia"});
+    } else if (content.startTime.find(',') != std::string::npos ||
+               hasBlankInside(content.startTime)) {
         problems.push_back({general, whole, fieldOf(GeneralField::startTime),
                             "czas rozpoczęcia zawiera przecinek, spację lub znak sterujący"});
     }
@@ -72,16 +81,19 @@ void findEachPart(const TimetableContent& content, Finder& problems) {
     }
 
     const TextList lists[] = {
-        {content.probabilities, Section::probabilities, "pusty indeks prawdopodobieństwa", "indeks prawdopodobieństwa"},
+        {content.probabilities, Section::probabilities, "pusty indeks prawdopodobieństwa",
+         "indeks prawdopodobieństwa"},
         {content.compositions, Section::compositions, "pusty skład", "skład"},
         {content.coaches, Section::coaches, "pusta nazwa wagonu", "nazwa wagonu"},
-        {content.depotNames, Section::depotNames, "pusta nazwa lokomotywowni", "nazwa lokomotywowni"},
+        {content.depotNames, Section::depotNames, "pusta nazwa lokomotywowni",
+         "nazwa lokomotywowni"},
         {content.stationNames, Section::stationNames, "pusta nazwa stacji", "nazwa stacji"},
         {content.trainNames, Section::trainNames, "pusta nazwa pociągu", "nazwa pociągu"},
     };
     for (const TextList& list : lists) {
         for (std::size_t i = 0; i < list.entries.size(); ++i) {
-            checkOneLineText(problems, list.entries[i], list.section, i, Field::none, list.emptyWhat, list.what);
+            checkOneLineText(problems, list.entries[i], list.section, i, Field::none,
+                             list.emptyWhat, list.what);
         }
     }
 
@@ -91,7 +103,8 @@ void findEachPart(const TimetableContent& content, Finder& problems) {
         const char* what;
     };
     static const TypeWord words[] = {
-        {&LocomotiveType::pictureName, "pusta nazwa rysunku lokomotywy", "nazwa rysunku lokomotywy"},
+        {&LocomotiveType::pictureName, "pusta nazwa rysunku lokomotywy",
+         "nazwa rysunku lokomotywy"},
         {&LocomotiveType::typeName, "pusta nazwa typu lokomotywy", "nazwa typu lokomotywy"},
         {&LocomotiveType::kind, "pusty rodzaj lokomotywy", "rodzaj lokomotywy"},
         {&LocomotiveType::hierarchy, "pusta hierarchia lokomotywy", "hierarchia lokomotywy"},
@@ -102,17 +115,21 @@ void findEachPart(const TimetableContent& content, Finder& problems) {
             const std::string& text = content.locomotiveTypes[i].*word.member;
             const Field field = fieldAt(static_cast<int>(w) + 1);
             if (text.empty()) {
-                problems.push_back({Section::locomotiveTypes, i, field, numbered(word.emptyWhat, Section::locomotiveTypes, i)});
+                problems.push_back({Section::locomotiveTypes, i, field,
+                                    numbered(word.emptyWhat, Section::locomotiveTypes, i)});
             } else if (hasBlankInside(text)) {
                 problems.push_back({Section::locomotiveTypes, i, field,
-                                    numbered(word.what, Section::locomotiveTypes, i) + " zawiera spację lub znak sterujący"});
+                                    numbered(word.what, Section::locomotiveTypes, i) +
+                                        " zawiera spację lub znak sterujący"});
             }
         }
     }
     if (content.locomotiveTypeCount < 0 ||
         static_cast<std::size_t>(content.locomotiveTypeCount) != content.locomotiveTypes.size()) {
-        problems.push_back({Section::locomotiveTypes, Problem::wholeSection, fieldOf(GeneralField::locomotiveTypeCount),
-                            "liczba typów lokomotyw (" + std::to_string(content.locomotiveTypeCount) +
+        problems.push_back({Section::locomotiveTypes, Problem::wholeSection,
+                            fieldOf(GeneralField::locomotiveTypeCount),
+                            "liczba typów lokomotyw (" +
+                                std::to_string(content.locomotiveTypeCount) +
                                 ") różni się od liczby zdefiniowanych lokomotyw (" +
                                 std::to_string(content.locomotiveTypes.size()) + ")"});
     }
@@ -129,7 +146,8 @@ std::vector<Problem> unsavableParts(const TimetableContent& content) {
     return problems;
 }
 
-void findUnsavableParts(const TimetableContent& content, const std::function<bool(Problem&&)>& found) {
+void findUnsavableParts(const TimetableContent& content,
+                        const std::function<bool(Problem&&)>& found) {
     Finder problems(found);
     try {
         findEachPart(content, problems);
@@ -137,7 +155,6 @@ void findUnsavableParts(const TimetableContent& content, const std::function<boo
         // The receiver has what it needs.
     }
 }
-
 
 void checkSavable(const TimetableContent& content) {
     std::optional<Problem> first;

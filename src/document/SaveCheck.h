@@ -15,7 +15,8 @@ namespace rylmo {
 std::vector<Problem> unsavableParts(const TimetableContent& content);
 
 // The same parts one by one, as they are found; found returns false to stop.
-void findUnsavableParts(const TimetableContent& content, const std::function<bool(Problem&&)>& found);
+void findUnsavableParts(const TimetableContent& content,
+                        const std::function<bool(Problem&&)>& found);
 
 // Throws rylmo::Error "Nie można zapisać rozkładu: ..." for the first unsavable part.
 void checkSavable(const TimetableContent& content);

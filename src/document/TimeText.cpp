@@ -8,6 +8,8 @@ std::string timeText(int32_t value) {
     return "Godz: " + std::to_string(value / 100) + ":" + minutes;
 }
 
-bool isValidTime(int32_t value) { return value >= 0 && value / 100 <= 23 && value % 100 <= 59; }
+bool isValidTime(int32_t value) {
+    return value >= 0 && value / 100 <= 23 && value % 100 <= 59;
+}
 
 }  // namespace rylmo

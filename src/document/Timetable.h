@@ -79,23 +79,33 @@ template <>
 struct RecordLayout<Train> {
     static constexpr int fieldCount = 26;
     static constexpr std::array<int32_t Train::*, fieldCount> members = {
-        &Train::runType,          &Train::arrivalTime,        &Train::entryPoint,
-        &Train::originStation,    &Train::symbolUnit,         &Train::departureTime,
-        &Train::exitPoint,        &Train::destinationStation, &Train::unitDepot,
-        &Train::arrivalNumber,    &Train::departureNumber,    &Train::coupledWith,
-        &Train::toBeCoupledWith,  &Train::arrivalCategory,    &Train::departureCategory,
-        &Train::status,           &Train::symbolVehicle,      &Train::composition,
-        &Train::arrivalPlatform,  &Train::departurePlatform,  &Train::arrivalTrainName,
-        &Train::departureTrainName, &Train::standCoordinate,  &Train::standPosition,
-        &Train::standTrackNumber, &Train::reserved};
+        &Train::runType,           &Train::arrivalTime,
+        &Train::entryPoint,        &Train::originStation,
+        &Train::symbolUnit,        &Train::departureTime,
+        &Train::exitPoint,         &Train::destinationStation,
+        &Train::unitDepot,         &Train::arrivalNumber,
+        &Train::departureNumber,   &Train::coupledWith,
+        &Train::toBeCoupledWith,   &Train::arrivalCategory,
+        &Train::departureCategory, &Train::status,
+        &Train::symbolVehicle,     &Train::composition,
+        &Train::arrivalPlatform,   &Train::departurePlatform,
+        &Train::arrivalTrainName,  &Train::departureTrainName,
+        &Train::standCoordinate,   &Train::standPosition,
+        &Train::standTrackNumber,  &Train::reserved};
     static constexpr std::array<const char*, fieldCount> names = {
-        "runType",          "arrivalTime",        "entryPoint",       "originStation",
-        "symbolUnit",       "departureTime",      "exitPoint",        "destinationStation",
-        "unitDepot",        "arrivalNumber",      "departureNumber",  "coupledWith",
-        "toBeCoupledWith",  "arrivalCategory",    "departureCategory", "status",
-        "symbolVehicle",    "composition",        "arrivalPlatform",  "departurePlatform",
-        "arrivalTrainName", "departureTrainName", "standCoordinate",  "standPosition",
-        "standTrackNumber", "reserved"};
+        "runType",           "arrivalTime",
+        "entryPoint",        "originStation",
+        "symbolUnit",        "departureTime",
+        "exitPoint",         "destinationStation",
+        "unitDepot",         "arrivalNumber",
+        "departureNumber",   "coupledWith",
+        "toBeCoupledWith",   "arrivalCategory",
+        "departureCategory", "status",
+        "symbolVehicle",     "composition",
+        "arrivalPlatform",   "departurePlatform",
+        "arrivalTrainName",  "departureTrainName",
+        "standCoordinate",   "standPosition",
+        "standTrackNumber",  "reserved"};
 };
 
 template <>

@@ -8,7 +8,9 @@
 namespace rylmo {
 
 // Blanks, line breaks and every other character of code 32 or less.
-inline bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+inline bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 std::string_view trimBlanks(std::string_view text);
 

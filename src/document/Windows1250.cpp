@@ -48,7 +48,9 @@ void appendUtf8(std::string& out, char32_t code) {
     }
 }
 
-[[noreturn]] void malformed() { throw Error("Tekst nie jest poprawnie zapisany w UTF-8."); }
+[[noreturn]] void malformed() {
+    throw Error("Tekst nie jest poprawnie zapisany w UTF-8.");
+}
 
 // Decodes one character at utf8[i] and advances i.
 char32_t nextCodePoint(std::string_view utf8, std::size_t& i) {

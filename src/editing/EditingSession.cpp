@@ -24,7 +24,8 @@ std::size_t checkedRow(const std::vector<Entry>& entries, int row, bool end) {
 template <class Entry>
 class InsertEntry : public QUndoCommand {
 public:
-    InsertEntry(EditingSession& s, ListMember<Entry> list, int row, Entry entry, const QString& text)
+    InsertEntry(EditingSession& s, ListMember<Entry> list, int row, Entry entry,
+                const QString& text)
         : QUndoCommand(text), m_session(s), m_list(list), m_row(row), m_entry(std::move(entry)) {}
     void redo() override { m_session.doInsert(m_list, m_row, m_entry); }
     void undo() override { m_session.doRemove(m_list, m_row); }
@@ -54,7 +55,8 @@ private:
 template <class Entry>
 class ReplaceEntry : public QUndoCommand {
 public:
-    ReplaceEntry(EditingSession& s, ListMember<Entry> list, int row, Entry entry, const QString& text)
+    ReplaceEntry(EditingSession& s, ListMember<Entry> list, int row, Entry entry,
+                 const QString& text)
         : QUndoCommand(text), m_session(s), m_list(list), m_row(row), m_other(std::move(entry)) {}
     // The entry kept is the one that is not in the list: swapping restores either state.
     void redo() override { m_other = m_session.doReplace(m_list, m_row, std::move(m_other)); }
@@ -103,7 +105,8 @@ EditingSession::EditingSession(QObject* parent)
         emit modifiedChanged(!clean);
     });
     auto countTrains = [this](EntryList list) {
-        if (list == EntryList::trains) m_trainIndexModel->setCount(static_cast<int>(m_document.content.trains.size()));
+        if (list == EntryList::trains)
+            m_trainIndexModel->setCount(static_cast<int>(m_document.content.trains.size()));
     };
     for (auto changed : {&EditingSession::entriesInserted, &EditingSession::entriesRemoved,
                          &EditingSession::entriesChanged}) {
@@ -112,12 +115,14 @@ EditingSession::EditingSession(QObject* parent)
     connect(this, &EditingSession::listReset, this, &EditingSession::listChanged);
     connect(this, &EditingSession::entriesInserted, this, countTrains);
     connect(this, &EditingSession::entriesRemoved, this, countTrains);
-    connect(this, &EditingSession::documentReplaced, this, [countTrains] { countTrains(EntryList::trains); });
+    connect(this, &EditingSession::documentReplaced, this,
+            [countTrains] { countTrains(EntryList::trains); });
 }
 
 EditingSession::~EditingSession() = default;
 
-void EditingSession::open(TimetableContent content, const std::string& folder, const std::string& name) {
+void EditingSession::open(TimetableContent content, const std::string& folder,
+                          const std::string& name) {
     emit documentAboutToBeReplaced();
     m_undoStack.clear();
     m_document.content = std::move(content);
@@ -150,7 +155,8 @@ void EditingSession::setRollingStockFolder(const std::string& folder) {
 }
 
 template <class Entry>
-void EditingSession::insertEntry(ListMember<Entry> list, int row, Entry entry, const QString& text) {
+void EditingSession::insertEntry(ListMember<Entry> list, int row, Entry entry,
+                                 const QString& text) {
     checkedRow(m_document.content.*list, row, true);
     m_undoStack.push(new InsertEntry<Entry>(*this, list, row, std::move(entry), text));
 }
@@ -162,7 +168,8 @@ void EditingSession::removeEntry(ListMember<Entry> list, int row, const QString&
 }
 
 template <class Entry>
-void EditingSession::replaceEntry(ListMember<Entry> list, int row, Entry entry, const QString& text) {
+void EditingSession::replaceEntry(ListMember<Entry> list, int row, Entry entry,
+                                  const QString& text) {
     checkedRow(m_document.content.*list, row, false);
     m_undoStack.push(new ReplaceEntry<Entry>(*this, list, row, std::move(entry), text));
 }
@@ -180,7 +187,9 @@ EditingSession::Step::Step(EditingSession& session, const QString& text) : m_ses
     m_session.m_undoStack.beginMacro(text);
 }
 
-EditingSession::Step::~Step() { m_session.m_undoStack.endMacro(); }
+EditingSession::Step::~Step() {
+    m_session.m_undoStack.endMacro();
+}
 
 template <class Entry>
 void EditingSession::doInsert(ListMember<Entry> list, int row, Entry entry) {
@@ -229,13 +238,16 @@ std::string EditingSession::doSetText(GeneralText which, std::string value) {
 }
 
 void EditingSession::keepTypeCount() {
-    m_document.content.locomotiveTypeCount = static_cast<int32_t>(m_document.content.locomotiveTypes.size());
+    m_document.content.locomotiveTypeCount =
+        static_cast<int32_t>(m_document.content.locomotiveTypes.size());
 }
 
-#define RYLMO_EDITS_FOR(Entry)                                                                   \
-    template void EditingSession::insertEntry<Entry>(ListMember<Entry>, int, Entry, const QString&); \
-    template void EditingSession::removeEntry<Entry>(ListMember<Entry>, int, const QString&);        \
-    template void EditingSession::replaceEntry<Entry>(ListMember<Entry>, int, Entry, const QString&);
+#define RYLMO_EDITS_FOR(Entry)                                                                \
+    template void EditingSession::insertEntry<Entry>(ListMember<Entry>, int, Entry,           \
+                                                     const QString&);                         \
+    template void EditingSession::removeEntry<Entry>(ListMember<Entry>, int, const QString&); \
+    template void EditingSession::replaceEntry<Entry>(ListMember<Entry>, int, Entry,          \
+                                                      const QString&);
 
 RYLMO_EDITS_FOR(Train)
 RYLMO_EDITS_FOR(DepotEntry)

@@ -104,7 +104,8 @@ private:
     Entry doRemove(ListMember<Entry> list, int row);
     template <class Entry>
     Entry doReplace(ListMember<Entry> list, int row, Entry entry);
-    std::vector<std::string> doReplaceList(ListMember<std::string> list, std::vector<std::string> texts);
+    std::vector<std::string> doReplaceList(ListMember<std::string> list,
+                                           std::vector<std::string> texts);
     std::string doSetText(GeneralText which, std::string value);
     void keepTypeCount();
 

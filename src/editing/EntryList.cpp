@@ -4,10 +4,18 @@
 
 namespace rylmo::editing {
 
-EntryList entryListOf(ListMember<Train>) { return EntryList::trains; }
-EntryList entryListOf(ListMember<DepotEntry>) { return EntryList::depot; }
-EntryList entryListOf(ListMember<LocomotivePassage>) { return EntryList::passages; }
-EntryList entryListOf(ListMember<LocomotiveType>) { return EntryList::locomotiveTypes; }
+EntryList entryListOf(ListMember<Train>) {
+    return EntryList::trains;
+}
+EntryList entryListOf(ListMember<DepotEntry>) {
+    return EntryList::depot;
+}
+EntryList entryListOf(ListMember<LocomotivePassage>) {
+    return EntryList::passages;
+}
+EntryList entryListOf(ListMember<LocomotiveType>) {
+    return EntryList::locomotiveTypes;
+}
 
 EntryList entryListOf(ListMember<std::string> list) {
     if (list == &TimetableContent::probabilities) return EntryList::probabilities;
@@ -20,9 +28,12 @@ EntryList entryListOf(ListMember<std::string> list) {
 
 std::string& generalText(TimetableContent& content, GeneralText text) {
     switch (text) {
-        case GeneralText::stationPicture: return content.stationPicture;
-        case GeneralText::authorInfo: return content.authorInfo;
-        case GeneralText::startTime: return content.startTime;
+        case GeneralText::stationPicture:
+            return content.stationPicture;
+        case GeneralText::authorInfo:
+            return content.authorInfo;
+        case GeneralText::startTime:
+            return content.startTime;
     }
     throw std::logic_error("unknown general text");
 }

@@ -28,7 +28,9 @@ ProblemChecker::ProblemChecker(EditingSession& session, QObject* parent)
     connect(&session, &EditingSession::documentReplaced, this, changed);
 }
 
-ProblemChecker::~ProblemChecker() { m_watcher.waitForFinished(); }
+ProblemChecker::~ProblemChecker() {
+    m_watcher.waitForFinished();
+}
 
 void ProblemChecker::start() {
     if (m_watcher.isRunning()) {
@@ -36,8 +38,8 @@ void ProblemChecker::start() {
         return;
     }
     // The check works on a copy: the user goes on editing meanwhile.
-    m_watcher.setFuture(
-        QtConcurrent::run([content = m_session.content()] { return checkTimetable(content, listLimit); }));
+    m_watcher.setFuture(QtConcurrent::run(
+        [content = m_session.content()] { return checkTimetable(content, listLimit); }));
 }
 
 void ProblemChecker::finished() {
@@ -63,7 +65,8 @@ void ProblemChecker::setResult(CheckResult result) {
     m_byTrain.assign(m_result.trainFindings.size(), {});
     for (std::size_t i = 0; i < m_result.problems.size(); ++i) {
         const Problem& p = m_result.problems[i];
-        if (p.section == Section::trains && p.entry < m_byTrain.size()) m_byTrain[p.entry].push_back(static_cast<int>(i));
+        if (p.section == Section::trains && p.entry < m_byTrain.size())
+            m_byTrain[p.entry].push_back(static_cast<int>(i));
     }
     endResetModel();
     emit problemsChanged();
@@ -75,10 +78,12 @@ QString ProblemChecker::trainProblems(int train) const {
     const uint32_t count = m_result.trainFindings[t];
     if (count == 0) return {};
     QStringList messages;
-    for (const int i : m_byTrain[t]) messages << QString::fromStdString(m_result.problems[static_cast<std::size_t>(i)].message);
+    for (const int i : m_byTrain[t])
+        messages << QString::fromStdString(m_result.problems[static_cast<std::size_t>(i)].message);
     if (count > m_byTrain[t].size()) {
-        messages << QString::fromStdString("i " + polishCount(count - m_byTrain[t].size(), "inny problem", "inne problemy",
-                                                               "innych problemów"));
+        messages << QString::fromStdString("i " + polishCount(count - m_byTrain[t].size(),
+                                                              "inny problem", "inne problemy",
+                                                              "innych problemów"));
     }
     return messages.join(QLatin1Char('\n'));
 }
@@ -87,16 +92,22 @@ int ProblemChecker::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_result.problems.size());
 }
 
-int ProblemChecker::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 3; }
+int ProblemChecker::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 3;
+}
 
 QVariant ProblemChecker::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= m_result.problems.size()) return {};
+    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= m_result.problems.size())
+        return {};
     const Problem& p = m_result.problems[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
-            case 0: return QString::fromUtf8(sectionTitle(p.section));
-            case 1: return QString::fromStdString(entryNumber(p.section, p.entry));
-            default: return QString::fromStdString(p.message);
+            case 0:
+                return QString::fromUtf8(sectionTitle(p.section));
+            case 1:
+                return QString::fromStdString(entryNumber(p.section, p.entry));
+            default:
+                return QString::fromStdString(p.message);
         }
     }
     if (role == Qt::ToolTipRole) return QString::fromStdString(describe(p));
@@ -106,9 +117,12 @@ QVariant ProblemChecker::data(const QModelIndex& index, int role) const {
 QVariant ProblemChecker::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
-        case 0: return QStringLiteral("Sekcja");
-        case 1: return QStringLiteral("Pozycja");
-        default: return QStringLiteral("Opis");
+        case 0:
+            return QStringLiteral("Sekcja");
+        case 1:
+            return QStringLiteral("Pozycja");
+        default:
+            return QStringLiteral("Opis");
     }
 }
 

@@ -54,7 +54,8 @@ private:
     bool m_again = false;
     bool m_pending = false;
     CheckResult m_result;
-    std::vector<std::vector<int>> m_byTrain;  // listed rows of each train with findings, by position
+    std::vector<std::vector<int>>
+        m_byTrain;  // listed rows of each train with findings, by position
 };
 
 }  // namespace rylmo::editing

@@ -34,7 +34,8 @@ bool TrainFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const
 }
 
 bool TrainFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-    return m_trains->sortKey(left.row(), left.column()) < m_trains->sortKey(right.row(), right.column());
+    return m_trains->sortKey(left.row(), left.column()) <
+           m_trains->sortKey(right.row(), right.column());
 }
 
 }  // namespace rylmo::editing

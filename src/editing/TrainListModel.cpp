@@ -16,7 +16,8 @@ namespace {
 QString searchTextOf(const Train& train, const TrainTexts* readable) {
     if (readable) return readable->searchText(train);
     QString text;
-    for (int f = 1; f <= RecordLayout<Train>::fieldCount; ++f) text += QLatin1Char('\t') + QString::number(field(train, f));
+    for (int f = 1; f <= RecordLayout<Train>::fieldCount; ++f)
+        text += QLatin1Char('\t') + QString::number(field(train, f));
     return text;
 }
 
@@ -24,7 +25,8 @@ QString searchTextOf(const Train& train, const TrainTexts* readable) {
 
 TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
     : QAbstractTableModel(parent), m_session(session) {
-    connect(&session, &EditingSession::documentAboutToBeReplaced, this, [this] { beginResetModel(); });
+    connect(&session, &EditingSession::documentAboutToBeReplaced, this,
+            [this] { beginResetModel(); });
     connect(&session, &EditingSession::documentReplaced, this, [this] {
         m_texts.reset();
         m_sortKeysColumn = -1;
@@ -33,62 +35,75 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
     });
     // The search texts follow every change before the views hear of it, so that a search
     // filters the changed rows by their new texts.
-    connect(&session, &EditingSession::entriesAboutToBeInserted, this, [this](EntryList list, int row, int count) {
-        if (list == EntryList::trains) beginInsertRows({}, row, row + count - 1);
-    });
-    connect(&session, &EditingSession::entriesInserted, this, [this](EntryList list, int row, int count) {
-        if (list != EntryList::trains) return;
-        m_sortKeysColumn = -1;
-        if (m_searchReady) {
-            m_search.insert(m_search.begin() + row, static_cast<std::size_t>(count), QString());
-            for (int i = row; i < row + count; ++i) m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
-        } else {
-            invalidateSearch();
-        }
-        endInsertRows();
-        renumberFrom(row + count);
-    });
-    connect(&session, &EditingSession::entriesAboutToBeRemoved, this, [this](EntryList list, int row, int count) {
-        if (list == EntryList::trains) beginRemoveRows({}, row, row + count - 1);
-    });
-    connect(&session, &EditingSession::entriesRemoved, this, [this](EntryList list, int row, int count) {
-        if (list != EntryList::trains) return;
-        m_sortKeysColumn = -1;
-        if (m_searchReady) {
-            m_search.erase(m_search.begin() + row, m_search.begin() + row + count);
-        } else {
-            invalidateSearch();
-        }
-        endRemoveRows();
-        renumberFrom(row);
-    });
-    connect(&session, &EditingSession::entriesChanged, this, [this](EntryList list, int first, int last) {
-        if (list != EntryList::trains) return;
-        if (m_sortKeysColumn > 0) {
-            for (int i = first; i <= last; ++i) m_sortKeys[static_cast<std::size_t>(i)] = computeSortKey(i, m_sortKeysColumn);
-        }
-        if (m_searchReady) {
-            for (int i = first; i <= last; ++i) m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
-        } else {
-            invalidateSearch();
-        }
-        emit dataChanged(index(first, 1), index(last, columnCount() - 1));
-    });
+    connect(&session, &EditingSession::entriesAboutToBeInserted, this,
+            [this](EntryList list, int row, int count) {
+                if (list == EntryList::trains) beginInsertRows({}, row, row + count - 1);
+            });
+    connect(&session, &EditingSession::entriesInserted, this,
+            [this](EntryList list, int row, int count) {
+                if (list != EntryList::trains) return;
+                m_sortKeysColumn = -1;
+                if (m_searchReady) {
+                    m_search.insert(m_search.begin() + row, static_cast<std::size_t>(count),
+                                    QString());
+                    for (int i = row; i < row + count; ++i)
+                        m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
+                } else {
+                    invalidateSearch();
+                }
+                endInsertRows();
+                renumberFrom(row + count);
+            });
+    connect(&session, &EditingSession::entriesAboutToBeRemoved, this,
+            [this](EntryList list, int row, int count) {
+                if (list == EntryList::trains) beginRemoveRows({}, row, row + count - 1);
+            });
+    connect(&session, &EditingSession::entriesRemoved, this,
+            [this](EntryList list, int row, int count) {
+                if (list != EntryList::trains) return;
+                m_sortKeysColumn = -1;
+                if (m_searchReady) {
+                    m_search.erase(m_search.begin() + row, m_search.begin() + row + count);
+                } else {
+                    invalidateSearch();
+                }
+                endRemoveRows();
+                renumberFrom(row);
+            });
+    connect(&session, &EditingSession::entriesChanged, this,
+            [this](EntryList list, int first, int last) {
+                if (list != EntryList::trains) return;
+                if (m_sortKeysColumn > 0) {
+                    for (int i = first; i <= last; ++i)
+                        m_sortKeys[static_cast<std::size_t>(i)] =
+                            computeSortKey(i, m_sortKeysColumn);
+                }
+                if (m_searchReady) {
+                    for (int i = first; i <= last; ++i)
+                        m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
+                } else {
+                    invalidateSearch();
+                }
+                emit dataChanged(index(first, 1), index(last, columnCount() - 1));
+            });
     connect(&session, &EditingSession::listReset, this, [this](EntryList list) {
         if (list != EntryList::trains) return;
         m_sortKeysColumn = -1;
         invalidateSearch();
     });
     connect(&session, &EditingSession::listChanged, this, [this](EntryList list) {
-        if (list == EntryList::stationNames || list == EntryList::locomotiveTypes || list == EntryList::coaches ||
-            list == EntryList::compositions) {
+        if (list == EntryList::stationNames || list == EntryList::locomotiveTypes ||
+            list == EntryList::coaches || list == EntryList::compositions) {
             namesChanged();
         }
     });
-    connect(&m_gatheringWatcher, &QFutureWatcher<std::vector<QString>>::finished, this, &TrainListModel::gathered);
+    connect(&m_gatheringWatcher, &QFutureWatcher<std::vector<QString>>::finished, this,
+            &TrainListModel::gathered);
 }
 
-TrainListModel::~TrainListModel() { m_gathering.waitForFinished(); }
+TrainListModel::~TrainListModel() {
+    m_gathering.waitForFinished();
+}
 
 void TrainListModel::namesChanged() {
     m_texts.reset();
@@ -103,7 +118,9 @@ std::shared_ptr<const TrainTexts> TrainListModel::sharedTexts() const {
     return m_texts;
 }
 
-const TrainTexts& TrainListModel::texts() const { return m_texts ? *m_texts : *sharedTexts(); }
+const TrainTexts& TrainListModel::texts() const {
+    return m_texts ? *m_texts : *sharedTexts();
+}
 
 void TrainListModel::setReadable(bool readable) {
     if (readable == m_readable) return;
@@ -117,7 +134,9 @@ void TrainListModel::setReadable(bool readable) {
 void TrainListModel::setProblems(const ProblemChecker* checker) {
     m_problems = checker;
     connect(checker, &ProblemChecker::problemsChanged, this, [this] {
-        if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DecorationRole, Qt::ToolTipRole});
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, 0),
+                             {Qt::DecorationRole, Qt::ToolTipRole});
     });
 }
 
@@ -165,7 +184,8 @@ void TrainListModel::ensureSearchTexts() const {
         m_search.resize(trains.size());
         std::vector<std::size_t> rows(trains.size());
         std::iota(rows.begin(), rows.end(), std::size_t{0});
-        QtConcurrent::blockingMap(rows, [&](std::size_t i) { m_search[i] = searchTextOf(trains[i], readable.get()); });
+        QtConcurrent::blockingMap(
+            rows, [&](std::size_t i) { m_search[i] = searchTextOf(trains[i], readable.get()); });
     }
     m_searchReady = true;
 }
@@ -187,7 +207,8 @@ qint64 TrainListModel::sortKey(int row, int column) const {
     const std::size_t rows = m_session.content().trains.size();
     if (column != m_sortKeysColumn || m_sortKeys.size() != rows) {
         m_sortKeys.resize(rows);
-        for (std::size_t i = 0; i < rows; ++i) m_sortKeys[i] = computeSortKey(static_cast<int>(i), column);
+        for (std::size_t i = 0; i < rows; ++i)
+            m_sortKeys[i] = computeSortKey(static_cast<int>(i), column);
         m_sortKeysColumn = column;
     }
     return m_sortKeys.at(static_cast<std::size_t>(row));
@@ -210,7 +231,8 @@ QVariant TrainListModel::data(const QModelIndex& index, int role) const {
     const std::vector<Train>& trains = m_session.content().trains;
     if (!index.isValid() || static_cast<std::size_t>(index.row()) >= trains.size()) return {};
     const Train& train = trains[static_cast<std::size_t>(index.row())];
-    if (index.column() == 0 && m_problems && (role == Qt::DecorationRole || role == Qt::ToolTipRole)) {
+    if (index.column() == 0 && m_problems &&
+        (role == Qt::DecorationRole || role == Qt::ToolTipRole)) {
         const QString problems = m_problems->trainProblems(index.row());
         if (problems.isEmpty()) return {};
         return role == Qt::ToolTipRole ? QVariant(problems) : QVariant(QColor(Qt::red));
@@ -219,7 +241,8 @@ QVariant TrainListModel::data(const QModelIndex& index, int role) const {
         if (role == sortKeyRole) return texts().sortKey(train, index.row(), index.column());
         if (role != Qt::DisplayRole && role != Qt::ForegroundRole) return {};
         const TrainCell cell = texts().cell(train, index.row(), index.column());
-        if (role == Qt::ForegroundRole) return cell.unknown ? QVariant(QColor(Qt::red)) : QVariant();
+        if (role == Qt::ForegroundRole)
+            return cell.unknown ? QVariant(QColor(Qt::red)) : QVariant();
         return cell.text;
     }
     const qint64 value = index.column() == 0 ? index.row() : field(train, index.column());
@@ -235,9 +258,11 @@ QVariant TrainListModel::headerData(int section, Qt::Orientation orientation, in
         if (role == Qt::ToolTipRole) return TrainTexts::headerTip(section);
         return {};
     }
-    if (role == Qt::DisplayRole) return section == 0 ? QStringLiteral("Indeks") : QString::number(section);
+    if (role == Qt::DisplayRole)
+        return section == 0 ? QStringLiteral("Indeks") : QString::number(section);
     if (role == Qt::ToolTipRole && section > 0) {
-        return QString::fromLatin1(RecordLayout<Train>::names[static_cast<std::size_t>(section - 1)]);
+        return QString::fromLatin1(
+            RecordLayout<Train>::names[static_cast<std::size_t>(section - 1)]);
     }
     return {};
 }

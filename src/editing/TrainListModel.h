@@ -67,7 +67,7 @@ private:
     mutable int m_sortKeysColumn = -1;
     mutable std::vector<QString> m_search;  // complete only while m_searchReady
     mutable bool m_searchReady = false;
-    quint64 m_generation = 0;               // counts changes that make the search texts stale
+    quint64 m_generation = 0;  // counts changes that make the search texts stale
     mutable QFuture<std::vector<QString>> m_gathering;
     mutable quint64 m_gatheringGeneration = 0;
     bool m_gatheringStarted = false;

@@ -16,13 +16,28 @@ namespace rylmo::editing {
 namespace {
 
 enum Column {
-    index, runType, arrivalTime, arrivalNumber, arrivalCategory, origin, arrivalPlatform, departureTime,
-    departureNumber, departureCategory, destination, departurePlatform, vehicle, composition, couplings, status
+    index,
+    runType,
+    arrivalTime,
+    arrivalNumber,
+    arrivalCategory,
+    origin,
+    arrivalPlatform,
+    departureTime,
+    departureNumber,
+    departureCategory,
+    destination,
+    departurePlatform,
+    vehicle,
+    composition,
+    couplings,
+    status
 };
 
 const char* const kHeaders[TrainTexts::columns] = {
-    "Indeks", "Rodzaj", "Przyjazd", "Nr przyj.", "Kategoria przyj.", "Ze stacji", "Peron przyj.", "Odjazd",
-    "Nr odj.", "Kategoria odj.", "Do stacji", "Peron odj.", "Pojazd", "Skład", "Łączenie", "Status"};
+    "Indeks",       "Rodzaj", "Przyjazd", "Nr przyj.",      "Kategoria przyj.", "Ze stacji",
+    "Peron przyj.", "Odjazd", "Nr odj.",  "Kategoria odj.", "Do stacji",        "Peron odj.",
+    "Pojazd",       "Skład",  "Łączenie", "Status"};
 
 const char* const kTips[TrainTexts::columns] = {
     "Pozycja pociągu w rozkładzie",
@@ -54,7 +69,8 @@ std::vector<qint64> alphabeticalRanks(const QStringList& texts) {
         return keys[static_cast<std::size_t>(a)].compare(keys[static_cast<std::size_t>(b)]) < 0;
     });
     std::vector<qint64> ranks(order.size());
-    for (std::size_t rank = 0; rank < order.size(); ++rank) ranks[static_cast<std::size_t>(order[rank])] = static_cast<qint64>(rank);
+    for (std::size_t rank = 0; rank < order.size(); ++rank)
+        ranks[static_cast<std::size_t>(order[rank])] = static_cast<qint64>(rank);
     return ranks;
 }
 
@@ -74,8 +90,9 @@ QString compositionNames(const TimetableContent& c, const std::string& text) {
     }
     QStringList names;
     for (std::size_t i = 0; i < std::min(row.size(), shown); ++i) {
-        names << (isVehicleNumber(c, row[i]) ? ui::toQString(std::string_view(vehicleName(c, row[i])).substr(0, 40))
-                                             : QStringLiteral("?%1").arg(row[i]));
+        names << (isVehicleNumber(c, row[i])
+                      ? ui::toQString(std::string_view(vehicleName(c, row[i])).substr(0, 40))
+                      : QStringLiteral("?%1").arg(row[i]));
     }
     if (row.size() > shown) names << QStringLiteral("… (%1)").arg(row.size());
     return names.join(QStringLiteral(", "));
@@ -83,49 +100,61 @@ QString compositionNames(const TimetableContent& c, const std::string& text) {
 
 QString couplingText(const char* word, int32_t value) {
     if (value == 0) return {};
-    return QString::fromUtf8(word) + QStringLiteral(" %1 / wagon %2").arg(value / 10).arg(value % 10);
+    return QString::fromUtf8(word) +
+           QStringLiteral(" %1 / wagon %2").arg(value / 10).arg(value % 10);
 }
 
 }  // namespace
 
 TrainTexts::TrainTexts(const TimetableContent& c) {
-    for (int32_t type = 0; type < runTypeCount; ++type) m_runTypes.texts << QString::fromUtf8(runTypeText(type));
+    for (int32_t type = 0; type < runTypeCount; ++type)
+        m_runTypes.texts << QString::fromUtf8(runTypeText(type));
     m_statuses.texts = {QStringLiteral("przyjedzie"), QStringLiteral("jest na stacji")};
     for (const std::string& name : c.stationNames) m_stations.texts << ui::toQString(name);
-    for (const LocomotiveType& type : c.locomotiveTypes) m_vehicles.texts << ui::toQString(type.pictureName);
+    for (const LocomotiveType& type : c.locomotiveTypes)
+        m_vehicles.texts << ui::toQString(type.pictureName);
     for (const std::string& coach : c.coaches) m_vehicles.texts << ui::toQString(coach);
     for (const TrainCategory& category : trainCategories) {
         m_categories.texts << QString::fromUtf8(category.name);
         m_categoryCodes.push_back(category.code);
     }
     m_compositions.reserve(c.compositions.size());
-    for (const std::string& text : c.compositions) m_compositions.push_back(compositionNames(c, text));
+    for (const std::string& text : c.compositions)
+        m_compositions.push_back(compositionNames(c, text));
     for (Names* names : {&m_runTypes, &m_statuses, &m_stations, &m_vehicles, &m_categories}) {
         names->ranks = alphabeticalRanks(names->texts);
         for (const QString& text : names->texts) names->folded << foldForSearch(text);
     }
 }
 
-QString TrainTexts::header(int column) { return QString::fromUtf8(kHeaders[column]); }
-QString TrainTexts::headerTip(int column) { return QString::fromUtf8(kTips[column]); }
+QString TrainTexts::header(int column) {
+    return QString::fromUtf8(kHeaders[column]);
+}
+QString TrainTexts::headerTip(int column) {
+    return QString::fromUtf8(kTips[column]);
+}
 
 TrainCell TrainTexts::named(const Names& names, int64_t position, bool folded) {
-    if (position < 0 || position >= names.texts.size()) return {QStringLiteral("?%1").arg(position), true};
+    if (position < 0 || position >= names.texts.size())
+        return {QStringLiteral("?%1").arg(position), true};
     return {(folded ? names.folded : names.texts)[static_cast<qsizetype>(position)], false};
 }
 
 TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) const {
     const auto number = [](int64_t value) { return TrainCell{QString::number(value), false}; };
-    const auto platform = [](int32_t value) { return value == 0 ? TrainCell{} : TrainCell{QString::number(value), false}; };
+    const auto platform = [](int32_t value) {
+        return value == 0 ? TrainCell{} : TrainCell{QString::number(value), false};
+    };
     const auto category = [&](int32_t code) {
         const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
-        return found == m_categoryCodes.end() ? TrainCell{QStringLiteral("?%1").arg(code), true}
-                                              : named(m_categories, found - m_categoryCodes.begin(), folded);
+        return found == m_categoryCodes.end()
+                   ? TrainCell{QStringLiteral("?%1").arg(code), true}
+                   : named(m_categories, found - m_categoryCodes.begin(), folded);
     };
     // A train that starts here has no arrival side, one that ends here no departure side.
     if (!arrivesFromElsewhere(t.runType) &&
-        (column == arrivalTime || column == arrivalNumber || column == arrivalCategory || column == origin ||
-         column == arrivalPlatform)) {
+        (column == arrivalTime || column == arrivalNumber || column == arrivalCategory ||
+         column == origin || column == arrivalPlatform)) {
         return {};
     }
     if (!leavesForElsewhere(t.runType) &&
@@ -134,23 +163,38 @@ TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) con
         return {};
     }
     switch (column) {
-        case index: return number(row);
-        case runType: return named(m_runTypes, t.runType, folded);
-        case arrivalTime: return {timeText(t.arrivalTime), false};
-        case arrivalNumber: return number(t.arrivalNumber);
-        case arrivalCategory: return category(t.arrivalCategory);
-        case origin: return named(m_stations, t.originStation, folded);
-        case arrivalPlatform: return platform(t.arrivalPlatform);
-        case departureTime: return {timeText(t.departureTime), false};
-        case departureNumber: return number(t.departureNumber);
-        case departureCategory: return category(t.departureCategory);
-        case destination: return named(m_stations, t.destinationStation, folded);
-        case departurePlatform: return platform(t.departurePlatform);
-        case vehicle: return named(m_vehicles, int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1, folded);
+        case index:
+            return number(row);
+        case runType:
+            return named(m_runTypes, t.runType, folded);
+        case arrivalTime:
+            return {timeText(t.arrivalTime), false};
+        case arrivalNumber:
+            return number(t.arrivalNumber);
+        case arrivalCategory:
+            return category(t.arrivalCategory);
+        case origin:
+            return named(m_stations, t.originStation, folded);
+        case arrivalPlatform:
+            return platform(t.arrivalPlatform);
+        case departureTime:
+            return {timeText(t.departureTime), false};
+        case departureNumber:
+            return number(t.departureNumber);
+        case departureCategory:
+            return category(t.departureCategory);
+        case destination:
+            return named(m_stations, t.destinationStation, folded);
+        case departurePlatform:
+            return platform(t.departurePlatform);
+        case vehicle:
+            return named(m_vehicles,
+                         int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1, folded);
         case composition: {
             // 0 shows no composition; the first one cannot be chosen.
             if (t.composition == 0) return {};
-            if (t.composition < 0 || static_cast<std::size_t>(t.composition) >= m_compositions.size()) {
+            if (t.composition < 0 ||
+                static_cast<std::size_t>(t.composition) >= m_compositions.size()) {
                 return {QStringLiteral("?%1").arg(t.composition), true};
             }
             const QString& names = m_compositions[static_cast<std::size_t>(t.composition)];
@@ -162,39 +206,61 @@ TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) con
             if (t.toBeCoupledWith != 0) parts << couplingText("do", t.toBeCoupledWith);
             return {parts.join(QStringLiteral(", ")), false};
         }
-        case status: return named(m_statuses, t.status, folded);
-        default: return {};
+        case status:
+            return named(m_statuses, t.status, folded);
+        default:
+            return {};
     }
 }
 
 qint64 TrainTexts::sortKey(const Train& t, int row, int column) const {
     const auto rank = [](const Names& names, int64_t position) -> qint64 {
-        if (position < 0 || position >= names.texts.size()) return static_cast<qint64>(names.texts.size()) + position;
+        if (position < 0 || position >= names.texts.size())
+            return static_cast<qint64>(names.texts.size()) + position;
         return names.ranks[static_cast<std::size_t>(position)];
     };
     const auto category = [this, &rank](int32_t code) -> qint64 {
         const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
-        return found == m_categoryCodes.end() ? static_cast<qint64>(m_categories.texts.size()) + code
-                                              : rank(m_categories, found - m_categoryCodes.begin());
+        return found == m_categoryCodes.end()
+                   ? static_cast<qint64>(m_categories.texts.size()) + code
+                   : rank(m_categories, found - m_categoryCodes.begin());
     };
     switch (column) {
-        case index: return row;
-        case runType: return t.runType;
-        case arrivalTime: return t.arrivalTime;
-        case arrivalNumber: return t.arrivalNumber;
-        case arrivalCategory: return category(t.arrivalCategory);
-        case origin: return rank(m_stations, t.originStation);
-        case arrivalPlatform: return t.arrivalPlatform;
-        case departureTime: return t.departureTime;
-        case departureNumber: return t.departureNumber;
-        case departureCategory: return category(t.departureCategory);
-        case destination: return rank(m_stations, t.destinationStation);
-        case departurePlatform: return t.departurePlatform;
-        case vehicle: return rank(m_vehicles, int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1);
-        case composition: return t.composition;
-        case couplings: return static_cast<qint64>(t.coupledWith) * 4294967296LL + t.toBeCoupledWith;
-        case status: return t.status;
-        default: return 0;
+        case index:
+            return row;
+        case runType:
+            return t.runType;
+        case arrivalTime:
+            return t.arrivalTime;
+        case arrivalNumber:
+            return t.arrivalNumber;
+        case arrivalCategory:
+            return category(t.arrivalCategory);
+        case origin:
+            return rank(m_stations, t.originStation);
+        case arrivalPlatform:
+            return t.arrivalPlatform;
+        case departureTime:
+            return t.departureTime;
+        case departureNumber:
+            return t.departureNumber;
+        case departureCategory:
+            return category(t.departureCategory);
+        case destination:
+            return rank(m_stations, t.destinationStation);
+        case departurePlatform:
+            return t.departurePlatform;
+        case vehicle:
+            return rank(m_vehicles,
+                        int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1);
+        case composition:
+            return t.composition;
+        case couplings:
+            return static_cast<qint64>(t.coupledWith) * 4294967296LL + t.toBeCoupledWith;
+        case status:
+            return t.status;
+        default:
+            return 0;
     }
 }
 

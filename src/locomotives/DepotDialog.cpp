@@ -22,7 +22,8 @@ namespace rylmo::locomotives {
 namespace {
 
 const LocomotiveType* typeOf(const TimetableContent& content, const DepotEntry& entry) {
-    if (entry.locomotiveType < 1 || static_cast<std::size_t>(entry.locomotiveType) > content.locomotiveTypes.size()) {
+    if (entry.locomotiveType < 1 ||
+        static_cast<std::size_t>(entry.locomotiveType) > content.locomotiveTypes.size()) {
         return nullptr;
     }
     return &content.locomotiveTypes[static_cast<std::size_t>(entry.locomotiveType) - 1];
@@ -30,7 +31,8 @@ const LocomotiveType* typeOf(const TimetableContent& content, const DepotEntry& 
 
 QString typeNameOf(const TimetableContent& content, const DepotEntry& entry) {
     const LocomotiveType* type = typeOf(content, entry);
-    return type ? ui::toQString(type->typeName) : QStringLiteral("nieznany typ (%1)").arg(entry.locomotiveType);
+    return type ? ui::toQString(type->typeName)
+                : QStringLiteral("nieznany typ (%1)").arg(entry.locomotiveType);
 }
 
 QString depotNameOf(const TimetableContent& content, const DepotEntry& entry) {
@@ -48,7 +50,8 @@ QString depotEntryDescription(const TimetableContent& content, const DepotEntry&
     if (!standsAtStation(entry)) {
         text += QStringLiteral("Lokomotywa stoi w lokomotywowni");
     } else {
-        text += QStringLiteral("Lokomotywa stoi na stacji. Wsp. punktu: %1, pozycja: %2, nr toru post.: %3")
+        text += QStringLiteral(
+                    "Lokomotywa stoi na stacji. Wsp. punktu: %1, pozycja: %2, nr toru post.: %3")
                     .arg(entry.standCoordinate)
                     .arg(entry.standPosition)
                     .arg(entry.standTrackNumber);
@@ -56,7 +59,8 @@ QString depotEntryDescription(const TimetableContent& content, const DepotEntry&
     return text;
 }
 
-DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
+DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("DepotDialog"));
     m_entries = ui::trackBar("entries");
     m_counter = ui::named(new QLabel, "counter");
@@ -85,9 +89,12 @@ DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent) : QD
     ui::makeFixedSize(*this, 650, 310);
 
     connect(m_entries, &QSlider::valueChanged, this, &DepotDialog::showEntry);
-    connect(m_add, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { addEntry(); }); });
-    connect(m_edit, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { editEntry(); }); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deleteEntry(); }); });
+    connect(m_add, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { addEntry(); }); });
+    connect(m_edit, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { editEntry(); }); });
+    connect(m_delete, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { deleteEntry(); }); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     // The track bar, the counter and the shown entry follow every change of the depot,
     // whoever makes it (the buttons here, or an undo).
@@ -100,13 +107,16 @@ DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent) : QD
     showEntry();
 }
 
-void DepotDialog::showAt(int entry) { m_entries->setValue(entry); }
+void DepotDialog::showAt(int entry) {
+    m_entries->setValue(entry);
+}
 
 void DepotDialog::refreshStates() {
     const int n = static_cast<int>(m_session.content().depot.size());
     // An emptied depot keeps the track bar's range: its maximum never goes below 0.
     if (n > 0) m_entries->setMaximum(n - 1);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_entries, m_edit, m_delete}) w->setEnabled(n > 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_entries, m_edit, m_delete})
+        w->setEnabled(n > 0);
     m_counter->setText(n > 0 ? QStringLiteral("Liczba typów lokomotyw na stacji: %1").arg(n)
                              : QStringLiteral("Nie ma żadnych lokomotyw na stacji"));
 }
@@ -122,23 +132,26 @@ void DepotDialog::showEntry() {
     }
     const DepotEntry& entry = c.depot[static_cast<std::size_t>(position)];
     const LocomotiveType* type = typeOf(c, entry);
-    m_picture->setPixmap(ui::rollingStockPicture(QString::fromStdString(m_session.document().rollingStockFolder),
-                                                 type ? ui::toQString(type->pictureName) : QString()));
+    m_picture->setPixmap(
+        ui::rollingStockPicture(QString::fromStdString(m_session.document().rollingStockFolder),
+                                type ? ui::toQString(type->pictureName) : QString()));
     m_picture->adjustSize();
     m_picture->move(10, 0);
     m_description->setText(depotEntryDescription(c, entry));
     m_description->adjustSize();
     m_description->move(10, m_picture->geometry().bottom() + 1 + 10);
-    m_details->widget()->resize(std::max(m_picture->geometry().right(), m_description->geometry().right()) + 10,
-                                m_description->geometry().bottom() + 8);
+    m_details->widget()->resize(
+        std::max(m_picture->geometry().right(), m_description->geometry().right()) + 10,
+        m_description->geometry().bottom() + 8);
 }
 
 void DepotDialog::addEntry() {
     DepotEntryDialog dialog(m_session.document(), this);
     dialog.setWindowTitle(QStringLiteral("Dodaj"));
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
-    m_session.insertEntry(&TimetableContent::depot, static_cast<int>(m_session.content().depot.size()),
-                          dialog.entry(), QStringLiteral("dodanie wpisu lokomotywowni"));
+    m_session.insertEntry(&TimetableContent::depot,
+                          static_cast<int>(m_session.content().depot.size()), dialog.entry(),
+                          QStringLiteral("dodanie wpisu lokomotywowni"));
 }
 
 void DepotDialog::editEntry() {
@@ -157,11 +170,13 @@ void DepotDialog::deleteEntry() {
     const int position = m_entries->value();
     if (position >= static_cast<int>(c.depot.size())) return;
     const DepotEntry& entry = c.depot[static_cast<std::size_t>(position)];
-    if (!ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć ") + typeNameOf(c, entry) + QStringLiteral(" (") +
-                               depotNameOf(c, entry) + QStringLiteral(") z lokomotywowni?"))) {
+    if (!ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć ") + typeNameOf(c, entry) +
+                               QStringLiteral(" (") + depotNameOf(c, entry) +
+                               QStringLiteral(") z lokomotywowni?"))) {
         return;
     }
-    m_session.removeEntry(&TimetableContent::depot, position, QStringLiteral("usunięcie wpisu lokomotywowni"));
+    m_session.removeEntry(&TimetableContent::depot, position,
+                          QStringLiteral("usunięcie wpisu lokomotywowni"));
 }
 
 }  // namespace rylmo::locomotives

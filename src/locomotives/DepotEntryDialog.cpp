@@ -33,15 +33,18 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     for (const std::string& name : c.depotNames) depots << ui::toQString(name);
     m_depot = ui::dropDownList("depot", depots);
     m_count = ui::spinEdit("count", depotLimits::maxCount, 1);
-    m_atStation = ui::named(new QCheckBox(QStringLiteral("Lokomotywa stoi na stacji")), "atStation");
+    m_atStation =
+        ui::named(new QCheckBox(QStringLiteral("Lokomotywa stoi na stacji")), "atStation");
     m_coordinate = ui::spinEdit("standCoordinate", depotLimits::maxCoordinate);
     QStringList positions{QStringLiteral("0 - lewa strona")};
     for (int i = 1; i <= 8; ++i) positions << QString::number(i);
     positions << QStringLiteral("9 - prawa strona");
     m_standPosition = ui::dropDownList("standPosition", positions);
     m_trackNumber = ui::spinEdit("standTrackNumber", depotLimits::maxTrackNumber);
-    m_coupleRight = ui::named(new QCheckBox(QStringLiteral("Połącz ze składem z prawej strony")), "coupleRight");
-    for (QWidget* dependent : std::initializer_list<QWidget*>{m_coordinate, m_standPosition, m_trackNumber}) {
+    m_coupleRight = ui::named(new QCheckBox(QStringLiteral("Połącz ze składem z prawej strony")),
+                              "coupleRight");
+    for (QWidget* dependent :
+         std::initializer_list<QWidget*>{m_coordinate, m_standPosition, m_trackNumber}) {
         ui::greyWhenDisabled(dependent);
     }
     m_typePicture = ui::named(new QLabel, "typePicture");
@@ -103,11 +106,15 @@ void DepotEntryDialog::fillFromEntry(const DepotEntry& entry) {
     const TimetableContent& c = m_document.content;
     m_original = entry;
     m_shown = formFromDepotEntry(entry, static_cast<int>(c.depotNames.size()));
-    if (m_shown.depot < 0) ui::showUnknownItem(m_depot, ui::toQString(unknownDepotText(entry.depot)));
+    if (m_shown.depot < 0)
+        ui::showUnknownItem(m_depot, ui::toQString(unknownDepotText(entry.depot)));
     if (m_shown.atStation && m_shown.standPosition < 0) {
-        ui::showUnknownItem(m_standPosition, QStringLiteral("nieznana pozycja (%1)").arg(entry.standPosition));
+        ui::showUnknownItem(m_standPosition,
+                            QStringLiteral("nieznana pozycja (%1)").arg(entry.standPosition));
     }
-    const bool knownType = entry.locomotiveType >= 1 && static_cast<std::size_t>(entry.locomotiveType) <= c.locomotiveTypes.size();
+    const bool knownType =
+        entry.locomotiveType >= 1 &&
+        static_cast<std::size_t>(entry.locomotiveType) <= c.locomotiveTypes.size();
     if (!knownType && !c.locomotiveTypes.empty()) m_typeSlider->setMinimum(-1);
     setForm(m_shown);
 }
@@ -116,8 +123,9 @@ void DepotEntryDialog::setForm(const DepotEntryForm& f) {
     {
         const QSignalBlocker quiet(m_typeSlider);
         const int64_t position = static_cast<int64_t>(f.type) - 1;
-        m_typeSlider->setValue(position >= 0 && position <= m_typeSlider->maximum() ? static_cast<int>(position)
-                                                                                   : m_typeSlider->minimum());
+        m_typeSlider->setValue(position >= 0 && position <= m_typeSlider->maximum()
+                                   ? static_cast<int>(position)
+                                   : m_typeSlider->minimum());
     }
     m_type = f.type;
     m_count->setValue(f.count);
@@ -147,8 +155,9 @@ void DepotEntryDialog::typeMoved() {
     const std::vector<LocomotiveType>& types = m_document.content.locomotiveTypes;
     if (m_type >= 1 && static_cast<std::size_t>(m_type) <= types.size()) {
         const LocomotiveType& type = types[static_cast<std::size_t>(m_type) - 1];
-        m_typePicture->setPixmap(ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
-                                                         ui::toQString(type.pictureName)));
+        m_typePicture->setPixmap(
+            ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
+                                    ui::toQString(type.pictureName)));
         m_typeName->setText(ui::toQString(type.typeName));
     } else if (!types.empty()) {
         m_typePicture->setPixmap(ui::rollingStockPicture({}, {}));
@@ -163,11 +172,13 @@ void DepotEntryDialog::typeMoved() {
 void DepotEntryDialog::refreshStates() {
     const int types = static_cast<int>(m_document.content.locomotiveTypes.size());
     m_typeSlider->setEnabled(types > 0);
-    m_typeCounter->setText(types > 0 ? QStringLiteral("Liczba typów lokomotyw dostepnych w grze: %1").arg(types)
-                                     : QStringLiteral("Nie ma żadnych lokomotyw w grze"));
+    m_typeCounter->setText(
+        types > 0 ? QStringLiteral("Liczba typów lokomotyw dostepnych w grze: %1").arg(types)
+                  : QStringLiteral("Nie ma żadnych lokomotyw w grze"));
     m_atStation->setEnabled(m_count->value() == 1);
     const bool station = m_atStation->isChecked() && m_atStation->isEnabled();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_coordinate, m_standPosition, m_trackNumber, m_coupleRight}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_coordinate, m_standPosition, m_trackNumber,
+                                                      m_coupleRight}) {
         w->setEnabled(station);
     }
     if (station && m_standPosition->currentIndex() < 0) m_standPosition->setCurrentIndex(0);

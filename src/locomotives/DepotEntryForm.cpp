@@ -13,9 +13,13 @@ int within(int64_t value, int minimum, int maximum) {
 
 }  // namespace
 
-DepotEntryForm defaultDepotEntryForm() { return {}; }
+DepotEntryForm defaultDepotEntryForm() {
+    return {};
+}
 
-bool standsAtStation(const DepotEntry& entry) { return entry.standCoordinate != 0 || entry.standTrackNumber != 0; }
+bool standsAtStation(const DepotEntry& entry) {
+    return entry.standCoordinate != 0 || entry.standTrackNumber != 0;
+}
 
 DepotEntryForm formFromDepotEntry(const DepotEntry& entry, int depots) {
     DepotEntryForm form;
@@ -25,10 +29,12 @@ DepotEntryForm formFromDepotEntry(const DepotEntry& entry, int depots) {
     form.atStation = standsAtStation(entry);
     if (form.atStation) {
         form.coupleRight = entry.standCoordinate < 0;
-        form.coordinate = within(std::llabs(static_cast<int64_t>(entry.standCoordinate)), 0, depotLimits::maxCoordinate);
-        form.standPosition = entry.standPosition >= 0 && entry.standPosition < depotLimits::standPositions
-                                 ? entry.standPosition
-                                 : -1;
+        form.coordinate = within(std::llabs(static_cast<int64_t>(entry.standCoordinate)), 0,
+                                 depotLimits::maxCoordinate);
+        form.standPosition =
+            entry.standPosition >= 0 && entry.standPosition < depotLimits::standPositions
+                ? entry.standPosition
+                : -1;
         form.trackNumber = within(entry.standTrackNumber, 0, depotLimits::maxTrackNumber);
     }
     return form;
@@ -47,7 +53,8 @@ DepotEntry plainDepotEntry(const DepotEntryForm& form) {
     return entry;
 }
 
-DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& shown, const DepotEntry& original) {
+DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& shown,
+                              const DepotEntry& original) {
     const DepotEntry plain = plainDepotEntry(form);
     DepotEntry entry = original;
     if (form.type != shown.type) entry.locomotiveType = plain.locomotiveType;
@@ -57,13 +64,16 @@ DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& 
     if (stationChanged && !form.atStation) {
         entry.standCoordinate = entry.standPosition = entry.standTrackNumber = 0;
     } else if (form.atStation) {
-        if (stationChanged || form.coordinate != shown.coordinate || form.coupleRight != shown.coupleRight) {
+        if (stationChanged || form.coordinate != shown.coordinate ||
+            form.coupleRight != shown.coupleRight) {
             entry.standCoordinate = plain.standCoordinate;
         }
-        if (stationChanged || (form.standPosition != shown.standPosition && form.standPosition >= 0)) {
+        if (stationChanged ||
+            (form.standPosition != shown.standPosition && form.standPosition >= 0)) {
             entry.standPosition = plain.standPosition;
         }
-        if (stationChanged || form.trackNumber != shown.trackNumber) entry.standTrackNumber = plain.standTrackNumber;
+        if (stationChanged || form.trackNumber != shown.trackNumber)
+            entry.standTrackNumber = plain.standTrackNumber;
     }
     return entry;
 }

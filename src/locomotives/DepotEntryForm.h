@@ -8,14 +8,14 @@ namespace rylmo::locomotives {
 
 // The values of the depot entry dialog's controls, without the widgets.
 struct DepotEntryForm {
-    int32_t type = 1;            // 1-based type number; may name no type when read from a file
-    int depot = 0;               // item of the depot list; -1 for the stored depot, which has no name
-    int count = 1;               // "Ilość", 1..99
-    bool atStation = false;      // "Lokomotywa stoi na stacji"
-    bool coupleRight = false;    // "Połącz ze składem z prawej strony"
-    int coordinate = 0;          // 0..5700, the magnitude of standCoordinate
-    int standPosition = 0;       // item of the position list, 0..9; -1 for none
-    int trackNumber = 0;         // 0..5700
+    int32_t type = 1;          // 1-based type number; may name no type when read from a file
+    int depot = 0;             // item of the depot list; -1 for the stored depot, which has no name
+    int count = 1;             // "Ilość", 1..99
+    bool atStation = false;    // "Lokomotywa stoi na stacji"
+    bool coupleRight = false;  // "Połącz ze składem z prawej strony"
+    int coordinate = 0;        // 0..5700, the magnitude of standCoordinate
+    int standPosition = 0;     // item of the position list, 0..9; -1 for none
+    int trackNumber = 0;       // 0..5700
 
     bool operator==(const DepotEntryForm&) const = default;
 };
@@ -44,6 +44,7 @@ DepotEntry plainDepotEntry(const DepotEntryForm& form);
 // The entry written back after "OK": what the user changed from the shown form, and for
 // every control left as shown the field stored in original (for a new entry, the plain entry
 // of the shown form). An unchanged "OK" thus stores the entry exactly as it was.
-DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& shown, const DepotEntry& original);
+DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& shown,
+                              const DepotEntry& original);
 
 }  // namespace rylmo::locomotives

@@ -24,8 +24,8 @@ namespace {
 QString kindDescription(const LocomotiveType& type) {
     const std::string_view kind = kindText(std::string_view(type.kind));
     return ui::toQString(type.typeName) + QStringLiteral("\n") +
-           QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) + QStringLiteral(", hierarchia: ") +
-           ui::toQString(type.hierarchy);
+           QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
+           QStringLiteral(", hierarchia: ") + ui::toQString(type.hierarchy);
 }
 
 }  // namespace
@@ -62,8 +62,10 @@ LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, Q
         refreshDetails();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { addType(); }); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deleteType(); }); });
+    connect(m_add, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { addType(); }); });
+    connect(m_delete, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { deleteType(); }); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     fillList(0);
 }
@@ -72,9 +74,11 @@ void LocomotiveTypesDialog::fillList(int selection) {
     const QSignalBlocker quiet(m_pictureNames);
     m_pictureNames->clear();
     QStringList names;
-    for (const LocomotiveType& type : m_session.content().locomotiveTypes) names << ui::toQString(type.pictureName);
+    for (const LocomotiveType& type : m_session.content().locomotiveTypes)
+        names << ui::toQString(type.pictureName);
     m_pictureNames->addItems(names);
-    m_pictureNames->setCurrentRow(names.isEmpty() ? -1 : std::clamp(selection, 0, static_cast<int>(names.size()) - 1));
+    m_pictureNames->setCurrentRow(
+        names.isEmpty() ? -1 : std::clamp(selection, 0, static_cast<int>(names.size()) - 1));
     refreshDetails();
     refreshStates();
 }
@@ -90,13 +94,14 @@ void LocomotiveTypesDialog::refreshDetails() {
     }
     // Types that share a picture name are told apart by nothing the list shows: the last of
     // them describes the line.
-    const std::string& name = m_session.content().locomotiveTypes.at(static_cast<std::size_t>(row)).pictureName;
+    const std::string& name =
+        m_session.content().locomotiveTypes.at(static_cast<std::size_t>(row)).pictureName;
     QString description;
     for (const LocomotiveType& type : m_session.content().locomotiveTypes) {
         if (type.pictureName == name) description = kindDescription(type);
     }
-    m_picture->setPixmap(ui::rollingStockPicture(QString::fromStdString(m_session.document().rollingStockFolder),
-                                                 ui::toQString(name)));
+    m_picture->setPixmap(ui::rollingStockPicture(
+        QString::fromStdString(m_session.document().rollingStockFolder), ui::toQString(name)));
     m_picture->adjustSize();
     m_description->setText(description);
     m_description->adjustSize();
@@ -105,13 +110,17 @@ void LocomotiveTypesDialog::refreshDetails() {
                   std::max(m_picture->geometry().bottom(), m_description->geometry().bottom()) + 8);
 }
 
-void LocomotiveTypesDialog::refreshStates() { m_delete->setEnabled(m_pictureNames->currentRow() >= 0); }
+void LocomotiveTypesDialog::refreshStates() {
+    m_delete->setEnabled(m_pictureNames->currentRow() >= 0);
+}
 
 void LocomotiveTypesDialog::addType() {
-    NewLocomotiveTypeDialog dialog(QString::fromStdString(m_session.document().rollingStockFolder), this);
+    NewLocomotiveTypeDialog dialog(QString::fromStdString(m_session.document().rollingStockFolder),
+                                   this);
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
     const int row = static_cast<int>(m_session.content().locomotiveTypes.size());
-    m_session.insertEntry(&TimetableContent::locomotiveTypes, row, dialog.type(), QStringLiteral("dodanie lokomotywy"));
+    m_session.insertEntry(&TimetableContent::locomotiveTypes, row, dialog.type(),
+                          QStringLiteral("dodanie lokomotywy"));
     fillList(row);
 }
 
@@ -122,7 +131,8 @@ void LocomotiveTypesDialog::deleteType() {
     QString question = QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?");
     if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
     if (!ui::confirm(this, question)) return;
-    m_session.removeEntry(&TimetableContent::locomotiveTypes, row, QStringLiteral("usunięcie lokomotywy"));
+    m_session.removeEntry(&TimetableContent::locomotiveTypes, row,
+                          QStringLiteral("usunięcie lokomotywy"));
     fillList(0);
 }
 

@@ -28,7 +28,8 @@ QString pictureFilter() {
     for (const QByteArray& format : QImageReader::supportedImageFormats()) {
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     }
-    return QStringLiteral("Obrazy|") + patterns.join(QLatin1Char(';')) + QStringLiteral("|Wszystkie pliki|*");
+    return QStringLiteral("Obrazy|") + patterns.join(QLatin1Char(';')) +
+           QStringLiteral("|Wszystkie pliki|*");
 }
 
 // Why a word of a locomotive type cannot be stored; empty when it can.
@@ -36,9 +37,11 @@ QString wordRefusal(const QString& typed, const QString& field) {
     const QString word = ui::trimmedTyped(typed);
     if (word.isEmpty()) return QStringLiteral("Podaj „") + field + QStringLiteral("”.");
     for (const QChar c : word) {
-        if (c.unicode() <= 32) return QStringLiteral("„") + field + QStringLiteral("” nie może zawierać spacji.");
+        if (c.unicode() <= 32)
+            return QStringLiteral("„") + field + QStringLiteral("” nie może zawierać spacji.");
     }
-    if (const QString bad = ui::unencodableCharacter(word); !bad.isEmpty()) return ui::unencodableMessage(bad) + '.';
+    if (const QString bad = ui::unencodableCharacter(word); !bad.isEmpty())
+        return ui::unencodableMessage(bad) + '.';
     return {};
 }
 
@@ -54,10 +57,11 @@ NewLocomotiveTypeDialog::NewLocomotiveTypeDialog(const QString& rollingStockFold
     m_typeName = ui::named(new QLineEdit, "typeName");
     m_hierarchy = ui::spinEdit("hierarchy", 9);
     m_hierarchy->setValue(1);
-    m_kind = ui::dropDownList("kind", {QStringLiteral("1 - elektryczny zespół trakcyjny (ETZ)"),
-                                       QStringLiteral("2 - autobus szynowy"),
-                                       QStringLiteral("3 - lokomotywa elektryczna"),
-                                       QStringLiteral("4 - lokomotywa spalinowa"), QStringLiteral("5 - parowóz")});
+    m_kind = ui::dropDownList(
+        "kind",
+        {QStringLiteral("1 - elektryczny zespół trakcyjny (ETZ)"),
+         QStringLiteral("2 - autobus szynowy"), QStringLiteral("3 - lokomotywa elektryczna"),
+         QStringLiteral("4 - lokomotywa spalinowa"), QStringLiteral("5 - parowóz")});
     m_picture = ui::named(new QLabel, "picture");
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->setFrameShape(QFrame::StyledPanel);
@@ -107,8 +111,11 @@ NewLocomotiveTypeDialog::NewLocomotiveTypeDialog(const QString& rollingStockFold
 }
 
 QString NewLocomotiveTypeDialog::refusal() const {
-    if (QString why = wordRefusal(m_pictureName->text(), QStringLiteral("Nazwa pliku")); !why.isEmpty()) return why;
-    if (QString why = wordRefusal(m_typeName->text(), QStringLiteral("Typ")); !why.isEmpty()) return why;
+    if (QString why = wordRefusal(m_pictureName->text(), QStringLiteral("Nazwa pliku"));
+        !why.isEmpty())
+        return why;
+    if (QString why = wordRefusal(m_typeName->text(), QStringLiteral("Typ")); !why.isEmpty())
+        return why;
     if (m_kind->currentIndex() < 0) return QStringLiteral("Wybierz „Rodzaj”.");
     return {};
 }
@@ -125,13 +132,14 @@ void NewLocomotiveTypeDialog::browse() {
     m_pictureName->setText(ui::fileStem(path));
     // The preview is the chosen file itself, wherever it lies.
     const QImage image = ui::readPicture(path);
-    m_picture->setPixmap(image.isNull() ? ui::rollingStockPicture({}, {}) : ui::transparentPicture(image));
+    m_picture->setPixmap(image.isNull() ? ui::rollingStockPicture({}, {})
+                                        : ui::transparentPicture(image));
 }
 
 LocomotiveType NewLocomotiveTypeDialog::type() const {
     return {ui::toDocumentText(ui::trimmedTyped(m_pictureName->text())),
-            ui::toDocumentText(ui::trimmedTyped(m_typeName->text())), std::to_string(m_kind->currentIndex() + 1),
-            std::to_string(m_hierarchy->value())};
+            ui::toDocumentText(ui::trimmedTyped(m_typeName->text())),
+            std::to_string(m_kind->currentIndex() + 1), std::to_string(m_hierarchy->value())};
 }
 
 }  // namespace rylmo::locomotives

@@ -48,7 +48,10 @@ QStringList entryTokens(std::string_view text) {
 }  // namespace
 
 PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* parent)
-    : QDialog(parent), m_document(document), m_sizes(PassageSizes::of(document.content)), m_standsFor(standsFor) {
+    : QDialog(parent),
+      m_document(document),
+      m_sizes(PassageSizes::of(document.content)),
+      m_standsFor(standsFor) {
     setObjectName(QStringLiteral("PassageDialog"));
     setWindowTitle(QStringLiteral("FPassAdd"));
     const TimetableContent& c = document.content;
@@ -62,9 +65,11 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
     ui::makeLargeList(m_type, 20);
     ui::makeLargeList(m_depot, 20);
     m_fromAssignedDepot =
-        ui::named(new QCheckBox(QStringLiteral("Lokomotywa z lokomotywowni przypisanej")), "fromAssignedDepot");
+        ui::named(new QCheckBox(QStringLiteral("Lokomotywa z lokomotywowni przypisanej")),
+                  "fromAssignedDepot");
     m_assignedDepotHint = ui::hintLabel("assignedDepotHint");
-    m_skipTable = ui::named(new QCheckBox(QStringLiteral("Nie używaj tablicy prawdopodobieństwa")), "skipTable");
+    m_skipTable = ui::named(new QCheckBox(QStringLiteral("Nie używaj tablicy prawdopodobieństwa")),
+                            "skipTable");
     m_tableCaption = ui::named(new QLabel(QStringLiteral("Indeks tablicy")), "tableCaption");
     m_probability = slider("probability", m_sizes.probabilities);
     m_grid = ui::named(new QTableWidget(1, 0), "probabilityGrid");
@@ -95,7 +100,8 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
     m_probability->setEnabled(table);
     m_grid->setVisible(table);
     m_grid->setEnabled(table);
-    if (!table) m_tableCaption->setText(QStringLiteral("Nie zdefiniowano tablicy prawdopodobieństwa."));
+    if (!table)
+        m_tableCaption->setText(QStringLiteral("Nie zdefiniowano tablicy prawdopodobieństwa."));
 
     auto* locomotive = new QGroupBox(QStringLiteral(" Lokomotywa "));
     auto* locomotiveLayout = new QGridLayout(locomotive);
@@ -157,10 +163,12 @@ void PassageDialog::fillFromPassage(const LocomotivePassage& passage) {
     m_shown = formFromPassage(passage, m_sizes);
     const PassageForm& f = m_shown;
     if (f.typeItem == m_sizes.types) {
-        ui::showUnknownItem(m_type, ui::toQString(unknownTypeText(std::llabs(int64_t{passage.locomotiveType}))));
+        ui::showUnknownItem(
+            m_type, ui::toQString(unknownTypeText(std::llabs(int64_t{passage.locomotiveType}))));
     }
     if (f.depotItem == m_sizes.depots) {
-        ui::showUnknownItem(m_depot, ui::toQString(unknownDepotText(std::llabs(int64_t{passage.depot}))));
+        ui::showUnknownItem(m_depot,
+                            ui::toQString(unknownDepotText(std::llabs(int64_t{passage.depot}))));
     }
     {
         const QSignalBlocker quietArriving(m_arrivingTrain);
@@ -235,8 +243,8 @@ void PassageDialog::rebuildStrip(bool arriving) {
         edited = stored;
         edited[static_cast<std::size_t>(m_standsFor)] = live;
     }
-    const EnteredLocomotive entered{std::llabs(int64_t{live.locomotiveType}), std::llabs(int64_t{live.depot}),
-                                    replaces ? m_standsFor : -1};
+    const EnteredLocomotive entered{std::llabs(int64_t{live.locomotiveType}),
+                                    std::llabs(int64_t{live.depot}), replaces ? m_standsFor : -1};
     strip->setEntries(QString::fromStdString(m_document.rollingStockFolder),
                       passageStrip(m_document.content, arriving ? Side::arriving : Side::departing,
                                    shownTrain(arriving), replaces ? edited : stored, -1, &entered));
@@ -246,9 +254,10 @@ void PassageDialog::refreshGrid() {
     const TimetableContent& c = m_document.content;
     const int position = m_probability->value();
     // Position 0 shows a stored entry number that names no entry: no values.
-    const QStringList tokens = position >= 1 && static_cast<std::size_t>(position) <= c.probabilities.size()
-                                   ? entryTokens(c.probabilities[static_cast<std::size_t>(position) - 1])
-                                   : QStringList();
+    const QStringList tokens =
+        position >= 1 && static_cast<std::size_t>(position) <= c.probabilities.size()
+            ? entryTokens(c.probabilities[static_cast<std::size_t>(position) - 1])
+            : QStringList();
     m_grid->setColumnCount(static_cast<int>(c.locomotiveTypes.size()));
     QStringList headers;
     for (const LocomotiveType& type : c.locomotiveTypes) headers << ui::toQString(type.typeName);
@@ -269,17 +278,20 @@ void PassageDialog::refreshStates() {
                                       : QStringLiteral("Indeks pociągu odjeżdzającego");
         if (!m_arrivingTrain->isEnabled()) return head + QStringLiteral("...");
         const int64_t train = shownTrain(arriving);
-        const QString unknown = train < m_sizes.trains ? QString() : QStringLiteral(" (nie ma takiego pociągu)");
+        const QString unknown =
+            train < m_sizes.trains ? QString() : QStringLiteral(" (nie ma takiego pociągu)");
         return head + QStringLiteral(" %1").arg(train) + unknown;
     };
     m_arrivingCaption->setText(caption(true));
     m_departingCaption->setText(caption(false));
     const bool assignedPossible = assignedDepotPossible(form());
     m_fromAssignedDepot->setEnabled(assignedPossible);
-    m_assignedDepotHint->setText(assignedPossible ? QString()
-                                                  : QStringLiteral("Pociąg 0 nie może mieć lokomotywy z lokomotywowni "
-                                                                   "przypisanej."));
-    m_ok->setEnabled(trains && !m_type->currentText().isEmpty() && !m_depot->currentText().isEmpty());
+    m_assignedDepotHint->setText(
+        assignedPossible ? QString()
+                         : QStringLiteral("Pociąg 0 nie może mieć lokomotywy z lokomotywowni "
+                                          "przypisanej."));
+    m_ok->setEnabled(trains && !m_type->currentText().isEmpty() &&
+                     !m_depot->currentText().isEmpty());
 }
 
 }  // namespace rylmo::passages

@@ -32,7 +32,9 @@ public:
     void fillFromPassage(const LocomotivePassage& passage);
 
     PassageForm form() const;
-    LocomotivePassage passage() const { return passageFromForm(form(), m_shown, m_original, m_sizes); }
+    LocomotivePassage passage() const {
+        return passageFromForm(form(), m_shown, m_original, m_sizes);
+    }
 
     const ui::PictureStrip& arrivingStrip() const { return *m_arrivingStrip; }
     const ui::PictureStrip& departingStrip() const { return *m_departingStrip; }
@@ -53,8 +55,8 @@ private:
     PassageSizes m_sizes;
     int m_standsFor;
     std::optional<LocomotivePassage> m_live;  // what the passage stood for holds in the preview
-    LocomotivePassage m_original;             // the stored passage, or the plain passage of a new one
-    PassageForm m_shown;                      // the controls as filled
+    LocomotivePassage m_original;  // the stored passage, or the plain passage of a new one
+    PassageForm m_shown;           // the controls as filled
 
     QComboBox* m_type;
     QComboBox* m_depot;

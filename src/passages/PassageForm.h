@@ -10,9 +10,9 @@ namespace rylmo::passages {
 // entry has is shown as a placeholder: the item after the real ones in a list, position 0 of
 // a slider. A control left at its placeholder keeps the stored number.
 struct PassageForm {
-    int typeItem = -1;               // item of the type list; -1 for none
-    int depotItem = -1;              // item of the depot list; -1 for none
-    int arrivingSlider = 1;          // 1-based train position
+    int typeItem = -1;       // item of the type list; -1 for none
+    int depotItem = -1;      // item of the depot list; -1 for none
+    int arrivingSlider = 1;  // 1-based train position
     int departingSlider = 1;
     bool fromAssignedDepot = false;  // "Lokomotywa z lokomotywowni przypisanej"
     bool skipTable = false;          // "Nie używaj tablicy prawdopodobieństwa"
@@ -43,10 +43,12 @@ LocomotivePassage plainPassage(const PassageForm& form, const PassageSizes& size
 // The passage written back after "OK": what the user changed from the shown form, and for
 // every control left as shown, or at its placeholder, the field stored in original (for a
 // new passage, the plain passage of the shown form).
-LocomotivePassage passageFromForm(const PassageForm& form, const PassageForm& shown, const LocomotivePassage& original,
-                                  const PassageSizes& sizes);
+LocomotivePassage passageFromForm(const PassageForm& form, const PassageForm& shown,
+                                  const LocomotivePassage& original, const PassageSizes& sizes);
 
 // Train 0 cannot carry the assigned-depot mark: its negation is 0 again.
-inline bool assignedDepotPossible(const PassageForm& form) { return form.arrivingSlider != 1; }
+inline bool assignedDepotPossible(const PassageForm& form) {
+    return form.arrivingSlider != 1;
+}
 
 }  // namespace rylmo::passages

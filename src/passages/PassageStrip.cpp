@@ -13,12 +13,15 @@ namespace rylmo::passages {
 
 namespace {
 
-int64_t magnitude(int32_t value) { return std::llabs(static_cast<int64_t>(value)); }
+int64_t magnitude(int32_t value) {
+    return std::llabs(static_cast<int64_t>(value));
+}
 
 template <class Entry>
 const Entry* at(const std::vector<Entry>& entries, int64_t position) {
-    return position >= 0 && static_cast<uint64_t>(position) < entries.size() ? &entries[static_cast<std::size_t>(position)]
-                                                                               : nullptr;
+    return position >= 0 && static_cast<uint64_t>(position) < entries.size()
+               ? &entries[static_cast<std::size_t>(position)]
+               : nullptr;
 }
 
 QString textAt(const std::vector<std::string>& texts, int64_t position) {
@@ -36,28 +39,38 @@ struct Slot {
     bool own = false;
 };
 
-QString stationText(const TimetableContent& c, int64_t position) { return textAt(c.stationNames, position); }
+QString stationText(const TimetableContent& c, int64_t position) {
+    return textAt(c.stationNames, position);
+}
 
 // From and to stations of a train as one side of the strip shows them.
 std::pair<QString, QString> stations(const TimetableContent& c, const Train& u, Side side) {
     switch (u.runType) {
-        case 0: case 1: case 4: case 6:
-            return side == Side::arriving ? std::pair{stationText(c, u.originStation), stationText(c, 0)}
-                                          : std::pair{stationText(c, 0), stationText(c, u.destinationStation)};
-        case 2: case 3: case 5:
+        case 0:
+        case 1:
+        case 4:
+        case 6:
+            return side == Side::arriving
+                       ? std::pair{stationText(c, u.originStation), stationText(c, 0)}
+                       : std::pair{stationText(c, 0), stationText(c, u.destinationStation)};
+        case 2:
+        case 3:
+        case 5:
             return {stationText(c, u.originStation), stationText(c, u.destinationStation)};
         default:
             return {};
     }
 }
 
-ui::StripEntry trainEntry(const TimetableContent& c, const Train& u, Side side, int slot, bool coupled,
-                          bool dialogHints) {
+ui::StripEntry trainEntry(const TimetableContent& c, const Train& u, Side side, int slot,
+                          bool coupled, bool dialogHints) {
     const bool arriving = side == Side::arriving;
-    const QString category = QString::fromStdString(categoryName(arriving ? u.arrivalCategory : u.departureCategory));
+    const QString category =
+        QString::fromStdString(categoryName(arriving ? u.arrivalCategory : u.departureCategory));
     const QString number =
         QStringLiteral("Nr: %1, ").arg(arriving ? u.arrivalNumber : u.departureNumber);
-    const QString time = QString::fromStdString(timeText(arriving ? u.arrivalTime : u.departureTime));
+    const QString time =
+        QString::fromStdString(timeText(arriving ? u.arrivalTime : u.departureTime));
     const QString coach = coupled ? QStringLiteral(", (%1)").arg(slot) : QString();
     const auto [from, to] = stations(c, u, side);
     const QString heading = arriving && !coupled ? category : category + QStringLiteral(", ");
@@ -65,7 +78,8 @@ ui::StripEntry trainEntry(const TimetableContent& c, const Train& u, Side side, 
     const int32_t vehicle = u.symbolUnit != 0 ? u.symbolUnit : u.symbolVehicle;
     if (isVehicleNumber(c, vehicle)) entry.pictureName = ui::toQString(vehicleName(c, vehicle));
     entry.label = heading + '\n' + number + time + coach + '\n' + from + '\n' + to;
-    const QString hintHead = arriving && !dialogHints ? category + QStringLiteral(", ") : heading + '\n';
+    const QString hintHead =
+        arriving && !dialogHints ? category + QStringLiteral(", ") : heading + '\n';
     entry.toolTip = hintHead + number + time + coach + '\n' + from + QStringLiteral(" - ") + to;
     return entry;
 }
@@ -74,8 +88,8 @@ ui::StripEntry locomotiveEntry(const TimetableContent& c, int64_t type, int64_t 
     ui::StripEntry entry;
     const LocomotiveType* locomotive = at(c.locomotiveTypes, type - 1);
     if (locomotive) entry.pictureName = ui::toQString(locomotive->pictureName);
-    entry.label =
-        ui::toQString(typeNameOrPlaceholder(c, type)) + '\n' + ui::toQString(depotNameOrPlaceholder(c, depot));
+    entry.label = ui::toQString(typeNameOrPlaceholder(c, type)) + '\n' +
+                  ui::toQString(depotNameOrPlaceholder(c, depot));
     entry.toolTip = entry.label;
     return entry;
 }
@@ -83,8 +97,8 @@ ui::StripEntry locomotiveEntry(const TimetableContent& c, int64_t type, int64_t 
 }  // namespace
 
 QVector<ui::StripEntry> passageStrip(const TimetableContent& c, Side side, int64_t train,
-                                     const std::vector<LocomotivePassage>& passages, int currentPassage,
-                                     const EnteredLocomotive* entered) {
+                                     const std::vector<LocomotivePassage>& passages,
+                                     int currentPassage, const EnteredLocomotive* entered) {
     const bool dialogHints = entered != nullptr;
 
     // The train and the trains coupled to it, by coach slot. The chain is expected to lead
@@ -122,14 +136,17 @@ QVector<ui::StripEntry> passageStrip(const TimetableContent& c, Side side, int64
     std::vector<Locomotive> locomotives;
     for (std::size_t i = 0; i < passages.size(); ++i) {
         const LocomotivePassage& p = passages[i];
-        if (magnitude(side == Side::arriving ? p.arrivingTrain : p.departingTrain) != train) continue;
+        if (magnitude(side == Side::arriving ? p.arrivingTrain : p.departingTrain) != train)
+            continue;
         locomotives.push_back({locomotiveEntry(c, magnitude(p.locomotiveType), magnitude(p.depot)),
                                !entered && static_cast<int>(i) == currentPassage});
     }
     if (entered) {
-        const LocomotivePassage* standsFor = entered->standsFor >= 0 ? at(passages, entered->standsFor) : nullptr;
+        const LocomotivePassage* standsFor =
+            entered->standsFor >= 0 ? at(passages, entered->standsFor) : nullptr;
         const bool shown =
-            standsFor && magnitude(side == Side::arriving ? standsFor->arrivingTrain : standsFor->departingTrain) == train;
+            standsFor && magnitude(side == Side::arriving ? standsFor->arrivingTrain
+                                                          : standsFor->departingTrain) == train;
         if (!shown) {
             locomotives.insert(locomotives.begin(),
                                {locomotiveEntry(c, entered->type, entered->depot), true});
@@ -143,7 +160,8 @@ QVector<ui::StripEntry> passageStrip(const TimetableContent& c, Side side, int64
     }
     for (std::size_t s = 0; s < chain.size(); ++s) {
         if (!chain[s].train) continue;  // a slot no train of the chain fills
-        ui::StripEntry entry = trainEntry(c, *chain[s].train, side, static_cast<int>(s) + 1, coupled, dialogHints);
+        ui::StripEntry entry =
+            trainEntry(c, *chain[s].train, side, static_cast<int>(s) + 1, coupled, dialogHints);
         entry.bold = chain[s].own && chainCount > 1;
         list.append(entry);
     }

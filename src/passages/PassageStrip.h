@@ -26,7 +26,8 @@ struct EnteredLocomotive {
 // stands for already shows it on this side, and train hints take the dialog's form.
 // Nothing is read out of range: numbers with no entry show placeholders, as do missing pictures.
 QVector<ui::StripEntry> passageStrip(const TimetableContent& content, Side side, int64_t train,
-                                     const std::vector<LocomotivePassage>& passages, int currentPassage,
+                                     const std::vector<LocomotivePassage>& passages,
+                                     int currentPassage,
                                      const EnteredLocomotive* entered = nullptr);
 
 // Where the passage strips place pictures and labels.

@@ -19,14 +19,16 @@
 
 namespace rylmo::passages {
 
-PassagesDialog::PassagesDialog(editing::EditingSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
+PassagesDialog::PassagesDialog(editing::EditingSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("PassagesDialog"));
     m_passages = ui::trackBar("passages", 1);
     m_counter = ui::named(new QLabel, "counter");
     m_position = ui::named(new QLabel, "position");
     m_arrivingStrip = ui::named(new ui::PictureStrip, "arrivingStrip");
     m_departingStrip = ui::named(new ui::PictureStrip, "departingStrip");
-    for (ui::PictureStrip* strip : {m_arrivingStrip, m_departingStrip}) strip->setStripLayout(passageStripLayout);
+    for (ui::PictureStrip* strip : {m_arrivingStrip, m_departingStrip})
+        strip->setStripLayout(passageStripLayout);
     m_add = ui::button(QStringLiteral("&Dodaj"), "add");
     m_edit = ui::button(QStringLiteral("&Edytuj"), "edit");
     m_delete = ui::button(QStringLiteral("&Usuń"), "delete");
@@ -53,9 +55,12 @@ PassagesDialog::PassagesDialog(editing::EditingSession& session, QWidget* parent
         showPassage();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { addPassage(); }); });
-    connect(m_edit, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { editPassage(); }); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deletePassage(); }); });
+    connect(m_add, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { addPassage(); }); });
+    connect(m_edit, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { editPassage(); }); });
+    connect(m_delete, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { deletePassage(); }); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
         if (list != editing::EntryList::passages) return;
@@ -71,14 +76,18 @@ int PassagesDialog::current() const {
     return n == 0 ? -1 : std::min(m_passages->value(), n) - 1;
 }
 
-void PassagesDialog::showAt(int passage) { m_passages->setValue(passage + 1); }
+void PassagesDialog::showAt(int passage) {
+    m_passages->setValue(passage + 1);
+}
 
 void PassagesDialog::refreshStates() {
     const int n = static_cast<int>(m_session.content().passages.size());
     if (n > 0) m_passages->setMaximum(n);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_passages, m_edit, m_delete}) w->setEnabled(n > 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_passages, m_edit, m_delete})
+        w->setEnabled(n > 0);
     m_counter->setText(QStringLiteral("Liczba przejść lokomotyw: %1").arg(n));
-    m_position->setText(QStringLiteral("Aktualna pozycja: %1").arg(n > 0 ? m_passages->value() : 0));
+    m_position->setText(
+        QStringLiteral("Aktualna pozycja: %1").arg(n > 0 ? m_passages->value() : 0));
 }
 
 void PassagesDialog::showPassage() {
@@ -91,17 +100,20 @@ void PassagesDialog::showPassage() {
     const TimetableContent& content = m_session.content();
     const LocomotivePassage& passage = content.passages[static_cast<std::size_t>(c)];
     const QString folder = QString::fromStdString(m_session.document().rollingStockFolder);
-    m_arrivingStrip->setEntries(folder, passageStrip(content, Side::arriving, std::llabs(int64_t{passage.arrivingTrain}),
-                                                     content.passages, c));
-    m_departingStrip->setEntries(folder, passageStrip(content, Side::departing,
-                                                      std::llabs(int64_t{passage.departingTrain}), content.passages, c));
+    m_arrivingStrip->setEntries(
+        folder, passageStrip(content, Side::arriving, std::llabs(int64_t{passage.arrivingTrain}),
+                             content.passages, c));
+    m_departingStrip->setEntries(
+        folder, passageStrip(content, Side::departing, std::llabs(int64_t{passage.departingTrain}),
+                             content.passages, c));
 }
 
 void PassagesDialog::addPassage() {
     PassageDialog dialog(m_session.document(), -1, this);
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
-    m_session.insertEntry(&TimetableContent::passages, static_cast<int>(m_session.content().passages.size()),
-                          dialog.passage(), QStringLiteral("dodanie przejścia lokomotywy"));
+    m_session.insertEntry(&TimetableContent::passages,
+                          static_cast<int>(m_session.content().passages.size()), dialog.passage(),
+                          QStringLiteral("dodanie przejścia lokomotywy"));
 }
 
 void PassagesDialog::editPassage() {
@@ -117,8 +129,11 @@ void PassagesDialog::editPassage() {
 void PassagesDialog::deletePassage() {
     const int c = current();
     if (c < 0) return;
-    if (!ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć wybrane przejście lokomotywy?"))) return;
-    m_session.removeEntry(&TimetableContent::passages, c, QStringLiteral("usunięcie przejścia lokomotywy %1").arg(c + 1));
+    if (!ui::confirm(this,
+                     QStringLiteral("Czy napewno chcesz usunąć wybrane przejście lokomotywy?")))
+        return;
+    m_session.removeEntry(&TimetableContent::passages, c,
+                          QStringLiteral("usunięcie przejścia lokomotywy %1").arg(c + 1));
 }
 
 }  // namespace rylmo::passages

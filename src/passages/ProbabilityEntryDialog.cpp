@@ -19,8 +19,8 @@
 
 namespace rylmo::passages {
 
-ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document, const ProbabilityValues& values,
-                                               QWidget* parent)
+ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document,
+                                               const ProbabilityValues& values, QWidget* parent)
     : QDialog(parent), m_document(document), m_values(values) {
     setObjectName(QStringLiteral("ProbabilityEntryDialog"));
     m_typeSlider = ui::trackBar("type", 1);
@@ -39,11 +39,12 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document, const 
     m_notice = ui::hintLabel("notice");
     m_notice->setWordWrap(true);
     if (m_values.extraCount() > 0) {
-        m_notice->setText(QStringLiteral("Pozycja ma o %1 więcej niż jest typów lokomotyw (ich suma: %2%); "
-                                         "po „OK” zostaną pominięte.")
-                              .arg(QString::fromStdString(polishCount(m_values.extraCount(), "wartość", "wartości",
-                                                                      "wartości")))
-                              .arg(m_values.extraSum()));
+        m_notice->setText(
+            QStringLiteral("Pozycja ma o %1 więcej niż jest typów lokomotyw (ich suma: %2%); "
+                           "po „OK” zostaną pominięte.")
+                .arg(QString::fromStdString(
+                    polishCount(m_values.extraCount(), "wartość", "wartości", "wartości")))
+                .arg(m_values.extraSum()));
     }
     m_notice->setVisible(m_values.extraCount() > 0);
     m_ok = ui::button(QStringLiteral("OK"), "ok");
@@ -55,7 +56,8 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document, const 
     grid->addWidget(m_typeSlider, 0, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Szczegóły lokomotywy")), 1, 0, 1, 4);
     grid->addWidget(view, 2, 0, 1, 4);
-    grid->addWidget(ui::captionFor(QStringLiteral("Procent przyjazdu lokomotywy:"), m_percent), 3, 0);
+    grid->addWidget(ui::captionFor(QStringLiteral("Procent przyjazdu lokomotywy:"), m_percent), 3,
+                    0);
     grid->addWidget(m_percent, 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("Suma kontrolna")), 3, 2, Qt::AlignRight);
     grid->addWidget(m_sum, 3, 3);
@@ -75,7 +77,9 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document, const 
     showType();
 }
 
-int ProbabilityEntryDialog::type() const { return m_typeSlider->value() - 1; }
+int ProbabilityEntryDialog::type() const {
+    return m_typeSlider->value() - 1;
+}
 
 void ProbabilityEntryDialog::showType() {
     m_picture->clear();
@@ -89,8 +93,8 @@ void ProbabilityEntryDialog::showType() {
     if (const auto* t = static_cast<std::size_t>(k) < m_document.content.locomotiveTypes.size()
                             ? &m_document.content.locomotiveTypes[static_cast<std::size_t>(k)]
                             : nullptr) {
-        m_picture->setPixmap(ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
-                                                     ui::toQString(t->pictureName)));
+        m_picture->setPixmap(ui::rollingStockPicture(
+            QString::fromStdString(m_document.rollingStockFolder), ui::toQString(t->pictureName)));
         const std::string_view kind = kindText(std::string_view(t->kind));
         m_description->setText(QStringLiteral("(%1) ").arg(k) + ui::toQString(t->typeName) + '\n' +
                                QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
@@ -98,8 +102,9 @@ void ProbabilityEntryDialog::showType() {
     }
     m_picture->adjustSize();
     m_description->adjustSize();
-    m_picture->parentWidget()->resize(std::max(m_picture->geometry().right(), m_description->geometry().right()) + 10,
-                                      m_description->geometry().bottom() + 8);
+    m_picture->parentWidget()->resize(
+        std::max(m_picture->geometry().right(), m_description->geometry().right()) + 10,
+        m_description->geometry().bottom() + 8);
     // The limits first, then the value: showing a type never changes a value.
     refreshSum();
     const QSignalBlocker quiet(m_percent);

@@ -17,7 +17,8 @@ namespace rylmo::passages {
 class ProbabilityEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    ProbabilityEntryDialog(const Timetable& document, const ProbabilityValues& values, QWidget* parent = nullptr);
+    ProbabilityEntryDialog(const Timetable& document, const ProbabilityValues& values,
+                           QWidget* parent = nullptr);
 
     const ProbabilityValues& values() const { return m_values; }
 

@@ -54,9 +54,12 @@ ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session,
         showEntry();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { addEntry(); }); });
-    connect(m_edit, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { editEntry(); }); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { ui::guarded(this, [this] { deleteEntry(); }); });
+    connect(m_add, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { addEntry(); }); });
+    connect(m_edit, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { editEntry(); }); });
+    connect(m_delete, &QPushButton::clicked, this,
+            [this] { ui::guarded(this, [this] { deleteEntry(); }); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
         if (list != editing::EntryList::probabilities) return;
@@ -67,16 +70,20 @@ ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session,
     showEntry();
 }
 
-void ProbabilityTableDialog::showAt(int entry) { m_entries->setValue(entry + 1); }
+void ProbabilityTableDialog::showAt(int entry) {
+    m_entries->setValue(entry + 1);
+}
 
 void ProbabilityTableDialog::refreshStates() {
     const int n = static_cast<int>(m_session.content().probabilities.size());
     if (n > 0) m_entries->setMaximum(n);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_entries, m_edit, m_delete}) w->setEnabled(n > 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_entries, m_edit, m_delete})
+        w->setEnabled(n > 0);
     m_position->setVisible(n > 0);
-    m_counter->setText(n > 0 ? QStringLiteral("Liczba prawdopodobieństw: %1").arg(n)
-                             : QStringLiteral("Nie zdefiniowano żadnych indeksów prawdopodobieństwa przyjazdu "
-                                              "lokomotywy."));
+    m_counter->setText(
+        n > 0 ? QStringLiteral("Liczba prawdopodobieństw: %1").arg(n)
+              : QStringLiteral("Nie zdefiniowano żadnych indeksów prawdopodobieństwa przyjazdu "
+                               "lokomotywy."));
     m_position->setText(QStringLiteral("Aktualna pozycja: %1").arg(m_entries->value()));
 }
 
@@ -90,7 +97,8 @@ void ProbabilityTableDialog::showEntry() {
     int right = 0;
     int bottom = 0;
     if (position >= 1 && static_cast<std::size_t>(position) <= c.probabilities.size()) {
-        const ProbabilityReading reading = readProbabilityValues(c.probabilities[static_cast<std::size_t>(position) - 1]);
+        const ProbabilityReading reading =
+            readProbabilityValues(c.probabilities[static_cast<std::size_t>(position) - 1]);
         const std::vector<int32_t>& values = reading.values;
         const QString folder = QString::fromStdString(m_session.document().rollingStockFolder);
         const std::size_t shown = std::min(values.size(), c.locomotiveTypes.size());
@@ -101,9 +109,10 @@ void ProbabilityTableDialog::showEntry() {
             picture->setPixmap(ui::rollingStockPicture(folder, ui::toQString(type.pictureName)));
             picture->adjustSize();
             picture->move(10, top);
-            auto* label = new QLabel(QStringLiteral("(%1) \n").arg(k) + ui::toQString(type.typeName) +
-                                         QStringLiteral(" - %1%").arg(values[k]),
-                                     panel);
+            auto* label =
+                new QLabel(QStringLiteral("(%1) \n").arg(k) + ui::toQString(type.typeName) +
+                               QStringLiteral(" - %1%").arg(values[k]),
+                           panel);
             label->adjustSize();
             label->move(picture->geometry().right() + 1 + 10, top + 15);
             picture->show();
@@ -115,10 +124,12 @@ void ProbabilityTableDialog::showEntry() {
         }
         if (!reading.error.empty()) {
             // An entry that does not read shows the values before the bad one, then why.
-            auto* why = ui::named(new QLabel(QStringLiteral("Wartość nr %1 nie daje się odczytać: ").arg(values.size() + 1) +
-                                                 QString::fromStdString(reading.error),
-                                             panel),
-                                  "unreadable");
+            auto* why = ui::named(
+                new QLabel(
+                    QStringLiteral("Wartość nr %1 nie daje się odczytać: ").arg(values.size() + 1) +
+                        QString::fromStdString(reading.error),
+                    panel),
+                "unreadable");
             why->adjustSize();
             why->move(10, bottom + 8);
             why->show();
@@ -139,16 +150,18 @@ QStringList ProbabilityTableDialog::shownLabels() const {
 void ProbabilityTableDialog::addEntry() {
     const TimetableContent& c = m_session.content();
     if (c.locomotiveTypes.empty()) {
-        ui::inform(this, QStringLiteral("Nie zdefiniowano typów lokomotyw. Należy najpierw uzupełnić opcję "
-                                        "\"Lokomotywy\"."));
+        ui::inform(this, QStringLiteral(
+                             "Nie zdefiniowano typów lokomotyw. Należy najpierw uzupełnić opcję "
+                             "\"Lokomotywy\"."));
         return;
     }
-    ProbabilityEntryDialog dialog(m_session.document(), ProbabilityValues(static_cast<int>(c.locomotiveTypes.size())),
-                                  this);
+    ProbabilityEntryDialog dialog(
+        m_session.document(), ProbabilityValues(static_cast<int>(c.locomotiveTypes.size())), this);
     dialog.setWindowTitle(QStringLiteral("Dodaj"));
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
-    m_session.insertEntry(&TimetableContent::probabilities, static_cast<int>(c.probabilities.size()),
-                          dialog.values().text(), QStringLiteral("dodanie indeksu prawdopodobieństwa"));
+    m_session.insertEntry(&TimetableContent::probabilities,
+                          static_cast<int>(c.probabilities.size()), dialog.values().text(),
+                          QStringLiteral("dodanie indeksu prawdopodobieństwa"));
 }
 
 void ProbabilityTableDialog::editEntry() {
@@ -159,12 +172,15 @@ void ProbabilityTableDialog::editEntry() {
     try {
         stored = readProbabilityEntry(c.probabilities[static_cast<std::size_t>(position) - 1]);
     } catch (const std::exception& e) {
-        ui::showError(this, QStringLiteral("Nie można edytować indeksu prawdopodobieństwa nr %1: ").arg(position) +
-                                QString::fromUtf8(e.what()));
+        ui::showError(
+            this,
+            QStringLiteral("Nie można edytować indeksu prawdopodobieństwa nr %1: ").arg(position) +
+                QString::fromUtf8(e.what()));
         return;
     }
-    ProbabilityEntryDialog dialog(m_session.document(),
-                                  ProbabilityValues(static_cast<int>(c.locomotiveTypes.size()), stored), this);
+    ProbabilityEntryDialog dialog(
+        m_session.document(), ProbabilityValues(static_cast<int>(c.locomotiveTypes.size()), stored),
+        this);
     dialog.setWindowTitle(QStringLiteral("Edytuj"));
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
     m_session.replaceEntry(&TimetableContent::probabilities, position - 1, dialog.values().text(),
@@ -175,7 +191,8 @@ void ProbabilityTableDialog::deleteEntry() {
     const TimetableContent& c = m_session.content();
     const int position = m_entries->value();
     if (position < 1 || static_cast<std::size_t>(position) > c.probabilities.size()) return;
-    QString question = QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy prawdopodobienstwa?");
+    QString question =
+        QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy prawdopodobienstwa?");
     const std::string warning =
         referenceWarning(referencesToProbabilityEntry(c, static_cast<std::size_t>(position) - 1));
     if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);

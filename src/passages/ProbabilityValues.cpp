@@ -19,21 +19,27 @@ ProbabilityValues::ProbabilityValues(int typeCount, const std::vector<int32_t>& 
     }
 }
 
-int64_t ProbabilityValues::sum() const { return std::accumulate(m_values.begin(), m_values.end(), int64_t{0}); }
+int64_t ProbabilityValues::sum() const {
+    return std::accumulate(m_values.begin(), m_values.end(), int64_t{0});
+}
 
 ProbabilityValues::Limits ProbabilityValues::limitsFor(int type) const {
     const int64_t own = value(type);
     const int64_t total = sum();
     if (total == 100) return {static_cast<int32_t>(own), own != 0};
     const int64_t maximum = std::max(own, own + (100 - total));
-    return {static_cast<int32_t>(std::clamp<int64_t>(maximum, 0, std::max<int64_t>(own, 100))), true};
+    return {static_cast<int32_t>(std::clamp<int64_t>(maximum, 0, std::max<int64_t>(own, 100))),
+            true};
 }
 
 void ProbabilityValues::set(int type, int64_t value) {
     const Limits limits = limitsFor(type);
-    m_values.at(static_cast<std::size_t>(type)) = static_cast<int32_t>(std::clamp<int64_t>(value, 0, limits.maximum));
+    m_values.at(static_cast<std::size_t>(type)) =
+        static_cast<int32_t>(std::clamp<int64_t>(value, 0, limits.maximum));
 }
 
-std::string ProbabilityValues::text() const { return probabilityEntryText(m_values); }
+std::string ProbabilityValues::text() const {
+    return probabilityEntryText(m_values);
+}
 
 }  // namespace rylmo::passages

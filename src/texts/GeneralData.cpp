@@ -16,6 +16,8 @@ StartTime startTimeOf(const std::string& text) {
     return {std::clamp(value / 100, 0, 23), std::clamp(value % 100, 0, 59)};
 }
 
-std::string startTimeText(StartTime time) { return std::to_string(time.hour * 100 + time.minute); }
+std::string startTimeText(StartTime time) {
+    return std::to_string(time.hour * 100 + time.minute);
+}
 
 }  // namespace rylmo::texts

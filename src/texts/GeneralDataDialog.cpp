@@ -21,7 +21,9 @@ using ui::named;
 
 GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QString& stationFolder,
                                      QWidget* parent)
-    : QDialog(parent), m_stationFolder(stationFolder), m_hasStationNames(!content.stationNames.empty()) {
+    : QDialog(parent),
+      m_stationFolder(stationFolder),
+      m_hasStationNames(!content.stationNames.empty()) {
     setObjectName(QStringLiteral("GeneralDataDialog"));
 
     m_stationName = named(new QLineEdit, "stationName");
@@ -71,7 +73,8 @@ GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QStr
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &GeneralDataDialog::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_browseStationFile, &QPushButton::clicked, this, &GeneralDataDialog::chooseStationFile);
+    connect(m_browseStationFile, &QPushButton::clicked, this,
+            &GeneralDataDialog::chooseStationFile);
     connect(m_stationName, &QLineEdit::textChanged, this, &GeneralDataDialog::refreshStates);
     connect(m_stationPicture, &QLineEdit::textChanged, this, &GeneralDataDialog::refreshStates);
 
@@ -100,17 +103,19 @@ GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QStr
 }
 
 void GeneralDataDialog::chooseStationFile() {
-    const QString path =
-        ui::prompter().openFileName(this, QStringLiteral("Stacja dla Trakovila (*.stc)|*.stc"), m_stationFolder);
+    const QString path = ui::prompter().openFileName(
+        this, QStringLiteral("Stacja dla Trakovila (*.stc)|*.stc"), m_stationFolder);
     if (!path.isEmpty()) m_stationPicture->setText(ui::fileStem(path));
 }
 
 void GeneralDataDialog::refreshStates() {
     const QString picture = ui::trimmedTyped(m_stationPicture->text());
     const QString name = ui::trimmedTyped(m_stationName->text());
-    QString pictureHint = picture.isEmpty() ? QStringLiteral("Podaj nazwę pliku stacji.") : ui::oneLineRefusal(picture);
-    QString nameHint = m_hasStationNames && name.isEmpty() ? QStringLiteral("Nazwa stacji nie może być pusta.")
-                                                           : ui::oneLineRefusal(name);
+    QString pictureHint = picture.isEmpty() ? QStringLiteral("Podaj nazwę pliku stacji.")
+                                            : ui::oneLineRefusal(picture);
+    QString nameHint = m_hasStationNames && name.isEmpty()
+                           ? QStringLiteral("Nazwa stacji nie może być pusta.")
+                           : ui::oneLineRefusal(name);
     m_stationPictureHint->setText(pictureHint);
     m_stationNameHint->setText(nameHint);
     m_ok->setEnabled(pictureHint.isEmpty() && nameHint.isEmpty());
@@ -126,13 +131,13 @@ void GeneralDataDialog::confirm() {
         {m_stationPicture, QStringLiteral("Obraz stacji")},
         {m_authorInfo, QStringLiteral("Informacje o autorze")},
     };
-    const QString texts[] = {ui::trimmedTyped(m_stationName->text()), ui::trimmedTyped(m_stationPicture->text()),
-                             ui::trimmedTyped(author)};
+    const QString texts[] = {ui::trimmedTyped(m_stationName->text()),
+                             ui::trimmedTyped(m_stationPicture->text()), ui::trimmedTyped(author)};
     for (std::size_t i = 0; i < std::size(fields); ++i) {
         if (const QString bad = ui::unencodableCharacter(texts[i]); !bad.isEmpty()) {
             ui::prompter().message(this, QMessageBox::Warning,
-                                   ui::unencodableMessage(bad) + QStringLiteral(": pole „") + fields[i].second +
-                                       QStringLiteral("”."),
+                                   ui::unencodableMessage(bad) + QStringLiteral(": pole „") +
+                                       fields[i].second + QStringLiteral("”."),
                                    QMessageBox::Ok, QMessageBox::Ok);
             fields[i].first->setFocus();
             return;

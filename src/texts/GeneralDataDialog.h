@@ -19,7 +19,8 @@ class GeneralDataDialog : public QDialog {
     Q_OBJECT
 public:
     // stationFolder is where "..." starts looking for station files.
-    GeneralDataDialog(const TimetableContent& content, const QString& stationFolder, QWidget* parent = nullptr);
+    GeneralDataDialog(const TimetableContent& content, const QString& stationFolder,
+                      QWidget* parent = nullptr);
 
     // What "OK" stores; valid once the dialog was accepted.
     const GeneralData& values() const { return m_values; }

@@ -6,7 +6,8 @@
 
 namespace rylmo::texts {
 
-std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& text, const QString& caption) {
+std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& text,
+                                                                const QString& caption) {
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines) line = ui::trimmedTyped(line);
     while (!lines.isEmpty() && lines.constLast().isEmpty()) lines.removeLast();
@@ -20,7 +21,8 @@ std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& t
             return PageRefusal{line, QStringLiteral("Pusta nazwa w wierszu %1").arg(line) + where};
         }
         if (const QString bad = ui::unencodableCharacter(lines[i]); !bad.isEmpty()) {
-            return PageRefusal{line, ui::unencodableMessage(bad) + QStringLiteral(": wiersz %1").arg(line) + where};
+            return PageRefusal{line, ui::unencodableMessage(bad) +
+                                         QStringLiteral(": wiersz %1").arg(line) + where};
         }
         names.push_back(ui::toDocumentText(lines[i]));
     }

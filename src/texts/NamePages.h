@@ -32,7 +32,8 @@ struct PageRefusal {
 // The names of a page's text, one per line, each trimmed of outer blanks and control
 // characters. Empty lines at the end are not names; an empty line before a name, or a
 // character that Windows-1250 cannot hold, is refused.
-std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& text, const QString& caption);
+std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& text,
+                                                                const QString& caption);
 
 // The page's text for a list: one name per line.
 QString pageText(const std::vector<std::string>& names);

@@ -14,7 +14,8 @@
 
 namespace rylmo::texts {
 
-NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent) : QDialog(parent), m_content(content) {
+NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent)
+    : QDialog(parent), m_content(content) {
     setObjectName(QStringLiteral("NamesDialog"));
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
@@ -50,7 +51,9 @@ NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent) : QDi
 }
 
 void NamesDialog::fillPage(int page) {
-    if (page < 0 || page >= static_cast<int>(m_edits.size()) || m_filled[static_cast<std::size_t>(page)]) return;
+    if (page < 0 || page >= static_cast<int>(m_edits.size()) ||
+        m_filled[static_cast<std::size_t>(page)])
+        return;
     const auto i = static_cast<std::size_t>(page);
     m_filled[i] = true;
     m_edits[i]->setPlainText(pageText(m_content.*namePages[i].list));
@@ -72,13 +75,15 @@ void NamesDialog::storeAndClose() {
         auto names = namesOfPage(ui::plainTextOf(*edit), caption);
         if (auto* refusal = std::get_if<PageRefusal>(&names)) {
             m_pages->setCurrentIndex(static_cast<int>(i));
-            ui::prompter().message(this, QMessageBox::Warning, refusal->message, QMessageBox::Ok, QMessageBox::Ok);
+            ui::prompter().message(this, QMessageBox::Warning, refusal->message, QMessageBox::Ok,
+                                   QMessageBox::Ok);
             QTextCursor cursor(edit->document()->findBlockByNumber(refusal->line - 1));
             edit->setTextCursor(cursor);
             edit->setFocus();
             return;
         }
-        changed.emplace_back(namePages[i].list, std::get<std::vector<std::string>>(std::move(names)));
+        changed.emplace_back(namePages[i].list,
+                             std::get<std::vector<std::string>>(std::move(names)));
     }
     m_changed = std::move(changed);
     accept();

@@ -24,7 +24,8 @@ public:
 
     // The lists of the pages changed since they were filled, with their new names; valid
     // once the dialog was accepted.
-    const std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>>& changedLists() const {
+    const std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>>&
+    changedLists() const {
         return m_changed;
     }
 

@@ -7,13 +7,15 @@
 
 namespace rylmo::texts {
 
-void editNames(editing::EditingSession& session, QWidget* parent, const QString& caption, const QString& page) {
+void editNames(editing::EditingSession& session, QWidget* parent, const QString& caption,
+               const QString& page) {
     NamesDialog dialog(session.content(), parent);
     dialog.setWindowTitle(caption);
     if (!page.isEmpty()) dialog.showPage(page);
     if (ui::prompter().exec(dialog) != QDialog::Accepted || dialog.changedLists().empty()) return;
     const editing::EditingSession::Step step(session, QStringLiteral("zmianę nazw"));
-    for (const auto& [list, names] : dialog.changedLists()) session.replaceTextList(list, names, {});
+    for (const auto& [list, names] : dialog.changedLists())
+        session.replaceTextList(list, names, {});
 }
 
 void editGeneralData(editing::EditingSession& session, QWidget* parent, const QString& caption,

@@ -13,10 +13,12 @@ void addTrain(editing::EditingSession& session, QWidget* parent, const QString& 
     dialog.fillForNewTrain();
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
     const int row = static_cast<int>(session.content().trains.size());
-    session.insertEntry(&TimetableContent::trains, row, dialog.train(), QStringLiteral("dodanie pociągu"));
+    session.insertEntry(&TimetableContent::trains, row, dialog.train(),
+                        QStringLiteral("dodanie pociągu"));
 }
 
-void editTrain(editing::EditingSession& session, QWidget* parent, const QString& caption, int train) {
+void editTrain(editing::EditingSession& session, QWidget* parent, const QString& caption,
+               int train) {
     const std::vector<Train>& trains = session.content().trains;
     if (train < 0 || static_cast<std::size_t>(train) >= trains.size()) return;
     TrainDialog dialog(session, parent);
@@ -31,8 +33,11 @@ void editTrain(editing::EditingSession& session, QWidget* parent, const QString&
 
 void deleteTrain(editing::EditingSession& session, QWidget* parent, int train) {
     if (train < 0 || static_cast<std::size_t>(train) >= session.content().trains.size()) return;
-    if (!ui::confirm(parent, QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?"))) return;
-    session.removeEntry(&TimetableContent::trains, train, QStringLiteral("usunięcie pociągu %1").arg(train));
+    if (!ui::confirm(parent,
+                     QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?")))
+        return;
+    session.removeEntry(&TimetableContent::trains, train,
+                        QStringLiteral("usunięcie pociągu %1").arg(train));
 }
 
 }  // namespace rylmo::trains

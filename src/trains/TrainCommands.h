@@ -14,7 +14,8 @@ namespace rylmo::trains {
 // parent and makes one undoable step of what the user confirmed. train is the 0-based index
 // of the train to edit or delete.
 void addTrain(editing::EditingSession& session, QWidget* parent, const QString& caption);
-void editTrain(editing::EditingSession& session, QWidget* parent, const QString& caption, int train);
+void editTrain(editing::EditingSession& session, QWidget* parent, const QString& caption,
+               int train);
 void deleteTrain(editing::EditingSession& session, QWidget* parent, int train);
 
 }  // namespace rylmo::trains

@@ -21,8 +21,8 @@
 #include "document/TrainCategories.h"
 #include "editing/EditingSession.h"
 #include "ui/Controls.h"
-#include "ui/FixedSize.h"
 #include "ui/DocumentText.h"
+#include "ui/FixedSize.h"
 #include "ui/NumberListModel.h"
 #include "ui/PictureStrip.h"
 #include "ui/RollingStockPicture.h"
@@ -34,7 +34,9 @@ namespace {
 using ui::greyWhenDisabled;
 using ui::named;
 
-QComboBox* list(const char* name, const QStringList& items = {}) { return ui::dropDownList(name, items); }
+QComboBox* list(const char* name, const QStringList& items = {}) {
+    return ui::dropDownList(name, items);
+}
 
 QComboBox* sharedList(const char* name, QAbstractItemModel* model) {
     QComboBox* combo = list(name);
@@ -43,9 +45,13 @@ QComboBox* sharedList(const char* name, QAbstractItemModel* model) {
     return combo;
 }
 
-QSpinBox* spin(const char* name, int maximum) { return ui::spinEdit(name, maximum); }
+QSpinBox* spin(const char* name, int maximum) {
+    return ui::spinEdit(name, maximum);
+}
 
-QLabel* caption(const QString& text, QWidget* buddy = nullptr) { return ui::captionFor(text, buddy); }
+QLabel* caption(const QString& text, QWidget* buddy = nullptr) {
+    return ui::captionFor(text, buddy);
+}
 
 QFrame* separator() {
     auto* line = new QFrame;
@@ -150,7 +156,8 @@ TrainDialog::TrainDialog(const editing::EditingSession& session, QWidget* parent
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
 
-    for (QComboBox* combo : {m_arrivalCategory, m_originStation, m_departureCategory, m_destinationStation}) {
+    for (QComboBox* combo :
+         {m_arrivalCategory, m_originStation, m_departureCategory, m_destinationStation}) {
         connect(combo, &QComboBox::currentIndexChanged, this, &TrainDialog::refreshStates);
     }
     for (QCheckBox* box : {m_standSet, m_coupled, m_toBeCoupled}) {
@@ -167,15 +174,19 @@ TrainDialog::TrainDialog(const editing::EditingSession& session, QWidget* parent
 void TrainDialog::buildGeneralPage(QWidget* page) {
     const TimetableContent& c = m_document.content;
 
-    m_runType = list("runType", {QStringLiteral("0 - pociąg kończy bieg na stacji"),
-                                   QStringLiteral("1 - pociąg rozpoczyna bieg na stacji"),
-                                   QStringLiteral("2 - pociąg przelotowy"),
-                                   QStringLiteral("3 - drugi i kolejne człony pociągu rozłączanego"),
-                                   QStringLiteral("4 - drugi i kolejne człony pociągu rozłączanego kończący bieg na stacji"),
-                                   QStringLiteral("5 - pociąg nie zatrzymuje się na stacji"),
-                                   QStringLiteral("6 - drugi i kolejne człony pociągu łączonego rozpoczynającego bieg na stacji")});
+    m_runType = list(
+        "runType",
+        {QStringLiteral("0 - pociąg kończy bieg na stacji"),
+         QStringLiteral("1 - pociąg rozpoczyna bieg na stacji"),
+         QStringLiteral("2 - pociąg przelotowy"),
+         QStringLiteral("3 - drugi i kolejne człony pociągu rozłączanego"),
+         QStringLiteral("4 - drugi i kolejne człony pociągu rozłączanego kończący bieg na stacji"),
+         QStringLiteral("5 - pociąg nie zatrzymuje się na stacji"),
+         QStringLiteral(
+             "6 - drugi i kolejne człony pociągu łączonego rozpoczynającego bieg na stacji")});
     m_runType->setFixedWidth(497);
-    m_status = list("status", {QStringLiteral("0 - przyjedzie"), QStringLiteral("1 - jest już na stacji")});
+    m_status = list("status",
+                    {QStringLiteral("0 - przyjedzie"), QStringLiteral("1 - jest już na stacji")});
     auto* generalData = new QGroupBox(QStringLiteral(" Dane ogólne "));
     auto* dataGrid = new QGridLayout(generalData);
     dataGrid->addWidget(caption(QStringLiteral("Rodzaj pociągu"), m_runType), 0, 0);
@@ -185,7 +196,8 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
     dataGrid->setColumnStretch(1, 1);
 
     QStringList vehicles;
-    for (const LocomotiveType& type : c.locomotiveTypes) vehicles << ui::toQString(type.pictureName);
+    for (const LocomotiveType& type : c.locomotiveTypes)
+        vehicles << ui::toQString(type.pictureName);
     vehicles << documentTexts(c.coaches);
     // Long lists hold their texts in a plain string model: far cheaper than one item each.
     m_symbolVehicle = sharedList("symbolVehicle", new QStringListModel(vehicles, this));
@@ -251,9 +263,11 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
 void TrainDialog::buildTrainPage(QWidget* page) {
     const TimetableContent& c = m_document.content;
     QStringList categories;
-    for (const TrainCategory& category : trainCategories) categories << QString::fromUtf8(category.name);
+    for (const TrainCategory& category : trainCategories)
+        categories << QString::fromUtf8(category.name);
     const QStringList stations = documentTexts(c.stationNames);
-    const QStringList trainNames = QStringList{QStringLiteral("Brak")} + documentTexts(c.trainNames);
+    const QStringList trainNames =
+        QStringList{QStringLiteral("Brak")} + documentTexts(c.trainNames);
     const QStringList platforms = QStringList{QStringLiteral("brak/tor towarowy")} + numbered(1, 9);
 
     m_arrivalHour = spin("arrivalHour", 23);
@@ -275,26 +289,32 @@ void TrainDialog::buildTrainPage(QWidget* page) {
     m_departureNumber = spin("departureNumber", limits::maxTrainNumber);
     m_arrivalTrainName = sharedList("arrivalTrainName", trainNameModel);
     m_departureTrainName = sharedList("departureTrainName", trainNameModel);
-    for (QComboBox* stationList : {m_originStation, m_destinationStation, m_arrivalTrainName, m_departureTrainName}) {
+    for (QComboBox* stationList :
+         {m_originStation, m_destinationStation, m_arrivalTrainName, m_departureTrainName}) {
         ui::makeLargeList(stationList, 20);
     }
 
-    auto* arrival = sideGroup(QStringLiteral(" Przyjazd "),
-                              {m_arrivalHour, m_arrivalMinute, m_arrivalCategory, m_originStation, m_entryPoint, m_arrivalPlatform,
-                               m_arrivalNumber, m_arrivalTrainName},
-                              QStringLiteral("Stacja początkowa"), QStringLiteral("Punkt wjazdowy"),
-                              QStringLiteral("Wjedzie na peron/tor"));
-    auto* departure = sideGroup(QStringLiteral("Odjazd "),
-                                {m_departureHour, m_departureMinute, m_departureCategory, m_destinationStation, m_exitPoint, m_departurePlatform,
-                                 m_departureNumber, m_departureTrainName},
-                                QStringLiteral("Stacja docelowa"), QStringLiteral("Punkt wyjazdowy"),
-                                QStringLiteral("Odjedzie z peronu/toru"));
+    auto* arrival =
+        sideGroup(QStringLiteral(" Przyjazd "),
+                  {m_arrivalHour, m_arrivalMinute, m_arrivalCategory, m_originStation, m_entryPoint,
+                   m_arrivalPlatform, m_arrivalNumber, m_arrivalTrainName},
+                  QStringLiteral("Stacja początkowa"), QStringLiteral("Punkt wjazdowy"),
+                  QStringLiteral("Wjedzie na peron/tor"));
+    auto* departure =
+        sideGroup(QStringLiteral("Odjazd "),
+                  {m_departureHour, m_departureMinute, m_departureCategory, m_destinationStation,
+                   m_exitPoint, m_departurePlatform, m_departureNumber, m_departureTrainName},
+                  QStringLiteral("Stacja docelowa"), QStringLiteral("Punkt wyjazdowy"),
+                  QStringLiteral("Odjedzie z peronu/toru"));
 
-    m_standSet = named(new QCheckBox(QStringLiteral("Ustaw skład w wyznaczonym punkcie")), "standSet");
+    m_standSet =
+        named(new QCheckBox(QStringLiteral("Ustaw skład w wyznaczonym punkcie")), "standSet");
     m_standCoordinate = spin("standCoordinate", limits::maxPoint);
-    m_coupleRight = named(new QCheckBox(QStringLiteral("Połącz ze składem z prawej strony")), "coupleRight");
-    m_standPosition = list("standPosition", QStringList{QStringLiteral("0 - lewa strona")} + numbered(1, 8) +
-                                        QStringList{QStringLiteral("9 - prawa strona")});
+    m_coupleRight =
+        named(new QCheckBox(QStringLiteral("Połącz ze składem z prawej strony")), "coupleRight");
+    m_standPosition =
+        list("standPosition", QStringList{QStringLiteral("0 - lewa strona")} + numbered(1, 8) +
+                                  QStringList{QStringLiteral("9 - prawa strona")});
     m_standTrackNumber = spin("standTrackNumber", limits::maxTrackNumber);
     auto* stand = new QGroupBox(QStringLiteral(" Miejsce postoju "));
     auto* standGrid = new QGridLayout(stand);
@@ -310,8 +330,10 @@ void TrainDialog::buildTrainPage(QWidget* page) {
 
     ui::NumberListModel* trainIndexes = m_session.trainIndexModel();
     const QStringList coaches = numbered(1, 9, QStringLiteral(" wagon"));
-    m_coupled = named(new QCheckBox(QStringLiteral("Skład jest połączony z inny składem")), "coupled");
-    m_toBeCoupled = named(new QCheckBox(QStringLiteral("Skład bedzie łączony z innym składem")), "toBeCoupled");
+    m_coupled =
+        named(new QCheckBox(QStringLiteral("Skład jest połączony z inny składem")), "coupled");
+    m_toBeCoupled =
+        named(new QCheckBox(QStringLiteral("Skład bedzie łączony z innym składem")), "toBeCoupled");
     m_coupledTrain = list("coupledTrain");
     m_toBeCoupledTrain = list("toBeCoupledTrain");
     for (QComboBox* indexList : {m_coupledTrain, m_toBeCoupledTrain}) {
@@ -336,8 +358,9 @@ void TrainDialog::buildTrainPage(QWidget* page) {
     couplingGrid->addWidget(m_toBeCoupledCoach, 6, 1);
     couplingGrid->setRowStretch(7, 1);
 
-    for (QWidget* dependent : std::initializer_list<QWidget*>{m_standCoordinate, m_standTrackNumber, m_standPosition,
-                                                              m_coupledTrain, m_coupledCoach, m_toBeCoupledTrain, m_toBeCoupledCoach}) {
+    for (QWidget* dependent : std::initializer_list<QWidget*>{
+             m_standCoordinate, m_standTrackNumber, m_standPosition, m_coupledTrain, m_coupledCoach,
+             m_toBeCoupledTrain, m_toBeCoupledCoach}) {
         greyWhenDisabled(dependent);
     }
 
@@ -358,7 +381,8 @@ void TrainDialog::setForm(const TrainForm& f) {
     {
         // The fill builds the preview once, after every control is set.
         const QSignalBlocker quiet(m_compositionSlider);
-        m_compositionSlider->setValue(std::clamp(f.composition, m_compositionSlider->minimum(), m_compositionSlider->maximum()));
+        m_compositionSlider->setValue(std::clamp(f.composition, m_compositionSlider->minimum(),
+                                                 m_compositionSlider->maximum()));
     }
     select(m_symbolVehicle, f.vehicle);
     select(m_unitDepot, f.depot);
@@ -428,9 +452,13 @@ TrainForm TrainDialog::form() const {
     return f;
 }
 
-Train TrainDialog::train() const { return trainFromForm(form(), depotAvailable(), m_original); }
+Train TrainDialog::train() const {
+    return trainFromForm(form(), depotAvailable(), m_original);
+}
 
-bool TrainDialog::depotAvailable() const { return m_unitDepot->isEnabled(); }
+bool TrainDialog::depotAvailable() const {
+    return m_unitDepot->isEnabled();
+}
 
 void TrainDialog::fillForNewTrain() {
     setForm(defaultForm(m_sizes));
@@ -446,14 +474,16 @@ void TrainDialog::fillFromTrain() {
 }
 
 void TrainDialog::symbolVehicleChosen() {
-    const QString name = m_symbolVehicle->currentIndex() >= 0 ? m_symbolVehicle->currentText() : QString();
+    const QString name =
+        m_symbolVehicle->currentIndex() >= 0 ? m_symbolVehicle->currentText() : QString();
     const std::string documentName = ui::toDocumentText(name);
-    const LocomotiveType* unit = name.isEmpty() ? nullptr : unitTypeNamed(m_document.content, documentName);
+    const LocomotiveType* unit =
+        name.isEmpty() ? nullptr : unitTypeNamed(m_document.content, documentName);
     QString text;
     if (unit) {
         const std::string_view kind = kindText(std::string_view(unit->kind));
-        text = QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) + QStringLiteral(" - ") +
-               ui::toQString(unit->typeName);
+        text = QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
+               QStringLiteral(" - ") + ui::toQString(unit->typeName);
         m_unitDepot->setEnabled(true);
         if (m_unitDepot->currentIndex() < 0) {
             select(m_unitDepot, 0);
@@ -475,15 +505,19 @@ void TrainDialog::symbolVehicleChosen() {
 
 void TrainDialog::compositionMoved() {
     const int position = m_compositionSlider->value();
-    if (position != std::clamp(m_compositionNumber, m_compositionSlider->minimum(), m_compositionSlider->maximum())) {
+    if (position != std::clamp(m_compositionNumber, m_compositionSlider->minimum(),
+                               m_compositionSlider->maximum())) {
         m_compositionNumber = position;
     }
     QVector<ui::StripEntry> entries;
     const TimetableContent& c = m_document.content;
-    if (m_compositionNumber > 0 && static_cast<std::size_t>(m_compositionNumber) < c.compositions.size()) {
+    if (m_compositionNumber > 0 &&
+        static_cast<std::size_t>(m_compositionNumber) < c.compositions.size()) {
         try {
-            for (int32_t vehicle : readComposition(c.compositions[static_cast<std::size_t>(m_compositionNumber)])) {
-                if (isVehicleNumber(c, vehicle)) entries.append({ui::toQString(vehicleName(c, vehicle)), {}, {}, false, {}});
+            for (int32_t vehicle :
+                 readComposition(c.compositions[static_cast<std::size_t>(m_compositionNumber)])) {
+                if (isVehicleNumber(c, vehicle))
+                    entries.append({ui::toQString(vehicleName(c, vehicle)), {}, {}, false, {}});
             }
         } catch (const std::exception&) {
             // A composition text that does not read shows no pictures.
@@ -499,18 +533,21 @@ void TrainDialog::refreshStates() {
     } else if (m_compositionSlider->value() == 0) {
         m_compositionCaption->setText(QStringLiteral("0 - brak widoku składu"));
     } else {
-        m_compositionCaption->setText(QStringLiteral("Zestwanie składu nr ") + QString::number(m_compositionSlider->value()));
+        m_compositionCaption->setText(QStringLiteral("Zestwanie składu nr ") +
+                                      QString::number(m_compositionSlider->value()));
     }
     const bool stand = m_standSet->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_standCoordinate, m_standTrackNumber, m_standPosition, m_coupleRight}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_standCoordinate, m_standTrackNumber,
+                                                      m_standPosition, m_coupleRight}) {
         w->setEnabled(stand);
     }
     m_coupledTrain->setEnabled(m_coupled->isChecked());
     m_coupledCoach->setEnabled(m_coupled->isChecked());
     m_toBeCoupledTrain->setEnabled(m_toBeCoupled->isChecked());
     m_toBeCoupledCoach->setEnabled(m_toBeCoupled->isChecked());
-    m_ok->setEnabled(m_arrivalCategory->currentIndex() >= 0 && m_originStation->currentIndex() >= 0 &&
-                        m_departureCategory->currentIndex() >= 0 && m_destinationStation->currentIndex() >= 0);
+    m_ok->setEnabled(
+        m_arrivalCategory->currentIndex() >= 0 && m_originStation->currentIndex() >= 0 &&
+        m_departureCategory->currentIndex() >= 0 && m_destinationStation->currentIndex() >= 0);
 }
 
 }  // namespace rylmo::trains

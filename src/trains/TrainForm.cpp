@@ -8,13 +8,19 @@ namespace rylmo::trains {
 
 namespace {
 
-int clampTo(int32_t value, int high) { return std::clamp<int32_t>(value, 0, high); }
+int clampTo(int32_t value, int high) {
+    return std::clamp<int32_t>(value, 0, high);
+}
 
 // The selection that shows value in a list of count entries, or -1.
-int entry(int64_t value, int count) { return value >= 0 && value < count ? static_cast<int>(value) : -1; }
+int entry(int64_t value, int count) {
+    return value >= 0 && value < count ? static_cast<int>(value) : -1;
+}
 
 // The value a list gives back: its selection, or the stored value when it has none.
-int32_t selected(int selection, int32_t stored) { return selection >= 0 ? selection : stored; }
+int32_t selected(int selection, int32_t stored) {
+    return selection >= 0 ? selection : stored;
+}
 
 int32_t coupling(bool ticked, int train, int coach, int32_t stored) {
     if (!ticked) return 0;
@@ -28,9 +34,9 @@ int32_t coupling(bool ticked, int train, int coach, int32_t stored) {
 
 TrainListSizes TrainListSizes::of(const TimetableContent& c) {
     const auto size = [](std::size_t n) { return static_cast<int>(n); };
-    return {size(c.stationNames.size()), size(c.trainNames.size()), size(c.depotNames.size()),
-            size(c.locomotiveTypes.size() + c.coaches.size()), size(c.trains.size()),
-            size(c.compositions.size())};
+    return {size(c.stationNames.size()), size(c.trainNames.size()),
+            size(c.depotNames.size()),   size(c.locomotiveTypes.size() + c.coaches.size()),
+            size(c.trains.size()),       size(c.compositions.size())};
 }
 
 TrainForm defaultForm(const TrainListSizes& sizes) {
@@ -68,7 +74,8 @@ TrainForm formFromTrain(const Train& t, const TrainListSizes& sizes) {
     form.exitPoint = clampTo(t.exitPoint, limits::maxPoint);
     form.standSet = t.standCoordinate != 0;
     form.coupleRight = t.standCoordinate < 0;
-    const int64_t magnitude = t.standCoordinate < 0 ? -int64_t{t.standCoordinate} : t.standCoordinate;
+    const int64_t magnitude =
+        t.standCoordinate < 0 ? -int64_t{t.standCoordinate} : t.standCoordinate;
     form.standCoordinate = static_cast<int>(std::min<int64_t>(magnitude, limits::maxPoint));
     form.standPosition = entry(t.standPosition, limits::standPositions);
     form.standTrackNumber = clampTo(t.standTrackNumber, limits::maxTrackNumber);
@@ -143,7 +150,8 @@ Train trainFromForm(const TrainForm& f, bool depotAvailable, const Train& origin
     return t;
 }
 
-const LocomotiveType* unitTypeNamed(const TimetableContent& content, const std::string& pictureName) {
+const LocomotiveType* unitTypeNamed(const TimetableContent& content,
+                                    const std::string& pictureName) {
     for (const LocomotiveType& type : content.locomotiveTypes) {
         if (type.pictureName == pictureName) {
             return type.kind == "1" || type.kind == "2" ? &type : nullptr;

@@ -11,14 +11,14 @@ namespace rylmo::trains {
 struct TrainForm {
     int runType = -1;
     int status = -1;
-    int vehicle = -1;             // vehicle number - 1
+    int vehicle = -1;  // vehicle number - 1
     int depot = -1;
     int composition = 0;
     int arrivalHour = 0;
     int arrivalMinute = 0;
     int departureHour = 0;
     int departureMinute = 0;
-    int arrivalCategory = -1;     // row of the category table
+    int arrivalCategory = -1;  // row of the category table
     int departureCategory = -1;
     int originStation = -1;
     int destinationStation = -1;
@@ -28,7 +28,7 @@ struct TrainForm {
     int departurePlatform = -1;
     int arrivalNumber = 0;
     int departureNumber = 0;
-    int arrivalTrainName = -1;    // 0 is "Brak"
+    int arrivalTrainName = -1;  // 0 is "Brak"
     int departureTrainName = -1;
     bool standSet = false;
     int standCoordinate = 0;
@@ -37,7 +37,7 @@ struct TrainForm {
     int standTrackNumber = 0;
     bool coupled = false;
     int coupledTrain = -1;
-    int coupledCoach = -1;        // coach number - 1
+    int coupledCoach = -1;  // coach number - 1
     bool toBeCoupled = false;
     int toBeCoupledTrain = -1;
     int toBeCoupledCoach = -1;
@@ -50,7 +50,7 @@ struct TrainListSizes {
     int stations = 0;
     int trainNames = 0;  // without "Brak"
     int depots = 0;
-    int vehicles = 0;    // locomotive types and coaches
+    int vehicles = 0;  // locomotive types and coaches
     int trains = 0;
     int compositions = 0;
 
@@ -85,6 +85,7 @@ Train trainFromForm(const TrainForm& form, bool depotAvailable, const Train& ori
 
 // Whether the vehicle list entry with this text is a self-propelled unit: the first
 // locomotive type whose picture name equals it is of kind "1" or "2".
-const LocomotiveType* unitTypeNamed(const TimetableContent& content, const std::string& pictureName);
+const LocomotiveType* unitTypeNamed(const TimetableContent& content,
+                                    const std::string& pictureName);
 
 }  // namespace rylmo::trains

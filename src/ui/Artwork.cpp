@@ -83,7 +83,8 @@ QIcon newDocumentIcon() {
     QPainter p(&pixmap);
     p.setPen(QColor(90, 90, 90));
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygon({QPoint(3, 1), QPoint(10, 1), QPoint(13, 4), QPoint(13, 14), QPoint(3, 14)}));
+    p.drawPolygon(
+        QPolygon({QPoint(3, 1), QPoint(10, 1), QPoint(13, 4), QPoint(13, 14), QPoint(3, 14)}));
     p.drawPolyline(QPolygon({QPoint(10, 1), QPoint(10, 4), QPoint(13, 4)}));
     return QIcon(pixmap);
 }
@@ -93,7 +94,8 @@ QIcon openDocumentIcon() {
     QPainter p(&pixmap);
     p.setPen(QColor(140, 100, 20));
     p.setBrush(QColor(240, 200, 90));
-    p.drawPolygon(QPolygon({QPoint(1, 3), QPoint(6, 3), QPoint(7, 5), QPoint(14, 5), QPoint(14, 13), QPoint(1, 13)}));
+    p.drawPolygon(QPolygon(
+        {QPoint(1, 3), QPoint(6, 3), QPoint(7, 5), QPoint(14, 5), QPoint(14, 13), QPoint(1, 13)}));
     p.setBrush(QColor(250, 225, 130));
     p.drawPolygon(QPolygon({QPoint(3, 7), QPoint(15, 7), QPoint(13, 13), QPoint(1, 13)}));
     return QIcon(pixmap);
@@ -112,8 +114,12 @@ QIcon saveDocumentIcon() {
     return QIcon(pixmap);
 }
 
-QIcon undoIcon() { return curvedArrowIcon(false); }
+QIcon undoIcon() {
+    return curvedArrowIcon(false);
+}
 
-QIcon redoIcon() { return curvedArrowIcon(true); }
+QIcon redoIcon() {
+    return curvedArrowIcon(true);
+}
 
 }  // namespace rylmo::ui

@@ -1,12 +1,12 @@
 #include "ui/Controls.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QHBoxLayout>
-#include <QSlider>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace rylmo::ui {
 
@@ -58,7 +58,8 @@ QSlider* trackBar(const char* name, int minimum) {
     return bar;
 }
 
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left, std::initializer_list<QPushButton*> right) {
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
+                       std::initializer_list<QPushButton*> right) {
     auto* row = new QHBoxLayout;
     for (QPushButton* b : left) row->addWidget(b);
     row->addStretch();

@@ -44,7 +44,8 @@ QPushButton* button(const QString& caption, const char* name);
 QSlider* trackBar(const char* name, int minimum = 0);
 
 // A row of buttons: left ones at the left edge, right ones at the right edge.
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left, std::initializer_list<QPushButton*> right);
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left,
+                       std::initializer_list<QPushButton*> right);
 
 // A caption whose accelerator moves the focus to buddy.
 QLabel* captionFor(const QString& text, QWidget* buddy);

@@ -13,12 +13,15 @@ QString toQString(std::string_view documentText) {
     QString text;
     text.reserve(static_cast<qsizetype>(documentText.size()));
     for (char byte : documentText) {
-        text.append(QChar(static_cast<char16_t>(windows1250ToUnicode(static_cast<unsigned char>(byte)))));
+        text.append(
+            QChar(static_cast<char16_t>(windows1250ToUnicode(static_cast<unsigned char>(byte)))));
     }
     return text;
 }
 
-std::string toDocumentText(const QString& text) { return utf8ToWindows1250(text.toStdString()); }
+std::string toDocumentText(const QString& text) {
+    return utf8ToWindows1250(text.toStdString());
+}
 
 QString trimmedTyped(const QString& text) {
     qsizetype first = 0;
@@ -37,15 +40,18 @@ QString unencodableCharacter(const QString& text) {
 }
 
 QString unencodableMessage(const QString& character) {
-    return QStringLiteral("Znak „") + character + QStringLiteral("” nie może być zapisany w pliku rozkładu");
+    return QStringLiteral("Znak „") + character +
+           QStringLiteral("” nie może być zapisany w pliku rozkładu");
 }
 
 QString oneLineRefusal(const QString& typed) {
     if (typed.contains(QLatin1Char('\n')) || typed.contains(QLatin1Char('\r'))) {
         return QStringLiteral("Tekst nie może zawierać końca wiersza.");
     }
-    if (typed.contains(QChar(0))) return QStringLiteral("Tekst nie może zawierać znaku o kodzie 0.");
-    if (const QString bad = unencodableCharacter(typed); !bad.isEmpty()) return unencodableMessage(bad) + '.';
+    if (typed.contains(QChar(0)))
+        return QStringLiteral("Tekst nie może zawierać znaku o kodzie 0.");
+    if (const QString bad = unencodableCharacter(typed); !bad.isEmpty())
+        return unencodableMessage(bad) + '.';
     return {};
 }
 

@@ -7,8 +7,8 @@ namespace rylmo::ui {
 
 void showError(QWidget* parent, const QString& message) {
     prompter().message(parent, QMessageBox::Critical,
-                           QString::fromStdString(displayMessage(message.toStdString())),
-                           QMessageBox::Ok, QMessageBox::Ok);
+                       QString::fromStdString(displayMessage(message.toStdString())),
+                       QMessageBox::Ok, QMessageBox::Ok);
 }
 
 }  // namespace rylmo::ui

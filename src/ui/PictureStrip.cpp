@@ -27,12 +27,14 @@ protected:
         bold.setBold(true);
         for (int i = 0; i < m_strip.m_measured; ++i) {
             const PictureStrip::Item& item = m_strip.m_items[i];
-            if (item.pictureRect.left() > dirty.right() && item.labelRect.left() > dirty.right()) break;
+            if (item.pictureRect.left() > dirty.right() && item.labelRect.left() > dirty.right())
+                break;
             if (item.pictureRect.intersects(dirty)) {
                 if (item.picture.isNull()) {
                     // Tiles of missing pictures are drawn only where they show.
                     drawPlaceholder(painter, item.pictureRect.topLeft(),
-                                    item.entry.pictureName.isEmpty() ? item.entry.placeholder : item.entry.pictureName);
+                                    item.entry.pictureName.isEmpty() ? item.entry.placeholder
+                                                                     : item.entry.pictureName);
                 } else {
                     painter.drawPixmap(item.pictureRect.topLeft(), item.picture);
                 }
@@ -98,17 +100,21 @@ void PictureStrip::measureTo(int x, int i) const {
     while (m_measured < m_items.size() && (m_nextLeft <= x || m_measured <= i)) {
         Item& item = m_items[m_measured];
         const StripEntry& entry = item.entry;
-        if (!entry.pictureName.isEmpty()) item.picture = findRollingStockPicture(m_folder, entry.pictureName, m_layout.opaque);
-        const QSize size = item.picture.isNull() ? QSize(placeholderWidth, placeholderHeight) : item.picture.size();
+        if (!entry.pictureName.isEmpty())
+            item.picture = findRollingStockPicture(m_folder, entry.pictureName, m_layout.opaque);
+        const QSize size = item.picture.isNull() ? QSize(placeholderWidth, placeholderHeight)
+                                                 : item.picture.size();
         item.pictureRect = QRect(QPoint(m_nextLeft, m_layout.pictureTop), size);
         if (!entry.label.isEmpty()) {
             const QFontMetrics& metrics = entry.bold ? bold : regular;
-            const int top = m_layout.labelTop >= 0 ? m_layout.labelTop : item.pictureRect.bottom() + 1;
+            const int top =
+                m_layout.labelTop >= 0 ? m_layout.labelTop : item.pictureRect.bottom() + 1;
             item.labelRect = QRect(QPoint(m_nextLeft, top), metrics.size(0, entry.label));
         }
         m_right = std::max({m_right, item.pictureRect.right() + 1, item.labelRect.right() + 1});
         m_bottom = std::max({m_bottom, item.pictureRect.bottom() + 1, item.labelRect.bottom() + 1});
-        m_nextLeft += m_layout.labelsKeepApart ? std::max(size.width(), item.labelRect.width() + 6) : size.width();
+        m_nextLeft += m_layout.labelsKeepApart ? std::max(size.width(), item.labelRect.width() + 6)
+                                               : size.width();
         ++m_measured;
     }
     if (m_measured == before && !(m_measured == 0 && m_items.isEmpty())) return;
@@ -140,7 +146,8 @@ void PictureStrip::resizeEvent(QResizeEvent* event) {
 int PictureStrip::entryAt(const QPoint& point) const {
     measureTo(point.x());
     for (int i = 0; i < m_measured; ++i) {
-        if (m_items[i].pictureRect.contains(point) || m_items[i].labelRect.contains(point)) return i;
+        if (m_items[i].pictureRect.contains(point) || m_items[i].labelRect.contains(point))
+            return i;
     }
     return -1;
 }

@@ -18,7 +18,7 @@ struct StripEntry {
 
 // Where a strip places its pictures and labels inside its scrolling panel.
 struct StripLayout {
-    int left = 10;        // left edge of the first picture
+    int left = 10;  // left edge of the first picture
     int pictureTop = 0;
     int labelTop = -1;    // top of the labels; -1 puts each label right below its picture
     bool opaque = false;  // pictures as drawn, without the transparent colour

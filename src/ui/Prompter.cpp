@@ -21,7 +21,9 @@ Prompter& prompter() {
     return installed ? *installed : desktop;
 }
 
-void setPrompter(Prompter* prompter) { installed = prompter; }
+void setPrompter(Prompter* prompter) {
+    installed = prompter;
+}
 
 QString qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -45,20 +47,25 @@ QMessageBox::StandardButton DesktopPrompter::message(QWidget* parent, QMessageBo
     return static_cast<QMessageBox::StandardButton>(box->exec());
 }
 
-std::unique_ptr<QMessageBox> messageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                        QMessageBox::StandardButtons buttons,
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) {
-    auto box = std::make_unique<QMessageBox>(icon, QCoreApplication::applicationName(), text, buttons, parent);
+    auto box = std::make_unique<QMessageBox>(icon, QCoreApplication::applicationName(), text,
+                                             buttons, parent);
     box->setDefaultButton(defaultButton);
     const std::pair<QMessageBox::StandardButton, const char*> names[] = {
-        {QMessageBox::Yes, "Tak"}, {QMessageBox::No, "Nie"}, {QMessageBox::Cancel, "Anuluj"}, {QMessageBox::Ok, "OK"}};
+        {QMessageBox::Yes, "Tak"},
+        {QMessageBox::No, "Nie"},
+        {QMessageBox::Cancel, "Anuluj"},
+        {QMessageBox::Ok, "OK"}};
     for (const auto& [button, name] : names) {
         if (QAbstractButton* b = box->button(button)) b->setText(QString::fromUtf8(name));
     }
     return box;
 }
 
-QString DesktopPrompter::openFileName(QWidget* parent, const QString& filter, const QString& folder) {
+QString DesktopPrompter::openFileName(QWidget* parent, const QString& filter,
+                                      const QString& folder) {
     QFileDialog dialog(parent, QString(), folder, qtNameFilters(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A typed name is handed on as it stands: the program itself says when it cannot open
@@ -68,8 +75,8 @@ QString DesktopPrompter::openFileName(QWidget* parent, const QString& filter, co
     return dialog.selectedFiles().constFirst();
 }
 
-QString DesktopPrompter::saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
-                                      const QString& folder) {
+QString DesktopPrompter::saveFileName(QWidget* parent, const QString& filter,
+                                      const QString& defaultSuffix, const QString& folder) {
     QFileDialog dialog(parent, QString(), folder, qtNameFilters(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -84,14 +91,18 @@ QString DesktopPrompter::folder(QWidget* parent, const QString& title) {
     return QFileDialog::getExistingDirectory(parent, title, QString(), QFileDialog::ShowDirsOnly);
 }
 
-int DesktopPrompter::exec(QDialog& dialog) { return dialog.exec(); }
+int DesktopPrompter::exec(QDialog& dialog) {
+    return dialog.exec();
+}
 
-void DesktopPrompter::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+void DesktopPrompter::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
 
 bool confirm(QWidget* parent, const QString& text) {
     return prompter().message(parent, QMessageBox::Warning, text,
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes;
 }
 
 void inform(QWidget* parent, const QString& text) {

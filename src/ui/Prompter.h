@@ -24,9 +24,10 @@ public:
 
     // Filters are given as "Description|pattern|Description|pattern"; the dialogs start in
     // folder when one is given. An empty result means the user cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {}) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+    virtual QString openFileName(QWidget* parent, const QString& filter,
                                  const QString& folder = {}) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter,
+                                 const QString& defaultSuffix, const QString& folder = {}) = 0;
     virtual QString folder(QWidget* parent, const QString& title) = 0;
 
     // Shows dialog modally and returns its result.
@@ -44,10 +45,11 @@ void setPrompter(Prompter* prompter);
 // The real dialogs of the desktop.
 class DesktopPrompter : public Prompter {
 public:
-    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                        QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
-    QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {}) override;
+    QString openFileName(QWidget* parent, const QString& filter,
+                         const QString& folder = {}) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
                          const QString& folder = {}) override;
     QString folder(QWidget* parent, const QString& title) override;
@@ -58,8 +60,8 @@ public:
 // The message box every question and message of the program shows: titled with the
 // application title, its standard buttons named in Polish whatever translations are
 // installed.
-std::unique_ptr<QMessageBox> messageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                        QMessageBox::StandardButtons buttons,
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton);
 
 // Converts "Description|pattern|..." into a Qt name filter list "Description (pattern);;...".

@@ -2,12 +2,12 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QHash>
-#include <QSet>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 #include <cstdio>
 #include <memory>
 
@@ -93,7 +93,8 @@ QPixmap cachedPicture(const QString& folder, const QString& name, bool opaque = 
 
 QImage readPicture(const QString& path) {
     constexpr qsizetype largestPicture = 64 * 1024 * 1024;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openForReading(path.toStdString()), std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openForReading(path.toStdString()),
+                                                               std::fclose);
     if (!file) return {};
     QByteArray bytes;
     char buffer[65536];
@@ -155,6 +156,8 @@ bool hasRollingStockPicture(const QString& folder, const QString& name) {
     return !cachedPicture(folder, name).isNull();
 }
 
-int pictureFolderListings() { return folderListings; }
+int pictureFolderListings() {
+    return folderListings;
+}
 
 }  // namespace rylmo::ui

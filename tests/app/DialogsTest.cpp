@@ -1,19 +1,19 @@
-#include <QLabel>
+#include <QAbstractButton>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QAbstractButton>
 #include <QTest>
 
 #include "AppTests.h"
 #include "ScriptedPrompter.h"
-#include "ui/Prompter.h"
 #include "TestFiles.h"
 #include "app/AboutBox.h"
-#include "app/OptionsDialog.h"
 #include "app/MainWindow.h"
+#include "app/OptionsDialog.h"
+#include "ui/Prompter.h"
 
 using namespace rylmo;
 using namespace rylmo::app;
@@ -55,20 +55,25 @@ private slots:
         QCOMPARE(prompter.folderTitles,
                  (std::vector<QString>{"Wskaż folder zawierający pliki z taborem",
                                        "Wskaż folder zawierający pliki z opisem stacji"}));
-        const std::string separator = QString(QDir::separator()).toStdString();  // added where missing
+        const std::string separator =
+            QString(QDir::separator()).toStdString();  // added where missing
         QCOMPARE(window.document().rollingStockFolder, "/gra/tabor" + separator);
-        QCOMPARE(test::readBytes(folder / "Rylmo.ini"),
-                 "[Program]\r\nTabor=/gra/tabor" + separator + "\r\nStacje=/mnt/stacje" + separator + "\r\n");
+        QCOMPARE(test::readBytes(folder / "Rylmo.ini"), "[Program]\r\nTabor=/gra/tabor" +
+                                                            separator + "\r\nStacje=/mnt/stacje" +
+                                                            separator + "\r\n");
 
         // The next opening shows what was stored; an empty field stays empty.
         prompter.dialogs.push_back([](QDialog& dialog) {
-            QCOMPARE(child<QLineEdit>(dialog, "rollingStockFolder")->text(), QStringLiteral("/gra/tabor") + QDir::separator());
-            QCOMPARE(child<QLineEdit>(dialog, "stationFolder")->text(), QStringLiteral("/mnt/stacje") + QDir::separator());
+            QCOMPARE(child<QLineEdit>(dialog, "rollingStockFolder")->text(),
+                     QStringLiteral("/gra/tabor") + QDir::separator());
+            QCOMPARE(child<QLineEdit>(dialog, "stationFolder")->text(),
+                     QStringLiteral("/mnt/stacje") + QDir::separator());
             child<QLineEdit>(dialog, "stationFolder")->clear();
             child<QPushButton>(dialog, "ok")->click();
         });
         window.showOptions();
-        QCOMPARE(test::readBytes(folder / "Rylmo.ini"), "[Program]\r\nTabor=/gra/tabor" + separator + "\r\nStacje=\r\n");
+        QCOMPARE(test::readBytes(folder / "Rylmo.ini"),
+                 "[Program]\r\nTabor=/gra/tabor" + separator + "\r\nStacje=\r\n");
     }
 
     void optionsWriteFailureIsShownAfterTheFolderChanged() {
@@ -81,19 +86,23 @@ private slots:
             child<QPushButton>(dialog, "ok")->click();
         });
         window.showOptions();
-        QCOMPARE(prompter.messageTexts(), QStringList{"Unable to write to " + qpath(settings) + "."});
-        QCOMPARE(window.document().rollingStockFolder, "/t" + QString(QDir::separator()).toStdString());
+        QCOMPARE(prompter.messageTexts(),
+                 QStringList{"Unable to write to " + qpath(settings) + "."});
+        QCOMPARE(window.document().rollingStockFolder,
+                 "/t" + QString(QDir::separator()).toStdString());
     }
 
     // Questions name their buttons in Polish, and Qt's own dialogs speak Polish too.
     void polishButtonsAndQtTexts() {
         const auto box = ui::messageBox(nullptr, QMessageBox::Question, QStringLiteral("?"),
-                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                        QMessageBox::Cancel);
         QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("Tak"));
         QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("Nie"));
         QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("Anuluj"));
         QCOMPARE(box->windowTitle(), QStringLiteral("Rylmo"));
-        QVERIFY(QCoreApplication::translate("QFileDialog", "Look in:") != QStringLiteral("Look in:"));
+        QVERIFY(QCoreApplication::translate("QFileDialog", "Look in:") !=
+                QStringLiteral("Look in:"));
     }
 
     void aboutBoxShowsTheTitleAndOpensTheMailLink() {
@@ -112,6 +121,8 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> makeDialogsTest() { return std::make_unique<DialogsTest>(); }
+std::unique_ptr<QObject> makeDialogsTest() {
+    return std::make_unique<DialogsTest>();
+}
 
 #include "DialogsTest.moc"

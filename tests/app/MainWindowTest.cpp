@@ -9,11 +9,11 @@
 #include "AppTests.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "ui/ErrorHandler.h"
 #include "app/MainWindow.h"
 #include "document/Error.h"
 #include "document/RozReader.h"
 #include "editing/TrainListModel.h"
+#include "ui/ErrorHandler.h"
 
 using namespace rylmo;
 using namespace rylmo::app;
@@ -35,12 +35,15 @@ struct Fixture {
         fs::copy_file(source.toStdString(), folder / name);
         return qpath(folder / name);
     }
-    QAction* action(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* action(const char* name) {
+        return window.findChild<QAction*>(QString::fromLatin1(name));
+    }
     QStringList enabledCommands() {
         QStringList names;
-        for (const char* name : {"newDocument", "openDocument", "saveDocument", "saveDocumentAs", "exit", "addTrain", "editTrain", "deleteTrain",
-                                 "locomotiveTypes", "depot", "passages", "probabilityTable", "coaches", "compositions", "names",
-                                 "generalData", "options", "help", "about"}) {
+        for (const char* name : {"newDocument", "openDocument", "saveDocument", "saveDocumentAs",
+                                 "exit", "addTrain", "editTrain", "deleteTrain", "locomotiveTypes",
+                                 "depot", "passages", "probabilityTable", "coaches", "compositions",
+                                 "names", "generalData", "options", "help", "about"}) {
             if (action(name)->isEnabled()) names << QString::fromLatin1(name);
         }
         return names;
@@ -54,7 +57,8 @@ struct Fixture {
     void selectRow(int row) { window.trainList()->selectRow(row); }
     // Changes the start time as the general data dialog does.
     void changeStartTime(const char* value = "1") {
-        window.session().setGeneralText(GeneralText::startTime, value, QStringLiteral("zmianę danych ogólnych"));
+        window.session().setGeneralText(GeneralText::startTime, value,
+                                        QStringLiteral("zmianę danych ogólnych"));
     }
     // Opens a copy of the sample and changes its start time, unsaved; returns the copy's path.
     QString openChanged(const char* name) {
@@ -66,8 +70,10 @@ struct Fixture {
 };
 
 const QStringList kAlways = {"newDocument", "openDocument", "exit", "options", "help", "about"};
-const QStringList kShown = {"newDocument", "openDocument", "saveDocumentAs", "exit", "addTrain", "locomotiveTypes", "depot", "passages",
-                            "probabilityTable", "coaches", "compositions", "names", "generalData", "options", "help", "about"};
+const QStringList kShown = {"newDocument",      "openDocument",    "saveDocumentAs", "exit",
+                            "addTrain",         "locomotiveTypes", "depot",          "passages",
+                            "probabilityTable", "coaches",         "compositions",   "names",
+                            "generalData",      "options",         "help",           "about"};
 
 }  // namespace
 
@@ -80,21 +86,24 @@ private slots:
         QCOMPARE(f.enabledCommands(), kAlways);
         QCOMPARE(f.versionPanel(), QString());
         QVERIFY(f.window.trainList()->isHidden());
-        QCOMPARE(f.action("about")->text(), QStringLiteral("Rylmo - Informacje..."));  // carries the title
+        QCOMPARE(f.action("about")->text(),
+                 QStringLiteral("Rylmo - Informacje..."));  // carries the title
         QStringList menus;
         for (QAction* menu : f.window.menuBar()->actions()) menus << menu->text();
         QCOMPARE(menus, (QStringList{"Plik", "Edycja", "Widok", "Dane", "Narzędzia", "Pomoc"}));
         QCOMPARE(f.action("undo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
         QCOMPARE(f.action("redo")->shortcuts(),
-                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                      QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
     }
 
     void openListsTheTrainsAndEnablesByState() {
         Fixture f;
         f.prompter.fileNames = {kSample};
         f.window.openDocument();
-        QCOMPARE(f.prompter.fileDialogs,
-                 std::vector<QString>{"open|Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*"});
+        QCOMPARE(
+            f.prompter.fileDialogs,
+            std::vector<QString>{"open|Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*"});
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - Zielonka.roz"));
         QCOMPARE(f.versionPanel(), QStringLiteral("1.61"));
         QCOMPARE(f.enabledCommands(), kShown);
@@ -102,7 +111,8 @@ private slots:
         TrainListModel* model = f.window.trainModel();
         QCOMPARE(model->rowCount(), 8);
         QCOMPARE(model->columnCount(), 27);
-        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Indeks"));
+        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Indeks"));
         QCOMPARE(f.cell(7, 0), QStringLiteral("7"));
         QCOMPARE(f.cell(6, 14), QStringLiteral("202"));  // category codes, never names
         QCOMPARE(f.cell(4, 12), QStringLiteral("51"));
@@ -196,7 +206,8 @@ private slots:
             f.prompter.answers = {QMessageBox::Yes};
             f.prompter.fileNames = {QString(), other};
             f.window.openDocument();
-            QCOMPARE(f.prompter.messages.at(0).text, QStringLiteral("Zapisać zmiany w dokumencie ?"));
+            QCOMPARE(f.prompter.messages.at(0).text,
+                     QStringLiteral("Zapisać zmiany w dokumencie ?"));
             QCOMPARE(f.prompter.fileDialogs.size(), std::size_t(2));
             QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
         }
@@ -226,7 +237,8 @@ private slots:
             f.prompter.fileNames = {other};
             f.window.openDocument();
             QCOMPARE(f.prompter.messages.size(), std::size_t(2));
-            QCOMPARE(f.prompter.messages[1].text, QStringLiteral("Nie ma takiego pliku ani folderu."));
+            QCOMPARE(f.prompter.messages[1].text,
+                     QStringLiteral("Nie ma takiego pliku ani folderu."));
             QCOMPARE(f.prompter.messages[1].icon, QMessageBox::Critical);
             QVERIFY(f.prompter.fileDialogs.empty());
             QVERIFY(f.window.document().modified);
@@ -237,7 +249,8 @@ private slots:
     void failedOpenChangesNothing() {
         const std::pair<QString, QString> failures[] = {
             {QStringLiteral("/nonexistent/brak.roz"), QStringLiteral("niemozliwe otwarcie pliku.")},
-            {QStringLiteral(RYLMO_TEST_DATA "/ends-early.roz"), QStringLiteral("'' is not a valid integer value.")},
+            {QStringLiteral(RYLMO_TEST_DATA "/ends-early.roz"),
+             QStringLiteral("'' is not a valid integer value.")},
             {QStringLiteral(RYLMO_TEST_DATA "/unsupported-version.roz"),
              QStringLiteral("Nieobsługiwana wersja pliku rozkładu: 3.")},
         };
@@ -277,7 +290,8 @@ private slots:
         QVERIFY(f.action("undo")->isEnabled());
 
         // Save as onto an existing file replaces it without a question.
-        const QString target = f.copy(QStringLiteral(RYLMO_TEST_DATA "/worked-example.roz"), "b.roz");
+        const QString target =
+            f.copy(QStringLiteral(RYLMO_TEST_DATA "/worked-example.roz"), "b.roz");
         f.prompter.fileNames = {target};
         f.window.saveDocumentAs();
         QCOMPARE(f.prompter.messages.size(), std::size_t(1));
@@ -322,6 +336,8 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> makeMainWindowTest() { return std::make_unique<MainWindowTest>(); }
+std::unique_ptr<QObject> makeMainWindowTest() {
+    return std::make_unique<MainWindowTest>();
+}
 
 #include "MainWindowTest.moc"

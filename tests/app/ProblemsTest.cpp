@@ -26,10 +26,16 @@ namespace {
 TimetableContent listContent() {
     TimetableContent c = test::workedExample();
     // Windows-1250, as in the file: Łódź, Lublin, Aleksandrów, Ąbrowa.
-    c.stationNames = {"Wola", "\xa3\xf3" "d\x9f", "Lublin", "Aleksandr\xf3w", "\xa5" "browa"};
+    c.stationNames = {"Wola",
+                      "\xa3\xf3"
+                      "d\x9f",
+                      "Lublin", "Aleksandr\xf3w",
+                      "\xa5"
+                      "browa"};
     Train t = c.trains[0];
     c.trains.clear();
-    for (const auto& [time, origin, number] : {std::tuple{1005, 1, 300}, std::tuple{705, 2, 100}, std::tuple{930, 4, 200}}) {
+    for (const auto& [time, origin, number] :
+         {std::tuple{1005, 1, 300}, std::tuple{705, 2, 100}, std::tuple{930, 4, 200}}) {
         t.arrivalTime = time;
         t.originStation = origin;
         t.arrivalNumber = number;
@@ -51,10 +57,13 @@ struct Fixture {
     QTableView* list() { return window.trainList(); }
     QStringList column(int column) {
         QStringList texts;
-        for (int row = 0; row < list()->model()->rowCount(); ++row) texts << list()->model()->index(row, column).data().toString();
+        for (int row = 0; row < list()->model()->rowCount(); ++row)
+            texts << list()->model()->index(row, column).data().toString();
         return texts;
     }
-    void sortBy(int column, Qt::SortOrder order = Qt::AscendingOrder) { list()->sortByColumn(column, order); }
+    void sortBy(int column, Qt::SortOrder order = Qt::AscendingOrder) {
+        list()->sortByColumn(column, order);
+    }
 };
 
 }  // namespace
@@ -66,11 +75,17 @@ private slots:
         Fixture f;
         QVERIFY(f.window.problems().problems().empty());
         QCOMPARE(f.window.problemsDock()->windowTitle(), QStringLiteral("Problemy (0)"));
-        f.window.session().replaceTextList(&TimetableContent::stationNames, {"Wola"}, QStringLiteral("zmianę nazw"));
+        f.window.session().replaceTextList(&TimetableContent::stationNames, {"Wola"},
+                                           QStringLiteral("zmianę nazw"));
         QTRY_VERIFY(!f.window.problems().isChecking());
         QCOMPARE(f.window.problems().problems().size(), std::size_t(3));  // every train's origin
         QCOMPARE(f.window.problemsDock()->windowTitle(), QStringLiteral("Problemy (3)"));
-        QVERIFY(!f.window.session().trainListModel()->index(1, 0).data(Qt::ToolTipRole).toString().isEmpty());
+        QVERIFY(!f.window.session()
+                     .trainListModel()
+                     ->index(1, 0)
+                     .data(Qt::ToolTipRole)
+                     .toString()
+                     .isEmpty());
         f.window.session().undoStack().undo();
         QTRY_VERIFY(!f.window.problems().isChecking());
         QVERIFY(f.window.problems().problems().empty());
@@ -83,21 +98,25 @@ private slots:
         QCOMPARE(f.window.problems().problems().size(), std::size_t(1));
         const QModelIndex last = f.window.session().trainListModel()->index(2, 0);
         QCOMPARE(last.data(Qt::DecorationRole).value<QColor>(), QColor(Qt::red));
-        QVERIFY(!f.window.session().trainListModel()->index(1, 0).data(Qt::DecorationRole).isValid());
+        QVERIFY(
+            !f.window.session().trainListModel()->index(1, 0).data(Qt::DecorationRole).isValid());
     }
 
     void findingsAreBoundedButCounted() {
         Fixture f;
         TimetableContent c = listContent();
         c.trains.resize(3000, c.trains[0]);
-        for (Train& t : c.trains) t.runType = t.status = t.arrivalPlatform = t.reserved = -1;  // 4 findings each
+        for (Train& t : c.trains)
+            t.runType = t.status = t.arrivalPlatform = t.reserved = -1;  // 4 findings each
         f.window.session().open(c, "/tmp/", "a.roz");
         f.window.problems().checkNow();
         QCOMPARE(f.window.problems().problems().size(), editing::ProblemChecker::listLimit);
         QCOMPARE(f.window.problems().total(), std::size_t(12000));
-        QCOMPARE(f.window.problemsDock()->windowTitle(), QStringLiteral("Problemy (12000, pokazano pierwsze 10000)"));
+        QCOMPARE(f.window.problemsDock()->windowTitle(),
+                 QStringLiteral("Problemy (12000, pokazano pierwsze 10000)"));
         // A train past the listed findings still carries its mark and says how many it has.
-        const QString tip = f.window.session().trainListModel()->index(2999, 0).data(Qt::ToolTipRole).toString();
+        const QString tip =
+            f.window.session().trainListModel()->index(2999, 0).data(Qt::ToolTipRole).toString();
         QCOMPARE(tip, QStringLiteral("i 4 inne problemy"));
     }
 
@@ -116,15 +135,17 @@ private slots:
             }
             return -1;
         };
-        f.prompter.dialogs.push_back([](QDialog& dialog) { QCOMPARE(dialog.windowTitle(), QStringLiteral("Edytuj pociąg")); });
-        QCOMPARE(f.window.problems().index(rowOf(Section::trains), 1).data().toString(), QStringLiteral("2"));
+        f.prompter.dialogs.push_back([](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Edytuj pociąg"));
+        });
+        QCOMPARE(f.window.problems().index(rowOf(Section::trains), 1).data().toString(),
+                 QStringLiteral("2"));
         f.window.goToProblem(rowOf(Section::trains));
         QCOMPARE(f.window.selectedTrain(), 2);
         QCOMPARE(f.prompter.dialogTitles.size(), std::size_t(1));
 
-        f.prompter.dialogs.push_back([](QDialog& dialog) {
-            QCOMPARE(child<QSlider>(dialog, "passages")->value(), 2);
-        });
+        f.prompter.dialogs.push_back(
+            [](QDialog& dialog) { QCOMPARE(child<QSlider>(dialog, "passages")->value(), 2); });
         f.window.goToProblem(rowOf(Section::passages));
         f.prompter.dialogs.push_back([](QDialog& dialog) {
             QCOMPARE(child<QListView>(dialog, "compositions")->currentIndex().row(), 1);
@@ -141,17 +162,18 @@ private slots:
         c.compositions = {"1,1,0,", "2,2,0,"};  // composition 1: two of vehicle 2, the coach
         c.trains[0].runType = 1;                // starts here: no arrival side
         c.trains[0].composition = 1;
-        c.trains[1].runType = 0;                // ends here: no departure side
+        c.trains[1].runType = 0;  // ends here: no departure side
         c.trains[2].departurePlatform = 0;
         c.trains[2].destinationStation = 3;
         f.window.session().open(c, "/tmp/", "a.roz");
         f.window.findChild<QAction*>(QStringLiteral("readableList"))->setChecked(true);
-        QCOMPARE(f.column(2), (QStringList{"", "7:05", "9:30"}));       // arrival time
-        QCOMPARE(f.column(7).mid(1, 1), QStringList{""});                 // departure of the one that ends
-        QCOMPARE(f.column(11).last(), QString());                         // platform 0
-        QCOMPARE(f.column(13).first(), QStringLiteral("Wos1, Wos1"));    // composition by names
+        QCOMPARE(f.column(2), (QStringList{"", "7:05", "9:30"}));  // arrival time
+        QCOMPARE(f.column(7).mid(1, 1), QStringList{""});          // departure of the one that ends
+        QCOMPARE(f.column(11).last(), QString());                  // platform 0
+        QCOMPARE(f.column(13).first(), QStringLiteral("Wos1, Wos1"));  // composition by names
         // A change of the coaches reaches the readable list.
-        f.window.session().replaceTextList(&TimetableContent::coaches, {"Wos2"}, QStringLiteral("zmianę wagonów"));
+        f.window.session().replaceTextList(&TimetableContent::coaches, {"Wos2"},
+                                           QStringLiteral("zmianę wagonów"));
         QCOMPARE(f.column(13).first(), QStringLiteral("Wos2, Wos2"));
         // Sorting by the destination sorts by it; "Indeks" descending through the header.
         f.list()->horizontalHeader()->setSortIndicator(10, Qt::AscendingOrder);
@@ -188,15 +210,18 @@ private slots:
         QCOMPARE(f.window.session().content().trains.size(), std::size_t(2));
         QCOMPARE(f.window.session().content().trains[1].originStation, 4);  // Lublin's train 1 went
 
-        // The search follows an edit: a train that now matches appears, one that no longer does goes.
+        // The search follows an edit: a train that now matches appears, one that no longer does
+        // goes.
         Train moved = f.window.session().content().trains[0];
         moved.originStation = 4;  // Ąbrowa
         child<QLineEdit>(f.window, "search")->setText(QStringLiteral("abrowa"));
         QCOMPARE(f.list()->model()->rowCount(), 1);
-        f.window.session().replaceEntry(&TimetableContent::trains, 0, moved, QStringLiteral("edycję pociągu 0"));
+        f.window.session().replaceEntry(&TimetableContent::trains, 0, moved,
+                                        QStringLiteral("edycję pociągu 0"));
         QCOMPARE(f.list()->model()->rowCount(), 2);
         moved.originStation = 1;
-        f.window.session().replaceEntry(&TimetableContent::trains, 0, moved, QStringLiteral("edycję pociągu 0"));
+        f.window.session().replaceEntry(&TimetableContent::trains, 0, moved,
+                                        QStringLiteral("edycję pociągu 0"));
         QCOMPARE(f.list()->model()->rowCount(), 1);
 
         // Indeks gives the file order back; the choice of list survives a restart.
@@ -205,10 +230,13 @@ private slots:
         QCOMPARE(f.column(0), (QStringList{"0", "1"}));
         MainWindow again(qpath(f.folder / "Rylmo.ini"));
         QVERIFY(again.findChild<QAction*>(QStringLiteral("readableList"))->isChecked());
-        QCOMPARE(test::readBytes(f.folder / "Rylmo.ini"), std::string("[Widok]\r\nListaCzytelna=1\r\n"));
+        QCOMPARE(test::readBytes(f.folder / "Rylmo.ini"),
+                 std::string("[Widok]\r\nListaCzytelna=1\r\n"));
     }
 };
 
-std::unique_ptr<QObject> makeProblemsTest() { return std::make_unique<ProblemsTest>(); }
+std::unique_ptr<QObject> makeProblemsTest() {
+    return std::make_unique<ProblemsTest>();
+}
 
 #include "ProblemsTest.moc"

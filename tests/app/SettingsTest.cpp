@@ -1,17 +1,17 @@
 #include <QTest>
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <sys/stat.h>
 
 #include "AppTests.h"
 #include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "app/FolderSettings.h"
-#include "app/ProfileFile.h"
 #include "app/MainWindow.h"
+#include "app/ProfileFile.h"
 #include "document/Error.h"
 
 using namespace rylmo;
@@ -56,18 +56,17 @@ private slots:
         ProfileFile file((folder / "Rylmo.ini").string());
         file.writeString("Program", "Stacje", "D:\\Gra\\Stacje\\");
         file.writeString("Program", "Tabor", "E:\\Tabor\\");
-        QCOMPARE(test::readBytes(folder / "Rylmo.ini"),
-                 std::string("; Ustawienia edytora\r\n"
-                             "[Inne]\r\n"
-                             "Tabor=X:\\\r\n"
-                             "\r\n"
-                             "[PROGRAM]\r\n"
-                             "Tabor=E:\\Tabor\\\r\n"
-                             "Okno=1\r\n"
-                             "Stacje=D:\\Gra\\Stacje\\\r\n"
-                             "\r\n"
-                             "[Koniec]\r\n"
-                             "A=B\r\n"));
+        QCOMPARE(test::readBytes(folder / "Rylmo.ini"), std::string("; Ustawienia edytora\r\n"
+                                                                    "[Inne]\r\n"
+                                                                    "Tabor=X:\\\r\n"
+                                                                    "\r\n"
+                                                                    "[PROGRAM]\r\n"
+                                                                    "Tabor=E:\\Tabor\\\r\n"
+                                                                    "Okno=1\r\n"
+                                                                    "Stacje=D:\\Gra\\Stacje\\\r\n"
+                                                                    "\r\n"
+                                                                    "[Koniec]\r\n"
+                                                                    "A=B\r\n"));
         QCOMPARE(file.readString("Program", "Stacje", ""), std::string("D:\\Gra\\Stacje\\"));
     }
 
@@ -75,7 +74,8 @@ private slots:
         test::TempFolder folder;
         ProfileFile file((folder / "Rylmo.ini").string());
         file.writeString("Program", "Tabor", "/gra/tabor/");
-        QCOMPARE(test::readBytes(folder / "Rylmo.ini"), std::string("[Program]\r\nTabor=/gra/tabor/\r\n"));
+        QCOMPARE(test::readBytes(folder / "Rylmo.ini"),
+                 std::string("[Program]\r\nTabor=/gra/tabor/\r\n"));
 
         const std::string unwritable = (folder / "brak" / "Rylmo.ini").string();
         ProfileFile broken(unwritable);
@@ -92,12 +92,15 @@ private slots:
     void windowsBytesSurviveOptions() {
         test::TempFolder folder;
         test::ScriptedPrompter prompter;
-        const std::string bytes = "[Program]\nTabor=/gra/\xb3\xf3" "d\x9f/\nStacje=D:\\Gra\\Stacje\\\xf3\\\n";
+        const std::string bytes =
+            "[Program]\nTabor=/gra/\xb3\xf3"
+            "d\x9f/\nStacje=D:\\Gra\\Stacje\\\xf3\\\n";
         test::writeBytes(folder / "Rylmo.ini", bytes);
         MainWindow window(qpath(folder / "Rylmo.ini"));
         QCOMPARE(window.document().rollingStockFolder, std::string("/gra/łódź/"));
         prompter.dialogs.push_back([](QDialog& dialog) {
-            QCOMPARE(child<QLineEdit>(dialog, "stationFolder")->text(), QStringLiteral("D:\\Gra\\Stacje\\ó\\"));
+            QCOMPARE(child<QLineEdit>(dialog, "stationFolder")->text(),
+                     QStringLiteral("D:\\Gra\\Stacje\\ó\\"));
             child<QPushButton>(dialog, "ok")->click();
         });
         window.showOptions();
@@ -111,13 +114,16 @@ private slots:
         test::ScriptedPrompter prompter;
         const std::string fifo = (folder / "Rylmo.ini").string();
 #ifdef Q_OS_WIN
-        QVERIFY(std::filesystem::create_directory(fifo));  // Windows has no FIFOs; a folder is no file either
+        QVERIFY(std::filesystem::create_directory(
+            fifo));  // Windows has no FIFOs; a folder is no file either
 #else
         QCOMPARE(mkfifo(fifo.c_str(), 0600), 0);
 #endif
         MainWindow window(QString::fromStdString(fifo));
-        QCOMPARE(window.document().rollingStockFolder, std::string("F:\\App\\Games\\Trakovil\\Tabor\\"));
-        prompter.dialogs.push_back([](QDialog& dialog) { child<QPushButton>(dialog, "ok")->click(); });
+        QCOMPARE(window.document().rollingStockFolder,
+                 std::string("F:\\App\\Games\\Trakovil\\Tabor\\"));
+        prompter.dialogs.push_back(
+            [](QDialog& dialog) { child<QPushButton>(dialog, "ok")->click(); });
         window.showOptions();
         QCOMPARE(prompter.messageTexts().last(),
                  QString::fromStdString("Nie można odczytać pliku ustawień " + fifo +
@@ -125,29 +131,37 @@ private slots:
         QVERIFY(!std::filesystem::is_regular_file(fifo));
 
         test::writeBytes(folder / "user.ini", "[Program]\r\nStacje=/moje/\r\n");
-        test::writeBytes(folder / "program.ini", "[Program]\r\nTabor=/wspolny/\r\nStacje=/inne/\r\n");
-        const ProfileFile layered((folder / "user.ini").string(), (folder / "program.ini").string());
+        test::writeBytes(folder / "program.ini",
+                         "[Program]\r\nTabor=/wspolny/\r\nStacje=/inne/\r\n");
+        const ProfileFile layered((folder / "user.ini").string(),
+                                  (folder / "program.ini").string());
         QCOMPARE(layered.readString("Program", "Tabor", "?"), std::string("/wspolny/"));
         QCOMPARE(layered.readString("Program", "Stacje", "?"), std::string("/moje/"));
     }
 
     void separatorIsAddedOnlyWhenMissing() {
-        QCOMPARE(addSeparator(QStringLiteral("/gra/tabor")), QStringLiteral("/gra/tabor") + QDir::separator());
+        QCOMPARE(addSeparator(QStringLiteral("/gra/tabor")),
+                 QStringLiteral("/gra/tabor") + QDir::separator());
         QCOMPARE(addSeparator(QStringLiteral("/gra/tabor/")), QStringLiteral("/gra/tabor/"));
-        QCOMPARE(addSeparator(QStringLiteral("D:\\Gra\\Tabor\\")), QStringLiteral("D:\\Gra\\Tabor\\"));
+        QCOMPARE(addSeparator(QStringLiteral("D:\\Gra\\Tabor\\")),
+                 QStringLiteral("D:\\Gra\\Tabor\\"));
         QCOMPARE(addSeparator(QStringLiteral("/")), QStringLiteral("/"));
         QCOMPARE(addSeparator(QString()), QString());
 
         // A relative folder is the program's own; an absolute one, from either system, stands.
         const QString program = QCoreApplication::applicationDirPath();
-        QCOMPARE(folderInUse(QStringLiteral("przyklad\\tabor\\")), program + QStringLiteral("/przyklad\\tabor\\"));
-        for (const QString& absolute : {QStringLiteral("D:\\Gra\\Tabor\\"), QStringLiteral("/gra/tabor/"),
-                                        QStringLiteral("\\\\serwer\\tabor\\"), QString()}) {
+        QCOMPARE(folderInUse(QStringLiteral("przyklad\\tabor\\")),
+                 program + QStringLiteral("/przyklad\\tabor\\"));
+        for (const QString& absolute :
+             {QStringLiteral("D:\\Gra\\Tabor\\"), QStringLiteral("/gra/tabor/"),
+              QStringLiteral("\\\\serwer\\tabor\\"), QString()}) {
             QCOMPARE(folderInUse(absolute), absolute);
         }
     }
 };
 
-std::unique_ptr<QObject> makeSettingsTest() { return std::make_unique<SettingsTest>(); }
+std::unique_ptr<QObject> makeSettingsTest() {
+    return std::make_unique<SettingsTest>();
+}
 
 #include "SettingsTest.moc"

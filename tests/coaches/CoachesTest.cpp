@@ -80,7 +80,8 @@ private slots:
 
     void stripsOfTheDialogAndTheView() {
         Fixture f;
-        CompositionsDialog dialog(f.session, QStringLiteral("Wagony"), QStringLiteral("Lokomotywy"));
+        CompositionsDialog dialog(f.session, QStringLiteral("Wagony"),
+                                  QStringLiteral("Lokomotywy"));
         selectRow(dialog, "compositions", 1);
         const ui::PictureStrip& strip = dialog.strip();
         QCOMPARE(strip.count(), 3);
@@ -105,13 +106,15 @@ private slots:
         QCOMPARE(strip.count(), 0);
         dialog.editComposition();
         QVERIFY(f.prompter.dialogTitles.empty());
-        QCOMPARE(f.prompter.messageTexts().last(),
-                 QStringLiteral("Nie można edytować składu nr 3: 'x' is not a valid integer value."));
+        QCOMPARE(
+            f.prompter.messageTexts().last(),
+            QStringLiteral("Nie można edytować składu nr 3: 'x' is not a valid integer value."));
     }
 
     void compositionsAddEditDeleteWithUndo() {
         Fixture f;
-        CompositionsDialog dialog(f.session, QStringLiteral("Wagony"), QStringLiteral("Lokomotywy"));
+        CompositionsDialog dialog(f.session, QStringLiteral("Wagony"),
+                                  QStringLiteral("Lokomotywy"));
         // A locomotive and three coaches.
         f.prompter.dialogs.push_back([&f](QDialog& editor) {
             QCOMPARE(editor.windowTitle(), QStringLiteral("Nowy skład"));
@@ -123,7 +126,8 @@ private slots:
                 type->setCurrentIndex(item);
                 child<QPushButton>(editor, "insert")->click();
             }
-            QCOMPARE(child<QLabel>(editor, "counter")->text(), QStringLiteral("Liczba wagonów w składzie: 4"));
+            QCOMPARE(child<QLabel>(editor, "counter")->text(),
+                     QStringLiteral("Liczba wagonów w składzie: 4"));
             QCOMPARE(child<QSlider>(editor, "vehicles")->maximum(), 4);
             f.prompter.dialogs.push_front([](QDialog& view) {
                 QCOMPARE(view.windowTitle(), QStringLiteral("Skład"));
@@ -153,13 +157,15 @@ private slots:
         });
         dialog.editComposition();
         QCOMPARE(f.session.content().compositions[1], std::string("1,2,1,3,0,"));
-        QCOMPARE(f.prompter.messageTexts().last(), QStringLiteral("Czy napewno chcesz usunąć wybrany wagon ze składu?"));
+        QCOMPARE(f.prompter.messageTexts().last(),
+                 QStringLiteral("Czy napewno chcesz usunąć wybrany wagon ze składu?"));
 
         // Delete says that two trains show the composition; nothing is selected afterwards.
         f.prompter.answers = {QMessageBox::Yes};
         dialog.deleteComposition();
         QVERIFY(f.prompter.messageTexts().last().startsWith(
-            QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z list?\nOdwołania do tej pozycji: "
+            QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z "
+                           "list?\nOdwołania do tej pozycji: "
                            "2 pociągi.")));
         QCOMPARE(f.session.content().compositions.size(), std::size_t(5));
         QCOMPARE(dialog.selectedComposition(), -1);
@@ -172,12 +178,14 @@ private slots:
 
     void nothingToComposeFrom() {
         Fixture f(TimetableContent{});
-        CompositionsDialog dialog(f.session, QStringLiteral("Wagony"), QStringLiteral("Lokomotywy"));
+        CompositionsDialog dialog(f.session, QStringLiteral("Wagony"),
+                                  QStringLiteral("Lokomotywy"));
         dialog.addComposition();
         QVERIFY(f.prompter.dialogTitles.empty());
         QCOMPARE(f.prompter.messages.back().icon, QMessageBox::Information);
         QCOMPARE(f.prompter.messageTexts().last(),
-                 QStringLiteral("Nie zdefiniowano dostępnych lokomotyw lub wagonów. Należy najpierw uzupełnić opcję "
+                 QStringLiteral("Nie zdefiniowano dostępnych lokomotyw lub wagonów. Należy "
+                                "najpierw uzupełnić opcję "
                                 "\"Wagony\" lub \"Lokomotywy\" ."));
     }
 
@@ -187,26 +195,33 @@ private slots:
         QCOMPARE(dialog.selectedCoach(), 0);
         QCOMPARE(child<QLabel>(dialog, "preview")->pixmap().size(), QSize(120, 40));
 
-        f.prompter.fileNames = {QStringLiteral("/gdzie/indziej/Wagon_bar.old.bmp"), QStringLiteral("/gdzie/.bmp")};
+        f.prompter.fileNames = {QStringLiteral("/gdzie/indziej/Wagon_bar.old.bmp"),
+                                QStringLiteral("/gdzie/.bmp")};
         dialog.addCoach();
         QCOMPARE(f.prompter.openFolders.back(), kPictures);
         QCOMPARE(f.prompter.fileDialogs.back(), QStringLiteral("open|Bitmapa (*.bmp)|*.bmp"));
         QCOMPARE(f.session.content().coaches.back(), std::string("Wagon_bar"));
         QCOMPARE(dialog.selectedCoach(), 3);
-        QCOMPARE(child<QLabel>(dialog, "preview")->pixmap().size(), QSize(80, 40));  // not in the folder
-        dialog.addCoach();  // a file with nothing before its dot is refused
+        QCOMPARE(child<QLabel>(dialog, "preview")->pixmap().size(),
+                 QSize(80, 40));  // not in the folder
+        dialog.addCoach();        // a file with nothing before its dot is refused
         QCOMPARE(f.session.content().coaches.size(), std::size_t(4));
         QCOMPARE(f.prompter.messageTexts().last(),
-                 QStringLiteral("Nie można dodać wagonu: nazwa pliku „.bmp” nie ma części przed kropką."));
+                 QStringLiteral(
+                     "Nie można dodać wagonu: nazwa pliku „.bmp” nie ma części przed kropką."));
 
         selectRow(dialog, "coachNames", 0);
         f.prompter.answers = {QMessageBox::Yes};
         dialog.deleteCoach();
-        QCOMPARE(f.prompter.messageTexts().last(),
-                 QStringLiteral("Czy napewno chcesz usunąć wagon Wos1?\nOdwołania do tej pozycji: 1 skład. Numery w "
-                                "nich (i odwołania do dalszych pozycji) nie zmienią się, więc wskażą inne pozycje "
-                                "listy."));
-        QCOMPARE(f.session.content().coaches, (std::vector<std::string>{"Wsy2", "Wtow4", "Wagon_bar"}));
+        QCOMPARE(
+            f.prompter.messageTexts().last(),
+            QStringLiteral(
+                "Czy napewno chcesz usunąć wagon Wos1?\nOdwołania do tej pozycji: 1 skład. Numery "
+                "w "
+                "nich (i odwołania do dalszych pozycji) nie zmienią się, więc wskażą inne pozycje "
+                "listy."));
+        QCOMPARE(f.session.content().coaches,
+                 (std::vector<std::string>{"Wsy2", "Wtow4", "Wagon_bar"}));
         QCOMPARE(f.session.undoStack().undoText(), QStringLiteral("usunięcie wagonu"));
         f.session.undoStack().undo();
         f.session.undoStack().undo();

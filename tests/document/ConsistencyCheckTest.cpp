@@ -13,12 +13,17 @@ std::string memberName(const Problem& p) {
     const auto position = static_cast<std::size_t>(p.field);
     if (position == 0) return "";
     switch (p.section) {
-        case Section::trains: return RecordLayout<Train>::names[position - 1];
-        case Section::depot: return RecordLayout<DepotEntry>::names[position - 1];
-        case Section::passages: return RecordLayout<LocomotivePassage>::names[position - 1];
-        default: break;
+        case Section::trains:
+            return RecordLayout<Train>::names[position - 1];
+        case Section::depot:
+            return RecordLayout<DepotEntry>::names[position - 1];
+        case Section::passages:
+            return RecordLayout<LocomotivePassage>::names[position - 1];
+        default:
+            break;
     }
-    const char* const general[] = {"stationPicture", "startTime", "authorInfo", "locomotiveTypeCount"};
+    const char* const general[] = {"stationPicture", "startTime", "authorInfo",
+                                   "locomotiveTypeCount"};
     if (position > 100) return general[position - 101];
     const char* const words[] = {"pictureName", "typeName", "kind", "hierarchy"};
     return words[position - 1];
@@ -57,24 +62,24 @@ TEST(ConsistencyCheck, MessagesNameTheEntryAndTheField) {
 }
 
 TEST(ConsistencyCheck, TrainReferencesAndRanges) {
-    EXPECT_EQ(problemsAfter([](auto& c) {
-                  Train& t = c.trains[0];
-                  t.destinationStation = 1;
-                  t.arrivalTime = 2400;
-                  t.departureTime = 860;
-                  t.symbolVehicle = 3;
-                  t.composition = 1;
-                  t.arrivalTrainName = 1;
-                  t.arrivalCategory = 5;
-                  t.runType = 7;
-                  t.standCoordinate = -3157;
-                  t.reserved = 1;
-              }),
-              (Keys{"Pociągi|0|runType", "Pociągi|0|arrivalTime", "Pociągi|0|departureTime",
-                    "Pociągi|0|destinationStation", "Pociągi|0|arrivalCategory",
-                    "Pociągi|0|symbolVehicle", "Pociągi|0|composition",
-                    "Pociągi|0|arrivalTrainName", "Pociągi|0|standCoordinate",
-                    "Pociągi|0|reserved"}));
+    EXPECT_EQ(
+        problemsAfter([](auto& c) {
+            Train& t = c.trains[0];
+            t.destinationStation = 1;
+            t.arrivalTime = 2400;
+            t.departureTime = 860;
+            t.symbolVehicle = 3;
+            t.composition = 1;
+            t.arrivalTrainName = 1;
+            t.arrivalCategory = 5;
+            t.runType = 7;
+            t.standCoordinate = -3157;
+            t.reserved = 1;
+        }),
+        (Keys{"Pociągi|0|runType", "Pociągi|0|arrivalTime", "Pociągi|0|departureTime",
+              "Pociągi|0|destinationStation", "Pociągi|0|arrivalCategory",
+              "Pociągi|0|symbolVehicle", "Pociągi|0|composition", "Pociągi|0|arrivalTrainName",
+              "Pociągi|0|standCoordinate", "Pociągi|0|reserved"}));
     // A self-propelled unit must be a type of kind 1 or 2, with a depot from the list.
     EXPECT_EQ(problemsAfter([](auto& c) {
                   c.trains[0].symbolUnit = 1;
@@ -90,8 +95,8 @@ TEST(ConsistencyCheck, CouplingChainsMustLeadBack) {
             for (std::size_t i = 0; i < coupling.size(); ++i) c.trains[i].coupledWith = coupling[i];
         });
     };
-    EXPECT_EQ(coupled({11, 2}), Keys{});                    // 0 -> 1 -> 0
-    EXPECT_EQ(coupled({11, 22, 1}), Keys{});                // 0 -> 1 -> 2 -> 0
+    EXPECT_EQ(coupled({11, 2}), Keys{});                            // 0 -> 1 -> 0
+    EXPECT_EQ(coupled({11, 22, 1}), Keys{});                        // 0 -> 1 -> 2 -> 0
     EXPECT_EQ(coupled({11, 11}), (Keys{"Pociągi|0|coupledWith"}));  // 0 -> 1 -> 1 ...
     EXPECT_EQ(coupled({10, 0}), (Keys{"Pociągi|0|coupledWith"}));   // coach number 0
     EXPECT_EQ(coupled({51, 0}), (Keys{"Pociągi|0|coupledWith"}));   // train 5 does not exist
@@ -100,9 +105,7 @@ TEST(ConsistencyCheck, CouplingChainsMustLeadBack) {
 }
 
 TEST(ConsistencyCheck, DepotPassagesProbabilitiesCompositionsAndTypes) {
-    EXPECT_EQ(problemsAfter([](auto& c) {
-                  c.depot[0] = {2, 100, 1, -5701, 10, 5701};
-              }),
+    EXPECT_EQ(problemsAfter([](auto& c) { c.depot[0] = {2, 100, 1, -5701, 10, 5701}; }),
               (Keys{"Lokomotywownia|0|locomotiveType", "Lokomotywownia|0|count",
                     "Lokomotywownia|0|depot", "Lokomotywownia|0|standCoordinate",
                     "Lokomotywownia|0|standPosition", "Lokomotywownia|0|standTrackNumber"}));
@@ -127,7 +130,9 @@ TEST(ConsistencyCheck, DepotPassagesProbabilitiesCompositionsAndTypes) {
                   c.locomotiveTypes[0].hierarchy = "10";
               }),
               (Keys{"Lokomotywy|0|kind", "Lokomotywy|0|hierarchy"}));
-    EXPECT_EQ(problemsAfter([](auto& c) { c.locomotiveTypes.push_back({"lok2", "Druga", "4", "0"}); }),
+    EXPECT_EQ(problemsAfter([](auto& c) {
+                  c.locomotiveTypes.push_back({"lok2", "Druga", "4", "0"});
+              }),
               (Keys{"Lokomotywy|-|locomotiveTypeCount"}));
 }
 
@@ -147,8 +152,11 @@ TEST(ConsistencyCheck, EachTrainFieldIsReportedUnderItsOwnName) {
     for (int position = 1; position <= RecordLayout<Train>::fieldCount; ++position) {
         const std::string name = RecordLayout<Train>::names[static_cast<std::size_t>(position - 1)];
         // The depot counts only for a unit; the couplings are checked as pairs elsewhere.
-        if (name == "reserved" || name == "unitDepot" || name == "coupledWith" || name == "toBeCoupledWith") continue;
-        const Keys keys = problemsAfter([position](auto& c) { field(c.trains[0], position) = 99999999; });
+        if (name == "reserved" || name == "unitDepot" || name == "coupledWith" ||
+            name == "toBeCoupledWith")
+            continue;
+        const Keys keys =
+            problemsAfter([position](auto& c) { field(c.trains[0], position) = 99999999; });
         EXPECT_EQ(keys, Keys{"Pociągi|0|" + name}) << name;
     }
 }

@@ -28,10 +28,9 @@ private:
     }
 
     void mutateOnce(std::string& bytes) {
-        static const char* const pieces[] = {",",  "\r\n", "\r", "\n",         "-",
-                                              "$",  "0x",   " ",  "2147483647", "-2147483648",
-                                              "99", "0,",   "1,", "-1,",        "999999,",
-                                              "\0", "9",    "\xff"};
+        static const char* const pieces[] = {
+            ",",           "\r\n", "\r", "\n", "-",   "$",       "0x", " ", "2147483647",
+            "-2147483648", "99",   "0,", "1,", "-1,", "999999,", "\0", "9", "\xff"};
         const std::size_t p = at(bytes);
         switch (pick(0, 5)) {
             case 0:  // overwrite a byte

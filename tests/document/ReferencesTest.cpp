@@ -53,13 +53,15 @@ TEST(ReferencesTest, CountsEveryKindOfReference) {
 
 TEST(ReferencesTest, WarningUsesPolishPluralForms) {
     EXPECT_EQ(referenceWarning({}), "");
-    EXPECT_EQ(referenceWarning({3, 0, 2, 1}),
-              "Odwołania do tej pozycji: 3 pociągi, 2 przejścia, 1 skład. Numery w nich (i odwołania do "
-              "dalszych pozycji) nie zmienią się, więc wskażą inne pozycje listy.");
+    EXPECT_EQ(
+        referenceWarning({3, 0, 2, 1}),
+        "Odwołania do tej pozycji: 3 pociągi, 2 przejścia, 1 skład. Numery w nich (i odwołania do "
+        "dalszych pozycji) nie zmienią się, więc wskażą inne pozycje listy.");
     // One form for 1, "few" for 2–4 and 22–24 (not 12–14), "many" for the rest.
     const auto form = [](int64_t n) { return polishCount(n, "pozycja", "pozycje", "pozycji"); };
     EXPECT_EQ(form(1), "1 pozycja");
-    for (int64_t n : {2, 3, 4, 22, 23, 24, 102, 124}) EXPECT_EQ(form(n), std::to_string(n) + " pozycje") << n;
+    for (int64_t n : {2, 3, 4, 22, 23, 24, 102, 124})
+        EXPECT_EQ(form(n), std::to_string(n) + " pozycje") << n;
     for (int64_t n : {0, 5, 11, 12, 13, 14, 15, 21, 25, 111, 112, 121}) {
         EXPECT_EQ(form(n), std::to_string(n) + " pozycji") << n;
     }

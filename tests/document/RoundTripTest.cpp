@@ -42,14 +42,20 @@ public:
     }
 
 private:
-    std::size_t count(int most) { return std::uniform_int_distribution<std::size_t>(0, most)(m_random); }
+    std::size_t count(int most) {
+        return std::uniform_int_distribution<std::size_t>(0, most)(m_random);
+    }
 
     int32_t integer() {
         switch (std::uniform_int_distribution<int>(0, 3)(m_random)) {
-            case 0: return 0;
-            case 1: return std::uniform_int_distribution<int32_t>(-10, 3000)(m_random);
-            case 2: return std::uniform_int_distribution<int32_t>(INT32_MIN, INT32_MAX)(m_random);
-            default: return std::uniform_int_distribution<int>(0, 1) (m_random) ? INT32_MIN : INT32_MAX;
+            case 0:
+                return 0;
+            case 1:
+                return std::uniform_int_distribution<int32_t>(-10, 3000)(m_random);
+            case 2:
+                return std::uniform_int_distribution<int32_t>(INT32_MIN, INT32_MAX)(m_random);
+            default:
+                return std::uniform_int_distribution<int>(0, 1)(m_random) ? INT32_MIN : INT32_MAX;
         }
     }
 

@@ -126,7 +126,8 @@ TEST(RozReader, StartTimeEndsAtACommaOrABlank) {
 TEST(RozReader, EmptyTextEntryShiftsLaterTokens) {
     // An empty depot name is skipped as blank space: "Wola" becomes the depot name and
     // the station count meets a text.
-    EXPECT_EQ(readError(workedExampleWith("Parowozownia", "")), "'Wola\r\n0' is not a valid integer value");
+    EXPECT_EQ(readError(workedExampleWith("Parowozownia", "")),
+              "'Wola\r\n0' is not a valid integer value");
 }
 
 TEST(RozReader, EmptyTrainsSectionAndTextsPastTheEnd) {

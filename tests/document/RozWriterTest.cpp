@@ -25,7 +25,8 @@ std::string writeError(const TimetableContent& content) {
 }  // namespace
 
 TEST(RozWriter, WritesTheWorkedExampleByteForByte) {
-    EXPECT_EQ(writeTimetable(test::workedExample()), test::readBytes(dataPath("worked-example.roz")));
+    EXPECT_EQ(writeTimetable(test::workedExample()),
+              test::readBytes(dataPath("worked-example.roz")));
 }
 
 TEST(RozWriter, SavesAVersionOneFileAsVersionTwo) {
@@ -51,7 +52,9 @@ TEST(RozWriter, RefusesTextsThatWouldNotReadBack) {
               "Nie można zapisać rozkładu: pusta nazwa stacji nr 2.");
     EXPECT_EQ(refused([](auto& c) { c.depotNames[0] = ""; }),
               "Nie można zapisać rozkładu: pusta nazwa lokomotywowni nr 1.");
-    EXPECT_EQ(refused([](auto& c) { c.trainNames = {"A", "B\r\nC"}; }),
+    EXPECT_EQ(refused([](auto& c) {
+                  c.trainNames = {"A", "B\r\nC"};
+              }),
               "Nie można zapisać rozkładu: nazwa pociągu nr 2 zawiera znak końca wiersza.");
     EXPECT_EQ(refused([](auto& c) { c.coaches[0] = "\t"; }),
               "Nie można zapisać rozkładu: pusta nazwa wagonu nr 1.");
@@ -81,4 +84,3 @@ TEST(RozWriter, RefusesTextsThatWouldNotReadBack) {
     EXPECT_EQ(refused([](auto& c) { c.authorInfo = std::string("a\0b", 3); }),
               "Nie można zapisać rozkładu: informacja o autorze zawiera znak o kodzie 0.");
 }
-

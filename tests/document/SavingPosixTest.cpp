@@ -24,7 +24,8 @@ namespace {
 
 std::vector<std::string> folderEntries(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -73,7 +74,8 @@ TEST(SavingPosix, KeepsPermissionsAndWritesThroughLinks) {
     saveTimetableFile(test::workedExample(), (folder / "wiszacy.roz").string());
     EXPECT_TRUE(fs::is_symlink(folder / "gra" / "skrot.roz"));
     EXPECT_TRUE(fs::is_symlink(folder / "wiszacy.roz"));
-    EXPECT_EQ(test::readBytes(folder / "gra" / "nowa.roz"), test::readBytes(dataPath("worked-example.roz")));
+    EXPECT_EQ(test::readBytes(folder / "gra" / "nowa.roz"),
+              test::readBytes(dataPath("worked-example.roz")));
 }
 
 TEST(SavingPosix, SpecialFilesAreRefusedAndLeftAlone) {

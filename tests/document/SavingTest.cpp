@@ -17,7 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path utf8Path(const std::string& text) { return fs::path(std::u8string(text.begin(), text.end())); }
+fs::path utf8Path(const std::string& text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
 std::string utf8Of(const fs::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
@@ -25,7 +27,8 @@ std::string utf8Of(const fs::path& path) {
 
 std::vector<std::string> folderEntries(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(utf8Of(entry.path().filename()));
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(utf8Of(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -47,7 +50,8 @@ TEST(Saving, PolishFolderAndFileNames) {
     fs::create_directory(polish);
     const fs::path target = polish / utf8Path("Łódź Kaliska.roz");
     saveTimetableFile(test::workedExample(), utf8Of(target));
-    EXPECT_EQ(test::readBytes(target), test::readBytes(dataPath("worked-example.roz")));  // CR LF exactly
+    EXPECT_EQ(test::readBytes(target),
+              test::readBytes(dataPath("worked-example.roz")));  // CR LF exactly
     EXPECT_EQ(readTimetableFile(utf8Of(target)), test::workedExample());
     // Saved again over itself: replaced, nothing left beside it.
     TimetableContent changed = test::workedExample();
@@ -96,7 +100,8 @@ TEST(Saving, FailuresLeaveTheOldFileAndNoTemporaryFile) {
     EXPECT_NE(saveError(test::workedExample(), folder / "katalog.roz"), "no error");
     EXPECT_TRUE(fs::is_directory(folder / "katalog.roz"));
     EXPECT_NE(saveError(test::workedExample(), folder / "brak" / "stacja.roz"), "no error");
-    EXPECT_EQ(folderEntries(folder.path()), (std::vector<std::string>{"katalog.roz", "stacja.roz"}));
+    EXPECT_EQ(folderEntries(folder.path()),
+              (std::vector<std::string>{"katalog.roz", "stacja.roz"}));
 }
 
 TEST(Saving, TemporaryNamesFitAndStaleOnesGo) {

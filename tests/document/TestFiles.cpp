@@ -13,7 +13,9 @@
 
 namespace rylmo::test {
 
-std::string dataPath(const std::string& name) { return std::string(RYLMO_TEST_DATA) + "/" + name; }
+std::string dataPath(const std::string& name) {
+    return std::string(RYLMO_TEST_DATA) + "/" + name;
+}
 
 std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

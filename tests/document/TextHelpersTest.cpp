@@ -22,11 +22,11 @@ TEST(CompositionText, RunsAreMergedOnlyWhenAdjacent) {
 TEST(CompositionText, ReadingToleratesBlanksAndOddEndings) {
     EXPECT_EQ(readComposition("2,3,1,5,0,"), (Row{3, 3, 5}));
     EXPECT_EQ(readComposition("2, 3, 1,5,0,"), (Row{3, 3, 5}));
-    EXPECT_EQ(readComposition("2,3,1,5"), (Row{3, 3, 5}));      // no terminator
-    EXPECT_EQ(readComposition("2,3,4,"), (Row{3, 3}));          // count without vehicle
-    EXPECT_EQ(readComposition("0,2,3,"), Row{});                // terminator first
-    EXPECT_EQ(readComposition("-1,3,1,5,0,"), (Row{5}));        // count below 1
-    EXPECT_EQ(readComposition("2,3,0,1,5,"), (Row{3, 3}));      // nothing after "0"
+    EXPECT_EQ(readComposition("2,3,1,5"), (Row{3, 3, 5}));  // no terminator
+    EXPECT_EQ(readComposition("2,3,4,"), (Row{3, 3}));      // count without vehicle
+    EXPECT_EQ(readComposition("0,2,3,"), Row{});            // terminator first
+    EXPECT_EQ(readComposition("-1,3,1,5,0,"), (Row{5}));    // count below 1
+    EXPECT_EQ(readComposition("2,3,0,1,5,"), (Row{3, 3}));  // nothing after "0"
     EXPECT_EQ(readComposition(""), Row{});
     EXPECT_THROW(readComposition("2,x,0,"), Error);
 }

@@ -12,7 +12,8 @@ TEST(Windows1250, EveryByteSurvivesTheTripThroughUtf8) {
 }
 
 TEST(Windows1250, PolishLettersMapBothWays) {
-    const std::string polish = "\xa5\xc6\xca\xa3\xd1\xd3\x8c\x8f\xaf\xb9\xe6\xea\xb3\xf1\xf3\x9c\x9f\xbf";
+    const std::string polish =
+        "\xa5\xc6\xca\xa3\xd1\xd3\x8c\x8f\xaf\xb9\xe6\xea\xb3\xf1\xf3\x9c\x9f\xbf";
     EXPECT_EQ(windows1250ToUtf8(polish), "ĄĆĘŁŃÓŚŹŻąćęłńóśźż");
     EXPECT_EQ(utf8ToWindows1250("ĄĆĘŁŃÓŚŹŻąćęłńóśźż"), polish);
     EXPECT_EQ(windows1250ToUtf8("\x80\x84"), "€„");

@@ -96,7 +96,8 @@ private slots:
                 const int row = below(count);
                 prompter.dialogs.push_back(fill);
                 trains::editTrain(session, nullptr, QStringLiteral("Edytuj pociąg"), row);
-                QCOMPARE(session.content().trains[static_cast<std::size_t>(row)].arrivalNumber, value);
+                QCOMPARE(session.content().trains[static_cast<std::size_t>(row)].arrivalNumber,
+                         value);
             } else {
                 prompter.answers.push_back(QMessageBox::Yes);
                 trains::deleteTrain(session, nullptr, below(count));
@@ -140,9 +141,10 @@ private slots:
         QCOMPARE(session.content(), original);
 
         // A position outside the list is refused before anything is pushed.
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, session.removeEntry(&TimetableContent::trains, 2, {}));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,
-                                 session.insertEntry(&TimetableContent::coaches, 1, std::string("x"), {}));
+                                 session.removeEntry(&TimetableContent::trains, 2, {}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, session.insertEntry(&TimetableContent::coaches,
+                                                                        1, std::string("x"), {}));
         QCOMPARE(session.undoStack().index(), 0);
     }
 
@@ -150,7 +152,8 @@ private slots:
         EditingSession session;
         QSignalSpy changes(&session, &EditingSession::modifiedChanged);
         session.open(generatedTimetable(3), "/tmp/", "a.roz");
-        session.setGeneralText(GeneralText::authorInfo, "Ja", QStringLiteral("zmianę danych ogólnych"));
+        session.setGeneralText(GeneralText::authorInfo, "Ja",
+                               QStringLiteral("zmianę danych ogólnych"));
         QVERIFY(session.isModified());
         QVERIFY(session.document().modified);
         session.undoStack().undo();

@@ -74,7 +74,8 @@ private slots:
         const DepotEntryForm coupledShown = edited;
         edited.count = 3;
         edited.coupleRight = false;
-        QCOMPARE(depotEntryFromForm(edited, coupledShown, coupled), (DepotEntry{1, 3, 0, 250, 9, 4}));
+        QCOMPARE(depotEntryFromForm(edited, coupledShown, coupled),
+                 (DepotEntry{1, 3, 0, 250, 9, 4}));
 
         // A new entry: the plain mapping of the default controls.
         QCOMPARE(plainDepotEntry(defaultDepotEntryForm()), (DepotEntry{1, 1, 0, 0, 0, 0}));
@@ -123,18 +124,22 @@ private slots:
         auto* description = child<QLabel>(dialog, "description");
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(description->text(), QStringLiteral("Elektrowoz_EU07\nLokomotywa elektryczna, hierarchia: 2"));
+        QCOMPARE(description->text(),
+                 QStringLiteral("Elektrowoz_EU07\nLokomotywa elektryczna, hierarchia: 2"));
         QCOMPARE(child<QLabel>(dialog, "picture")->pos(), QPoint(10, 8));
         QCOMPARE(description->pos(), QPoint(10, 60));
         list->setCurrentRow(1);  // the later of two types with one picture name describes both
-        QCOMPARE(description->text(), QStringLiteral("Spalinowoz_SM42\nLokomotywa spalinowa, hierarchia: 7"));
+        QCOMPARE(description->text(),
+                 QStringLiteral("Spalinowoz_SM42\nLokomotywa spalinowa, hierarchia: 7"));
 
         // Deleting type 2 says what refers to it; undo puts it back.
         f.prompter.answers = {QMessageBox::Yes};
         child<QPushButton>(dialog, "delete")->click();
         QCOMPARE(f.prompter.messageTexts().last(),
-                 QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?\nOdwołania do tej pozycji: 1 pociąg, "
-                                "1 przejście, 1 skład, 2 indeksy prawdopodobieństwa. Numery w nich (i odwołania do dalszych pozycji) nie zmienią "
+                 QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?\nOdwołania do tej "
+                                "pozycji: 1 pociąg, "
+                                "1 przejście, 1 skład, 2 indeksy prawdopodobieństwa. Numery w nich "
+                                "(i odwołania do dalszych pozycji) nie zmienią "
                                 "się, więc wskażą inne pozycje listy."));
         QCOMPARE(f.session.content().locomotiveTypes.size(), std::size_t(2));
         QCOMPARE(f.session.content().locomotiveTypes[1].typeName, std::string("Spalinowoz_SM42"));
@@ -162,9 +167,11 @@ private slots:
             QCOMPARE(child<QLabel>(dialog, "picture")->pixmap().size(), QSize(30, 20));
             child<QComboBox>(dialog, "kind")->setCurrentIndex(2);
             auto* typeName = child<QLineEdit>(dialog, "typeName");
-            typeName->setText(QStringLiteral("Elektrowóz ET22"));  // a blank would split the file's words
+            typeName->setText(
+                QStringLiteral("Elektrowóz ET22"));  // a blank would split the file's words
             QVERIFY(!ok->isEnabled());
-            QCOMPARE(child<QLabel>(dialog, "hint")->text(), QStringLiteral("„Typ” nie może zawierać spacji."));
+            QCOMPARE(child<QLabel>(dialog, "hint")->text(),
+                     QStringLiteral("„Typ” nie może zawierać spacji."));
             typeName->setText(QStringLiteral("  Elektrowóz_ET22 "));
             child<QSpinBox>(dialog, "hierarchy")->setValue(5);
             QVERIFY(ok->isEnabled());
@@ -188,16 +195,21 @@ private slots:
         auto* entries = child<QSlider>(depot, "entries");
         auto* description = child<QLabel>(depot, "description");
         QCOMPARE(entries->maximum(), 2);
-        QCOMPARE(child<QLabel>(depot, "counter")->text(), QStringLiteral("Liczba typów lokomotyw na stacji: 3"));
-        QCOMPARE(description->text(), QStringLiteral("Elektrowoz_EU07, Parowozownia\nIlość lokomotyw na stacji: 2\n"
-                                                     "Lokomotywa stoi w lokomotywowni"));
+        QCOMPARE(child<QLabel>(depot, "counter")->text(),
+                 QStringLiteral("Liczba typów lokomotyw na stacji: 3"));
+        QCOMPARE(description->text(),
+                 QStringLiteral("Elektrowoz_EU07, Parowozownia\nIlość lokomotyw na stacji: 2\n"
+                                "Lokomotywa stoi w lokomotywowni"));
         entries->setValue(1);
         QCOMPARE(description->text().section('\n', 2),
-                 QStringLiteral("Lokomotywa stoi na stacji. Wsp. punktu: -250, pozycja: 9, nr toru post.: 4"));
+                 QStringLiteral(
+                     "Lokomotywa stoi na stacji. Wsp. punktu: -250, pozycja: 9, nr toru post.: 4"));
         entries->setValue(2);
-        QCOMPARE(description->text().section('\n', 0, 0), QStringLiteral("nieznany typ (9), nieznana lokomotywownia (5)"));
-        QCOMPARE(description->text().section('\n', 2), QStringLiteral("Lokomotywa stoi na stacji. Wsp. punktu: 0, "
-                                                                      "pozycja: 0, nr toru post.: 3"));
+        QCOMPARE(description->text().section('\n', 0, 0),
+                 QStringLiteral("nieznany typ (9), nieznana lokomotywownia (5)"));
+        QCOMPARE(description->text().section('\n', 2),
+                 QStringLiteral("Lokomotywa stoi na stacji. Wsp. punktu: 0, "
+                                "pozycja: 0, nr toru post.: 3"));
 
         // Editing the unknown entry unchanged writes its numbers back.
         f.prompter.dialogs.push_back([](QDialog& dialog) {
@@ -235,16 +247,19 @@ private slots:
         QCOMPARE(f.session.undoStack().undoText(), QStringLiteral("dodanie wpisu lokomotywowni"));
 
         // Deleting names the type and depot; deleting everything empties the display.
-        f.prompter.answers = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes};
+        f.prompter.answers = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes,
+                              QMessageBox::Yes};
         entries->setValue(0);
         depot.deleteEntry();
         QCOMPARE(f.prompter.messageTexts().last(),
-                 QStringLiteral("Czy napewno chcesz usunąć Elektrowoz_EU07 (Parowozownia) z lokomotywowni?"));
+                 QStringLiteral(
+                     "Czy napewno chcesz usunąć Elektrowoz_EU07 (Parowozownia) z lokomotywowni?"));
         for (int i = 0; i < 3; ++i) depot.deleteEntry();
         QVERIFY(f.session.content().depot.empty());
         QVERIFY(description->text().isEmpty());
         QVERIFY(!entries->isEnabled() && !child<QPushButton>(depot, "edit")->isEnabled());
-        QCOMPARE(child<QLabel>(depot, "counter")->text(), QStringLiteral("Nie ma żadnych lokomotyw na stacji"));
+        QCOMPARE(child<QLabel>(depot, "counter")->text(),
+                 QStringLiteral("Nie ma żadnych lokomotyw na stacji"));
 
         // Undoing every step gives the opened depot back, and the dialog follows.
         while (f.session.undoStack().canUndo()) f.session.undoStack().undo();

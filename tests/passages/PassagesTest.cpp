@@ -24,10 +24,10 @@ using namespace rylmo::passages;
 
 namespace {
 
-
 using test::child;
 
-Train train(int32_t runType, int32_t arrival, int32_t departure, int32_t arrivalNumber, int32_t departureNumber) {
+Train train(int32_t runType, int32_t arrival, int32_t departure, int32_t arrivalNumber,
+            int32_t departureNumber) {
     Train t;
     t.runType = runType;
     t.arrivalTime = arrival;
@@ -52,8 +52,8 @@ TimetableContent passageContent() {
     c.stationNames = {"Zielonka", "Borowiec", "Stare Sady"};
     c.depotNames = {"Lokomotywownia", "Parowozownia"};
     c.probabilities = {"100,0,", "30,70,", "50,50,"};
-    c.trains = {train(2, 705, 712, 4512, 4513), train(0, 1130, 0, 3310, 0), train(0, 1131, 0, 3312, 0),
-                train(1, 0, 1405, 0, 901), train(2, 800, 810, 1, 2)};
+    c.trains = {train(2, 705, 712, 4512, 4513), train(0, 1130, 0, 3310, 0),
+                train(0, 1131, 0, 3312, 0), train(1, 0, 1405, 0, 901), train(2, 800, 810, 1, 2)};
     c.trains[1].coupledWith = 2 * 10 + 1;  // train 2 follows; this one is coach 1
     c.trains[2].coupledWith = 1 * 10 + 2;  // back to train 1; coach 2
     c.trains[4].coupledWith = 3 * 10 + 1;  // to train 3, which leads nowhere
@@ -63,7 +63,8 @@ TimetableContent passageContent() {
 
 QStringList labels(const QVector<ui::StripEntry>& entries) {
     QStringList texts;
-    for (const ui::StripEntry& e : entries) texts << e.label + (e.bold ? QStringLiteral(" [b]") : QString());
+    for (const ui::StripEntry& e : entries)
+        texts << e.label + (e.bold ? QStringLiteral(" [b]") : QString());
     return texts;
 }
 
@@ -77,26 +78,32 @@ private slots:
         // An uncoupled train with no passage of its own on this side: the train alone.
         auto alone = passageStrip(c, Side::arriving, 0, c.passages, -1);
         QCOMPARE(labels(alone), QStringList{"osobowy\nNr: 4512, Godz: 7:05\nBorowiec\nStare Sady"});
-        QCOMPARE(alone[0].toolTip, QStringLiteral("osobowy, Nr: 4512, Godz: 7:05\nBorowiec - Stare Sady"));
+        QCOMPARE(alone[0].toolTip,
+                 QStringLiteral("osobowy, Nr: 4512, Godz: 7:05\nBorowiec - Stare Sady"));
         QCOMPARE(alone[0].pictureName, QStringLiteral("Wos1"));
         // Departing: the locomotive of passage 1 first, then the train; nothing bold.
         auto leaving = passageStrip(c, Side::departing, 0, c.passages, 1);
-        QCOMPARE(labels(leaving), (QStringList{"Elektrowoz\nParowozownia",
-                                               "ekspres, \nNr: 4513, Godz: 7:12\nBorowiec\nStare Sady"}));
-        QCOMPARE(leaving[1].toolTip, QStringLiteral("ekspres, \nNr: 4513, Godz: 7:12\nBorowiec - Stare Sady"));
+        QCOMPARE(labels(leaving),
+                 (QStringList{"Elektrowoz\nParowozownia",
+                              "ekspres, \nNr: 4513, Godz: 7:12\nBorowiec\nStare Sady"}));
+        QCOMPARE(leaving[1].toolTip,
+                 QStringLiteral("ekspres, \nNr: 4513, Godz: 7:12\nBorowiec - Stare Sady"));
 
         // Coupled pair with two passages: slots read from the highest, then the locomotives
         // last to first; the own train and the current passage's locomotive are bold.
         auto coupled = passageStrip(c, Side::arriving, 1, c.passages, 1);
-        QCOMPARE(labels(coupled), (QStringList{"osobowy, \nNr: 3312, Godz: 11:31, (2)\nBorowiec\nZielonka",
-                                               "osobowy, \nNr: 3310, Godz: 11:30, (1)\nBorowiec\nZielonka [b]",
-                                               "Elektrowoz\nParowozownia [b]", "Spalinowoz\nLokomotywownia"}));
+        QCOMPARE(labels(coupled),
+                 (QStringList{"osobowy, \nNr: 3312, Godz: 11:31, (2)\nBorowiec\nZielonka",
+                              "osobowy, \nNr: 3310, Godz: 11:30, (1)\nBorowiec\nZielonka [b]",
+                              "Elektrowoz\nParowozownia [b]", "Spalinowoz\nLokomotywownia"}));
 
         // A chain that never returns is cut; run type 1 departs from this station.
-        QCOMPARE(passageStrip(c, Side::arriving, 4, c.passages, -1).size(), 1);  // train 3 has no coach slot
+        QCOMPARE(passageStrip(c, Side::arriving, 4, c.passages, -1).size(),
+                 1);  // train 3 has no coach slot
         auto starting = passageStrip(c, Side::departing, 3, {}, -1);
         QVERIFY(starting[0].label.endsWith(QStringLiteral("\nZielonka\nStare Sady")));
-        QVERIFY(passageStrip(c, Side::arriving, 3, {}, -1)[0].label.contains(QStringLiteral("Godz: 0:00")));
+        QVERIFY(passageStrip(c, Side::arriving, 3, {}, -1)[0].label.contains(
+            QStringLiteral("Godz: 0:00")));
 
         // Numbers that point nowhere show placeholders naming them.
         const std::vector<LocomotivePassage> strange = {{99, -7, 77, 77, 0}};
@@ -109,7 +116,8 @@ private slots:
         const EnteredLocomotive entered{2, 0, 0};
         auto preview = passageStrip(c, Side::arriving, 0, c.passages, -1, &entered);
         QCOMPARE(labels(preview).last(), QStringLiteral("Elektrowoz\nLokomotywownia"));
-        QCOMPARE(preview[0].toolTip, QStringLiteral("osobowy\nNr: 4512, Godz: 7:05\nBorowiec - Stare Sady"));
+        QCOMPARE(preview[0].toolTip,
+                 QStringLiteral("osobowy\nNr: 4512, Godz: 7:05\nBorowiec - Stare Sady"));
         auto standing = passageStrip(c, Side::arriving, 1, c.passages, -1, &entered);
         QCOMPARE(standing.size(), 4);
         QVERIFY(!standing[2].bold && !standing[3].bold);
@@ -121,7 +129,8 @@ private slots:
         std::vector<LocomotivePassage> stored = c.passages;
         stored.push_back({0, 0, 0, 0, 0});
         stored.push_back({3, 2, 9, -9, 4});
-        for (int position = 1; position <= RecordLayout<LocomotivePassage>::fieldCount; ++position) {
+        for (int position = 1; position <= RecordLayout<LocomotivePassage>::fieldCount;
+             ++position) {
             for (const int32_t extreme : {INT32_MIN, INT32_MAX}) {
                 LocomotivePassage p{1, 0, 1, 0, 1};
                 field(p, position) = extreme;
@@ -149,7 +158,8 @@ private slots:
         dialog.fillFromPassage({7, 5, 40, 2, 9});
         auto* type = child<QComboBox>(dialog, "type");
         QCOMPARE(type->currentText(), QStringLiteral("nieznany typ (7)"));
-        QCOMPARE(child<QComboBox>(dialog, "depot")->currentText(), QStringLiteral("nieznana lokomotywownia (5)"));
+        QCOMPARE(child<QComboBox>(dialog, "depot")->currentText(),
+                 QStringLiteral("nieznana lokomotywownia (5)"));
         QCOMPARE(child<QLabel>(dialog, "arrivingCaption")->text(),
                  QStringLiteral("Indeks pociągu przyjeżdzającego 40 (nie ma takiego pociągu)"));
         // Changing one control changes its field alone; the first real type can be chosen.
@@ -205,7 +215,8 @@ private slots:
         PassageForm chosen = empty;
         chosen.typeItem = 1;
         chosen.depotItem = 0;
-        QCOMPARE(passageFromForm(chosen, empty, plainPassage(empty, sizes), sizes), (LocomotivePassage{2, 0, 0, 0, 1}));
+        QCOMPARE(passageFromForm(chosen, empty, plainPassage(empty, sizes), sizes),
+                 (LocomotivePassage{2, 0, 0, 0, 1}));
 
         const PassageForm filled = formFromPassage({2, 1, -3, 4, 0}, sizes);
         QVERIFY(filled.fromAssignedDepot && filled.skipTable);
@@ -214,8 +225,10 @@ private slots:
         PassageForm unticked = filled;
         unticked.skipTable = false;
         unticked.fromAssignedDepot = false;
-        QCOMPARE(passageFromForm(unticked, filled, {2, 1, -3, 4, 0}, sizes), (LocomotivePassage{2, 1, 3, 4, 1}));
-        const PassageForm strange = formFromPassage({INT32_MIN, 9, INT32_MIN, INT32_MAX, INT32_MIN}, sizes);
+        QCOMPARE(passageFromForm(unticked, filled, {2, 1, -3, 4, 0}, sizes),
+                 (LocomotivePassage{2, 1, 3, 4, 1}));
+        const PassageForm strange =
+            formFromPassage({INT32_MIN, 9, INT32_MIN, INT32_MAX, INT32_MIN}, sizes);
         QCOMPARE(strange.typeItem, sizes.types);  // the placeholders
         QCOMPARE(strange.depotItem, sizes.depots);
         QCOMPARE(strange.arrivingSlider, 0);
@@ -225,10 +238,12 @@ private slots:
         test::OpenedSession opened(passageContent());
         auto& [prompter, session] = opened;
         ProbabilityTableDialog dialog(session);
-        QCOMPARE(child<QLabel>(dialog, "counter")->text(), QStringLiteral("Liczba prawdopodobieństw: 3"));
+        QCOMPARE(child<QLabel>(dialog, "counter")->text(),
+                 QStringLiteral("Liczba prawdopodobieństw: 3"));
         QCOMPARE(dialog.shownLabels(), QStringList{"(0) \nSpalinowoz - 100%"});
         child<QSlider>(dialog, "entries")->setValue(2);
-        QCOMPARE(dialog.shownLabels(), (QStringList{"(0) \nSpalinowoz - 30%", "(1) \nElektrowoz - 70%"}));
+        QCOMPARE(dialog.shownLabels(),
+                 (QStringList{"(0) \nSpalinowoz - 30%", "(1) \nElektrowoz - 70%"}));
 
         prompter.dialogs.push_back([](QDialog& entry) {
             QCOMPARE(entry.windowTitle(), QStringLiteral("Dodaj"));
@@ -252,8 +267,10 @@ private slots:
         prompter.answers = {QMessageBox::Yes};
         dialog.deleteEntry();
         QCOMPARE(prompter.messageTexts().last(),
-                 QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy prawdopodobienstwa?\nOdwołania do "
-                                "tej pozycji: 1 przejście. Numery w nich (i odwołania do dalszych pozycji) nie zmienią "
+                 QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy "
+                                "prawdopodobienstwa?\nOdwołania do "
+                                "tej pozycji: 1 przejście. Numery w nich (i odwołania do dalszych "
+                                "pozycji) nie zmienią "
                                 "się, więc wskażą inne pozycje listy."));
         QCOMPARE(session.content().probabilities.size(), std::size_t(3));
         session.undoStack().undo();
@@ -265,7 +282,8 @@ private slots:
         test::OpenedSession opened(passageContent());
         auto& [prompter, session] = opened;
         PassagesDialog dialog(session);
-        QCOMPARE(child<QLabel>(dialog, "counter")->text(), QStringLiteral("Liczba przejść lokomotyw: 3"));
+        QCOMPARE(child<QLabel>(dialog, "counter")->text(),
+                 QStringLiteral("Liczba przejść lokomotyw: 3"));
         QCOMPARE(dialog.arrivingStrip().count(), 4);
         QCOMPARE(dialog.arrivingStrip().pictureRect(0).topLeft(), QPoint(10, 2));
         QCOMPARE(dialog.arrivingStrip().labelRect(0).top(), 48);
@@ -276,19 +294,22 @@ private slots:
             auto& passage = static_cast<PassageDialog&>(d);
             QCOMPARE(d.windowTitle(), QStringLiteral("FPassAdd"));
             QVERIFY(!child<QSlider>(d, "arrivingTrain")->isEnabled());
-            QCOMPARE(child<QLabel>(d, "arrivingCaption")->text(), QStringLiteral("Indeks pociągu przyjeżdzającego..."));
+            QCOMPARE(child<QLabel>(d, "arrivingCaption")->text(),
+                     QStringLiteral("Indeks pociągu przyjeżdzającego..."));
             auto* type = child<QComboBox>(d, "type");
             type->setCurrentIndex(1);
             emit type->activated(1);
             QCOMPARE(child<QComboBox>(d, "depot")->currentIndex(), 0);
             QVERIFY(child<QPushButton>(d, "ok")->isEnabled());
-            QCOMPARE(child<QLabel>(d, "arrivingCaption")->text(), QStringLiteral("Indeks pociągu przyjeżdzającego 0"));
+            QCOMPARE(child<QLabel>(d, "arrivingCaption")->text(),
+                     QStringLiteral("Indeks pociągu przyjeżdzającego 0"));
             child<QSlider>(d, "arrivingTrain")->setValue(3);
             QCOMPARE(passage.arrivingStrip().count(), 3);  // both coupled trains and ours
             QCOMPARE(session.content(), passageContent());
             child<QCheckBox>(d, "fromAssignedDepot")->setChecked(true);
             child<QSlider>(d, "probability")->setValue(2);
-            QCOMPARE(child<QTableWidget>(d, "probabilityGrid")->item(0, 1)->text(), QStringLiteral("70"));
+            QCOMPARE(child<QTableWidget>(d, "probabilityGrid")->item(0, 1)->text(),
+                     QStringLiteral("70"));
             QCOMPARE(child<QTableWidget>(d, "probabilityGrid")->horizontalHeaderItem(0)->text(),
                      QStringLiteral("Spalinowoz"));
             child<QPushButton>(d, "ok")->click();

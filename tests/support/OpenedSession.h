@@ -13,7 +13,8 @@ struct OpenedSession {
     ScriptedPrompter prompter;
     editing::EditingSession session;
 
-    explicit OpenedSession(const TimetableContent& content, const std::string& pictures = RYLMO_SAMPLE_FOLDER "/tabor/") {
+    explicit OpenedSession(const TimetableContent& content,
+                           const std::string& pictures = RYLMO_SAMPLE_FOLDER "/tabor/") {
         session.setRollingStockFolder(pictures);
         session.open(content, "/tmp/", "a.roz");
     }

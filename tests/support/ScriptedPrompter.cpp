@@ -16,8 +16,12 @@ T next(std::deque<T>& queue, T fallback) {
 
 }  // namespace
 
-ScriptedPrompter::ScriptedPrompter() { ui::setPrompter(this); }
-ScriptedPrompter::~ScriptedPrompter() { ui::setPrompter(nullptr); }
+ScriptedPrompter::ScriptedPrompter() {
+    ui::setPrompter(this);
+}
+ScriptedPrompter::~ScriptedPrompter() {
+    ui::setPrompter(nullptr);
+}
 
 QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, QMessageBox::Icon icon,
                                                       const QString& text,
@@ -33,8 +37,8 @@ QString ScriptedPrompter::openFileName(QWidget*, const QString& filter, const QS
     return next(fileNames, QString());
 }
 
-QString ScriptedPrompter::saveFileName(QWidget*, const QString& filter, const QString& defaultSuffix,
-                                       const QString& folder) {
+QString ScriptedPrompter::saveFileName(QWidget*, const QString& filter,
+                                       const QString& defaultSuffix, const QString& folder) {
     fileDialogs.push_back(QStringLiteral("save|") + filter + QLatin1Char('|') + defaultSuffix);
     openFolders.push_back(folder);
     return next(fileNames, QString());
@@ -52,7 +56,9 @@ int ScriptedPrompter::exec(QDialog& dialog) {
     return dialog.result();
 }
 
-void ScriptedPrompter::openUrl(const QUrl& url) { urls.push_back(url); }
+void ScriptedPrompter::openUrl(const QUrl& url) {
+    urls.push_back(url);
+}
 
 QStringList ScriptedPrompter::messageTexts() const {
     QStringList texts;

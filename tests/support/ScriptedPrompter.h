@@ -41,10 +41,11 @@ public:
     std::vector<QString> dialogTitles;
     std::vector<QUrl> urls;
 
-    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                        QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
-    QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {}) override;
+    QString openFileName(QWidget* parent, const QString& filter,
+                         const QString& folder = {}) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
                          const QString& folder = {}) override;
     QString folder(QWidget* parent, const QString& title) override;

@@ -5,17 +5,17 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTextCursor>
 #include <QTest>
+#include <QTextCursor>
 
 #include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
-#include "ui/DocumentText.h"
 #include "texts/GeneralData.h"
 #include "texts/NamePages.h"
+#include "ui/DocumentText.h"
 
 using namespace rylmo;
 using namespace rylmo::texts;
@@ -72,19 +72,23 @@ class TextsTest : public QObject {
     Q_OBJECT
 private slots:
     void pageTextBecomesNames() {
-        const auto names = namesOfPage(QStringLiteral("  Zielonka \t\nŁódź Kaliska\n\n \n"), QStringLiteral("Stacje"));
+        const auto names = namesOfPage(QStringLiteral("  Zielonka \t\nŁódź Kaliska\n\n \n"),
+                                       QStringLiteral("Stacje"));
         QCOMPARE(std::get<std::vector<std::string>>(names),
                  (std::vector<std::string>{"Zielonka", "\xa3\xf3\x64\x9f Kaliska"}));
-        QVERIFY(std::get<std::vector<std::string>>(namesOfPage(QString(), QStringLiteral("Stacje"))).empty());
+        QVERIFY(std::get<std::vector<std::string>>(namesOfPage(QString(), QStringLiteral("Stacje")))
+                    .empty());
 
-        const auto gap = std::get<PageRefusal>(namesOfPage(QStringLiteral("A\n  \nB"), QStringLiteral("Stacje")));
+        const auto gap = std::get<PageRefusal>(
+            namesOfPage(QStringLiteral("A\n  \nB"), QStringLiteral("Stacje")));
         QCOMPARE(gap.line, 2);
         QCOMPARE(gap.message, QStringLiteral("Pusta nazwa w wierszu 2 na stronie „Stacje”."));
-        const auto cyrillic =
-            std::get<PageRefusal>(namesOfPage(QStringLiteral("A\nB\nМосква"), QStringLiteral("Nazwy pociągów")));
+        const auto cyrillic = std::get<PageRefusal>(
+            namesOfPage(QStringLiteral("A\nB\nМосква"), QStringLiteral("Nazwy pociągów")));
         QCOMPARE(cyrillic.line, 3);
-        QCOMPARE(cyrillic.message, QStringLiteral("Znak „М” nie może być zapisany w pliku rozkładu: "
-                                                  "wiersz 3 na stronie „Nazwy pociągów”."));
+        QCOMPARE(cyrillic.message,
+                 QStringLiteral("Znak „М” nie może być zapisany w pliku rozkładu: "
+                                "wiersz 3 na stronie „Nazwy pociągów”."));
     }
 
     void startTimeSplitsAndJoins() {
@@ -103,7 +107,9 @@ private slots:
         // Unchanged: nothing stored, the modified flag left as it is.
         f.run("names", [](QDialog& dialog) {
             QCOMPARE(child<QTabWidget>(dialog, "pages")->currentIndex(), 0);
-            QVERIFY(child<QPlainTextEdit>(dialog, "trainNames")->toPlainText().isEmpty());  // filled when shown
+            QVERIFY(child<QPlainTextEdit>(dialog, "trainNames")
+                        ->toPlainText()
+                        .isEmpty());  // filled when shown
             QCOMPARE(ui::plainTextOf(*namePage(dialog, "stationNames")),
                      QStringLiteral("Zielonka\nBorowiec\nStare\u00a0Sady"));
             child<QPushButton>(dialog, "close")->click();
@@ -122,11 +128,13 @@ private slots:
         });
         QCOMPARE(f.prompter.dialogTitles.back(), QStringLiteral("Nazwy"));
         QCOMPARE(f.content().stationNames, (std::vector<std::string>{"Borowiec", "Stare\xa0Sady"}));
-        QCOMPARE(f.content().depotNames, (std::vector<std::string>{"Lokomotywownia", "Parowozownia", "Szopa"}));
+        QCOMPARE(f.content().depotNames,
+                 (std::vector<std::string>{"Lokomotywownia", "Parowozownia", "Szopa"}));
         QCOMPARE(f.content().trainNames, stationTexts().trainNames);
         QVERIFY(f.window.document().modified);
         QCOMPARE(f.window.session().undoStack().count(), 1);
-        QCOMPARE(f.window.findChild<QAction*>(QStringLiteral("undo"))->text(), QStringLiteral("Cofnij zmianę nazw"));
+        QCOMPARE(f.window.findChild<QAction*>(QStringLiteral("undo"))->text(),
+                 QStringLiteral("Cofnij zmianę nazw"));
         f.window.session().undoStack().undo();
         QCOMPARE(f.content(), stationTexts());
 
@@ -163,11 +171,13 @@ private slots:
             child<QPushButton>(dialog, "browseStationFile")->click();
             QCOMPARE(picture->text(), QStringLiteral("north"));
             QCOMPARE(f.prompter.openFolders.back(), QStringLiteral("/gra/stacje/"));
-            QCOMPARE(f.prompter.fileDialogs.back(), QStringLiteral("open|Stacja dla Trakovila (*.stc)|*.stc"));
+            QCOMPARE(f.prompter.fileDialogs.back(),
+                     QStringLiteral("open|Stacja dla Trakovila (*.stc)|*.stc"));
             child<QLineEdit>(dialog, "stationName")->setText(QStringLiteral(" Zielonka Wielka "));
             child<QSpinBox>(dialog, "startHour")->setValue(7);
             child<QSpinBox>(dialog, "startMinute")->setValue(5);
-            retype(child<QPlainTextEdit>(dialog, "authorInfo"), QStringLiteral("\n  Ja\n\n  Ty \n\n"));
+            retype(child<QPlainTextEdit>(dialog, "authorInfo"),
+                   QStringLiteral("\n  Ja\n\n  Ty \n\n"));
             ok->click();
         });
         QCOMPARE(f.content().stationPicture, std::string("north"));
@@ -180,7 +190,8 @@ private slots:
         QVERIFY(!f.window.document().modified);
 
         // "OK" with nothing changed still marks the document changed; "Anuluj" does not.
-        f.run("generalData", [](QDialog& dialog) { child<QPushButton>(dialog, "cancel")->click(); });
+        f.run("generalData",
+              [](QDialog& dialog) { child<QPushButton>(dialog, "cancel")->click(); });
         QVERIFY(!f.window.document().modified);
         f.run("generalData", [](QDialog& dialog) { child<QPushButton>(dialog, "ok")->click(); });
         QCOMPARE(f.content(), stationTexts());
@@ -215,8 +226,9 @@ private slots:
         f.run("generalData", [&f](QDialog& dialog) {
             retype(child<QPlainTextEdit>(dialog, "authorInfo"), QStringLiteral("Autor 😀"));
             child<QPushButton>(dialog, "ok")->click();
-            QCOMPARE(f.prompter.messageTexts().last(), QStringLiteral("Znak „😀” nie może być zapisany w pliku "
-                                                                      "rozkładu: pole „Informacje o autorze”."));
+            QCOMPARE(f.prompter.messageTexts().last(),
+                     QStringLiteral("Znak „😀” nie może być zapisany w pliku "
+                                    "rozkładu: pole „Informacje o autorze”."));
             QVERIFY(dialog.result() != QDialog::Accepted);
         });
         QVERIFY(!f.window.document().modified);

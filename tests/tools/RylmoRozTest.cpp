@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <cstdio>
 
 #include "TestFiles.h"
 
@@ -23,7 +23,8 @@ struct ToolRun {
 ToolRun run(const std::string& arguments) {
     TempFolder folder;
     const std::string errFile = (folder / "stderr").string();
-    const std::string command = std::string("'") + RYLMO_ROZ + "' " + arguments + " 2>'" + errFile + "'";
+    const std::string command =
+        std::string("'") + RYLMO_ROZ + "' " + arguments + " 2>'" + errFile + "'";
     FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];
@@ -32,7 +33,9 @@ ToolRun run(const std::string& arguments) {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, readBytes(errFile)};
 }
 
-std::string quoted(const std::string& path) { return "'" + path + "'"; }
+std::string quoted(const std::string& path) {
+    return "'" + path + "'";
+}
 
 const char* const kWorkedExampleJson =
     R"({"version":2,"stationPicture":"Wola","depot":[[1,2,0,0,0,0]],)"
@@ -185,13 +188,15 @@ TEST(RylmoRoz, AFullOutputIsAFailure) {
     TempFolder folder;
     const std::string file = (folder / "bad.roz").string();
     std::string bytes = readBytes(dataPath("worked-example.roz"));
-    writeBytes(file, bytes.replace(bytes.find("2,830,1,0"), 9, "2,830,1,4"));  // a problem to report
+    writeBytes(file,
+               bytes.replace(bytes.find("2,830,1,0"), 9, "2,830,1,4"));  // a problem to report
     for (const char* command : {"dump", "check"}) {
-        const std::string line =
-            std::string("'") + RYLMO_ROZ + "' " + command + " " + quoted(file) + " >/dev/full 2>/dev/null";
+        const std::string line = std::string("'") + RYLMO_ROZ + "' " + command + " " +
+                                 quoted(file) + " >/dev/full 2>/dev/null";
         const int status = std::system(line.c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command;
     }
-    const int help = std::system((std::string("'") + RYLMO_ROZ + "' --help >/dev/full 2>/dev/null").c_str());
+    const int help =
+        std::system((std::string("'") + RYLMO_ROZ + "' --help >/dev/full 2>/dev/null").c_str());
     EXPECT_TRUE(WIFEXITED(help) && WEXITSTATUS(help) == 1);
 }

@@ -5,21 +5,21 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTableView>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <cstdint>
 
 #include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "app/RylmoApplication.h"
 #include "app/MainWindow.h"
+#include "app/RylmoApplication.h"
+#include "document/CompositionText.h"
 #include "editing/EditingSession.h"
 #include "editing/TrainListModel.h"
 #include "trains/TrainDialog.h"
 #include "trains/TrainForm.h"
-#include "document/CompositionText.h"
 #include "ui/PictureStrip.h"
 #include "ui/RollingStockPicture.h"
 
@@ -110,17 +110,17 @@ private slots:
     void unchangedTrainWithValuesOutOfRange() {
         const Timetable d = timetable();
         Train stored = sampleTrain();
-        stored.arrivalTime = 2575;     // hour 25, minute 75
-        stored.departureTime = 1275;   // minute 75
+        stored.arrivalTime = 2575;    // hour 25, minute 75
+        stored.departureTime = 1275;  // minute 75
         stored.exitPoint = 9999;
         stored.reserved = 7;
-        stored.standPosition = 4;      // no stand coordinate: both go to 0
+        stored.standPosition = 4;  // no stand coordinate: both go to 0
         stored.standTrackNumber = 3;
-        stored.runType = 9;            // no entry in the lists: kept as stored
+        stored.runType = 9;  // no entry in the lists: kept as stored
         stored.originStation = 17;
         stored.arrivalPlatform = 12;
         stored.arrivalTrainName = 30;
-        stored.composition = 8;        // beyond the compositions: kept
+        stored.composition = 8;  // beyond the compositions: kept
         Train expected = stored;
         expected.arrivalTime = 2359;
         expected.departureTime = 1259;
@@ -173,7 +173,8 @@ private slots:
         dialog.setOriginal(t);
         dialog.fillFromTrain();
         QCOMPARE(child<QComboBox>(dialog, "coupledTrain")->currentText(), QStringLiteral("3"));
-        QCOMPARE(child<QComboBox>(dialog, "coupledCoach")->currentText(), QStringLiteral("7 wagon"));
+        QCOMPARE(child<QComboBox>(dialog, "coupledCoach")->currentText(),
+                 QStringLiteral("7 wagon"));
         QVERIFY(child<QCheckBox>(dialog, "standSet")->isChecked());
         QVERIFY(child<QCheckBox>(dialog, "coupleRight")->isChecked());
         QCOMPARE(child<QSpinBox>(dialog, "standCoordinate")->value(), 120);
@@ -213,7 +214,8 @@ private slots:
         TrainDialog dialog(dialogSession.session);
         dialog.setOriginal(t);
         dialog.fillFromTrain();
-        QCOMPARE(child<QComboBox>(dialog, "departureCategory")->currentText(), QStringLiteral("ekspres"));
+        QCOMPARE(child<QComboBox>(dialog, "departureCategory")->currentText(),
+                 QStringLiteral("ekspres"));
         QCOMPARE(child<QComboBox>(dialog, "arrivalCategory")->currentIndex(), -1);
         auto* ok = child<QPushButton>(dialog, "ok");
         QVERIFY(!ok->isEnabled());
@@ -228,7 +230,8 @@ private slots:
         fresh.fillForNewTrain();
         QCOMPARE(fresh.findChild<QTabWidget*>()->currentIndex(), 0);
         auto* freshOk = child<QPushButton>(fresh, "ok");
-        const char* required[] = {"arrivalCategory", "originStation", "departureCategory", "destinationStation"};
+        const char* required[] = {"arrivalCategory", "originStation", "departureCategory",
+                                  "destinationStation"};
         for (const char* name : required) {
             QVERIFY(!freshOk->isEnabled());
             choose(child<QComboBox>(fresh, name), 0);
@@ -296,7 +299,8 @@ private slots:
         dialog.fillForNewTrain();
         auto* bar = child<QSlider>(dialog, "compositionSlider");
         bar->setValue(1);  // pairs (2, 3) and (1, 5): coach 1, coach 1, coach 3
-        QCOMPARE(child<QLabel>(dialog, "compositionCaption")->text(), QStringLiteral("Zestwanie składu nr 1"));
+        QCOMPARE(child<QLabel>(dialog, "compositionCaption")->text(),
+                 QStringLiteral("Zestwanie składu nr 1"));
         const ui::PictureStrip& strip = dialog.compositionStrip();
         QCOMPARE(strip.count(), 3);
         QCOMPARE(strip.pictureRect(0), QRect(8, 4, 120, 40));
@@ -332,7 +336,8 @@ private slots:
     // vehicle, and the fill builds the preview once.
     void missingPicturesListTheFolderOnce() {
         test::TempFolder pictures;
-        for (int i = 0; i < 50; ++i) test::writeBytes(pictures / ("inny" + std::to_string(i) + ".bmp"), "x");
+        for (int i = 0; i < 50; ++i)
+            test::writeBytes(pictures / ("inny" + std::to_string(i) + ".bmp"), "x");
         Timetable d;
         d.rollingStockFolder = pictures.path().string() + "/";
         std::vector<int32_t> row;
@@ -363,7 +368,9 @@ private slots:
         const std::vector<Train> five = timetable(3, 5).content.trains;
         session.open(timetable(3, 5).content, "", "test.roz");
         window.newDocument();
-        auto action = [&](const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); };
+        auto action = [&](const char* name) {
+            return window.findChild<QAction*>(QString::fromLatin1(name));
+        };
         QVERIFY(!action("undo")->isEnabled());
 
         window.trainList()->selectRow(1);

@@ -50,8 +50,9 @@ private slots:
     }
 
     void filtersBecomeQtNameFilters() {
-        QCOMPARE(qtNameFilters(QStringLiteral("Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*")),
-                 QStringLiteral("Rozkład jazdy (*.roz);;Wszystkie pliki (*.*)"));
+        QCOMPARE(
+            qtNameFilters(QStringLiteral("Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*")),
+            QStringLiteral("Rozkład jazdy (*.roz);;Wszystkie pliki (*.*)"));
         QCOMPARE(qtNameFilters(QStringLiteral("Rozkład jazdy dla Trakovil-a 1.6x|*.roz")),
                  QStringLiteral("Rozkład jazdy dla Trakovil-a 1.6x (*.roz)"));
     }
@@ -64,9 +65,9 @@ private slots:
 
         const QImage loco = rollingStockPicture(dir, QStringLiteral("EU07")).toImage();
         QCOMPARE(loco.size(), QSize(30, 10));
-        QCOMPARE(qAlpha(loco.pixel(0, 9)), 0);         // background
-        QCOMPARE(qAlpha(loco.pixel(0, 0)), 255);       // the other corners stay
-        QCOMPARE(qAlpha(loco.pixel(5, 2)), 255);       // body
+        QCOMPARE(qAlpha(loco.pixel(0, 9)), 0);    // background
+        QCOMPARE(qAlpha(loco.pixel(0, 0)), 255);  // the other corners stay
+        QCOMPARE(qAlpha(loco.pixel(5, 2)), 255);  // body
         QCOMPARE(QColor(loco.pixel(5, 2)), QColor(Qt::blue));
 
         // Names written on Windows in another case still find their file.
@@ -82,7 +83,9 @@ private slots:
         const QSize tile(placeholderWidth, placeholderHeight);
         QCOMPARE(rollingStockPicture(dir, QStringLiteral("brak")).size(), tile);
         QCOMPARE(rollingStockPicture(dir, QStringLiteral("zepsuty")).size(), tile);
-        QCOMPARE(rollingStockPicture(QStringLiteral("F:\\Gra\\Tabor\\"), QStringLiteral("EU07")).size(), tile);
+        QCOMPARE(
+            rollingStockPicture(QStringLiteral("F:\\Gra\\Tabor\\"), QStringLiteral("EU07")).size(),
+            tile);
         QCOMPARE(rollingStockPicture(dir, QString()).size(), tile);
         QVERIFY(!hasRollingStockPicture(dir, QStringLiteral("zepsuty")));
     }
@@ -95,7 +98,11 @@ private slots:
 
         PictureStrip strip;
         strip.setStripLayout({10, 2, 48});
-        strip.setEntries(dir, {{QStringLiteral("A"), QStringLiteral("pierwszy"), QStringLiteral("podpowiedź"), false, {}},
+        strip.setEntries(dir, {{QStringLiteral("A"),
+                                QStringLiteral("pierwszy"),
+                                QStringLiteral("podpowiedź"),
+                                false,
+                                {}},
                                {QStringLiteral("B"), QStringLiteral("drugi"), QString(), true, {}},
                                {QStringLiteral("brak"), QString(), QString(), false, {}}});
         QCOMPARE(strip.count(), 3);

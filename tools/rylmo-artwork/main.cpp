@@ -104,11 +104,11 @@ QImage steamLocomotive() {  // PW08: boiler, chimney, cab and tender
     QPainter p(&image);
     p.setPen(QColor(10, 10, 10));
     p.setBrush(QColor(30, 30, 30));
-    p.drawRect(6, 16, 44, 16);       // boiler
-    p.drawRect(10, 6, 6, 10);        // chimney
-    p.drawRect(26, 10, 8, 6);        // dome
-    p.drawRect(48, 6, 18, 26);       // cab
-    p.drawRect(70, 14, 32, 18);      // tender
+    p.drawRect(6, 16, 44, 16);   // boiler
+    p.drawRect(10, 6, 6, 10);    // chimney
+    p.drawRect(26, 10, 8, 6);    // dome
+    p.drawRect(48, 6, 18, 26);   // cab
+    p.drawRect(70, 14, 32, 18);  // tender
     p.setBrush(QColor(180, 30, 30));
     p.drawRect(4, 30, 98, 3);
     windows(p, 52, 64, 8, 10, 8, 7);

@@ -43,10 +43,11 @@ const json& member(const json& object, const std::string& key) {
 
 int32_t toInteger(const json& value, const std::string& key) {
     if (!value.is_number_integer()) fail(key, "oczekiwano liczby całkowitej, jest " + value.dump());
-    const bool inRange = value.is_number_unsigned()
-                             ? value.get<uint64_t>() <= uint64_t{std::numeric_limits<int32_t>::max()}
-                             : value.get<int64_t>() >= std::numeric_limits<int32_t>::min() &&
-                                   value.get<int64_t>() <= std::numeric_limits<int32_t>::max();
+    const bool inRange =
+        value.is_number_unsigned()
+            ? value.get<uint64_t>() <= uint64_t{std::numeric_limits<int32_t>::max()}
+            : value.get<int64_t>() >= std::numeric_limits<int32_t>::min() &&
+                  value.get<int64_t>() <= std::numeric_limits<int32_t>::max();
     // The number is named as the file has it, not as it would be clamped.
     if (!inRange) fail(key, "liczba " + value.dump() + " spoza zakresu 32-bitowego");
     return static_cast<int32_t>(value.get<int64_t>());

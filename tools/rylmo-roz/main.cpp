@@ -2,9 +2,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,9 +17,9 @@
 #include "document/AtomicFile.h"
 #include "document/ConsistencyCheck.h"
 #include "document/Error.h"
-#include "document/SystemError.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
+#include "document/SystemError.h"
 
 namespace {
 
@@ -46,8 +46,10 @@ int usage() {
 // Writes to standard output and makes sure it arrived: a full disk or a closed pipe is a
 // failure like any other, not a success with half the output.
 void print(const std::string& text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        throw rylmo::Error(std::string("Błąd zapisu na standardowe wyjście: ") + rylmo::errnoText(errno));
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        throw rylmo::Error(std::string("Błąd zapisu na standardowe wyjście: ") +
+                           rylmo::errnoText(errno));
     }
 }
 
@@ -58,11 +60,13 @@ int dump(const std::string& path) {
 }
 
 int fromJson(const std::string& jsonPath, const std::string& outPath) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(rylmo::openForReading(jsonPath), std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(rylmo::openForReading(jsonPath),
+                                                         std::fclose);
     if (!file) throw rylmo::Error("niemozliwe otwarcie pliku");
     std::string text;
     char buffer[65536];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get())) text.append(buffer, n);
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get()))
+        text.append(buffer, n);
     std::istringstream in(text);
     if (!in) throw rylmo::Error("niemozliwe otwarcie pliku");
     nlohmann::json json;
@@ -145,5 +149,7 @@ int wmain(int argc, wchar_t** argv) {
     return run(args);
 }
 #else
-int main(int argc, char** argv) { return run(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char** argv) {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+}
 #endif

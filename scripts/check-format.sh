@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Fails when a C++ file of the project differs from what .clang-format makes of it.
+# On a fresh Debian machine, run as root: it installs clang-format first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if ! command -v clang-format >/dev/null; then
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends clang-format
+fi
+mapfile -t files < <(git ls-files '*.cpp' '*.h' | grep -E '^(src|tests|tools|bench)/')
+clang-format --dry-run --Werror "${files[@]}"
+echo "formatting: ${#files[@]} files as .clang-format has them"
