@@ -30,7 +30,7 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
     m_counter = ui::named(new QLabel, "counter");
     m_insert = ui::button(QStringLiteral("Dodaj"), "insert");
     m_remove = ui::button(QStringLiteral("Usuń"), "remove");
-    m_type = ui::dropDownList("type", vehicleNames(document.content));
+    m_type = ui::dropDownList("type", ui::toQStrings(vehicleNames(document.content)));
     ui::makeLargeList(m_type, 20);
     m_change = ui::button(QStringLiteral("Zmień"), "change");
     m_picture = ui::named(new QLabel, "picture");

@@ -21,12 +21,4 @@ QVector<ui::StripEntry> compositionStripEntries(const TimetableContent& content,
     return entries;
 }
 
-QStringList vehicleNames(const TimetableContent& content) {
-    QStringList names;
-    for (const LocomotiveType& type : content.locomotiveTypes)
-        names << ui::toQString(type.pictureName);
-    for (const std::string& coach : content.coaches) names << ui::toQString(coach);
-    return names;
-}
-
 }  // namespace rylmo::coaches

@@ -14,8 +14,4 @@ namespace rylmo::coaches {
 QVector<ui::StripEntry> compositionStripEntries(const TimetableContent& content,
                                                 const std::vector<int32_t>& row);
 
-// The names of the composition editor's type list: every type's picture name, then every
-// coach name; item i is vehicle number i + 1.
-QStringList vehicleNames(const TimetableContent& content);
-
 }  // namespace rylmo::coaches

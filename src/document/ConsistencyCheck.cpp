@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 
+#include "document/Codes.h"
 #include "document/CompositionText.h"
 #include "document/Error.h"
+#include "document/FieldLimits.h"
 #include "document/ProbabilityText.h"
 #include "document/RollingStock.h"
 #include "document/SaveCheck.h"
@@ -67,7 +69,8 @@ private:
 };
 
 bool validCoupling(int32_t value, std::size_t trainCount) {
-    return value > 0 && value % 10 != 0 && static_cast<std::size_t>(value / 10) < trainCount;
+    return value > 0 && couplingCoach(value) != 0 &&
+           static_cast<std::size_t>(couplingTrain(value)) < trainCount;
 }
 
 // Marks the trains that lie on a closed coupling chain. Following a train's coupling field
@@ -95,7 +98,7 @@ std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains, int pos
             path.push_back(u);
             const int32_t value = field(trains[u], position);
             if (!validCoupling(value, n)) break;
-            u = static_cast<std::size_t>(value / 10);
+            u = static_cast<std::size_t>(couplingTrain(value));
         }
         for (std::size_t v : path) state[v] = done;
     }
@@ -109,15 +112,15 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
     for (std::size_t i = 0; i < c.trains.size(); ++i) {
         const Train& t = c.trains[i];
         r.entry(i);
-        r.range(name(1), t.runType, 0, 6);
+        r.range(name(1), t.runType, 0, limits::runTypes - 1);
         for (int position : {2, 6}) {
             if (!isValidTime(field(t, position))) {
                 r.report(name(position), "niepoprawny czas " + str(field(t, position)) +
                                              " (godzina 0–23, minuta 0–59)");
             }
         }
-        r.range(name(3), t.entryPoint, 0, 3156);
-        r.range(name(7), t.exitPoint, 0, 3156);
+        r.range(name(3), t.entryPoint, 0, limits::maxPoint);
+        r.range(name(7), t.exitPoint, 0, limits::maxPoint);
         r.index(name(4), t.originStation, c.stationNames.size(), 0, "stacji");
         r.index(name(8), t.destinationStation, c.stationNames.size(), 0, "stacji");
         if (t.symbolUnit != 0) {
@@ -125,15 +128,15 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
             const auto type = static_cast<std::size_t>(t.symbolUnit - 1);
             if (t.symbolUnit > 0 && type < c.locomotiveTypes.size()) {
                 const std::string& kind = c.locomotiveTypes[type].kind;
-                if (kind != "1" && kind != "2") {
+                if (!isSelfPropelledKind(kind)) {
                     r.report(name(5), "lokomotywa " + str(t.symbolUnit) +
                                           " nie jest zespołem trakcyjnym ani autobusem szynowym");
                 }
             }
             r.index(name(9), t.unitDepot, c.depotNames.size(), 0, "lokomotywowni");
         }
-        r.range(name(10), t.arrivalNumber, 0, 99999);
-        r.range(name(11), t.departureNumber, 0, 99999);
+        r.range(name(10), t.arrivalNumber, 0, limits::maxTrainNumber);
+        r.range(name(11), t.departureNumber, 0, limits::maxTrainNumber);
         for (int k = 0; k < 2; ++k) {
             const int position = 12 + k;
             const int32_t value = field(t, position);
@@ -151,20 +154,20 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
                 r.report(name(position), "nieznana kategoria " + str(field(t, position)));
             }
         }
-        r.range(name(16), t.status, 0, 1);
+        r.range(name(16), t.status, 0, limits::statuses - 1);
         if (t.symbolVehicle != 0 && !isVehicleNumber(c, t.symbolVehicle)) {
             r.report(name(17), "pojazd " + str(t.symbolVehicle) + " nie istnieje");
         }
         if (t.composition != 0) {
             r.index(name(18), t.composition, c.compositions.size(), 0, "składów");
         }
-        r.range(name(19), t.arrivalPlatform, 0, 9);
-        r.range(name(20), t.departurePlatform, 0, 9);
+        r.range(name(19), t.arrivalPlatform, 0, limits::platforms - 1);
+        r.range(name(20), t.departurePlatform, 0, limits::platforms - 1);
         r.range(name(21), t.arrivalTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
         r.range(name(22), t.departureTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
-        r.range(name(23), t.standCoordinate, -3156, 3156);
-        r.range(name(24), t.standPosition, 0, 9);
-        r.range(name(25), t.standTrackNumber, 0, 99);
+        r.range(name(23), t.standCoordinate, -limits::maxPoint, limits::maxPoint);
+        r.range(name(24), t.standPosition, 0, limits::standPositions - 1);
+        r.range(name(25), t.standTrackNumber, 0, limits::maxTrackNumber);
         r.range(name(26), t.reserved, 0, 0);
     }
 }
@@ -175,11 +178,12 @@ void checkDepot(const TimetableContent& c, Reporter& r) {
         const DepotEntry& e = c.depot[i];
         r.entry(i);
         r.index(name(1), e.locomotiveType, c.locomotiveTypes.size(), 1, "lokomotyw");
-        r.range(name(2), e.count, 1, 99);
+        r.range(name(2), e.count, 1, limits::maxDepotCount);
         r.index(name(3), e.depot, c.depotNames.size(), 0, "lokomotywowni");
-        r.range(name(4), e.standCoordinate, -5700, 5700);
-        r.range(name(5), e.standPosition, 0, 9);
-        r.range(name(6), e.standTrackNumber, 0, 5700);
+        r.range(name(4), e.standCoordinate, -limits::maxDepotCoordinate,
+                limits::maxDepotCoordinate);
+        r.range(name(5), e.standPosition, 0, limits::standPositions - 1);
+        r.range(name(6), e.standTrackNumber, 0, limits::maxDepotTrackNumber);
     }
 }
 

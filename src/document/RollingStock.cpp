@@ -38,4 +38,12 @@ int32_t coachVehicleNumber(const TimetableContent& content, std::size_t coach) {
     return content.locomotiveTypeCount + static_cast<int32_t>(coach) + 1;
 }
 
+std::vector<std::string_view> vehicleNames(const TimetableContent& content) {
+    std::vector<std::string_view> names;
+    names.reserve(content.locomotiveTypes.size() + content.coaches.size());
+    for (const LocomotiveType& type : content.locomotiveTypes) names.emplace_back(type.pictureName);
+    for (const std::string& coach : content.coaches) names.emplace_back(coach);
+    return names;
+}
+
 }  // namespace rylmo

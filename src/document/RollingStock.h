@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "document/Timetable.h"
 
@@ -15,6 +17,9 @@ bool isVehicleNumber(const TimetableContent& content, int32_t number);
 
 // Picture name of the type or coach, or an empty text when the number names nothing.
 const std::string& vehicleName(const TimetableContent& content, int32_t number);
+
+// The names of every vehicle in number order, number 1 first: the types, then the coaches.
+std::vector<std::string_view> vehicleNames(const TimetableContent& content);
 
 // Vehicle number of the coach at 0-based position c.
 int32_t coachVehicleNumber(const TimetableContent& content, std::size_t coach);

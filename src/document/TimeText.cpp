@@ -1,15 +1,17 @@
 #include "document/TimeText.h"
 
+#include "document/Codes.h"
+
 namespace rylmo {
 
 std::string timeText(int32_t value) {
-    std::string minutes = std::to_string(value % 100);
+    std::string minutes = std::to_string(minuteOf(value));
     if (minutes.size() != 2) minutes.insert(0, "0");
-    return "Godz: " + std::to_string(value / 100) + ":" + minutes;
+    return "Godz: " + std::to_string(hourOf(value)) + ":" + minutes;
 }
 
 bool isValidTime(int32_t value) {
-    return value >= 0 && value / 100 <= 23 && value % 100 <= 59;
+    return value >= 0 && hourOf(value) <= 23 && minuteOf(value) <= 59;
 }
 
 }  // namespace rylmo

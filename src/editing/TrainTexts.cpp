@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <numeric>
 
+#include "document/Codes.h"
 #include "document/CompositionText.h"
 #include "document/RollingStock.h"
 #include "document/RunTypes.h"
+#include "document/TimeText.h"
 #include "document/TrainCategories.h"
 #include "ui/DocumentText.h"
 
@@ -75,8 +77,8 @@ std::vector<qint64> alphabeticalRanks(const QStringList& texts) {
 }
 
 QString timeText(int32_t value) {
-    if (value < 0 || value > 2359 || value % 100 > 59) return QString::number(value);
-    return QStringLiteral("%1:%2").arg(value / 100).arg(value % 100, 2, 10, QLatin1Char('0'));
+    if (!isValidTime(value)) return QString::number(value);
+    return QStringLiteral("%1:%2").arg(hourOf(value)).arg(minuteOf(value), 2, 10, QLatin1Char('0'));
 }
 
 // The vehicles of a composition by name, the first few of a long one.
@@ -101,7 +103,7 @@ QString compositionNames(const TimetableContent& c, const std::string& text) {
 QString couplingText(const char* word, int32_t value) {
     if (value == 0) return {};
     return QString::fromUtf8(word) +
-           QStringLiteral(" %1 / wagon %2").arg(value / 10).arg(value % 10);
+           QStringLiteral(" %1 / wagon %2").arg(couplingTrain(value)).arg(couplingCoach(value));
 }
 
 }  // namespace
@@ -110,10 +112,8 @@ TrainTexts::TrainTexts(const TimetableContent& c) {
     for (int32_t type = 0; type < runTypeCount; ++type)
         m_runTypes.texts << QString::fromUtf8(runTypeText(type));
     m_statuses.texts = {QStringLiteral("przyjedzie"), QStringLiteral("jest na stacji")};
-    for (const std::string& name : c.stationNames) m_stations.texts << ui::toQString(name);
-    for (const LocomotiveType& type : c.locomotiveTypes)
-        m_vehicles.texts << ui::toQString(type.pictureName);
-    for (const std::string& coach : c.coaches) m_vehicles.texts << ui::toQString(coach);
+    m_stations.texts = ui::toQStrings(c.stationNames);
+    m_vehicles.texts = ui::toQStrings(vehicleNames(c));
     for (const TrainCategory& category : trainCategories) {
         m_categories.texts << QString::fromUtf8(category.name);
         m_categoryCodes.push_back(category.code);

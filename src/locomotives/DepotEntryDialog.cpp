@@ -36,10 +36,7 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     m_atStation =
         ui::named(new QCheckBox(QStringLiteral("Lokomotywa stoi na stacji")), "atStation");
     m_coordinate = ui::spinEdit("standCoordinate", depotLimits::maxCoordinate);
-    QStringList positions{QStringLiteral("0 - lewa strona")};
-    for (int i = 1; i <= 8; ++i) positions << QString::number(i);
-    positions << QStringLiteral("9 - prawa strona");
-    m_standPosition = ui::dropDownList("standPosition", positions);
+    m_standPosition = ui::dropDownList("standPosition", ui::standPositionItems());
     m_trackNumber = ui::spinEdit("standTrackNumber", depotLimits::maxTrackNumber);
     m_coupleRight = ui::named(new QCheckBox(QStringLiteral("Połącz ze składem z prawej strony")),
                               "coupleRight");

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "document/FieldLimits.h"
 #include "document/Timetable.h"
 
 namespace rylmo::locomotives {
@@ -21,10 +22,10 @@ struct DepotEntryForm {
 };
 
 namespace depotLimits {
-inline constexpr int maxCount = 99;
-inline constexpr int maxCoordinate = 5700;
-inline constexpr int maxTrackNumber = 5700;
-inline constexpr int standPositions = 10;
+inline constexpr int maxCount = limits::maxDepotCount;
+inline constexpr int maxCoordinate = limits::maxDepotCoordinate;
+inline constexpr int maxTrackNumber = limits::maxDepotTrackNumber;
+inline constexpr int standPositions = limits::standPositions;
 }  // namespace depotLimits
 
 // The controls of a new entry: the first type and depot, one locomotive in the depot.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "document/Codes.h"
 #include "document/EntryNames.h"
 #include "document/RollingStock.h"
 #include "document/TimeText.h"
@@ -116,13 +117,13 @@ QVector<ui::StripEntry> passageStrip(const TimetableContent& c, Side side, int64
                 const Train* member = at(c.trains, u);
                 if (!member) break;
                 const int64_t field = magnitude(couplingOf(*member, side));
-                const auto slot = static_cast<std::size_t>(field % 10);
+                const auto slot = static_cast<std::size_t>(couplingCoach(field));
                 if (slot > 0) {
                     if (slot > chain.size()) chain.resize(slot);
                     chain[slot - 1] = {member, u == train};
                     ++chainCount;
                 }
-                u = field / 10;
+                u = couplingTrain(field);
                 if (u == train) break;
             }
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/Codes.h"
 #include "document/Tokens.h"
 
 namespace rylmo::texts {
@@ -13,11 +14,11 @@ StartTime startTimeOf(const std::string& text) {
     } catch (const std::exception&) {
         return {};
     }
-    return {std::clamp(value / 100, 0, 23), std::clamp(value % 100, 0, 59)};
+    return {std::clamp(hourOf(value), 0, 23), std::clamp(minuteOf(value), 0, 59)};
 }
 
 std::string startTimeText(StartTime time) {
-    return std::to_string(time.hour * 100 + time.minute);
+    return std::to_string(timeOfDay(time.hour, time.minute));
 }
 
 }  // namespace rylmo::texts

@@ -60,13 +60,6 @@ QFrame* separator() {
     return line;
 }
 
-QStringList documentTexts(const std::vector<std::string>& texts) {
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(texts.size()));
-    for (const std::string& text : texts) items << ui::toQString(text);
-    return items;
-}
-
 QStringList numbered(int first, int last, const QString& suffix = {}) {
     QStringList items;
     for (int i = first; i <= last; ++i) items << QString::number(i) + suffix;
@@ -195,13 +188,10 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
     dataGrid->addWidget(m_status, 1, 1);
     dataGrid->setColumnStretch(1, 1);
 
-    QStringList vehicles;
-    for (const LocomotiveType& type : c.locomotiveTypes)
-        vehicles << ui::toQString(type.pictureName);
-    vehicles << documentTexts(c.coaches);
+    const QStringList vehicles = ui::toQStrings(vehicleNames(c));
     // Long lists hold their texts in a plain string model: far cheaper than one item each.
     m_symbolVehicle = sharedList("symbolVehicle", new QStringListModel(vehicles, this));
-    m_unitDepot = sharedList("unitDepot", new QStringListModel(documentTexts(c.depotNames), this));
+    m_unitDepot = sharedList("unitDepot", new QStringListModel(ui::toQStrings(c.depotNames), this));
     ui::makeLargeList(m_unitDepot, 20);
     greyWhenDisabled(m_unitDepot);
     m_unitDepot->setEnabled(false);
@@ -265,9 +255,9 @@ void TrainDialog::buildTrainPage(QWidget* page) {
     QStringList categories;
     for (const TrainCategory& category : trainCategories)
         categories << QString::fromUtf8(category.name);
-    const QStringList stations = documentTexts(c.stationNames);
+    const QStringList stations = ui::toQStrings(c.stationNames);
     const QStringList trainNames =
-        QStringList{QStringLiteral("Brak")} + documentTexts(c.trainNames);
+        QStringList{QStringLiteral("Brak")} + ui::toQStrings(c.trainNames);
     const QStringList platforms = QStringList{QStringLiteral("brak/tor towarowy")} + numbered(1, 9);
 
     m_arrivalHour = spin("arrivalHour", 23);
@@ -312,9 +302,7 @@ void TrainDialog::buildTrainPage(QWidget* page) {
     m_standCoordinate = spin("standCoordinate", limits::maxPoint);
     m_coupleRight =
         named(new QCheckBox(QStringLiteral("Połącz ze składem z prawej strony")), "coupleRight");
-    m_standPosition =
-        list("standPosition", QStringList{QStringLiteral("0 - lewa strona")} + numbered(1, 8) +
-                                  QStringList{QStringLiteral("9 - prawa strona")});
+    m_standPosition = list("standPosition", ui::standPositionItems());
     m_standTrackNumber = spin("standTrackNumber", limits::maxTrackNumber);
     auto* stand = new QGroupBox(QStringLiteral(" Miejsce postoju "));
     auto* standGrid = new QGridLayout(stand);

@@ -1,4 +1,5 @@
 #include "trains/TrainForm.h"
+#include "document/Codes.h"
 
 #include <algorithm>
 
@@ -27,7 +28,7 @@ int32_t coupling(bool ticked, int train, int coach, int32_t stored) {
     // With no train chosen (the stored index is beyond the trains, or there are none) the
     // stored value is the only meaningful one.
     if (train < 0) return stored;
-    return train * 10 + selected(coach, stored % 10 - 1) + 1;
+    return couplingCode(train, selected(coach, couplingCoach(stored) - 1) + 1);
 }
 
 }  // namespace
@@ -81,20 +82,21 @@ TrainForm formFromTrain(const Train& t, const TrainListSizes& sizes) {
     form.standTrackNumber = clampTo(t.standTrackNumber, limits::maxTrackNumber);
     form.coupled = t.coupledWith != 0;
     if (form.coupled) {
-        form.coupledTrain = t.coupledWith > 0 ? entry(t.coupledWith / 10, sizes.trains) : -1;
-        form.coupledCoach = entry(t.coupledWith % 10 - 1, limits::coachNumbers);
+        form.coupledTrain =
+            t.coupledWith > 0 ? entry(couplingTrain(t.coupledWith), sizes.trains) : -1;
+        form.coupledCoach = entry(couplingCoach(t.coupledWith) - 1, limits::coachNumbers);
     }
     form.toBeCoupled = t.toBeCoupledWith != 0;
     if (form.toBeCoupled) {
         form.toBeCoupledTrain =
-            t.toBeCoupledWith > 0 ? entry(t.toBeCoupledWith / 10, sizes.trains) : -1;
-        form.toBeCoupledCoach = entry(t.toBeCoupledWith % 10 - 1, limits::coachNumbers);
+            t.toBeCoupledWith > 0 ? entry(couplingTrain(t.toBeCoupledWith), sizes.trains) : -1;
+        form.toBeCoupledCoach = entry(couplingCoach(t.toBeCoupledWith) - 1, limits::coachNumbers);
     }
     form.originStation = entry(t.originStation, sizes.stations);
-    form.arrivalHour = clampTo(t.arrivalTime / 100, 23);
-    form.arrivalMinute = clampTo(t.arrivalTime % 100, 59);
-    form.departureHour = clampTo(t.departureTime / 100, 23);
-    form.departureMinute = clampTo(t.departureTime % 100, 59);
+    form.arrivalHour = clampTo(hourOf(t.arrivalTime), 23);
+    form.arrivalMinute = clampTo(minuteOf(t.arrivalTime), 59);
+    form.departureHour = clampTo(hourOf(t.departureTime), 23);
+    form.departureMinute = clampTo(minuteOf(t.departureTime), 59);
     form.arrivalCategory = categoryRow(t.arrivalCategory);
     form.departureCategory = categoryRow(t.departureCategory);
     form.arrivalTrainName = entry(t.arrivalTrainName, sizes.trainNames + 1);
@@ -108,7 +110,7 @@ TrainForm formFromTrain(const Train& t, const TrainListSizes& sizes) {
 Train trainFromForm(const TrainForm& f, bool depotAvailable, const Train& original) {
     Train t;
     t.runType = selected(f.runType, original.runType);
-    t.arrivalTime = f.arrivalHour * 100 + f.arrivalMinute;
+    t.arrivalTime = timeOfDay(f.arrivalHour, f.arrivalMinute);
     t.entryPoint = f.entryPoint;
     t.originStation = selected(f.originStation, original.originStation);
     if (f.vehicle < 0) {
@@ -122,7 +124,7 @@ Train trainFromForm(const TrainForm& f, bool depotAvailable, const Train& origin
     } else {
         t.symbolVehicle = f.vehicle + 1;
     }
-    t.departureTime = f.departureHour * 100 + f.departureMinute;
+    t.departureTime = timeOfDay(f.departureHour, f.departureMinute);
     t.exitPoint = f.exitPoint;
     t.destinationStation = selected(f.destinationStation, original.destinationStation);
     t.arrivalNumber = f.arrivalNumber;
@@ -154,7 +156,7 @@ const LocomotiveType* unitTypeNamed(const TimetableContent& content,
                                     const std::string& pictureName) {
     for (const LocomotiveType& type : content.locomotiveTypes) {
         if (type.pictureName == pictureName) {
-            return type.kind == "1" || type.kind == "2" ? &type : nullptr;
+            return isSelfPropelledKind(type.kind) ? &type : nullptr;
         }
     }
     return nullptr;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "document/FieldLimits.h"
 #include "document/Timetable.h"
 
 namespace rylmo::trains {
@@ -57,17 +58,7 @@ struct TrainListSizes {
     static TrainListSizes of(const TimetableContent& content);
 };
 
-// Ranges of the spin edits and the fixed lists.
-namespace limits {
-inline constexpr int runTypes = 7;
-inline constexpr int statuses = 2;
-inline constexpr int platforms = 10;
-inline constexpr int standPositions = 10;
-inline constexpr int coachNumbers = 9;
-inline constexpr int maxPoint = 3156;
-inline constexpr int maxTrainNumber = 99999;
-inline constexpr int maxTrackNumber = 99;
-}  // namespace limits
+namespace limits = rylmo::limits;
 
 // The controls for a new train.
 TrainForm defaultForm(const TrainListSizes& sizes);

@@ -28,6 +28,13 @@ int chosenItem(const QComboBox* list, int realItems) {
     return item < realItems ? item : -1;
 }
 
+QStringList standPositionItems() {
+    QStringList items{QStringLiteral("0 - lewa strona")};
+    for (int i = 1; i <= 8; ++i) items << QString::number(i);
+    items << QStringLiteral("9 - prawa strona");
+    return items;
+}
+
 QSpinBox* spinEdit(const char* name, int maximum, int minimum) {
     auto* box = named(new QSpinBox, name);
     box->setRange(minimum, maximum);

@@ -31,6 +31,9 @@ void showUnknownItem(QComboBox* list, const QString& text);
 // The chosen real item of list (of realItems), -1 for none or for the item of showUnknownItem.
 int chosenItem(const QComboBox* list, int realItems);
 
+// The items of a stand position list: "0 - lewa strona", "1" … "8", "9 - prawa strona".
+QStringList standPositionItems();
+
 // A spin edit over 0..maximum; a typed value beyond the range is brought to the nearer bound
 // when the focus leaves.
 QSpinBox* spinEdit(const char* name, int maximum, int minimum = 0);

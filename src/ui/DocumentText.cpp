@@ -19,6 +19,21 @@ QString toQString(std::string_view documentText) {
     return text;
 }
 
+template <class Texts>
+QStringList listOf(const Texts& texts) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const auto& text : texts) list << toQString(text);
+    return list;
+}
+
+QStringList toQStrings(const std::vector<std::string_view>& documentTexts) {
+    return listOf(documentTexts);
+}
+QStringList toQStrings(const std::vector<std::string>& documentTexts) {
+    return listOf(documentTexts);
+}
+
 std::string toDocumentText(const QString& text) {
     return utf8ToWindows1250(text.toStdString());
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 class QPlainTextEdit;
 #include <string>
@@ -10,6 +12,10 @@ namespace rylmo::ui {
 
 // Document texts are Windows-1250 bytes; widgets show QStrings.
 QString toQString(std::string_view documentText);
+
+// Document texts as a list of QStrings, in order.
+QStringList toQStrings(const std::vector<std::string_view>& documentTexts);
+QStringList toQStrings(const std::vector<std::string>& documentTexts);
 
 // Throws rylmo::Error naming a character that Windows-1250 cannot hold.
 std::string toDocumentText(const QString& text);

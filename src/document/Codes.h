@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace rylmo {
+
+// How the file packs two numbers into one field.
+
+// A time of day: hour × 100 + minute.
+inline constexpr int32_t timeOfDay(int32_t hour, int32_t minute) {
+    return hour * 100 + minute;
+}
+inline constexpr int32_t hourOf(int32_t time) {
+    return time / 100;
+}
+inline constexpr int32_t minuteOf(int32_t time) {
+    return time % 100;
+}
+
+// A coupling: the train it leads to × 10 + the coach slot (1..9) of the train it is stored in.
+inline constexpr int32_t couplingCode(int32_t train, int32_t coach) {
+    return train * 10 + coach;
+}
+template <class Integer>
+constexpr Integer couplingTrain(Integer code) {
+    return code / 10;
+}
+template <class Integer>
+constexpr Integer couplingCoach(Integer code) {
+    return code % 10;
+}
+
+// A train can run as a self-propelled unit of a locomotive type of kind 1 (electric multiple
+// unit) or 2 (rail bus) only.
+inline bool isSelfPropelledKind(std::string_view kind) {
+    return kind == "1" || kind == "2";
+}
+
+}  // namespace rylmo
