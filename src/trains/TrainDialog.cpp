@@ -441,7 +441,7 @@ TrainForm TrainDialog::form() const {
 }
 
 Train TrainDialog::train() const {
-    return trainFromForm(form(), depotAvailable(), m_original);
+    return trainFromForm(form(), depotAvailable(), m_original, m_shown ? &*m_shown : nullptr);
 }
 
 bool TrainDialog::depotAvailable() const {
@@ -459,6 +459,7 @@ void TrainDialog::fillFromTrain() {
     m_unitDepot->setEnabled(m_original.symbolUnit != 0);
     compositionMoved();
     symbolVehicleChosen();
+    m_shown = form();
 }
 
 void TrainDialog::symbolVehicleChosen() {

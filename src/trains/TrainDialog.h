@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "document/Timetable.h"
 #include "trains/TrainForm.h"
@@ -61,7 +62,8 @@ private:
     const Timetable& m_document;
     TrainListSizes m_sizes;
     Train m_original;
-    int m_compositionNumber = 0;  // the stored position until the user moves the track bar
+    std::optional<TrainForm> m_shown;  // the controls as filled from m_original
+    int m_compositionNumber = 0;       // the stored position until the user moves the track bar
 
     QTabWidget* m_pages;
     QComboBox* m_runType;

@@ -107,7 +107,8 @@ TrainForm formFromTrain(const Train& t, const TrainListSizes& sizes) {
     return form;
 }
 
-Train trainFromForm(const TrainForm& f, bool depotAvailable, const Train& original) {
+Train trainFromForm(const TrainForm& f, bool depotAvailable, const Train& original,
+                    const TrainForm* shown) {
     Train t;
     t.runType = selected(f.runType, original.runType);
     t.arrivalTime = timeOfDay(f.arrivalHour, f.arrivalMinute);
@@ -149,6 +150,34 @@ Train trainFromForm(const TrainForm& f, bool depotAvailable, const Train& origin
         t.standTrackNumber = f.standTrackNumber;
     }
     t.reserved = 0;
+    if (!shown) return t;
+    // What the user left as it was shown keeps its stored value.
+    const TrainForm& s = *shown;
+    if (f.arrivalHour == s.arrivalHour && f.arrivalMinute == s.arrivalMinute)
+        t.arrivalTime = original.arrivalTime;
+    if (f.departureHour == s.departureHour && f.departureMinute == s.departureMinute) {
+        t.departureTime = original.departureTime;
+    }
+    if (f.vehicle == s.vehicle && f.depot == s.depot) {
+        t.symbolUnit = original.symbolUnit;
+        t.unitDepot = original.unitDepot;
+        t.symbolVehicle = original.symbolVehicle;
+    }
+    if (f.entryPoint == s.entryPoint) t.entryPoint = original.entryPoint;
+    if (f.exitPoint == s.exitPoint) t.exitPoint = original.exitPoint;
+    if (f.arrivalNumber == s.arrivalNumber) t.arrivalNumber = original.arrivalNumber;
+    if (f.departureNumber == s.departureNumber) t.departureNumber = original.departureNumber;
+    if (f.composition == s.composition) t.composition = original.composition;
+    if (f.standSet == s.standSet && f.standCoordinate == s.standCoordinate &&
+        f.coupleRight == s.coupleRight) {
+        t.standCoordinate = original.standCoordinate;
+    }
+    if (f.standSet == s.standSet && f.standPosition == s.standPosition)
+        t.standPosition = original.standPosition;
+    if (f.standSet == s.standSet && f.standTrackNumber == s.standTrackNumber) {
+        t.standTrackNumber = original.standTrackNumber;
+    }
+    t.reserved = original.reserved;
     return t;
 }
 

@@ -71,8 +71,12 @@ TrainForm formFromTrain(const Train& train, const TrainListSizes& sizes);
 // a new one): a list the fill left without a selection, because the stored value has no
 // entry, gives the stored value back rather than a meaningless -1, so a train that is
 // confirmed unchanged keeps what the dialog could not show. depotAvailable says whether the
-// chosen vehicle is a self-propelled unit (the depot list is enabled).
-Train trainFromForm(const TrainForm& form, bool depotAvailable, const Train& original);
+// chosen vehicle is a self-propelled unit (the depot list is enabled). With shown, the
+// controls as the fill left them, every value the user did not change (a spin edit that
+// could show only the nearest bound, the stand fields, the reserved field) is stored as it
+// was, so that an unchanged "OK" stores exactly the stored train.
+Train trainFromForm(const TrainForm& form, bool depotAvailable, const Train& original,
+                    const TrainForm* shown = nullptr);
 
 // Whether the vehicle list entry with this text is a self-propelled unit: the first
 // locomotive type whose picture name equals it is of kind "1" or "2".
