@@ -150,4 +150,10 @@ TEST(RozReader, CountsAreBoundedByTheRestOfTheFile) {
               "Range check error");  // negative locomotive type count
     EXPECT_EQ(readError(workedExampleWith("\r\n1,\r\n1,\r\n100,", "\r\n99999,\r\n1,\r\n100,")),
               "Range check error");
+    // A line ends at CR LF, counted once: two lines hold two names, not three.
+    const std::string twoNames =
+        "2,\r\nX\r\n0,\r\n0,\r\n530,\r\n0,\r\n0,\r\n0,\r\n0,\r\n0,\r\n0,\r\n0,\r\n";
+    EXPECT_EQ(readTimetable(twoNames + "2,\r\na\r\nb").trainNames,
+              (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(readError(twoNames + "3,\r\na\r\nb"), "Range check error");
 }

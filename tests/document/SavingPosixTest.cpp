@@ -76,6 +76,14 @@ TEST(SavingPosix, KeepsPermissionsAndWritesThroughLinks) {
     EXPECT_TRUE(fs::is_symlink(folder / "wiszacy.roz"));
     EXPECT_EQ(test::readBytes(folder / "gra" / "nowa.roz"),
               test::readBytes(dataPath("worked-example.roz")));
+
+    // A relative link names a file from the link's own folder, not the working folder.
+    fs::create_symlink("../stacja.roz", folder / "gra" / "wzgledny.roz");
+    TimetableContent changed = test::workedExample();
+    changed.startTime = "705";
+    saveTimetableFile(changed, (folder / "gra" / "wzgledny.roz").string());
+    EXPECT_EQ(readTimetableFile(target.string()).startTime, "705");
+    EXPECT_TRUE(fs::is_symlink(folder / "gra" / "wzgledny.roz"));
 }
 
 TEST(SavingPosix, SpecialFilesAreRefusedAndLeftAlone) {

@@ -146,6 +146,13 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, session.insertEntry(&TimetableContent::coaches,
                                                                         1, std::string("x"), {}));
         QCOMPARE(session.undoStack().index(), 0);
+
+        // The list of train positions the dialogs offer follows deletions and their undo.
+        QCOMPARE(session.trainIndexModel()->rowCount(), 2);
+        session.removeEntry(&TimetableContent::trains, 0, {});
+        QCOMPARE(session.trainIndexModel()->rowCount(), 1);
+        session.undoStack().undo();
+        QCOMPARE(session.trainIndexModel()->rowCount(), 2);
     }
 
     void modifiedFollowsTheSavedState() {

@@ -207,6 +207,13 @@ private slots:
         entries->setValue(2);
         QCOMPARE(description->text().section('\n', 0, 0),
                  QStringLiteral("nieznany typ (9), nieznana lokomotywownia (5)"));
+        // A replaced entry reaches the open window at once.
+        f.session.replaceEntry(&TimetableContent::depot, 2, DepotEntry{1, 4, 0, 0, 0, 0},
+                               QStringLiteral("edycję"));
+        QCOMPARE(description->text().section('\n', 0, 1),
+                 QStringLiteral(
+                     "Elektrowoz_EU07, Lokomotywownia Zielonka\nIlość lokomotyw na stacji: 4"));
+        f.session.undoStack().undo();
         QCOMPARE(description->text().section('\n', 2),
                  QStringLiteral("Lokomotywa stoi na stacji. Wsp. punktu: 0, "
                                 "pozycja: 0, nr toru post.: 3"));

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "TestFiles.h"
+#include "document/RozWriter.h"
 
 using rylmo::test::dataPath;
 using rylmo::test::readBytes;
@@ -57,6 +58,14 @@ TEST(RylmoRoz, DumpPrintsTheDocumentAsJson) {
     EXPECT_NE(v1.out.find(R"("version":1,)"), std::string::npos);
     EXPECT_NE(v1.out.find(R"("Łódź_Fabryczna")"), std::string::npos);
     EXPECT_NE(v1.out.find(R"("authorInfo":"Autor: Jan\r\nWiersz drugi")"), std::string::npos);
+    // The author's text is Windows-1250 in the file and UTF-8 in the dump.
+    TempFolder folder;
+    rylmo::TimetableContent polish = rylmo::test::workedExample();
+    polish.authorInfo = "Autor: \xa3ukasz z \xa3odzi";
+    const std::string file = (folder / "autor.roz").string();
+    rylmo::saveTimetableFile(polish, file);
+    EXPECT_NE(run("dump " + quoted(file)).out.find(R"("authorInfo":"Autor: Łukasz z Łodzi")"),
+              std::string::npos);
 }
 
 TEST(RylmoRoz, ConvertAndFromJsonWriteVersionTwo) {
