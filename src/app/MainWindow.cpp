@@ -42,45 +42,8 @@ namespace rylmo::app {
 
 namespace {
 
-const QString kOpenFilter = QStringLiteral("Rozkład jazdy (*.roz)|*.roz|Wszystkie pliki (*.*)|*.*");
-const QString kSaveFilter = QStringLiteral("Rozkład jazdy dla Trakovil-a 1.6x|*.roz");
-
 QString title() {
     return QCoreApplication::applicationName();
-}
-
-std::string documentPath(const Timetable& document) {
-    return document.fileFolder + document.fileName;
-}
-
-// What the user does to make a document writable that is not: which window fills or mends
-// the part the writer refuses.
-QString mendHint(const Problem& problem) {
-    const QString section = QString::fromUtf8(sectionTitle(problem.section));
-    switch (problem.section) {
-        case Section::generalData:
-            if (problem.field == fieldOf(GeneralField::startTime)) {
-                return QStringLiteral("Popraw „Godzina rozpoczęcia” w oknie Ogólne.");
-            }
-            if (problem.field == fieldOf(GeneralField::authorInfo)) {
-                return QStringLiteral("Popraw „Informacje o autorze” w oknie Ogólne.");
-            }
-            return QStringLiteral("Uzupełnij „Obraz stacji” w oknie Ogólne.");
-        case Section::depotNames:
-        case Section::stationNames:
-        case Section::trainNames:
-            return QStringLiteral("Popraw stronę „") + section + QStringLiteral("” w oknie Nazwy.");
-        default:
-            return QStringLiteral("Popraw tę pozycję w oknie ") + section + QLatin1Char('.');
-    }
-}
-
-// The folder (with its trailing separator) and the name of a document file.
-std::pair<std::string, std::string> documentFile(const QString& path) {
-    const QFileInfo info(path);
-    std::string folder = QDir::toNativeSeparators(info.absolutePath()).toStdString();
-    if (!folder.ends_with(QDir::separator().toLatin1())) folder += QDir::separator().toLatin1();
-    return {folder, info.fileName().toStdString()};
 }
 
 }  // namespace
@@ -280,114 +243,6 @@ void MainWindow::createStatusBar() {
     m_versionPanel->setObjectName(QStringLiteral("versionPanel"));
 }
 
-void MainWindow::createTrainList() {
-    auto* workspace = new QWidget(this);
-    workspace->setAutoFillBackground(true);
-    workspace->setBackgroundRole(QPalette::Dark);
-    setCentralWidget(workspace);
-
-    m_trainFilter = new editing::TrainFilterModel(m_session.trainListModel(), this);
-    m_trainList = new QTableView(workspace);
-    m_trainList->setObjectName(QStringLiteral("trainList"));
-    m_trainList->setModel(m_trainFilter);
-    m_trainList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_trainList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_trainList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_trainList->setShowGrid(false);
-    m_trainList->setWordWrap(false);
-    m_trainList->verticalHeader()->hide();
-    m_trainList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_trainList->verticalHeader()->setDefaultSectionSize(m_trainList->fontMetrics().height() + 4);
-    m_trainList->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    m_trainList->horizontalHeader()->setMinimumSectionSize(20);
-    m_trainList->horizontalHeader()->setDefaultSectionSize(50);
-    m_trainList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_trainList->horizontalHeader()->setHighlightSections(false);
-    // A click on a header sorts by that column, a second one reverses it; "Indeks" rising is
-    // the file order, which needs no sorting at all.
-    QHeaderView* header = m_trainList->horizontalHeader();
-    header->setSectionsClickable(true);
-    header->setSortIndicatorShown(true);
-    header->setSortIndicator(0, Qt::AscendingOrder);
-    connect(header, &QHeaderView::sortIndicatorChanged, this,
-            [this](int column, Qt::SortOrder order) {
-                const ui::BusyCursor busy;
-                if (column == 0 && order == Qt::AscendingOrder) {
-                    m_trainFilter->sort(-1);
-                } else {
-                    m_trainFilter->sort(column, order);
-                }
-            });
-    m_trainList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_trainList->hide();
-
-    // "Szukaj": the rows whose texts hold what is typed, whatever its case and diacritics.
-    m_searchBar = new QWidget(workspace);
-    m_searchBar->setAutoFillBackground(true);
-    m_searchBar->setBackgroundRole(QPalette::Window);
-    m_search = new QLineEdit(m_searchBar);
-    m_search->setObjectName(QStringLiteral("search"));
-    m_search->setClearButtonEnabled(true);
-    m_search->setPlaceholderText(QStringLiteral("pociąg, stacja, godzina..."));
-    auto* searchLabel = new QLabel(QStringLiteral("&Szukaj:"), m_searchBar);
-    searchLabel->setBuddy(m_search);
-    auto* searchLayout = new QHBoxLayout(m_searchBar);
-    searchLayout->setContentsMargins(4, 2, 4, 2);
-    searchLayout->addWidget(searchLabel);
-    searchLayout->addWidget(m_search, 1);
-    m_searchBar->hide();
-    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_trainFilter->setSearch(text);
-        refreshStates();
-    });
-    auto* findAction = new QAction(this);
-    findAction->setShortcut(QKeySequence::Find);
-    addAction(findAction);
-    connect(findAction, &QAction::triggered, this, [this] {
-        if (m_searchBar->isHidden()) return;
-        m_search->setFocus();
-        m_search->selectAll();
-    });
-
-    auto* layout = new QVBoxLayout(workspace);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_searchBar);
-    layout->addWidget(m_trainList);
-
-    m_trainMenu = new QMenu(this);
-    m_trainMenu->setObjectName(QStringLiteral("trainMenu"));
-    m_trainMenu->addActions({m_addTrain, m_editTrain});
-    m_trainMenu->addSeparator();
-    m_trainMenu->addAction(m_deleteTrain);
-    connect(m_trainList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        m_trainMenu->popup(m_trainList->viewport()->mapToGlobal(at));
-    });
-    connect(m_trainList, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid() && selectedTrain() >= 0) m_editTrain->trigger();
-    });
-    connect(m_trainList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { refreshStates(); });
-    QAbstractItemModel* trains = m_session.trainListModel();
-    connect(trains, &QAbstractItemModel::modelReset, this, [this] { refreshStates(); });
-    connect(trains, &QAbstractItemModel::rowsRemoved, this, [this] { refreshStates(); });
-    connect(trains, &QAbstractItemModel::rowsInserted, this, [this] { refreshStates(); });
-}
-
-// Column widths that show the texts of each mode whole.
-void MainWindow::fitTrainColumns() {
-    QHeaderView* header = m_trainList->horizontalHeader();
-    if (!m_session.trainListModel()->isReadable()) {
-        for (int column = 0; column < header->count(); ++column)
-            header->resizeSection(column, column == 0 ? 60 : 50);
-        return;
-    }
-    const int widths[] = {60, 150, 70, 70, 130, 130, 85, 70, 70, 130, 130, 85, 90, 55, 140, 100};
-    for (int column = 0; column < header->count() && column < int(std::size(widths)); ++column) {
-        header->resizeSection(column, widths[column]);
-    }
-}
-
 void MainWindow::createProblemsPanel() {
     m_problems = new editing::ProblemChecker(m_session, this);
     m_session.trainListModel()->setProblems(m_problems);
@@ -478,24 +333,6 @@ void MainWindow::goToProblem(int row) {
     }
 }
 
-int MainWindow::selectedTrain() const {
-    const QModelIndexList rows = m_trainList->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : m_trainFilter->trainAt(rows.constFirst().row());
-}
-
-void MainWindow::selectTrain(int train) {
-    const int row = m_trainFilter->rowOf(train);
-    if (row < 0) return;
-    m_trainList->selectRow(row);
-    m_trainList->scrollTo(m_trainFilter->index(row, 0));
-}
-
-void MainWindow::showTrainList() {
-    if (m_trainList->isHidden()) fitTrainColumns();
-    m_trainList->show();
-    m_searchBar->show();
-}
-
 void MainWindow::refreshStates() {
     const bool shown = !m_trainList->isHidden();
     m_saveDocument->setEnabled(m_session.isModified());
@@ -524,100 +361,6 @@ void MainWindow::refreshCaption() {
     }
 }
 
-bool MainWindow::askToSave(bool continueWhenSaveCancelled) {
-    if (!m_session.isModified()) return true;
-    const auto answer = ui::prompter().message(
-        this, QMessageBox::Question,
-        QStringLiteral("Zapisać zmiany w dokumencie ") +
-            QString::fromStdString(m_session.document().fileName) + QStringLiteral("?"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
-    if (answer == QMessageBox::Cancel) return false;
-    if (answer == QMessageBox::No) return true;
-    switch (save()) {
-        case Outcome::done:
-            return true;
-        case Outcome::cancelled:
-            return continueWhenSaveCancelled;
-        case Outcome::failed:
-            return false;
-    }
-    return false;
-}
-
-bool MainWindow::writeTo(const QString& path) {
-    // The document is named after the file only once the file is written, so that a failed
-    // save leaves it named after the file it came from, modified, with its undo history.
-    return ui::guarded(this, [&] {
-        const ui::BusyCursor busy;
-        saveTimetableFile(m_session.content(), path.toStdString());
-        const auto [folder, name] = documentFile(path);
-        m_session.markSaved(folder, name);
-    });
-}
-
-bool MainWindow::canBeWritten() {
-    const std::vector<Problem> problems = unsavableParts(m_session.content());
-    if (problems.empty()) return true;
-    ui::showError(this, QStringLiteral("Nie można zapisać rozkładu: ") +
-                            QString::fromStdString(problems.front().message) +
-                            QStringLiteral(". ") + mendHint(problems.front()));
-    return false;
-}
-
-MainWindow::Outcome MainWindow::save() {
-    // Asking for a file name is pointless while the document cannot be written.
-    if (!canBeWritten()) return Outcome::failed;
-    if (m_session.document().untitled) return saveAs();
-    return writeTo(QString::fromStdString(documentPath(m_session.document()))) ? Outcome::done
-                                                                               : Outcome::failed;
-}
-
-MainWindow::Outcome MainWindow::saveAs() {
-    if (!canBeWritten()) return Outcome::failed;
-    const QString path =
-        ui::prompter().saveFileName(this, kSaveFilter, QStringLiteral("roz"), fileDialogFolder());
-    if (path.isEmpty()) return Outcome::cancelled;
-    return writeTo(path) ? Outcome::done : Outcome::failed;
-}
-
-// The open and save dialogs start where the timetable is, else in the station folder.
-QString MainWindow::fileDialogFolder() const {
-    const std::string& folder = m_session.document().fileFolder;
-    return folder.empty() ? folderInUse(stationFolderSetting(m_settings))
-                          : QString::fromStdString(folder);
-}
-
-void MainWindow::newDocument() {
-    showTrainList();
-    m_session.startUntitled();
-}
-
-void MainWindow::openDocument() {
-    if (!askToSave(true)) return;
-    const QString path = ui::prompter().openFileName(this, kOpenFilter, fileDialogFolder());
-    if (path.isEmpty()) return;
-    openFile(path);
-}
-
-void MainWindow::openFile(const QString& path) {
-    ui::guarded(this, [&] {
-        const ui::BusyCursor busy;
-        TimetableContent content = readTimetableFile(path.toStdString());
-        const auto [folder, name] = documentFile(path);
-        m_session.open(std::move(content), folder, name);
-        showTrainList();
-        refreshStates();
-    });
-}
-
-void MainWindow::saveDocument() {
-    save();
-}
-
-void MainWindow::saveDocumentAs() {
-    saveAs();
-}
-
 void MainWindow::showOptions() {
     OptionsDialog dialog(m_session.document().rollingStockFolder, m_settings, this);
     dialog.setWindowTitle(m_options->text());
@@ -629,15 +372,6 @@ void MainWindow::showAbout() {
     AboutBox dialog(this);
     dialog.setWindowTitle(m_about->text());
     ui::prompter().exec(dialog);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing asks about unsaved changes; a save that is cancelled or fails keeps the window.
-    if (askToSave(false)) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 }  // namespace rylmo::app

@@ -1,0 +1,145 @@
+// The main window's train list: the view over the session's trains, sorted and searched, and
+// the selection that the train commands act on.
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/MainWindow.h"
+#include "editing/ProblemChecker.h"
+#include "editing/TrainFilterModel.h"
+#include "editing/TrainListModel.h"
+#include "ui/BusyCursor.h"
+#include "ui/ErrorHandler.h"
+
+namespace rylmo::app {
+
+void MainWindow::createTrainList() {
+    auto* workspace = new QWidget(this);
+    workspace->setAutoFillBackground(true);
+    workspace->setBackgroundRole(QPalette::Dark);
+    setCentralWidget(workspace);
+
+    m_trainFilter = new editing::TrainFilterModel(m_session.trainListModel(), this);
+    m_trainList = new QTableView(workspace);
+    m_trainList->setObjectName(QStringLiteral("trainList"));
+    m_trainList->setModel(m_trainFilter);
+    m_trainList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_trainList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_trainList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_trainList->setShowGrid(false);
+    m_trainList->setWordWrap(false);
+    m_trainList->verticalHeader()->hide();
+    m_trainList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_trainList->verticalHeader()->setDefaultSectionSize(m_trainList->fontMetrics().height() + 4);
+    m_trainList->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_trainList->horizontalHeader()->setMinimumSectionSize(20);
+    m_trainList->horizontalHeader()->setDefaultSectionSize(50);
+    m_trainList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_trainList->horizontalHeader()->setHighlightSections(false);
+    // A click on a header sorts by that column, a second one reverses it; "Indeks" rising is
+    // the file order, which needs no sorting at all.
+    QHeaderView* header = m_trainList->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(0, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                const ui::BusyCursor busy;
+                if (column == 0 && order == Qt::AscendingOrder) {
+                    m_trainFilter->sort(-1);
+                } else {
+                    m_trainFilter->sort(column, order);
+                }
+            });
+    m_trainList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_trainList->hide();
+
+    // "Szukaj": the rows whose texts hold what is typed, whatever its case and diacritics.
+    m_searchBar = new QWidget(workspace);
+    m_searchBar->setAutoFillBackground(true);
+    m_searchBar->setBackgroundRole(QPalette::Window);
+    m_search = new QLineEdit(m_searchBar);
+    m_search->setObjectName(QStringLiteral("search"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setPlaceholderText(QStringLiteral("pociąg, stacja, godzina..."));
+    auto* searchLabel = new QLabel(QStringLiteral("&Szukaj:"), m_searchBar);
+    searchLabel->setBuddy(m_search);
+    auto* searchLayout = new QHBoxLayout(m_searchBar);
+    searchLayout->setContentsMargins(4, 2, 4, 2);
+    searchLayout->addWidget(searchLabel);
+    searchLayout->addWidget(m_search, 1);
+    m_searchBar->hide();
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_trainFilter->setSearch(text);
+        refreshStates();
+    });
+    auto* findAction = new QAction(this);
+    findAction->setShortcut(QKeySequence::Find);
+    addAction(findAction);
+    connect(findAction, &QAction::triggered, this, [this] {
+        if (m_searchBar->isHidden()) return;
+        m_search->setFocus();
+        m_search->selectAll();
+    });
+
+    auto* layout = new QVBoxLayout(workspace);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_searchBar);
+    layout->addWidget(m_trainList);
+
+    m_trainMenu = new QMenu(this);
+    m_trainMenu->setObjectName(QStringLiteral("trainMenu"));
+    m_trainMenu->addActions({m_addTrain, m_editTrain});
+    m_trainMenu->addSeparator();
+    m_trainMenu->addAction(m_deleteTrain);
+    connect(m_trainList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        m_trainMenu->popup(m_trainList->viewport()->mapToGlobal(at));
+    });
+    connect(m_trainList, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && selectedTrain() >= 0) m_editTrain->trigger();
+    });
+    connect(m_trainList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { refreshStates(); });
+    QAbstractItemModel* trains = m_session.trainListModel();
+    connect(trains, &QAbstractItemModel::modelReset, this, [this] { refreshStates(); });
+    connect(trains, &QAbstractItemModel::rowsRemoved, this, [this] { refreshStates(); });
+    connect(trains, &QAbstractItemModel::rowsInserted, this, [this] { refreshStates(); });
+}
+
+// Column widths that show the texts of each mode whole.
+void MainWindow::fitTrainColumns() {
+    QHeaderView* header = m_trainList->horizontalHeader();
+    if (!m_session.trainListModel()->isReadable()) {
+        for (int column = 0; column < header->count(); ++column)
+            header->resizeSection(column, column == 0 ? 60 : 50);
+        return;
+    }
+    const int widths[] = {60, 150, 70, 70, 130, 130, 85, 70, 70, 130, 130, 85, 90, 55, 140, 100};
+    for (int column = 0; column < header->count() && column < int(std::size(widths)); ++column) {
+        header->resizeSection(column, widths[column]);
+    }
+}
+
+int MainWindow::selectedTrain() const {
+    const QModelIndexList rows = m_trainList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : m_trainFilter->trainAt(rows.constFirst().row());
+}
+
+void MainWindow::selectTrain(int train) {
+    const int row = m_trainFilter->rowOf(train);
+    if (row < 0) return;
+    m_trainList->selectRow(row);
+    m_trainList->scrollTo(m_trainFilter->index(row, 0));
+}
+
+void MainWindow::showTrainList() {
+    if (m_trainList->isHidden()) fitTrainColumns();
+    m_trainList->show();
+    m_searchBar->show();
+}
+
+}  // namespace rylmo::app
