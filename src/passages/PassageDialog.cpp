@@ -53,7 +53,7 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
       m_sizes(PassageSizes::of(document.content)),
       m_standsFor(standsFor) {
     setObjectName(QStringLiteral("PassageDialog"));
-    setWindowTitle(QStringLiteral("FPassAdd"));
+    setWindowTitle(QStringLiteral("FPassAdd"));  // kept on purpose: the title authors know
     const TimetableContent& c = document.content;
 
     QStringList types;

@@ -24,6 +24,8 @@ void editGeneralData(editing::EditingSession& session, QWidget* parent, const QS
     dialog.setWindowTitle(caption);
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
     const GeneralData& values = dialog.values();
+    // Kept on purpose: "OK" is one step even when nothing changed, so it marks the document
+    // changed, as authors expect of it.
     const editing::EditingSession::Step step(session, QStringLiteral("zmianę danych ogólnych"));
     session.setGeneralText(editing::GeneralText::startTime, values.startTime, {});
     session.setGeneralText(editing::GeneralText::stationPicture, values.stationPicture, {});
