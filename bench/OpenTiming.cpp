@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -151,7 +150,8 @@ void timeLocomotiveSteps(rylmo::app::MainWindow& window) {
     prompter.driver = [](QDialog& dialog) {
         dialog.grab();
         report("locomotive types dialog",
-               QStringLiteral("\"types\": %1").arg(dialog.findChild<QListWidget*>()->count()));
+               QStringLiteral("\"types\": %1")
+                   .arg(dialog.findChild<QListView*>()->model()->rowCount()));
     };
     rylmo::locomotives::showLocomotiveTypes(session, &window, QStringLiteral("Lokomotywy"));
     prompter.driver = [&session](QDialog& dialog) {

@@ -7,6 +7,19 @@ namespace rylmo::editing {
 
 TextListModel::TextListModel(EditingSession& session, ListMember<std::string> list, QObject* parent)
     : QAbstractListModel(parent), m_session(session), m_list(list), m_id(entryListOf(list)) {
+    follow(session);
+}
+
+TextListModel::TextListModel(EditingSession& session, std::string LocomotiveType::*word,
+                             QObject* parent)
+    : QAbstractListModel(parent),
+      m_session(session),
+      m_word(word),
+      m_id(EntryList::locomotiveTypes) {
+    follow(session);
+}
+
+void TextListModel::follow(EditingSession& session) {
     connect(&session, &EditingSession::documentAboutToBeReplaced, this,
             [this] { beginResetModel(); });
     connect(&session, &EditingSession::documentReplaced, this, [this] { endResetModel(); });
@@ -37,15 +50,22 @@ TextListModel::TextListModel(EditingSession& session, ListMember<std::string> li
 }
 
 int TextListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>((m_session.content().*m_list).size());
+    if (parent.isValid()) return 0;
+    const TimetableContent& c = m_session.content();
+    return static_cast<int>(m_list ? (c.*m_list).size() : c.locomotiveTypes.size());
+}
+
+const std::string* TextListModel::textAt(int row) const {
+    if (row < 0 || row >= rowCount()) return nullptr;
+    const TimetableContent& c = m_session.content();
+    const auto i = static_cast<std::size_t>(row);
+    return m_list ? &(c.*m_list)[i] : &(c.locomotiveTypes[i].*m_word);
 }
 
 QVariant TextListModel::data(const QModelIndex& index, int role) const {
-    const std::vector<std::string>& texts = m_session.content().*m_list;
-    if (role != Qt::DisplayRole || !index.isValid() ||
-        static_cast<std::size_t>(index.row()) >= texts.size())
-        return {};
-    return ui::toQString(texts[static_cast<std::size_t>(index.row())]);
+    const std::string* text = index.isValid() ? textAt(index.row()) : nullptr;
+    if (role != Qt::DisplayRole || !text) return {};
+    return ui::toQString(*text);
 }
 
 }  // namespace rylmo::editing

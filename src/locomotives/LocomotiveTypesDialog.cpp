@@ -2,13 +2,14 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollArea>
 
 #include "document/LocomotiveKinds.h"
 #include "document/References.h"
 #include "editing/EditingSession.h"
+#include "editing/TextListModel.h"
 #include "locomotives/NewLocomotiveTypeDialog.h"
 #include "ui/Controls.h"
 #include "ui/DocumentText.h"
@@ -33,8 +34,10 @@ QString kindDescription(const LocomotiveType& type) {
 LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, QWidget* parent)
     : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("LocomotiveTypesDialog"));
-    m_pictureNames = ui::named(new QListWidget, "pictureNames");
+    m_pictureNames = ui::named(new QListView, "pictureNames");
     m_pictureNames->setUniformItemSizes(true);
+    m_pictureNames->setModel(
+        new editing::TextListModel(session, &LocomotiveType::pictureName, this));
     m_details = ui::named(new QScrollArea, "details");
     m_details->setBackgroundRole(QPalette::Base);
     auto* panel = new QWidget;
@@ -58,7 +61,14 @@ LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, Q
     layout->setColumnStretch(1, 3);
     ui::makeFixedSize(*this, 650, 323);
 
-    connect(m_pictureNames, &QListWidget::currentRowChanged, this, [this] {
+    connect(m_pictureNames->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        refreshDetails();
+        refreshStates();
+    });
+    // The list follows the session; a change of the shown type shows again.
+    connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
+        if (list != editing::EntryList::locomotiveTypes) return;
+        if (currentRow() < 0) selectRow(0);
         refreshDetails();
         refreshStates();
     });
@@ -67,18 +77,18 @@ LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, Q
     connect(m_delete, &QPushButton::clicked, this,
             [this] { ui::guarded(this, [this] { deleteType(); }); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    fillList(0);
+    selectRow(0);
 }
 
-void LocomotiveTypesDialog::fillList(int selection) {
-    const QSignalBlocker quiet(m_pictureNames);
-    m_pictureNames->clear();
-    QStringList names;
-    for (const LocomotiveType& type : m_session.content().locomotiveTypes)
-        names << ui::toQString(type.pictureName);
-    m_pictureNames->addItems(names);
-    m_pictureNames->setCurrentRow(
-        names.isEmpty() ? -1 : std::clamp(selection, 0, static_cast<int>(names.size()) - 1));
+int LocomotiveTypesDialog::currentRow() const {
+    return m_pictureNames->currentIndex().row();
+}
+
+void LocomotiveTypesDialog::selectRow(int row) {
+    const int rows = m_pictureNames->model()->rowCount();
+    m_pictureNames->setCurrentIndex(
+        rows == 0 ? QModelIndex()
+                  : m_pictureNames->model()->index(std::clamp(row, 0, rows - 1), 0));
     refreshDetails();
     refreshStates();
 }
@@ -86,8 +96,9 @@ void LocomotiveTypesDialog::fillList(int selection) {
 void LocomotiveTypesDialog::refreshDetails() {
     m_picture->clear();
     m_description->clear();
-    const int row = m_pictureNames->currentRow();
-    if (row < 0) {
+    const int row = currentRow();
+    // While the list changes, the view may name a row the session no longer has.
+    if (row < 0 || static_cast<std::size_t>(row) >= m_session.content().locomotiveTypes.size()) {
         m_picture->adjustSize();
         m_description->adjustSize();
         return;
@@ -111,7 +122,7 @@ void LocomotiveTypesDialog::refreshDetails() {
 }
 
 void LocomotiveTypesDialog::refreshStates() {
-    m_delete->setEnabled(m_pictureNames->currentRow() >= 0);
+    m_delete->setEnabled(currentRow() >= 0);
 }
 
 void LocomotiveTypesDialog::addType() {
@@ -121,11 +132,11 @@ void LocomotiveTypesDialog::addType() {
     const int row = static_cast<int>(m_session.content().locomotiveTypes.size());
     m_session.insertEntry(&TimetableContent::locomotiveTypes, row, dialog.type(),
                           QStringLiteral("dodanie lokomotywy"));
-    fillList(row);
+    selectRow(row);
 }
 
 void LocomotiveTypesDialog::deleteType() {
-    const int row = m_pictureNames->currentRow();
+    const int row = currentRow();
     if (row < 0) return;
     const std::string warning = referenceWarning(referencesToVehicle(m_session.content(), row + 1));
     QString question = QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?");
@@ -133,7 +144,7 @@ void LocomotiveTypesDialog::deleteType() {
     if (!ui::confirm(this, question)) return;
     m_session.removeEntry(&TimetableContent::locomotiveTypes, row,
                           QStringLiteral("usunięcie lokomotywy"));
-    fillList(0);
+    selectRow(0);
 }
 
 }  // namespace rylmo::locomotives

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QScrollArea;
 
@@ -23,16 +23,16 @@ public:
     // Handlers, also called by tests.
     void addType();
     void deleteType();
+    int currentRow() const;
+    void selectRow(int row);
     void refreshDetails();
     void refreshStates();
     // Selects the type at 0-based position type.
-    void showAt(int type) { fillList(type); }
+    void showAt(int type) { selectRow(type); }
 
 private:
-    void fillList(int selection);
-
     editing::EditingSession& m_session;
-    QListWidget* m_pictureNames;
+    QListView* m_pictureNames;
     QScrollArea* m_details;
     QLabel* m_picture;
     QLabel* m_description;

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -120,15 +120,16 @@ private slots:
     void typesListDescribesAndDeletes() {
         Fixture f;
         LocomotiveTypesDialog dialog(f.session);
-        auto* list = child<QListWidget>(dialog, "pictureNames");
+        auto* list = child<QListView>(dialog, "pictureNames");
         auto* description = child<QLabel>(dialog, "description");
-        QCOMPARE(list->count(), 3);
-        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(list->model()->rowCount(), 3);
+        QCOMPARE(list->currentIndex().row(), 0);
         QCOMPARE(description->text(),
                  QStringLiteral("Elektrowoz_EU07\nLokomotywa elektryczna, hierarchia: 2"));
         QCOMPARE(child<QLabel>(dialog, "picture")->pos(), QPoint(10, 8));
         QCOMPARE(description->pos(), QPoint(10, 60));
-        list->setCurrentRow(1);  // the later of two types with one picture name describes both
+        list->setCurrentIndex(list->model()->index(
+            1, 0));  // the later of two types with one picture name describes both
         QCOMPARE(description->text(),
                  QStringLiteral("Spalinowoz_SM42\nLokomotywa spalinowa, hierarchia: 7"));
 
@@ -144,7 +145,7 @@ private slots:
         QCOMPARE(f.session.content().locomotiveTypes.size(), std::size_t(2));
         QCOMPARE(f.session.content().locomotiveTypes[1].typeName, std::string("Spalinowoz_SM42"));
         QCOMPARE(f.session.content().locomotiveTypeCount, 2);
-        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(list->currentIndex().row(), 0);
         QCOMPARE(f.session.undoStack().undoText(), QStringLiteral("usunięcie lokomotywy"));
         f.session.undoStack().undo();
         QCOMPARE(f.session.content(), depotContent());
@@ -182,7 +183,7 @@ private slots:
         const LocomotiveType added{"ET22", "Elektrow\xf3z_ET22", "3", "5"};
         QCOMPARE(f.session.content().locomotiveTypes.back(), added);
         QCOMPARE(f.session.content().locomotiveTypeCount, 4);
-        QCOMPARE(child<QListWidget>(dialog, "pictureNames")->currentRow(), 3);
+        QCOMPARE(child<QListView>(dialog, "pictureNames")->currentIndex().row(), 3);
         // The list looks for the picture in the rolling-stock folder only: a placeholder here.
         QCOMPARE(child<QLabel>(dialog, "picture")->pixmap().size(), QSize(80, 40));
         f.session.undoStack().undo();
