@@ -117,12 +117,13 @@ void CoachesDialog::deleteCoach() {
     const int row = selectedCoach();
     if (row < 0) return;
     const TimetableContent& c = m_session.content();
-    QString question = QStringLiteral("Czy napewno chcesz usunąć wagon ") +
-                       m_model->index(row).data().toString() + QStringLiteral("?");
-    const std::string warning = referenceWarning(
-        referencesToVehicle(c, coachVehicleNumber(c, static_cast<std::size_t>(row))));
-    if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
-    if (!ui::confirm(this, question)) return;
+    const QString question = QStringLiteral("Czy napewno chcesz usunąć wagon ") +
+                             m_model->index(row).data().toString() + QStringLiteral("?");
+    if (!ui::confirmDelete(
+            this, question,
+            referencesToVehicle(c, coachVehicleNumber(c, static_cast<std::size_t>(row))))) {
+        return;
+    }
     m_session.removeEntry(&TimetableContent::coaches, row, QStringLiteral("usunięcie wagonu"));
     select(0);
 }

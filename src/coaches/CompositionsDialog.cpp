@@ -151,12 +151,11 @@ void CompositionsDialog::editComposition() {
 void CompositionsDialog::deleteComposition() {
     const int row = selectedComposition();
     if (row < 0) return;
-    QString question =
-        QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z list?");
-    const std::string warning = referenceWarning(
-        referencesToComposition(m_session.content(), static_cast<std::size_t>(row)));
-    if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
-    if (!ui::confirm(this, question)) return;
+    if (!ui::confirmDelete(
+            this, QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z list?"),
+            referencesToComposition(m_session.content(), static_cast<std::size_t>(row)))) {
+        return;
+    }
     m_session.removeEntry(&TimetableContent::compositions, row,
                           QStringLiteral("usunięcie składu %1").arg(row));
     select(-1);

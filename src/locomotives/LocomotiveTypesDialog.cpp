@@ -138,10 +138,10 @@ void LocomotiveTypesDialog::addType() {
 void LocomotiveTypesDialog::deleteType() {
     const int row = currentRow();
     if (row < 0) return;
-    const std::string warning = referenceWarning(referencesToVehicle(m_session.content(), row + 1));
-    QString question = QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?");
-    if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
-    if (!ui::confirm(this, question)) return;
+    if (!ui::confirmDelete(this, QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?"),
+                           referencesToVehicle(m_session.content(), row + 1))) {
+        return;
+    }
     m_session.removeEntry(&TimetableContent::locomotiveTypes, row,
                           QStringLiteral("usunięcie lokomotywy"));
     selectRow(0);

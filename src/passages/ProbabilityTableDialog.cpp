@@ -191,12 +191,12 @@ void ProbabilityTableDialog::deleteEntry() {
     const TimetableContent& c = m_session.content();
     const int position = m_entries->value();
     if (position < 1 || static_cast<std::size_t>(position) > c.probabilities.size()) return;
-    QString question =
-        QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy prawdopodobienstwa?");
-    const std::string warning =
-        referenceWarning(referencesToProbabilityEntry(c, static_cast<std::size_t>(position) - 1));
-    if (!warning.empty()) question += QStringLiteral("\n") + QString::fromStdString(warning);
-    if (!ui::confirm(this, question)) return;
+    if (!ui::confirmDelete(
+            this,
+            QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy prawdopodobienstwa?"),
+            referencesToProbabilityEntry(c, static_cast<std::size_t>(position) - 1))) {
+        return;
+    }
     m_session.removeEntry(&TimetableContent::probabilities, position - 1,
                           QStringLiteral("usunięcie indeksu prawdopodobieństwa %1").arg(position));
 }

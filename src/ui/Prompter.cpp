@@ -1,5 +1,7 @@
 #include "ui/Prompter.h"
 
+#include "document/References.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
@@ -103,6 +105,13 @@ bool confirm(QWidget* parent, const QString& text) {
     return prompter().message(parent, QMessageBox::Warning, text,
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool confirmDelete(QWidget* parent, const QString& question, const References& references) {
+    const std::string warning = referenceWarning(references);
+    return confirm(parent, warning.empty()
+                               ? question
+                               : question + QLatin1Char('\n') + QString::fromStdString(warning));
 }
 
 void inform(QWidget* parent, const QString& text) {

@@ -8,6 +8,10 @@ class QDialog;
 class QUrl;
 class QWidget;
 
+namespace rylmo {
+struct References;
+}
+
 namespace rylmo::ui {
 
 // Every message box, file dialog, folder browser, modal dialog and shell request of the
@@ -69,6 +73,10 @@ QString qtNameFilters(const QString& filter);
 
 // Confirmation box: warning icon, Yes and No, No the default; true only for Yes.
 bool confirm(QWidget* parent, const QString& text);
+
+// The delete question of an entry that others refer to: question, then what refers to the
+// entry and what deleting it does; true only for Yes.
+bool confirmDelete(QWidget* parent, const QString& question, const References& references);
 
 // Information box: information icon and one OK button.
 void inform(QWidget* parent, const QString& text);
