@@ -11,14 +11,8 @@ cd "$(dirname "$0")/.."
 zip=$(scripts/windows-editor.sh | tail -n1)
 qt=$(scripts/build-qt-windows.sh | tail -n1)
 packages=(xvfb xdotool unzip)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+source scripts/packages.sh
+install_missing_packages "${packages[@]}"
 
 build=build-windows-editor
 windowsPath() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }

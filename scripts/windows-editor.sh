@@ -11,18 +11,8 @@ cd "$(dirname "$0")/.."
 qt=$(scripts/build-qt-windows.sh | tail -n1)
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest qt6-base-dev qt6-translations-l10n
   zip)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages (install them as root): ${missing[*]}" >&2
-    exit 1
-  fi
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+source scripts/packages.sh
+install_missing_packages "${packages[@]}"
 
 # Qt's Polish texts, which the test suites find in Qt's own translations folder.
 mkdir -p "$qt/translations"
