@@ -71,9 +71,8 @@ bool canWriteIn(const QString& folder) {
 
 }  // namespace
 
-QString settingsFilePath() {
+QString settingsFilePath(const QString& programFolder) {
     const QString name = QStringLiteral("Rylmo.ini");
-    const QString programFolder = QCoreApplication::applicationDirPath();
     const QFileInfo beside(programFolder + QLatin1Char('/') + name);
     if (beside.exists() ? beside.isWritable() && canWriteIn(programFolder)
                         : canWriteIn(programFolder)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 
@@ -20,7 +21,7 @@ QString addSeparator(const QString& folder);
 // Rylmo.ini beside the executable; in the user's own folder (%APPDATA%\\Rylmo on Windows,
 // ~/.config/Rylmo elsewhere) when the program's folder cannot be written (an installation for
 // all users).
-QString settingsFilePath();
+QString settingsFilePath(const QString& programFolder = QCoreApplication::applicationDirPath());
 
 // Rylmo.ini beside the executable: where keys missing from the user's file are read from.
 QString programSettingsPath();

@@ -1,3 +1,5 @@
+#include <QDir>
+
 #include "app/FolderSettings.h"
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
@@ -6,8 +8,9 @@
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
     rylmo::removeTemporaryFileOnSignals();
-    const QString settings = rylmo::app::settingsFilePath();
-    const QString beside = rylmo::app::programSettingsPath();
+    // Paths shown to the user (in messages about the settings file) use the system's separators.
+    const QString settings = QDir::toNativeSeparators(rylmo::app::settingsFilePath());
+    const QString beside = QDir::toNativeSeparators(rylmo::app::programSettingsPath());
     rylmo::app::MainWindow window(settings, settings == beside ? QString() : beside);
     window.show();
     // A timetable given on the command line, as a file manager passes it, is opened as if it

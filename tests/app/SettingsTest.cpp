@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include "AppTests.h"
 #include "Child.h"
@@ -147,6 +148,19 @@ private slots:
                  QStringLiteral("D:\\Gra\\Tabor\\"));
         QCOMPARE(addSeparator(QStringLiteral("/")), QStringLiteral("/"));
         QCOMPARE(addSeparator(QString()), QString());
+
+        // The settings live beside the program, or in the user's folder when the program's
+        // folder cannot be written (%APPDATA%\\Rylmo on Windows, ~/.config/Rylmo elsewhere).
+        test::TempFolder installed;
+        QCOMPARE(QDir::fromNativeSeparators(settingsFilePath(qpath(installed.path()))),
+                 QDir::fromNativeSeparators(qpath(installed / "Rylmo.ini")));
+#ifdef Q_OS_WIN
+        const auto userFolder = QStandardPaths::AppDataLocation;
+#else
+        const auto userFolder = QStandardPaths::AppConfigLocation;
+#endif
+        QCOMPARE(settingsFilePath(qpath(installed / "brak")),
+                 QStandardPaths::writableLocation(userFolder) + QStringLiteral("/Rylmo.ini"));
 
         // A relative folder is the program's own; an absolute one, from either system, stands.
         const QString program = QCoreApplication::applicationDirPath();
