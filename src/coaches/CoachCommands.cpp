@@ -9,17 +9,13 @@ namespace rylmo::coaches {
 void showCoaches(editing::EditingSession& session, QWidget* parent, const QString& caption,
                  int entry) {
     CoachesDialog dialog(session, parent);
-    dialog.setWindowTitle(caption);
-    if (entry >= 0) dialog.showAt(entry);
-    ui::prompter().exec(dialog);
+    ui::showListWindow(dialog, caption, entry);
 }
 
 void showCompositions(editing::EditingSession& session, QWidget* parent, const QString& caption,
                       const QString& coachesCaption, const QString& typesCaption, int entry) {
     CompositionsDialog dialog(session, coachesCaption, typesCaption, parent);
-    dialog.setWindowTitle(caption);
-    if (entry >= 0) dialog.showAt(entry);
-    ui::prompter().exec(dialog);
+    ui::showListWindow(dialog, caption, entry);
 }
 
 }  // namespace rylmo::coaches

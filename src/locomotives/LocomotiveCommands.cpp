@@ -9,17 +9,13 @@ namespace rylmo::locomotives {
 void showLocomotiveTypes(editing::EditingSession& session, QWidget* parent, const QString& caption,
                          int entry) {
     LocomotiveTypesDialog dialog(session, parent);
-    dialog.setWindowTitle(caption);
-    if (entry >= 0) dialog.showAt(entry);
-    ui::prompter().exec(dialog);
+    ui::showListWindow(dialog, caption, entry);
 }
 
 void showDepot(editing::EditingSession& session, QWidget* parent, const QString& caption,
                int entry) {
     DepotDialog dialog(session, parent);
-    dialog.setWindowTitle(caption);
-    if (entry >= 0) dialog.showAt(entry);
-    ui::prompter().exec(dialog);
+    ui::showListWindow(dialog, caption, entry);
 }
 
 }  // namespace rylmo::locomotives

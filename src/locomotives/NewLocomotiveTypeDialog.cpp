@@ -32,19 +32,6 @@ QString pictureFilter() {
            QStringLiteral("|Wszystkie pliki|*");
 }
 
-// Why a word of a locomotive type cannot be stored; empty when it can.
-QString wordRefusal(const QString& typed, const QString& field) {
-    const QString word = ui::trimmedTyped(typed);
-    if (word.isEmpty()) return QStringLiteral("Podaj „") + field + QStringLiteral("”.");
-    for (const QChar c : word) {
-        if (c.unicode() <= 32)
-            return QStringLiteral("„") + field + QStringLiteral("” nie może zawierać spacji.");
-    }
-    if (const QString bad = ui::unencodableCharacter(word); !bad.isEmpty())
-        return ui::unencodableMessage(bad) + '.';
-    return {};
-}
-
 }  // namespace
 
 NewLocomotiveTypeDialog::NewLocomotiveTypeDialog(const QString& rollingStockFolder, QWidget* parent)
@@ -111,10 +98,11 @@ NewLocomotiveTypeDialog::NewLocomotiveTypeDialog(const QString& rollingStockFold
 }
 
 QString NewLocomotiveTypeDialog::refusal() const {
-    if (QString why = wordRefusal(m_pictureName->text(), QStringLiteral("Nazwa pliku"));
+    if (QString why = ui::typeWordRefusal(m_pictureName->text(), QStringLiteral("Nazwa pliku"));
         !why.isEmpty())
         return why;
-    if (QString why = wordRefusal(m_typeName->text(), QStringLiteral("Typ")); !why.isEmpty())
+    if (QString why = ui::typeWordRefusal(m_typeName->text(), QStringLiteral("Typ"));
+        !why.isEmpty())
         return why;
     if (m_kind->currentIndex() < 0) return QStringLiteral("Wybierz „Rodzaj”.");
     return {};

@@ -9,17 +9,13 @@ namespace rylmo::passages {
 void showProbabilityTable(editing::EditingSession& session, QWidget* parent, const QString& caption,
                           int entry) {
     ProbabilityTableDialog dialog(session, parent);
-    dialog.setWindowTitle(caption);
-    if (entry >= 0) dialog.showAt(entry);
-    ui::prompter().exec(dialog);
+    ui::showListWindow(dialog, caption, entry);
 }
 
 void showPassages(editing::EditingSession& session, QWidget* parent, const QString& caption,
                   int entry) {
     PassagesDialog dialog(session, parent);
-    dialog.setWindowTitle(caption);
-    if (entry >= 0) dialog.showAt(entry);
-    ui::prompter().exec(dialog);
+    ui::showListWindow(dialog, caption, entry);
 }
 
 }  // namespace rylmo::passages

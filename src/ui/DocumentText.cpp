@@ -70,6 +70,18 @@ QString oneLineRefusal(const QString& typed) {
     return {};
 }
 
+QString typeWordRefusal(const QString& typed, const QString& field) {
+    const QString word = trimmedTyped(typed);
+    if (word.isEmpty()) return QStringLiteral("Podaj „") + field + QStringLiteral("”.");
+    for (const QChar c : word) {
+        if (c.unicode() <= 32)
+            return QStringLiteral("„") + field + QStringLiteral("” nie może zawierać spacji.");
+    }
+    if (const QString bad = unencodableCharacter(word); !bad.isEmpty())
+        return unencodableMessage(bad) + '.';
+    return {};
+}
+
 QString plainTextOf(const QPlainTextEdit& edit) {
     QString text = edit.document()->toRawText();
     for (QChar& c : text) {

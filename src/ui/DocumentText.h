@@ -34,6 +34,11 @@ QString unencodableMessage(const QString& character);
 // break, a NUL or a character Windows-1250 lacks; empty when it can.
 QString oneLineRefusal(const QString& typed);
 
+// Why a typed word of a locomotive type (field names it, "Typ") cannot be stored: it is
+// empty, holds a blank or a control character, or a character Windows-1250 lacks; empty when
+// it can.
+QString typeWordRefusal(const QString& typed, const QString& field);
+
 // The text of a multi-line edit as typed: non-breaking spaces stay (toPlainText turns them into
 // plain spaces), lines are separated by '\n'.
 QString plainTextOf(const QPlainTextEdit& edit);

@@ -81,4 +81,12 @@ bool confirmDelete(QWidget* parent, const QString& question, const References& r
 // Information box: information icon and one OK button.
 void inform(QWidget* parent, const QString& text);
 
+// Shows a list window modally, titled with the command's caption, at entry (none for -1).
+template <class ListWindow>
+void showListWindow(ListWindow& window, const QString& caption, int entry) {
+    window.setWindowTitle(caption);
+    if (entry >= 0) window.showAt(entry);
+    prompter().exec(window);
+}
+
 }  // namespace rylmo::ui

@@ -47,6 +47,18 @@ private slots:
         QCOMPARE(toDocumentText(QStringLiteral("Żółć")), std::string("\xaf\xf3\xb3\xe6"));
         QVERIFY_THROWS_EXCEPTION(Error, toDocumentText(QStringLiteral("日本")));
         QCOMPARE(fileStem(QStringLiteral("/tabor/Wagon Łódź.bmp")), QStringLiteral("Wagon Łódź"));
+
+        // What the writer would refuse is refused where it is typed.
+        QVERIFY(oneLineRefusal(QStringLiteral("Łódź Kaliska")).isEmpty());
+        for (const QString& refused :
+             {QStringLiteral("a\nb"), QStringLiteral("a\rb"), QStringLiteral("日")}) {
+            QVERIFY(!oneLineRefusal(refused).isEmpty());
+        }
+        QVERIFY(typeWordRefusal(QStringLiteral("  EU07 "), QStringLiteral("Typ")).isEmpty());
+        QCOMPARE(typeWordRefusal(QStringLiteral("EU 07"), QStringLiteral("Typ")),
+                 QStringLiteral("„Typ” nie może zawierać spacji."));
+        QCOMPARE(typeWordRefusal(QStringLiteral(" \t"), QStringLiteral("Typ")),
+                 QStringLiteral("Podaj „Typ”."));
     }
 
     void filtersBecomeQtNameFilters() {
