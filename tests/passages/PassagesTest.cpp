@@ -201,39 +201,6 @@ private slots:
         QCOMPARE(over.limitsFor(1).maximum, 60);
     }
 
-    void passageWriteBack() {
-        const PassageSizes sizes{2, 2, 5, 3};
-        PassageForm form{0, 1, 4, 2, true, false, 2};
-        QCOMPARE(plainPassage(form, sizes), (LocomotivePassage{1, 1, -3, 1, 2}));
-        form.skipTable = true;
-        QCOMPARE(plainPassage(form, sizes).probabilityIndex, 0);
-        form.skipTable = false;
-        QCOMPARE(plainPassage(form, {2, 2, 5, 0}).probabilityIndex, 0);
-
-        // A new passage keeps the plain values of the controls the user did not touch.
-        const PassageForm empty;
-        PassageForm chosen = empty;
-        chosen.typeItem = 1;
-        chosen.depotItem = 0;
-        QCOMPARE(passageFromForm(chosen, empty, plainPassage(empty, sizes), sizes),
-                 (LocomotivePassage{2, 0, 0, 0, 1}));
-
-        const PassageForm filled = formFromPassage({2, 1, -3, 4, 0}, sizes);
-        QVERIFY(filled.fromAssignedDepot && filled.skipTable);
-        QCOMPARE(filled.arrivingSlider, 4);
-        QCOMPARE(filled.probabilitySlider, 1);
-        PassageForm unticked = filled;
-        unticked.skipTable = false;
-        unticked.fromAssignedDepot = false;
-        QCOMPARE(passageFromForm(unticked, filled, {2, 1, -3, 4, 0}, sizes),
-                 (LocomotivePassage{2, 1, 3, 4, 1}));
-        const PassageForm strange =
-            formFromPassage({INT32_MIN, 9, INT32_MIN, INT32_MAX, INT32_MIN}, sizes);
-        QCOMPARE(strange.typeItem, sizes.types);  // the placeholders
-        QCOMPARE(strange.depotItem, sizes.depots);
-        QCOMPARE(strange.arrivingSlider, 0);
-    }
-
     void probabilityTableWithUndo() {
         test::OpenedSession opened(passageContent());
         auto& [prompter, session] = opened;
