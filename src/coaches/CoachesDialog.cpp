@@ -51,10 +51,8 @@ CoachesDialog::CoachesDialog(editing::EditingSession& session, QWidget* parent)
         preview();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { addCoach(); }); });
-    connect(m_delete, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { deleteCoach(); }); });
+    ui::onClicked(m_add, this, [this] { addCoach(); });
+    ui::onClicked(m_delete, this, [this] { deleteCoach(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     select(0);
 }

@@ -55,12 +55,9 @@ CompositionsDialog::CompositionsDialog(editing::EditingSession& session,
         drawStrip();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { addComposition(); }); });
-    connect(m_edit, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { editComposition(); }); });
-    connect(m_delete, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { deleteComposition(); }); });
+    ui::onClicked(m_add, this, [this] { addComposition(); });
+    ui::onClicked(m_edit, this, [this] { editComposition(); });
+    ui::onClicked(m_delete, this, [this] { deleteComposition(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_model, &QAbstractItemModel::modelReset, this, &CompositionsDialog::refreshStates);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &CompositionsDialog::refreshStates);

@@ -89,12 +89,9 @@ DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent)
     ui::makeFixedSize(*this, 650, 310);
 
     connect(m_entries, &QSlider::valueChanged, this, &DepotDialog::showEntry);
-    connect(m_add, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { addEntry(); }); });
-    connect(m_edit, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { editEntry(); }); });
-    connect(m_delete, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { deleteEntry(); }); });
+    ui::onClicked(m_add, this, [this] { addEntry(); });
+    ui::onClicked(m_edit, this, [this] { editEntry(); });
+    ui::onClicked(m_delete, this, [this] { deleteEntry(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     // The track bar, the counter and the shown entry follow every change of the depot,
     // whoever makes it (the buttons here, or an undo).

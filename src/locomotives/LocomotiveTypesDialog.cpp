@@ -72,10 +72,8 @@ LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, Q
         refreshDetails();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { addType(); }); });
-    connect(m_delete, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { deleteType(); }); });
+    ui::onClicked(m_add, this, [this] { addType(); });
+    ui::onClicked(m_delete, this, [this] { deleteType(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     selectRow(0);
 }

@@ -55,12 +55,9 @@ PassagesDialog::PassagesDialog(editing::EditingSession& session, QWidget* parent
         showPassage();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { addPassage(); }); });
-    connect(m_edit, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { editPassage(); }); });
-    connect(m_delete, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { deletePassage(); }); });
+    ui::onClicked(m_add, this, [this] { addPassage(); });
+    ui::onClicked(m_edit, this, [this] { editPassage(); });
+    ui::onClicked(m_delete, this, [this] { deletePassage(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
         if (list != editing::EntryList::passages) return;

@@ -54,12 +54,9 @@ ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session,
         showEntry();
         refreshStates();
     });
-    connect(m_add, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { addEntry(); }); });
-    connect(m_edit, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { editEntry(); }); });
-    connect(m_delete, &QPushButton::clicked, this,
-            [this] { ui::guarded(this, [this] { deleteEntry(); }); });
+    ui::onClicked(m_add, this, [this] { addEntry(); });
+    ui::onClicked(m_edit, this, [this] { editEntry(); });
+    ui::onClicked(m_delete, this, [this] { deleteEntry(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
         if (list != editing::EntryList::probabilities) return;

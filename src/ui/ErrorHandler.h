@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QPushButton>
 #include <QString>
 #include <exception>
-
-class QWidget;
 
 namespace rylmo::ui {
 
@@ -22,6 +21,13 @@ bool guarded(QWidget* parent, Command&& command) {
         showError(parent, QString::fromUtf8(e.what()));
     }
     return false;
+}
+
+// Runs command, guarded, whenever button is clicked.
+template <class Command>
+void onClicked(QPushButton* button, QWidget* owner, Command command) {
+    QObject::connect(button, &QPushButton::clicked, owner,
+                     [owner, command] { guarded(owner, command); });
 }
 
 }  // namespace rylmo::ui
