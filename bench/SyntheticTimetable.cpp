@@ -125,7 +125,8 @@ void writePictures(const TimetableContent& content, const std::filesystem::path&
     std::filesystem::create_directories(folder);
     uint32_t colour = 0x336699;
     for (const LocomotiveType& type : content.locomotiveTypes) {
-        writeBitmap(folder / (type.pictureName + ".bmp"), 80, 40, colour += 0x030507);
+        writeBitmap(folder / (std::string(type.pictureName()) + ".bmp"), 80, 40,
+                    colour += 0x030507);
     }
     for (const std::string& coach : content.coaches)
         writeBitmap(folder / (coach + ".bmp"), 96, 40, colour += 0x050301);

@@ -71,6 +71,8 @@ private:
     void createToolBar();
     void createStatusBar();
     void createTrainList();
+    void createTrainTable(QWidget* workspace);
+    void createSearchBar(QWidget* workspace);
     void createProblemsPanel();
     void showTrainList();
     void fitTrainColumns();

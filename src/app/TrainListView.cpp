@@ -16,12 +16,7 @@
 
 namespace rylmo::app {
 
-void MainWindow::createTrainList() {
-    auto* workspace = new QWidget(this);
-    workspace->setAutoFillBackground(true);
-    workspace->setBackgroundRole(QPalette::Dark);
-    setCentralWidget(workspace);
-
+void MainWindow::createTrainTable(QWidget* workspace) {
     m_trainFilter = new editing::TrainFilterModel(m_session.trainListModel(), this);
     m_trainList = new QTableView(workspace);
     m_trainList->setObjectName(QStringLiteral("trainList"));
@@ -56,7 +51,9 @@ void MainWindow::createTrainList() {
             });
     m_trainList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_trainList->hide();
+}
 
+void MainWindow::createSearchBar(QWidget* workspace) {
     // "Szukaj": the rows whose texts hold what is typed, whatever its case and diacritics.
     m_searchBar = new QWidget(workspace);
     m_searchBar->setAutoFillBackground(true);
@@ -84,6 +81,17 @@ void MainWindow::createTrainList() {
         m_search->setFocus();
         m_search->selectAll();
     });
+}
+
+void MainWindow::createTrainList() {
+    auto* workspace = new QWidget(this);
+    workspace->setAutoFillBackground(true);
+    workspace->setBackgroundRole(QPalette::Dark);
+    setCentralWidget(workspace);
+
+    createTrainTable(workspace);
+
+    createSearchBar(workspace);
 
     auto* layout = new QVBoxLayout(workspace);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -27,7 +27,12 @@ public:
     Reporter(FindingCollector& collector, Section section)
         : m_collector(collector), m_section(section) {}
 
-    void entry(std::size_t index) { m_entry = index; }
+    struct Stopped {};
+    void entry(std::size_t index) {
+        const std::atomic<bool>* stop = m_collector.stopFlag();
+        if (stop && stop->load(std::memory_order_relaxed)) throw Stopped{};
+        m_entry = index;
+    }
 
     template <class Message>
     void report(Field field, Message message) {
@@ -127,7 +132,7 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
             r.index(name(5), t.symbolUnit, c.locomotiveTypes.size(), 1, "lokomotyw");
             const auto type = static_cast<std::size_t>(t.symbolUnit - 1);
             if (t.symbolUnit > 0 && type < c.locomotiveTypes.size()) {
-                const std::string& kind = c.locomotiveTypes[type].kind;
+                const std::string_view kind = c.locomotiveTypes[type].kind();
                 if (!isSelfPropelledKind(kind)) {
                     r.report(name(5), "lokomotywa " + str(t.symbolUnit) +
                                           " nie jest zespołem trakcyjnym ani autobusem szynowym");
@@ -252,11 +257,12 @@ void checkLocomotiveTypes(const TimetableContent& c, Reporter& r) {
     for (std::size_t i = 0; i < c.locomotiveTypes.size(); ++i) {
         const LocomotiveType& type = c.locomotiveTypes[i];
         r.entry(i);
-        const bool kindOk = type.kind.size() == 1 && type.kind[0] >= '1' && type.kind[0] <= '5';
-        if (!kindOk && !type.kind.empty()) r.report(fieldAt(3), "rodzaj spoza zakresu 1–5");
-        const bool hierarchyOk =
-            type.hierarchy.size() == 1 && type.hierarchy[0] >= '0' && type.hierarchy[0] <= '9';
-        if (!hierarchyOk && !type.hierarchy.empty()) {
+        const std::string_view kind = type.kind();
+        const bool kindOk = kind.size() == 1 && kind[0] >= '1' && kind[0] <= '5';
+        if (!kindOk && !kind.empty()) r.report(fieldAt(3), "rodzaj spoza zakresu 1–5");
+        const bool hierarchyOk = type.hierarchy().size() == 1 && type.hierarchy()[0] >= '0' &&
+                                 type.hierarchy()[0] <= '9';
+        if (!hierarchyOk && !type.hierarchy().empty()) {
             r.report(fieldAt(4), "hierarchia spoza zakresu 0–9");
         }
     }
@@ -285,20 +291,30 @@ void checkTimetable(const TimetableContent& content, FindingCollector& collector
         {Section::locomotiveTypes, checkLocomotiveTypes},
         {Section::generalData, checkStartTime},
     };
-    for (const auto& [section, check] : checks) {
-        Reporter reporter(collector, section);
-        check(content, reporter);
+    try {
+        for (const auto& [section, check] : checks) {
+            Reporter reporter(collector, section);
+            check(content, reporter);
+        }
+    } catch (const Reporter::Stopped&) {
+        return;
     }
-    findUnsavableParts(content, [&collector](Problem&& problem) {
-        if (collector.counts(problem.section, problem.entry)) collector.keep(std::move(problem));
-        return true;
-    });
+    findUnsavableParts(
+        content,
+        [&collector](Problem&& problem) {
+            if (collector.counts(problem.section, problem.entry))
+                collector.keep(std::move(problem));
+            return true;
+        },
+        collector.stopFlag());
 }
 
-CheckResult checkTimetable(const TimetableContent& content, std::size_t limit) {
+CheckResult checkTimetable(const TimetableContent& content, std::size_t limit,
+                           const std::atomic<bool>* stop) {
     class Limited : public FindingCollector {
     public:
-        Limited(CheckResult& result, std::size_t limit) : m_result(result), m_limit(limit) {}
+        Limited(CheckResult& result, std::size_t limit, const std::atomic<bool>* stop)
+            : m_result(result), m_limit(limit), m_stop(stop) {}
         bool counts(Section section, std::size_t entry) override {
             ++m_result.total;
             if (section == Section::trains && entry < m_result.trainFindings.size())
@@ -306,15 +322,18 @@ CheckResult checkTimetable(const TimetableContent& content, std::size_t limit) {
             return m_result.problems.size() < m_limit;
         }
         void keep(Problem&& problem) override { m_result.problems.push_back(std::move(problem)); }
+        const std::atomic<bool>* stopFlag() const override { return m_stop; }
 
     private:
         CheckResult& m_result;
         std::size_t m_limit;
+        const std::atomic<bool>* m_stop;
     };
     CheckResult result;
     result.trainFindings.assign(content.trains.size(), 0);
-    Limited collector(result, limit);
+    Limited collector(result, limit, stop);
     checkTimetable(content, collector);
+    result.stopped = stop && stop->load();
     return result;
 }
 

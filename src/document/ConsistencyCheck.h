@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -15,12 +16,16 @@ std::vector<Problem> checkTimetable(const TimetableContent& content);
 
 // The check with its findings counted: all of them, and those of each train, while only the
 // first limit are kept, so that a hostile file cannot make millions of messages.
+// A check given stop ends soon after *stop becomes true, with stopped set: another thread may
+// then change the content it reads.
 struct CheckResult {
     std::vector<Problem> problems;
     std::size_t total = 0;
     std::vector<uint32_t> trainFindings;  // by train position
+    bool stopped = false;
 };
-CheckResult checkTimetable(const TimetableContent& content, std::size_t limit);
+CheckResult checkTimetable(const TimetableContent& content, std::size_t limit,
+                           const std::atomic<bool>* stop = nullptr);
 
 // Receives the findings one by one as the check makes them: counts() hears of each and says
 // whether keep() should get it with its message.
@@ -29,6 +34,8 @@ public:
     virtual ~FindingCollector() = default;
     virtual bool counts(Section section, std::size_t entry) = 0;
     virtual void keep(Problem&& problem) = 0;
+    // Polled before each entry: the check ends once it holds true.
+    virtual const std::atomic<bool>* stopFlag() const { return nullptr; }
 };
 void checkTimetable(const TimetableContent& content, FindingCollector& collector);
 

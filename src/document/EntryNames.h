@@ -15,6 +15,9 @@ namespace rylmo {
 std::string unknownTypeText(int64_t type);
 std::string unknownDepotText(int64_t depot);
 
+// The 1-based locomotive type, or null when there is none of that number.
+const LocomotiveType* typeNumbered(const TimetableContent& content, int64_t type);
+
 // typeName of the 1-based locomotive type, or the placeholder.
 std::string typeNameOrPlaceholder(const TimetableContent& content, int64_t type);
 

@@ -27,21 +27,28 @@ bool isVehicleNumber(const TimetableContent& content, int32_t number) {
     return typeOf(content, number) || coachOf(content, number);
 }
 
-const std::string& vehicleName(const TimetableContent& content, int32_t number) {
-    static const std::string none;
-    if (const LocomotiveType* type = typeOf(content, number)) return type->pictureName;
+std::string_view vehicleName(const TimetableContent& content, int32_t number) {
+    if (const LocomotiveType* type = typeOf(content, number)) return type->pictureName();
     if (const std::string* coach = coachOf(content, number)) return *coach;
-    return none;
+    return {};
 }
 
 int32_t coachVehicleNumber(const TimetableContent& content, std::size_t coach) {
     return content.locomotiveTypeCount + static_cast<int32_t>(coach) + 1;
 }
 
+std::string_view vehicleAt(const TimetableContent& content, std::size_t position) {
+    const std::size_t types = content.locomotiveTypes.size();
+    if (position < types) return content.locomotiveTypes[position].pictureName();
+    return position - types < content.coaches.size() ? content.coaches[position - types]
+                                                     : std::string_view();
+}
+
 std::vector<std::string_view> vehicleNames(const TimetableContent& content) {
     std::vector<std::string_view> names;
     names.reserve(content.locomotiveTypes.size() + content.coaches.size());
-    for (const LocomotiveType& type : content.locomotiveTypes) names.emplace_back(type.pictureName);
+    for (const LocomotiveType& type : content.locomotiveTypes)
+        names.emplace_back(type.pictureName());
     for (const std::string& coach : content.coaches) names.emplace_back(coach);
     return names;
 }

@@ -16,7 +16,11 @@ namespace rylmo {
 bool isVehicleNumber(const TimetableContent& content, int32_t number);
 
 // Picture name of the type or coach, or an empty text when the number names nothing.
-const std::string& vehicleName(const TimetableContent& content, int32_t number);
+std::string_view vehicleName(const TimetableContent& content, int32_t number);
+
+// The name of the vehicle at 0-based position in the list of every vehicle (the types, then
+// the coaches); empty beyond it.
+std::string_view vehicleAt(const TimetableContent& content, std::size_t position);
 
 // The names of every vehicle in number order, number 1 first: the types, then the coaches.
 std::vector<std::string_view> vehicleNames(const TimetableContent& content);

@@ -59,17 +59,20 @@ void readRecords(TokenScanner& scanner, std::vector<Record>& records, int fields
     }
 }
 
+// The lists are reserved by the count, which the lines of the file bound: no list grows
+// past what it holds.
 void readLines(TokenScanner& scanner, std::vector<std::string>& lines) {
     const std::size_t count = checkedLineCount(scanner.takeInteger(','), scanner);
+    lines.reserve(count);
     for (std::size_t i = 0; i < count; ++i) lines.emplace_back(scanner.take('\r', '\n'));
 }
 
-void readLocomotiveType(std::string_view line, LocomotiveType& type) {
+LocomotiveType readLocomotiveType(std::string_view line) {
     TokenScanner words(line);
-    type.pictureName = words.take(' ');
-    type.typeName = words.take(' ');
-    type.kind = words.take(' ');
-    type.hierarchy = words.take(' ');
+    const std::string_view pictureName = words.take(' ');
+    const std::string_view typeName = words.take(' ');
+    const std::string_view kind = words.take(' ');
+    return {pictureName, typeName, kind, words.take(' ')};
 }
 
 }  // namespace
@@ -104,9 +107,10 @@ TimetableContent readTimetable(std::string_view bytes) {
     const std::size_t typeCount = checkedLineCount(content.locomotiveTypeCount, scanner);
     const std::size_t coaches = checkedLineCount(coachCount, scanner);
     if (!holdsLines(scanner, uint64_t{typeCount} + coaches)) rangeCheckError();
-    for (std::size_t i = 0; i < typeCount; ++i) {
-        readLocomotiveType(scanner.take('\r', '\n'), content.locomotiveTypes.emplace_back());
-    }
+    content.locomotiveTypes.reserve(typeCount);
+    content.coaches.reserve(coaches);
+    for (std::size_t i = 0; i < typeCount; ++i)
+        content.locomotiveTypes.push_back(readLocomotiveType(scanner.take('\r', '\n')));
     for (std::size_t i = 0; i < coaches; ++i)
         content.coaches.emplace_back(scanner.take('\r', '\n'));
 

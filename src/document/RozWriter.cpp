@@ -113,9 +113,8 @@ void writeContent(TextOut& out, const TimetableContent& content) {
     writeLines(out, content.compositions);
     out.count(content.coaches.size());
     for (const LocomotiveType& type : content.locomotiveTypes) {
-        for (const std::string* word :
-             {&type.pictureName, &type.typeName, &type.kind, &type.hierarchy}) {
-            out.text(*word);
+        for (int word = 0; word < 4; ++word) {
+            out.text(type.word(word));
             out.text(" ");
         }
         out.endRecord();

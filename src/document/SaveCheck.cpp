@@ -19,7 +19,7 @@ bool hasNul(const std::string& text) {
 bool isBlankOnly(const std::string& text) {
     return trimBlanks(text).empty();
 }
-bool hasBlankInside(const std::string& text) {
+bool hasBlankInside(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return isBlank(c); });
 }
 
@@ -35,17 +35,23 @@ struct TextList {
     const char* what;       // "nazwa stacji", used as "nazwa stacji nr 2 zawiera ..."
 };
 
-// Hands each part found on; stops the search when the receiver has had enough.
+// Hands each part found on; stops the search when the receiver has had enough, or when
+// told to stop.
 class Finder {
 public:
-    explicit Finder(const std::function<bool(Problem&&)>& found) : m_found(found) {}
+    Finder(const std::function<bool(Problem&&)>& found, const std::atomic<bool>* stop)
+        : m_found(found), m_stop(stop) {}
     struct Enough {};
     void push_back(Problem&& problem) {
         if (!m_found(std::move(problem))) throw Enough{};
     }
+    void poll() const {
+        if (m_stop && m_stop->load(std::memory_order_relaxed)) throw Enough{};
+    }
 
 private:
     const std::function<bool(Problem&&)>& m_found;
+    const std::atomic<bool>* m_stop;
 };
 
 void checkOneLineText(Finder& problems, const std::string& text, Section section, std::size_t entry,
@@ -61,7 +67,7 @@ void checkOneLineText(Finder& problems, const std::string& text, Section section
     }
 }
 
-void findEachPart(const TimetableContent& content, Finder& problems) {
+void findGeneralParts(const TimetableContent& content, Finder& problems) {
     const Section general = Section::generalData;
     const std::size_t whole = Problem::wholeSection;
     checkOneLineText(problems, content.stationPicture, general, whole,
@@ -79,7 +85,9 @@ void findEachPart(const TimetableContent& content, Finder& problems) {
         problems.push_back({general, whole, fieldOf(GeneralField::authorInfo),
                             "informacja o autorze zawiera znak o kodzie 0"});
     }
+}
 
+void findTextListParts(const TimetableContent& content, Finder& problems) {
     const TextList lists[] = {
         {content.probabilities, Section::probabilities, "pusty indeks prawdopodobieństwa",
          "indeks prawdopodobieństwa"},
@@ -92,13 +100,19 @@ void findEachPart(const TimetableContent& content, Finder& problems) {
     };
     for (const TextList& list : lists) {
         for (std::size_t i = 0; i < list.entries.size(); ++i) {
+            problems.poll();
             checkOneLineText(problems, list.entries[i], list.section, i, Field::none,
                              list.emptyWhat, list.what);
         }
     }
+}
+
+void findEachPart(const TimetableContent& content, Finder& problems) {
+    findGeneralParts(content, problems);
+    findTextListParts(content, problems);
 
     struct TypeWord {
-        std::string LocomotiveType::*member;
+        LocomotiveType::Word word;
         const char* emptyWhat;
         const char* what;
     };
@@ -110,9 +124,10 @@ void findEachPart(const TimetableContent& content, Finder& problems) {
         {&LocomotiveType::hierarchy, "pusta hierarchia lokomotywy", "hierarchia lokomotywy"},
     };
     for (std::size_t i = 0; i < content.locomotiveTypes.size(); ++i) {
+        problems.poll();
         for (std::size_t w = 0; w < std::size(words); ++w) {
             const TypeWord& word = words[w];
-            const std::string& text = content.locomotiveTypes[i].*word.member;
+            const std::string_view text = (content.locomotiveTypes[i].*word.word)();
             const Field field = fieldAt(static_cast<int>(w) + 1);
             if (text.empty()) {
                 problems.push_back({Section::locomotiveTypes, i, field,
@@ -147,8 +162,9 @@ std::vector<Problem> unsavableParts(const TimetableContent& content) {
 }
 
 void findUnsavableParts(const TimetableContent& content,
-                        const std::function<bool(Problem&&)>& found) {
-    Finder problems(found);
+                        const std::function<bool(Problem&&)>& found,
+                        const std::atomic<bool>* stop) {
+    Finder problems(found, stop);
     try {
         findEachPart(content, problems);
     } catch (const Finder::Enough&) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -14,9 +15,11 @@ namespace rylmo {
 // ends the file. Also a locomotive type count that disagrees with the type list.
 std::vector<Problem> unsavableParts(const TimetableContent& content);
 
-// The same parts one by one, as they are found; found returns false to stop.
+// The same parts one by one, as they are found; found returns false to stop, and the search
+// also ends soon after *stop becomes true.
 void findUnsavableParts(const TimetableContent& content,
-                        const std::function<bool(Problem&&)>& found);
+                        const std::function<bool(Problem&&)>& found,
+                        const std::atomic<bool>* stop = nullptr);
 
 // Throws rylmo::Error "Nie można zapisać rozkładu: ..." for the first unsavable part.
 void checkSavable(const TimetableContent& content);

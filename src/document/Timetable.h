@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rylmo {
@@ -62,13 +63,30 @@ struct LocomotivePassage {
     bool operator==(const LocomotivePassage&) const = default;
 };
 
-struct LocomotiveType {
-    std::string pictureName;
-    std::string typeName;
-    std::string kind;
-    std::string hierarchy;
+// A locomotive type: the four words of its line in the file. The words are kept together in
+// one text, each behind its length, so that a type of short words needs no memory beyond the
+// text itself (a file of a million one-letter types stays small in memory) and any word,
+// even one with blanks that the save check will refuse, reads back exactly.
+class LocomotiveType {
+public:
+    using Word = std::string_view (LocomotiveType::*)() const;
+
+    LocomotiveType() : LocomotiveType({}, {}, {}, {}) {}
+    LocomotiveType(std::string_view pictureName, std::string_view typeName, std::string_view kind,
+                   std::string_view hierarchy);
+
+    std::string_view pictureName() const { return word(0); }
+    std::string_view typeName() const { return word(1); }
+    std::string_view kind() const { return word(2); }
+    std::string_view hierarchy() const { return word(3); }
+
+    // The words in file order, 0 to 3.
+    std::string_view word(int index) const;
 
     bool operator==(const LocomotiveType&) const = default;
+
+private:
+    std::string m_words;
 };
 
 // Positional access to the integer records: field(record, 1) is the first field of the file.

@@ -123,6 +123,7 @@ EditingSession::~EditingSession() = default;
 
 void EditingSession::open(TimetableContent content, const std::string& folder,
                           const std::string& name) {
+    emit contentAboutToChange();
     emit documentAboutToBeReplaced();
     m_undoStack.clear();
     m_document.content = std::move(content);
@@ -195,6 +196,7 @@ template <class Entry>
 void EditingSession::doInsert(ListMember<Entry> list, int row, Entry entry) {
     auto& entries = m_document.content.*list;
     const EntryList id = entryListOf(list);
+    emit contentAboutToChange();
     emit entriesAboutToBeInserted(id, row, 1);
     entries.insert(entries.begin() + checkedRow(entries, row, true), std::move(entry));
     if (id == EntryList::locomotiveTypes) keepTypeCount();
@@ -206,6 +208,7 @@ Entry EditingSession::doRemove(ListMember<Entry> list, int row) {
     auto& entries = m_document.content.*list;
     const EntryList id = entryListOf(list);
     const std::size_t at = checkedRow(entries, row, false);
+    emit contentAboutToChange();
     emit entriesAboutToBeRemoved(id, row, 1);
     Entry removed = std::move(entries[at]);
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(at));
@@ -217,6 +220,7 @@ Entry EditingSession::doRemove(ListMember<Entry> list, int row) {
 template <class Entry>
 Entry EditingSession::doReplace(ListMember<Entry> list, int row, Entry entry) {
     auto& entries = m_document.content.*list;
+    emit contentAboutToChange();
     Entry previous = std::exchange(entries[checkedRow(entries, row, false)], std::move(entry));
     emit entriesChanged(entryListOf(list), row, row);
     return previous;
@@ -225,6 +229,7 @@ Entry EditingSession::doReplace(ListMember<Entry> list, int row, Entry entry) {
 std::vector<std::string> EditingSession::doReplaceList(ListMember<std::string> list,
                                                        std::vector<std::string> texts) {
     const EntryList id = entryListOf(list);
+    emit contentAboutToChange();
     emit listAboutToBeReset(id);
     std::vector<std::string> previous = std::exchange(m_document.content.*list, std::move(texts));
     emit listReset(id);
@@ -232,6 +237,7 @@ std::vector<std::string> EditingSession::doReplaceList(ListMember<std::string> l
 }
 
 std::string EditingSession::doSetText(GeneralText which, std::string value) {
+    emit contentAboutToChange();
     std::string previous = std::exchange(generalText(m_document.content, which), std::move(value));
     emit generalTextChanged(which);
     return previous;

@@ -35,6 +35,14 @@ public:
     TrainListModel* trainListModel() const { return m_trainListModel; }
     ui::NumberListModel* trainIndexModel() const { return m_trainIndexModel; }
 
+    // Calls refresh, as long as context lives, after every change to list.
+    template <class Refresh>
+    void followList(EntryList list, QObject* context, Refresh refresh) {
+        connect(this, &EditingSession::listChanged, context, [list, refresh](EntryList changed) {
+            if (changed == list) refresh();
+        });
+    }
+
     // Replaces the whole document with one read from folder + name; the undo history starts
     // anew and the document is unmodified.
     void open(TimetableContent content, const std::string& folder, const std::string& name);
@@ -83,6 +91,9 @@ signals:
     void generalTextChanged(rylmo::editing::GeneralText text);
     void documentAboutToBeReplaced();
     void documentReplaced();
+    // Before any change to the content, first of all signals: a reader on another thread
+    // (the background check) must let go of it.
+    void contentAboutToChange();
     void modifiedChanged(bool modified);
     // The file name, untitled state or rolling-stock folder changed.
     void frameChanged();

@@ -3,23 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "document/Problem.h"
 #include "document/Timetable.h"
 
 namespace rylmo::editing {
 
-// The lists of a timetable that edits insert into, remove from and change.
-enum class EntryList {
-    trains,
-    depot,
-    passages,
-    probabilities,
-    compositions,
-    locomotiveTypes,
-    coaches,
-    depotNames,
-    stationNames,
-    trainNames,
-};
+// The lists of a timetable that edits insert into, remove from and change: the sections of
+// the file that findings name too, all but the general data.
+using EntryList = Section;
 
 // The single texts of the general data.
 enum class GeneralText { stationPicture, authorInfo, startTime };

@@ -26,29 +26,40 @@ ProblemChecker::ProblemChecker(EditingSession& session, QObject* parent)
     connect(&session, &EditingSession::listChanged, this, changed);
     connect(&session, &EditingSession::generalTextChanged, this, changed);
     connect(&session, &EditingSession::documentReplaced, this, changed);
+    connect(&session, &EditingSession::contentAboutToChange, this, &ProblemChecker::letGo);
 }
 
 ProblemChecker::~ProblemChecker() {
-    m_watcher.waitForFinished();
+    letGo();
 }
 
+// The check reads the session's content itself, copying nothing; every change first stops
+// it (within one entry's check) and waits for it, and the change's signal then starts the
+// wait for a new check.
 void ProblemChecker::start() {
     if (m_watcher.isRunning()) {
         m_again = true;
         return;
     }
-    // The check works on a copy: the user goes on editing meanwhile.
     m_watcher.setFuture(QtConcurrent::run(
-        [content = m_session.content()] { return checkTimetable(content, listLimit); }));
+        [this] { return checkTimetable(m_session.content(), listLimit, &m_stop); }));
+}
+
+void ProblemChecker::letGo() {
+    if (!m_watcher.isRunning()) return;
+    m_stop = true;
+    m_watcher.waitForFinished();
+    m_stop = false;
 }
 
 void ProblemChecker::finished() {
-    if (m_again) {
+    CheckResult result = m_watcher.result();
+    if (m_again || result.stopped) {
         m_again = false;
-        start();
+        if (!m_wait.isActive()) start();
         return;
     }
-    setResult(m_watcher.result());
+    setResult(std::move(result));
 }
 
 void ProblemChecker::checkNow() {

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QFutureWatcher>
 #include <QTimer>
+#include <atomic>
 #include <vector>
 
 #include "document/ConsistencyCheck.h"
@@ -13,8 +14,9 @@ namespace rylmo::editing {
 class EditingSession;
 
 // The consistency check of the session's timetable, kept up to date without blocking the
-// user: every change restarts a short wait, then the check runs on a copy of the content in
-// the background; a change during a check makes another one follow. The findings are rows:
+// user: every change restarts a short wait, then the check runs in the background on the
+// content itself, which every change first makes it let go of; a change during a check
+// makes another one follow. The findings are rows:
 // section, entry, message; at most the first listLimit are listed, all are counted.
 class ProblemChecker : public QAbstractTableModel {
     Q_OBJECT
@@ -45,12 +47,14 @@ signals:
 
 private:
     void start();
+    void letGo();
     void finished();
     void setResult(CheckResult result);
 
     EditingSession& m_session;
     QTimer m_wait;
     QFutureWatcher<CheckResult> m_watcher;
+    std::atomic<bool> m_stop = false;
     bool m_again = false;
     bool m_pending = false;
     CheckResult m_result;

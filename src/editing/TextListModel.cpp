@@ -10,8 +10,7 @@ TextListModel::TextListModel(EditingSession& session, ListMember<std::string> li
     follow(session);
 }
 
-TextListModel::TextListModel(EditingSession& session, std::string LocomotiveType::*word,
-                             QObject* parent)
+TextListModel::TextListModel(EditingSession& session, LocomotiveType::Word word, QObject* parent)
     : QAbstractListModel(parent),
       m_session(session),
       m_word(word),
@@ -55,17 +54,19 @@ int TextListModel::rowCount(const QModelIndex& parent) const {
     return static_cast<int>(m_list ? (c.*m_list).size() : c.locomotiveTypes.size());
 }
 
-const std::string* TextListModel::textAt(int row) const {
-    if (row < 0 || row >= rowCount()) return nullptr;
+std::optional<std::string_view> TextListModel::textAt(int row) const {
+    if (row < 0 || row >= rowCount()) return std::nullopt;
     const TimetableContent& c = m_session.content();
     const auto i = static_cast<std::size_t>(row);
-    return m_list ? &(c.*m_list)[i] : &(c.locomotiveTypes[i].*m_word);
+    return m_list ? std::string_view((c.*m_list)[i]) : (c.locomotiveTypes[i].*m_word)();
 }
 
 QVariant TextListModel::data(const QModelIndex& index, int role) const {
-    const std::string* text = index.isValid() ? textAt(index.row()) : nullptr;
+    const std::optional<std::string_view> text =
+        index.isValid() ? textAt(index.row()) : std::nullopt;
     if (role != Qt::DisplayRole || !text) return {};
-    return ui::toQString(*text);
+    // A megabyte in one row would take seconds to lay out, and could not be read anyway.
+    return ui::toShortQString(*text, 200);
 }
 
 }  // namespace rylmo::editing

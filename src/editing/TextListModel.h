@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "editing/EntryList.h"
 
@@ -16,19 +18,18 @@ class TextListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     TextListModel(EditingSession& session, ListMember<std::string> list, QObject* parent = nullptr);
-    TextListModel(EditingSession& session, std::string LocomotiveType::*word,
-                  QObject* parent = nullptr);
+    TextListModel(EditingSession& session, LocomotiveType::Word word, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
     void follow(EditingSession& session);
-    const std::string* textAt(int row) const;
+    std::optional<std::string_view> textAt(int row) const;
 
     const EditingSession& m_session;
     ListMember<std::string> m_list = nullptr;
-    std::string LocomotiveType::*m_word = nullptr;
+    LocomotiveType::Word m_word = nullptr;
     EntryList m_id;
 };
 

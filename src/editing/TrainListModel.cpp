@@ -43,6 +43,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
             [this](EntryList list, int row, int count) {
                 if (list != EntryList::trains) return;
                 m_sortKeysColumn = -1;
+                gatherNamesOf(row, row + count - 1);
                 if (m_searchReady) {
                     m_search.insert(m_search.begin() + row, static_cast<std::size_t>(count),
                                     QString());
@@ -73,6 +74,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
     connect(&session, &EditingSession::entriesChanged, this,
             [this](EntryList list, int first, int last) {
                 if (list != EntryList::trains) return;
+                gatherNamesOf(first, last);
                 if (m_sortKeysColumn > 0) {
                     for (int i = first; i <= last; ++i)
                         m_sortKeys[static_cast<std::size_t>(i)] =
@@ -111,6 +113,20 @@ void TrainListModel::namesChanged() {
     if (!m_readable) return;
     invalidateSearch();
     if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+// The readable texts hold the names the trains used when they were built; a changed train
+// that uses another one has them built again, and every sort key with them.
+void TrainListModel::gatherNamesOf(int first, int last) {
+    if (!m_texts) return;
+    const std::vector<Train>& trains = m_session.content().trains;
+    for (int i = first; i <= last; ++i) {
+        if (!m_texts->covers(trains.at(static_cast<std::size_t>(i)))) {
+            m_texts.reset();
+            m_sortKeysColumn = -1;
+            return;
+        }
+    }
 }
 
 std::shared_ptr<const TrainTexts> TrainListModel::sharedTexts() const {

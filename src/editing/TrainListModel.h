@@ -52,6 +52,7 @@ private:
     const TrainTexts& texts() const;
     std::shared_ptr<const TrainTexts> sharedTexts() const;
     void namesChanged();
+    void gatherNamesOf(int first, int last);
     void invalidateSearch();
     void gatherAhead();
     void gathered();

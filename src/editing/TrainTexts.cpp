@@ -76,13 +76,24 @@ std::vector<qint64> alphabeticalRanks(const QStringList& texts) {
     return ranks;
 }
 
+// The vehicle that stands for the train in the list: its unit when it has one.
+int64_t shownVehicle(const Train& t) {
+    return int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1;
+}
+
+std::vector<int64_t> allPositions(std::size_t count) {
+    std::vector<int64_t> positions(count);
+    std::iota(positions.begin(), positions.end(), int64_t{0});
+    return positions;
+}
+
 QString timeText(int32_t value) {
     if (!isValidTime(value)) return QString::number(value);
     return QStringLiteral("%1:%2").arg(hourOf(value)).arg(minuteOf(value), 2, 10, QLatin1Char('0'));
 }
 
 // The vehicles of a composition by name, the first few of a long one.
-QString compositionNames(const TimetableContent& c, const std::string& text) {
+QString compositionNames(const TimetableContent& c, std::string_view text) {
     constexpr std::size_t shown = 12;
     std::vector<int32_t> row;
     try {
@@ -92,9 +103,8 @@ QString compositionNames(const TimetableContent& c, const std::string& text) {
     }
     QStringList names;
     for (std::size_t i = 0; i < std::min(row.size(), shown); ++i) {
-        names << (isVehicleNumber(c, row[i])
-                      ? ui::toQString(std::string_view(vehicleName(c, row[i])).substr(0, 40))
-                      : QStringLiteral("?%1").arg(row[i]));
+        names << (isVehicleNumber(c, row[i]) ? ui::toShortQString(vehicleName(c, row[i]), 40)
+                                             : QStringLiteral("?%1").arg(row[i]));
     }
     if (row.size() > shown) names << QStringLiteral("… (%1)").arg(row.size());
     return names.join(QStringLiteral(", "));
@@ -108,23 +118,80 @@ QString couplingText(const char* word, int32_t value) {
 
 }  // namespace
 
+qsizetype TrainTexts::Names::slotOf(int64_t position) const {
+    const auto found = std::lower_bound(positions.begin(), positions.end(), position);
+    return found != positions.end() && *found == position ? found - positions.begin() : -1;
+}
+
+bool TrainTexts::Names::covers(int64_t position) const {
+    return position < 0 || position >= listSize || slotOf(position) >= 0;
+}
+
+template <class TextAt>
+TrainTexts::Names TrainTexts::gather(std::vector<int64_t> positions, std::size_t listSize,
+                                     TextAt textAt) {
+    Names names;
+    names.listSize = static_cast<int64_t>(listSize);
+    std::erase_if(positions, [&](int64_t p) { return p < 0 || p >= names.listSize; });
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    names.positions = std::move(positions);
+    names.texts.reserve(static_cast<qsizetype>(names.positions.size()));
+    for (int64_t position : names.positions)
+        names.texts << textAt(static_cast<std::size_t>(position));
+    return names;
+}
+
+void TrainTexts::foldOnce() const {
+    std::call_once(m_folded, [this] {
+        for (const Names* names :
+             {&m_runTypes, &m_statuses, &m_stations, &m_vehicles, &m_categories, &m_compositions}) {
+            names->folded.reserve(names->texts.size());
+            for (const QString& text : names->texts) names->folded << foldForSearch(text);
+        }
+    });
+}
+
+void TrainTexts::rankOnce() const {
+    // Compositions sort by number: they need no ranks.
+    std::call_once(m_ranked, [this] {
+        for (const Names* names :
+             {&m_runTypes, &m_statuses, &m_stations, &m_vehicles, &m_categories})
+            names->ranks = alphabeticalRanks(names->texts);
+    });
+}
+
 TrainTexts::TrainTexts(const TimetableContent& c) {
-    for (int32_t type = 0; type < runTypeCount; ++type)
-        m_runTypes.texts << QString::fromUtf8(runTypeText(type));
-    m_statuses.texts = {QStringLiteral("przyjedzie"), QStringLiteral("jest na stacji")};
-    m_stations.texts = ui::toQStrings(c.stationNames);
-    m_vehicles.texts = ui::toQStrings(vehicleNames(c));
-    for (const TrainCategory& category : trainCategories) {
-        m_categories.texts << QString::fromUtf8(category.name);
-        m_categoryCodes.push_back(category.code);
+    std::vector<int64_t> stations, vehicles, compositions;
+    stations.reserve(2 * c.trains.size());
+    vehicles.reserve(c.trains.size());
+    compositions.reserve(c.trains.size());
+    for (const Train& t : c.trains) {
+        stations.push_back(t.originStation);
+        stations.push_back(t.destinationStation);
+        vehicles.push_back(shownVehicle(t));
+        if (t.composition != 0) compositions.push_back(t.composition);
     }
-    m_compositions.reserve(c.compositions.size());
-    for (const std::string& text : c.compositions)
-        m_compositions.push_back(compositionNames(c, text));
-    for (Names* names : {&m_runTypes, &m_statuses, &m_stations, &m_vehicles, &m_categories}) {
-        names->ranks = alphabeticalRanks(names->texts);
-        for (const QString& text : names->texts) names->folded << foldForSearch(text);
-    }
+    m_runTypes = gather(allPositions(runTypeCount), runTypeCount, [](std::size_t type) {
+        return QString::fromUtf8(runTypeText(static_cast<int32_t>(type)));
+    });
+    m_statuses = gather(allPositions(2), 2, [](std::size_t status) {
+        return status == 0 ? QStringLiteral("przyjedzie") : QStringLiteral("jest na stacji");
+    });
+    m_categories = gather(allPositions(trainCategories.size()), trainCategories.size(),
+                          [](std::size_t i) { return QString::fromUtf8(trainCategories[i].name); });
+    for (const TrainCategory& category : trainCategories) m_categoryCodes.push_back(category.code);
+    m_stations = gather(std::move(stations), c.stationNames.size(),
+                        [&c](std::size_t i) { return ui::toShortQString(c.stationNames[i]); });
+    m_vehicles = gather(std::move(vehicles), c.locomotiveTypes.size() + c.coaches.size(),
+                        [&c](std::size_t i) { return ui::toShortQString(vehicleAt(c, i)); });
+    m_compositions = gather(std::move(compositions), c.compositions.size(),
+                            [&c](std::size_t i) { return compositionNames(c, c.compositions[i]); });
+}
+
+bool TrainTexts::covers(const Train& t) const {
+    return m_stations.covers(t.originStation) && m_stations.covers(t.destinationStation) &&
+           m_vehicles.covers(shownVehicle(t)) && m_compositions.covers(t.composition);
 }
 
 QString TrainTexts::header(int column) {
@@ -135,12 +202,15 @@ QString TrainTexts::headerTip(int column) {
 }
 
 TrainCell TrainTexts::named(const Names& names, int64_t position, bool folded) {
-    if (position < 0 || position >= names.texts.size())
+    if (position < 0 || position >= names.listSize)
         return {QStringLiteral("?%1").arg(position), true};
-    return {(folded ? names.folded : names.texts)[static_cast<qsizetype>(position)], false};
+    const qsizetype slot = names.slotOf(position);
+    if (slot < 0) return {};  // not gathered: the list builds the texts again first
+    return {(folded ? names.folded : names.texts)[slot], false};
 }
 
 TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) const {
+    if (folded) foldOnce();
     const auto number = [](int64_t value) { return TrainCell{QString::number(value), false}; };
     const auto platform = [](int32_t value) {
         return value == 0 ? TrainCell{} : TrainCell{QString::number(value), false};
@@ -188,18 +258,10 @@ TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) con
         case departurePlatform:
             return platform(t.departurePlatform);
         case vehicle:
-            return named(m_vehicles,
-                         int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1, folded);
-        case composition: {
+            return named(m_vehicles, shownVehicle(t), folded);
+        case composition:
             // 0 shows no composition; the first one cannot be chosen.
-            if (t.composition == 0) return {};
-            if (t.composition < 0 ||
-                static_cast<std::size_t>(t.composition) >= m_compositions.size()) {
-                return {QStringLiteral("?%1").arg(t.composition), true};
-            }
-            const QString& names = m_compositions[static_cast<std::size_t>(t.composition)];
-            return {folded ? foldForSearch(names) : names, false};
-        }
+            return t.composition == 0 ? TrainCell{} : named(m_compositions, t.composition, folded);
         case couplings: {
             QStringList parts;
             if (t.coupledWith != 0) parts << couplingText("z", t.coupledWith);
@@ -214,10 +276,12 @@ TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) con
 }
 
 qint64 TrainTexts::sortKey(const Train& t, int row, int column) const {
+    rankOnce();
+    // Unknown positions sort after every name, by number.
     const auto rank = [](const Names& names, int64_t position) -> qint64 {
-        if (position < 0 || position >= names.texts.size())
-            return static_cast<qint64>(names.texts.size()) + position;
-        return names.ranks[static_cast<std::size_t>(position)];
+        const qsizetype slot = names.slotOf(position);
+        if (slot < 0) return static_cast<qint64>(names.texts.size()) + position;
+        return names.ranks[static_cast<std::size_t>(slot)];
     };
     const auto category = [this, &rank](int32_t code) -> qint64 {
         const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
@@ -251,8 +315,7 @@ qint64 TrainTexts::sortKey(const Train& t, int row, int column) const {
         case departurePlatform:
             return t.departurePlatform;
         case vehicle:
-            return rank(m_vehicles,
-                        int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1);
+            return rank(m_vehicles, shownVehicle(t));
         case composition:
             return t.composition;
         case couplings:

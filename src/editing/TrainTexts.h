@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <mutex>
 #include <vector>
 
 #include "document/Timetable.h"
@@ -16,7 +17,9 @@ struct TrainCell {
 };
 
 // The trains as a reader sees them: times as times, names instead of positions. Built for
-// one state of the document's name lists; names sort in Polish alphabetical order.
+// one state of the document's name lists, holding only the names the trains use, so that a
+// list of a million names costs nothing it does not show; names sort in Polish alphabetical
+// order, and a long name is cut short.
 class TrainTexts {
 public:
     explicit TrainTexts(const TimetableContent& content);
@@ -31,14 +34,29 @@ public:
     qint64 sortKey(const Train& train, int row, int column) const;
     // Every text of the train's row but its position, folded for searching.
     QString searchText(const Train& train) const;
+    // Whether every name the train refers to was gathered; a train changed to use a name no
+    // train used before needs the texts built again.
+    bool covers(const Train& train) const;
 
 private:
+    // Some entries of a list, by position.
     struct Names {
+        int64_t listSize = 0;
+        std::vector<int64_t> positions;  // ascending: the entries gathered
         QStringList texts;
-        QStringList folded;         // the texts as searches compare them
-        std::vector<qint64> ranks;  // alphabetical rank of each text
+        // Made when first needed, by the first search or sort (once, whichever thread asks).
+        mutable QStringList folded;         // the texts as searches compare them
+        mutable std::vector<qint64> ranks;  // alphabetical rank of each text among the gathered
+
+        // The entry's place among the gathered, or -1.
+        qsizetype slotOf(int64_t position) const;
+        bool covers(int64_t position) const;
     };
+    template <class TextAt>
+    static Names gather(std::vector<int64_t> positions, std::size_t listSize, TextAt textAt);
     static TrainCell named(const Names& names, int64_t position, bool folded);
+    void foldOnce() const;
+    void rankOnce() const;
 
     Names m_runTypes;
     Names m_statuses;
@@ -46,7 +64,9 @@ private:
     Names m_vehicles;
     Names m_categories;
     std::vector<int32_t> m_categoryCodes;
-    std::vector<QString> m_compositions;  // the vehicles' names of each composition
+    Names m_compositions;  // the vehicles' names of each composition
+    mutable std::once_flag m_folded;
+    mutable std::once_flag m_ranked;
 };
 
 // Lower case without Polish (or other) diacritics: "Łódź" gives "lodz".

@@ -1,5 +1,7 @@
 #include "locomotives/DepotDialog.h"
 
+#include "document/EntryNames.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +12,7 @@
 
 #include "editing/EditingSession.h"
 #include "locomotives/DepotEntryDialog.h"
+#include "locomotives/DepotEntryForm.h"
 #include "ui/Controls.h"
 #include "ui/DocumentText.h"
 #include "ui/ErrorHandler.h"
@@ -18,46 +21,6 @@
 #include "ui/RollingStockPicture.h"
 
 namespace rylmo::locomotives {
-
-namespace {
-
-const LocomotiveType* typeOf(const TimetableContent& content, const DepotEntry& entry) {
-    if (entry.locomotiveType < 1 ||
-        static_cast<std::size_t>(entry.locomotiveType) > content.locomotiveTypes.size()) {
-        return nullptr;
-    }
-    return &content.locomotiveTypes[static_cast<std::size_t>(entry.locomotiveType) - 1];
-}
-
-QString typeNameOf(const TimetableContent& content, const DepotEntry& entry) {
-    const LocomotiveType* type = typeOf(content, entry);
-    return type ? ui::toQString(type->typeName)
-                : QStringLiteral("nieznany typ (%1)").arg(entry.locomotiveType);
-}
-
-QString depotNameOf(const TimetableContent& content, const DepotEntry& entry) {
-    if (entry.depot >= 0 && static_cast<std::size_t>(entry.depot) < content.depotNames.size()) {
-        return ui::toQString(content.depotNames[static_cast<std::size_t>(entry.depot)]);
-    }
-    return QStringLiteral("nieznana lokomotywownia (%1)").arg(entry.depot);
-}
-
-}  // namespace
-
-QString depotEntryDescription(const TimetableContent& content, const DepotEntry& entry) {
-    QString text = typeNameOf(content, entry) + QStringLiteral(", ") + depotNameOf(content, entry) +
-                   QStringLiteral("\nIlość lokomotyw na stacji: %1\n").arg(entry.count);
-    if (!standsAtStation(entry)) {
-        text += QStringLiteral("Lokomotywa stoi w lokomotywowni");
-    } else {
-        text += QStringLiteral(
-                    "Lokomotywa stoi na stacji. Wsp. punktu: %1, pozycja: %2, nr toru post.: %3")
-                    .arg(entry.standCoordinate)
-                    .arg(entry.standPosition)
-                    .arg(entry.standTrackNumber);
-    }
-    return text;
-}
 
 DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent)
     : QDialog(parent), m_session(session) {
@@ -95,8 +58,7 @@ DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent)
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     // The track bar, the counter and the shown entry follow every change of the depot,
     // whoever makes it (the buttons here, or an undo).
-    connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
-        if (list != editing::EntryList::depot) return;
+    session.followList(editing::EntryList::depot, this, [this] {
         refreshStates();
         showEntry();
     });
@@ -129,10 +91,10 @@ void DepotDialog::showEntry() {
         return;
     }
     const DepotEntry& entry = c.depot[static_cast<std::size_t>(position)];
-    const LocomotiveType* type = typeOf(c, entry);
+    const LocomotiveType* type = typeNumbered(c, entry.locomotiveType);
     m_picture->setPixmap(
         ui::rollingStockPicture(QString::fromStdString(m_session.document().rollingStockFolder),
-                                type ? ui::toQString(type->pictureName) : QString()));
+                                type ? ui::toQString(type->pictureName()) : QString()));
     m_picture->adjustSize();
     m_picture->move(10, 0);
     m_description->setText(depotEntryDescription(c, entry));
@@ -168,8 +130,10 @@ void DepotDialog::deleteEntry() {
     const int position = m_entries->value();
     if (position >= static_cast<int>(c.depot.size())) return;
     const DepotEntry& entry = c.depot[static_cast<std::size_t>(position)];
-    if (!ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć ") + typeNameOf(c, entry) +
-                               QStringLiteral(" (") + depotNameOf(c, entry) +
+    if (!ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć ") +
+                               ui::toQString(typeNameOrPlaceholder(c, entry.locomotiveType)) +
+                               QStringLiteral(" (") +
+                               ui::toQString(depotNameOrPlaceholder(c, entry.depot)) +
                                QStringLiteral(") z lokomotywowni?"))) {
         return;
     }

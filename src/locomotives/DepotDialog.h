@@ -15,10 +15,6 @@ class EditingSession;
 
 namespace rylmo::locomotives {
 
-// The three-line description of a depot entry, as the depot dialog shows it. Numbers that
-// name no type or depot are shown as such.
-QString depotEntryDescription(const TimetableContent& content, const DepotEntry& entry);
-
 // "Lokomotywownia": the depot entries one at a time on a track bar, with adding, editing and
 // deleting. Each is one undoable step.
 class DepotDialog : public QDialog {

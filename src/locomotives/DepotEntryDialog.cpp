@@ -15,6 +15,7 @@
 #include "document/EntryNames.h"
 #include "ui/Controls.h"
 #include "ui/DocumentText.h"
+#include "ui/DocumentTextsModel.h"
 #include "ui/RollingStockPicture.h"
 
 namespace rylmo::locomotives {
@@ -29,9 +30,7 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     m_typeCounter = ui::named(new QLabel, "typeCounter");
     m_typeCounter->setFrameShape(QFrame::Panel);
     m_typeCounter->setFrameShadow(QFrame::Sunken);
-    QStringList depots;
-    for (const std::string& name : c.depotNames) depots << ui::toQString(name);
-    m_depot = ui::dropDownList("depot", depots);
+    m_depot = ui::documentList("depot", new ui::DocumentTextsModel(c.depotNames, this));
     m_count = ui::spinEdit("count", depotLimits::maxCount, 1);
     m_atStation =
         ui::named(new QCheckBox(QStringLiteral("Lokomotywa stoi na stacji")), "atStation");
@@ -154,8 +153,8 @@ void DepotEntryDialog::typeMoved() {
         const LocomotiveType& type = types[static_cast<std::size_t>(m_type) - 1];
         m_typePicture->setPixmap(
             ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
-                                    ui::toQString(type.pictureName)));
-        m_typeName->setText(ui::toQString(type.typeName));
+                                    ui::toQString(type.pictureName())));
+        m_typeName->setText(ui::toQString(type.typeName()));
     } else if (!types.empty()) {
         m_typePicture->setPixmap(ui::rollingStockPicture({}, {}));
         m_typeName->setText(ui::toQString(unknownTypeText(m_type)));

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "document/EntryNames.h"
+#include "ui/DocumentText.h"
+
 namespace rylmo::locomotives {
 
 namespace {
@@ -76,6 +79,19 @@ DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& 
             entry.standTrackNumber = plain.standTrackNumber;
     }
     return entry;
+}
+
+QString depotEntryDescription(const TimetableContent& content, const DepotEntry& entry) {
+    QString text = ui::toQString(typeNameOrPlaceholder(content, entry.locomotiveType)) +
+                   QStringLiteral(", ") +
+                   ui::toQString(depotNameOrPlaceholder(content, entry.depot)) +
+                   QStringLiteral("\nIlość lokomotyw na stacji: %1\n").arg(entry.count);
+    if (!standsAtStation(entry)) return text + QStringLiteral("Lokomotywa stoi w lokomotywowni");
+    return text + QStringLiteral(
+                      "Lokomotywa stoi na stacji. Wsp. punktu: %1, pozycja: %2, nr toru post.: %3")
+                      .arg(entry.standCoordinate)
+                      .arg(entry.standPosition)
+                      .arg(entry.standTrackNumber);
 }
 
 }  // namespace rylmo::locomotives

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 
 #include "document/FieldLimits.h"
@@ -47,5 +48,9 @@ DepotEntry plainDepotEntry(const DepotEntryForm& form);
 // of the shown form). An unchanged "OK" thus stores the entry exactly as it was.
 DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& shown,
                               const DepotEntry& original);
+
+// The entry as the depot window's details describe it: type and depot (or their
+// placeholders), the count, and where the locomotives stand.
+QString depotEntryDescription(const TimetableContent& content, const DepotEntry& entry);
 
 }  // namespace rylmo::locomotives

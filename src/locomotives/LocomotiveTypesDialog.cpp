@@ -23,10 +23,10 @@ namespace rylmo::locomotives {
 namespace {
 
 QString kindDescription(const LocomotiveType& type) {
-    const std::string_view kind = kindText(std::string_view(type.kind));
-    return ui::toQString(type.typeName) + QStringLiteral("\n") +
+    const std::string_view kind = kindText(type.kind());
+    return ui::toQString(type.typeName()) + QStringLiteral("\n") +
            QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
-           QStringLiteral(", hierarchia: ") + ui::toQString(type.hierarchy);
+           QStringLiteral(", hierarchia: ") + ui::toQString(type.hierarchy());
 }
 
 }  // namespace
@@ -66,8 +66,7 @@ LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, Q
         refreshStates();
     });
     // The list follows the session; a change of the shown type shows again.
-    connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
-        if (list != editing::EntryList::locomotiveTypes) return;
+    session.followList(editing::EntryList::locomotiveTypes, this, [this] {
         if (currentRow() < 0) selectRow(0);
         refreshDetails();
         refreshStates();
@@ -103,11 +102,11 @@ void LocomotiveTypesDialog::refreshDetails() {
     }
     // Types that share a picture name are told apart by nothing the list shows: the last of
     // them describes the line.
-    const std::string& name =
-        m_session.content().locomotiveTypes.at(static_cast<std::size_t>(row)).pictureName;
+    const std::string_view name =
+        m_session.content().locomotiveTypes.at(static_cast<std::size_t>(row)).pictureName();
     QString description;
     for (const LocomotiveType& type : m_session.content().locomotiveTypes) {
-        if (type.pictureName == name) description = kindDescription(type);
+        if (type.pictureName() == name) description = kindDescription(type);
     }
     m_picture->setPixmap(ui::rollingStockPicture(
         QString::fromStdString(m_session.document().rollingStockFolder), ui::toQString(name)));

@@ -19,6 +19,7 @@
 #include "passages/PassageStrip.h"
 #include "ui/Controls.h"
 #include "ui/DocumentText.h"
+#include "ui/DocumentTextsModel.h"
 #include "ui/FixedSize.h"
 #include "ui/NumberListModel.h"
 #include "ui/PictureStrip.h"
@@ -56,14 +57,11 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
     setWindowTitle(QStringLiteral("FPassAdd"));  // kept on purpose: the title authors know
     const TimetableContent& c = document.content;
 
-    QStringList types;
-    for (const LocomotiveType& type : c.locomotiveTypes) types << ui::toQString(type.typeName);
-    QStringList depots;
-    for (const std::string& depot : c.depotNames) depots << ui::toQString(depot);
-    m_type = ui::dropDownList("type", types);
-    m_depot = ui::dropDownList("depot", depots);
-    ui::makeLargeList(m_type, 20);
-    ui::makeLargeList(m_depot, 20);
+    m_type = ui::documentList(
+        "type", new ui::DocumentTextsModel(
+                    {}, c.locomotiveTypes.size(),
+                    [&c](std::size_t i) { return c.locomotiveTypes[i].typeName(); }, this));
+    m_depot = ui::documentList("depot", new ui::DocumentTextsModel(c.depotNames, this));
     m_fromAssignedDepot =
         ui::named(new QCheckBox(QStringLiteral("Lokomotywa z lokomotywowni przypisanej")),
                   "fromAssignedDepot");
@@ -260,7 +258,7 @@ void PassageDialog::refreshGrid() {
             : QStringList();
     m_grid->setColumnCount(static_cast<int>(c.locomotiveTypes.size()));
     QStringList headers;
-    for (const LocomotiveType& type : c.locomotiveTypes) headers << ui::toQString(type.typeName);
+    for (const LocomotiveType& type : c.locomotiveTypes) headers << ui::toQString(type.typeName());
     m_grid->setHorizontalHeaderLabels(headers);
     for (int k = 0; k < m_grid->columnCount(); ++k) {
         // An entry with fewer values than types leaves the other cells empty.

@@ -88,7 +88,7 @@ ui::StripEntry trainEntry(const TimetableContent& c, const Train& u, Side side, 
 ui::StripEntry locomotiveEntry(const TimetableContent& c, int64_t type, int64_t depot) {
     ui::StripEntry entry;
     const LocomotiveType* locomotive = at(c.locomotiveTypes, type - 1);
-    if (locomotive) entry.pictureName = ui::toQString(locomotive->pictureName);
+    if (locomotive) entry.pictureName = ui::toQString(locomotive->pictureName());
     entry.label = ui::toQString(typeNameOrPlaceholder(c, type)) + '\n' +
                   ui::toQString(depotNameOrPlaceholder(c, depot));
     entry.toolTip = entry.label;

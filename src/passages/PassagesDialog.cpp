@@ -59,8 +59,7 @@ PassagesDialog::PassagesDialog(editing::EditingSession& session, QWidget* parent
     ui::onClicked(m_edit, this, [this] { editPassage(); });
     ui::onClicked(m_delete, this, [this] { deletePassage(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
-        if (list != editing::EntryList::passages) return;
+    session.followList(editing::EntryList::passages, this, [this] {
         refreshStates();
         showPassage();
     });

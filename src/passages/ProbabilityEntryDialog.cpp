@@ -93,12 +93,14 @@ void ProbabilityEntryDialog::showType() {
     if (const auto* t = static_cast<std::size_t>(k) < m_document.content.locomotiveTypes.size()
                             ? &m_document.content.locomotiveTypes[static_cast<std::size_t>(k)]
                             : nullptr) {
-        m_picture->setPixmap(ui::rollingStockPicture(
-            QString::fromStdString(m_document.rollingStockFolder), ui::toQString(t->pictureName)));
-        const std::string_view kind = kindText(std::string_view(t->kind));
-        m_description->setText(QStringLiteral("(%1) ").arg(k) + ui::toQString(t->typeName) + '\n' +
+        m_picture->setPixmap(
+            ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
+                                    ui::toQString(t->pictureName())));
+        const std::string_view kind = kindText(t->kind());
+        m_description->setText(QStringLiteral("(%1) ").arg(k) + ui::toQString(t->typeName()) +
+                               '\n' +
                                QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
-                               QStringLiteral(", hierarchia: ") + ui::toQString(t->hierarchy));
+                               QStringLiteral(", hierarchia: ") + ui::toQString(t->hierarchy()));
     }
     m_picture->adjustSize();
     m_description->adjustSize();

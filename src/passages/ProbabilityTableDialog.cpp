@@ -58,8 +58,7 @@ ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session,
     ui::onClicked(m_edit, this, [this] { editEntry(); });
     ui::onClicked(m_delete, this, [this] { deleteEntry(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&session, &editing::EditingSession::listChanged, this, [this](editing::EntryList list) {
-        if (list != editing::EntryList::probabilities) return;
+    session.followList(editing::EntryList::probabilities, this, [this] {
         refreshStates();
         showEntry();
     });
@@ -103,11 +102,11 @@ void ProbabilityTableDialog::showEntry() {
             if (values[k] == 0) continue;
             const LocomotiveType& type = c.locomotiveTypes[k];
             auto* picture = new QLabel(panel);
-            picture->setPixmap(ui::rollingStockPicture(folder, ui::toQString(type.pictureName)));
+            picture->setPixmap(ui::rollingStockPicture(folder, ui::toQString(type.pictureName())));
             picture->adjustSize();
             picture->move(10, top);
             auto* label =
-                new QLabel(QStringLiteral("(%1) \n").arg(k) + ui::toQString(type.typeName) +
+                new QLabel(QStringLiteral("(%1) \n").arg(k) + ui::toQString(type.typeName()) +
                                QStringLiteral(" - %1%").arg(values[k]),
                            panel);
             label->adjustSize();

@@ -4,6 +4,7 @@
 
 #include "document/Codes.h"
 #include "document/Tokens.h"
+#include "ui/DocumentText.h"
 
 namespace rylmo::texts {
 
@@ -19,6 +20,16 @@ StartTime startTimeOf(const std::string& text) {
 
 std::string startTimeText(StartTime time) {
     return std::to_string(timeOfDay(time.hour, time.minute));
+}
+
+QString stationPictureRefusal(const QString& picture) {
+    return picture.isEmpty() ? QStringLiteral("Podaj nazwę pliku stacji.")
+                             : ui::oneLineRefusal(picture);
+}
+
+QString stationNameRefusal(const QString& name, bool hasStationNames) {
+    return hasStationNames && name.isEmpty() ? QStringLiteral("Nazwa stacji nie może być pusta.")
+                                             : ui::oneLineRefusal(name);
 }
 
 }  // namespace rylmo::texts

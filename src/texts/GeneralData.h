@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <string>
 
 namespace rylmo::texts {
@@ -16,6 +17,12 @@ StartTime startTimeOf(const std::string& text);
 
 // The text stored for hour : minute ("705" for 7 : 5).
 std::string startTimeText(StartTime time);
+
+// Why the typed "Obraz stacji" (trimmed) cannot be stored; empty when it can.
+QString stationPictureRefusal(const QString& picture);
+// Why the typed "Nazwa stacji" (trimmed) cannot be stored; empty when it can. It may only be
+// empty when the timetable has no station names, to which it would add the first one.
+QString stationNameRefusal(const QString& name, bool hasStationNames);
 
 // What "OK" of the general data dialog stores, as document texts.
 struct GeneralData {

@@ -111,11 +111,8 @@ void GeneralDataDialog::chooseStationFile() {
 void GeneralDataDialog::refreshStates() {
     const QString picture = ui::trimmedTyped(m_stationPicture->text());
     const QString name = ui::trimmedTyped(m_stationName->text());
-    QString pictureHint = picture.isEmpty() ? QStringLiteral("Podaj nazwę pliku stacji.")
-                                            : ui::oneLineRefusal(picture);
-    QString nameHint = m_hasStationNames && name.isEmpty()
-                           ? QStringLiteral("Nazwa stacji nie może być pusta.")
-                           : ui::oneLineRefusal(name);
+    const QString pictureHint = stationPictureRefusal(picture);
+    const QString nameHint = stationNameRefusal(name, m_hasStationNames);
     m_stationPictureHint->setText(pictureHint);
     m_stationNameHint->setText(nameHint);
     m_ok->setEnabled(pictureHint.isEmpty() && nameHint.isEmpty());

@@ -22,6 +22,7 @@
 #include "editing/EditingSession.h"
 #include "ui/Controls.h"
 #include "ui/DocumentText.h"
+#include "ui/DocumentTextsModel.h"
 #include "ui/FixedSize.h"
 #include "ui/NumberListModel.h"
 #include "ui/PictureStrip.h"
@@ -188,11 +189,89 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
     dataGrid->addWidget(m_status, 1, 1);
     dataGrid->setColumnStretch(1, 1);
 
-    const QStringList vehicles = ui::toQStrings(vehicleNames(c));
-    // Long lists hold their texts in a plain string model: far cheaper than one item each.
-    m_symbolVehicle = sharedList("symbolVehicle", new QStringListModel(vehicles, this));
-    m_unitDepot = sharedList("unitDepot", new QStringListModel(ui::toQStrings(c.depotNames), this));
-    ui::makeLargeList(m_unitDepot, 20);
+    QGroupBox* consist = buildConsistGroup();
+
+    QGroupBox* compositions = buildCompositionGroup();
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(generalData);
+    layout->addWidget(consist);
+    layout->addWidget(compositions);
+    layout->addStretch();
+}
+
+void TrainDialog::buildTrainPage(QWidget* page) {
+    const TimetableContent& c = m_document.content;
+    QStringList categories;
+    for (const TrainCategory& category : trainCategories)
+        categories << QString::fromUtf8(category.name);
+    const QStringList platforms = QStringList{QStringLiteral("brak/tor towarowy")} + numbered(1, 9);
+
+    m_arrivalHour = spin("arrivalHour", 23);
+    m_arrivalMinute = spin("arrivalMinute", 59);
+    m_departureHour = spin("departureHour", 23);
+    m_departureMinute = spin("departureMinute", 59);
+    m_arrivalCategory = list("arrivalCategory", categories);
+    m_departureCategory = list("departureCategory", categories);
+    // Both sides share one model of each long name list.
+    auto* stationModel = new ui::DocumentTextsModel(c.stationNames, this);
+    auto* trainNameModel = new ui::DocumentTextsModel(c.trainNames, this, {QStringLiteral("Brak")});
+    m_originStation = sharedList("originStation", stationModel);
+    m_destinationStation = sharedList("destinationStation", stationModel);
+    m_entryPoint = spin("entryPoint", limits::maxPoint);
+    m_exitPoint = spin("exitPoint", limits::maxPoint);
+    m_arrivalPlatform = list("arrivalPlatform", platforms);
+    m_departurePlatform = list("departurePlatform", platforms);
+    m_arrivalNumber = spin("arrivalNumber", limits::maxTrainNumber);
+    m_departureNumber = spin("departureNumber", limits::maxTrainNumber);
+    m_arrivalTrainName = sharedList("arrivalTrainName", trainNameModel);
+    m_departureTrainName = sharedList("departureTrainName", trainNameModel);
+    for (QComboBox* stationList :
+         {m_originStation, m_destinationStation, m_arrivalTrainName, m_departureTrainName}) {
+        ui::makeLargeList(stationList, 20);
+    }
+
+    auto* arrival =
+        sideGroup(QStringLiteral(" Przyjazd "),
+                  {m_arrivalHour, m_arrivalMinute, m_arrivalCategory, m_originStation, m_entryPoint,
+                   m_arrivalPlatform, m_arrivalNumber, m_arrivalTrainName},
+                  QStringLiteral("Stacja początkowa"), QStringLiteral("Punkt wjazdowy"),
+                  QStringLiteral("Wjedzie na peron/tor"));
+    auto* departure =
+        sideGroup(QStringLiteral("Odjazd "),
+                  {m_departureHour, m_departureMinute, m_departureCategory, m_destinationStation,
+                   m_exitPoint, m_departurePlatform, m_departureNumber, m_departureTrainName},
+                  QStringLiteral("Stacja docelowa"), QStringLiteral("Punkt wyjazdowy"),
+                  QStringLiteral("Odjedzie z peronu/toru"));
+
+    QGroupBox* stand = buildStandGroup();
+
+    QGroupBox* coupling = buildCouplingGroup();
+
+    for (QWidget* dependent : std::initializer_list<QWidget*>{
+             m_standCoordinate, m_standTrackNumber, m_standPosition, m_coupledTrain, m_coupledCoach,
+             m_toBeCoupledTrain, m_toBeCoupledCoach}) {
+        greyWhenDisabled(dependent);
+    }
+
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(arrival, 0, 0, 1, 2);
+    grid->addWidget(departure, 0, 2);
+    grid->addWidget(stand, 1, 0);
+    grid->addWidget(coupling, 1, 1, 1, 2);
+    grid->setColumnStretch(0, 249);
+    grid->setColumnStretch(1, 96);
+    grid->setColumnStretch(2, 345);
+}
+
+QGroupBox* TrainDialog::buildConsistGroup() {
+    const TimetableContent& c = m_document.content;
+    // Long lists make their items on demand.
+    m_symbolVehicle =
+        sharedList("symbolVehicle", new ui::DocumentTextsModel(
+                                        {}, c.locomotiveTypes.size() + c.coaches.size(),
+                                        [&c](std::size_t i) { return vehicleAt(c, i); }, this));
+    m_unitDepot = ui::documentList("unitDepot", new ui::DocumentTextsModel(c.depotNames, this));
     greyWhenDisabled(m_unitDepot);
     m_unitDepot->setEnabled(false);
 
@@ -223,7 +302,10 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
     consistGrid->addWidget(m_symbolVehicle, 1, 0);
     consistGrid->addWidget(m_unitDepot, 1, 1);
     consistGrid->addWidget(symbolFrame, 2, 0, 1, 2, Qt::AlignHCenter);
+    return consist;
+}
 
+QGroupBox* TrainDialog::buildCompositionGroup() {
     m_compositionSlider = ui::trackBar("compositionSlider");
     if (m_sizes.compositions > 0) {
         m_compositionSlider->setMaximum(m_sizes.compositions - 1);
@@ -242,61 +324,10 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
     compositionLayout->addWidget(m_compositionSlider);
     compositionLayout->addWidget(m_compositionCaption);
     compositionLayout->addWidget(m_compositionStrip, 0, Qt::AlignHCenter);
-
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(generalData);
-    layout->addWidget(consist);
-    layout->addWidget(compositions);
-    layout->addStretch();
+    return compositions;
 }
 
-void TrainDialog::buildTrainPage(QWidget* page) {
-    const TimetableContent& c = m_document.content;
-    QStringList categories;
-    for (const TrainCategory& category : trainCategories)
-        categories << QString::fromUtf8(category.name);
-    const QStringList stations = ui::toQStrings(c.stationNames);
-    const QStringList trainNames =
-        QStringList{QStringLiteral("Brak")} + ui::toQStrings(c.trainNames);
-    const QStringList platforms = QStringList{QStringLiteral("brak/tor towarowy")} + numbered(1, 9);
-
-    m_arrivalHour = spin("arrivalHour", 23);
-    m_arrivalMinute = spin("arrivalMinute", 59);
-    m_departureHour = spin("departureHour", 23);
-    m_departureMinute = spin("departureMinute", 59);
-    m_arrivalCategory = list("arrivalCategory", categories);
-    m_departureCategory = list("departureCategory", categories);
-    // Both sides share one model of each long name list.
-    auto* stationModel = new QStringListModel(stations, this);
-    auto* trainNameModel = new QStringListModel(trainNames, this);
-    m_originStation = sharedList("originStation", stationModel);
-    m_destinationStation = sharedList("destinationStation", stationModel);
-    m_entryPoint = spin("entryPoint", limits::maxPoint);
-    m_exitPoint = spin("exitPoint", limits::maxPoint);
-    m_arrivalPlatform = list("arrivalPlatform", platforms);
-    m_departurePlatform = list("departurePlatform", platforms);
-    m_arrivalNumber = spin("arrivalNumber", limits::maxTrainNumber);
-    m_departureNumber = spin("departureNumber", limits::maxTrainNumber);
-    m_arrivalTrainName = sharedList("arrivalTrainName", trainNameModel);
-    m_departureTrainName = sharedList("departureTrainName", trainNameModel);
-    for (QComboBox* stationList :
-         {m_originStation, m_destinationStation, m_arrivalTrainName, m_departureTrainName}) {
-        ui::makeLargeList(stationList, 20);
-    }
-
-    auto* arrival =
-        sideGroup(QStringLiteral(" Przyjazd "),
-                  {m_arrivalHour, m_arrivalMinute, m_arrivalCategory, m_originStation, m_entryPoint,
-                   m_arrivalPlatform, m_arrivalNumber, m_arrivalTrainName},
-                  QStringLiteral("Stacja początkowa"), QStringLiteral("Punkt wjazdowy"),
-                  QStringLiteral("Wjedzie na peron/tor"));
-    auto* departure =
-        sideGroup(QStringLiteral("Odjazd "),
-                  {m_departureHour, m_departureMinute, m_departureCategory, m_destinationStation,
-                   m_exitPoint, m_departurePlatform, m_departureNumber, m_departureTrainName},
-                  QStringLiteral("Stacja docelowa"), QStringLiteral("Punkt wyjazdowy"),
-                  QStringLiteral("Odjedzie z peronu/toru"));
-
+QGroupBox* TrainDialog::buildStandGroup() {
     m_standSet =
         named(new QCheckBox(QStringLiteral("Ustaw skład w wyznaczonym punkcie")), "standSet");
     m_standCoordinate = spin("standCoordinate", limits::maxPoint);
@@ -315,7 +346,10 @@ void TrainDialog::buildTrainPage(QWidget* page) {
     standGrid->addWidget(caption(QStringLiteral("Numer w grupie torów"), m_standTrackNumber), 4, 0);
     standGrid->addWidget(m_standTrackNumber, 4, 1);
     standGrid->setRowStretch(5, 1);
+    return stand;
+}
 
+QGroupBox* TrainDialog::buildCouplingGroup() {
     ui::NumberListModel* trainIndexes = m_session.trainIndexModel();
     const QStringList coaches = numbered(1, 9, QStringLiteral(" wagon"));
     m_coupled =
@@ -345,21 +379,7 @@ void TrainDialog::buildTrainPage(QWidget* page) {
     couplingGrid->addWidget(m_toBeCoupledTrain, 6, 0);
     couplingGrid->addWidget(m_toBeCoupledCoach, 6, 1);
     couplingGrid->setRowStretch(7, 1);
-
-    for (QWidget* dependent : std::initializer_list<QWidget*>{
-             m_standCoordinate, m_standTrackNumber, m_standPosition, m_coupledTrain, m_coupledCoach,
-             m_toBeCoupledTrain, m_toBeCoupledCoach}) {
-        greyWhenDisabled(dependent);
-    }
-
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(arrival, 0, 0, 1, 2);
-    grid->addWidget(departure, 0, 2);
-    grid->addWidget(stand, 1, 0);
-    grid->addWidget(coupling, 1, 1, 1, 2);
-    grid->setColumnStretch(0, 249);
-    grid->setColumnStretch(1, 96);
-    grid->setColumnStretch(2, 345);
+    return coupling;
 }
 
 void TrainDialog::setForm(const TrainForm& f) {
@@ -463,16 +483,17 @@ void TrainDialog::fillFromTrain() {
 }
 
 void TrainDialog::symbolVehicleChosen() {
-    const QString name =
-        m_symbolVehicle->currentIndex() >= 0 ? m_symbolVehicle->currentText() : QString();
-    const std::string documentName = ui::toDocumentText(name);
+    const int chosen = m_symbolVehicle->currentIndex();
+    const std::string documentName =
+        chosen >= 0 ? std::string(vehicleAt(m_document.content, static_cast<std::size_t>(chosen)))
+                    : std::string();
     const LocomotiveType* unit =
-        name.isEmpty() ? nullptr : unitTypeNamed(m_document.content, documentName);
+        documentName.empty() ? nullptr : unitTypeNamed(m_document.content, documentName);
     QString text;
     if (unit) {
-        const std::string_view kind = kindText(std::string_view(unit->kind));
+        const std::string_view kind = kindText(unit->kind());
         text = QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
-               QStringLiteral(" - ") + ui::toQString(unit->typeName);
+               QStringLiteral(" - ") + ui::toQString(unit->typeName());
         m_unitDepot->setEnabled(true);
         if (m_unitDepot->currentIndex() < 0) {
             select(m_unitDepot, 0);
@@ -483,11 +504,11 @@ void TrainDialog::symbolVehicleChosen() {
         m_unitDepot->setEnabled(false);
         m_unitDepot->setCurrentIndex(-1);
     }
-    if (name.isEmpty()) {
+    if (documentName.empty()) {
         m_symbolPicture->clear();
     } else {
-        m_symbolPicture->setPixmap(
-            ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder), name));
+        m_symbolPicture->setPixmap(ui::rollingStockPicture(
+            QString::fromStdString(m_document.rollingStockFolder), ui::toQString(documentName)));
     }
     m_symbolDescription->setText(text);
 }

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -56,6 +57,10 @@ public:
 private:
     void buildGeneralPage(QWidget* page);
     void buildTrainPage(QWidget* page);
+    QGroupBox* buildConsistGroup();
+    QGroupBox* buildCompositionGroup();
+    QGroupBox* buildStandGroup();
+    QGroupBox* buildCouplingGroup();
     void setForm(const TrainForm& form);
 
     const editing::EditingSession& m_session;

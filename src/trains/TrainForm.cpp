@@ -184,8 +184,8 @@ Train trainFromForm(const TrainForm& f, bool depotAvailable, const Train& origin
 const LocomotiveType* unitTypeNamed(const TimetableContent& content,
                                     const std::string& pictureName) {
     for (const LocomotiveType& type : content.locomotiveTypes) {
-        if (type.pictureName == pictureName) {
-            return isSelfPropelledKind(type.kind) ? &type : nullptr;
+        if (type.pictureName() == pictureName) {
+            return isSelfPropelledKind(type.kind()) ? &type : nullptr;
         }
     }
     return nullptr;

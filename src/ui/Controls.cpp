@@ -8,6 +8,8 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "ui/NumberListModel.h"
+
 namespace rylmo::ui {
 
 QComboBox* dropDownList(const char* name, const QStringList& items) {
@@ -15,6 +17,14 @@ QComboBox* dropDownList(const char* name, const QStringList& items) {
     combo->setEditable(false);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QComboBox* documentList(const char* name, QAbstractItemModel* texts, int visibleCharacters) {
+    QComboBox* combo = dropDownList(name);
+    combo->setModel(texts);
+    combo->setCurrentIndex(-1);
+    makeLargeList(combo, visibleCharacters);
     return combo;
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <initializer_list>
 
+class QAbstractItemModel;
 class QComboBox;
 class QHBoxLayout;
 class QSlider;
@@ -23,6 +24,8 @@ Widget* named(Widget* widget, const char* name) {
 
 // A drop-down list of items with nothing chosen.
 QComboBox* dropDownList(const char* name, const QStringList& items = {});
+// A drop-down list of a document list's texts (a DocumentTextsModel), cheap however long.
+QComboBox* documentList(const char* name, QAbstractItemModel* texts, int visibleCharacters = 20);
 
 // A stored value that names no item of list: shown as one more item holding text, chosen,
 // after the real ones, so that every real item, the first included, can still be chosen.

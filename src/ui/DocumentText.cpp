@@ -19,6 +19,11 @@ QString toQString(std::string_view documentText) {
     return text;
 }
 
+QString toShortQString(std::string_view documentText, std::size_t longest) {
+    if (documentText.size() <= longest) return toQString(documentText);
+    return toQString(documentText.substr(0, longest - 1)) + QChar(0x2026);
+}
+
 template <class Texts>
 QStringList listOf(const Texts& texts) {
     QStringList list;

@@ -13,6 +13,10 @@ namespace rylmo::ui {
 // Document texts are Windows-1250 bytes; widgets show QStrings.
 QString toQString(std::string_view documentText);
 
+// The start of a document text for a list row: at most longest characters, the last of them
+// "…" when the text was cut. A name of a megabyte then costs what a name of a line costs.
+QString toShortQString(std::string_view documentText, std::size_t longest = 100);
+
 // Document texts as a list of QStrings, in order.
 QStringList toQStrings(const std::vector<std::string_view>& documentTexts);
 QStringList toQStrings(const std::vector<std::string>& documentTexts);

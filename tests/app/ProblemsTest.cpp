@@ -120,6 +120,26 @@ private slots:
         QCOMPARE(tip, QStringLiteral("i 4 inne problemy"));
     }
 
+    // The check reads the live content: each change stops it first, and a stopped check's
+    // partial findings are never shown.
+    void changesDuringACheckAreCheckedAfterIt() {
+        Fixture f;
+        TimetableContent c = listContent();
+        c.trains.resize(100000, c.trains[0]);
+        f.window.session().open(c, "/tmp/", "a.roz");
+        Train broken = c.trains[0];
+        broken.runType = 9;
+        for (int i = 0; i < 40; ++i) {
+            QTest::qWait(i % 5 == 0 ? 160 : 3);  // now and then the wait ends and a check runs
+            f.window.session().replaceEntry(&TimetableContent::trains, 99999,
+                                            i % 2 ? c.trains[0] : broken, QStringLiteral("x"));
+        }
+        f.window.session().replaceEntry(&TimetableContent::trains, 99999, broken,
+                                        QStringLiteral("x"));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.window.problems().isChecking(), 20000);
+        QCOMPARE(f.window.problems().total(), std::size_t(1));
+    }
+
     void findingsOpenTheirWindow() {
         Fixture f;
         TimetableContent c = listContent();

@@ -126,8 +126,8 @@ TEST(ConsistencyCheck, DepotPassagesProbabilitiesCompositionsAndTypes) {
               }),
               (Keys{"Skład pociągów|1|", "Skład pociągów|2|"}));
     EXPECT_EQ(problemsAfter([](auto& c) {
-                  c.locomotiveTypes[0].kind = "6";
-                  c.locomotiveTypes[0].hierarchy = "10";
+                  const LocomotiveType& t = c.locomotiveTypes[0];
+                  c.locomotiveTypes[0] = {t.pictureName(), t.typeName(), "6", "10"};
               }),
               (Keys{"Lokomotywy|0|kind", "Lokomotywy|0|hierarchy"}));
     EXPECT_EQ(problemsAfter([](auto& c) {

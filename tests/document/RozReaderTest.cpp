@@ -103,6 +103,13 @@ TEST(RozReader, LocomotiveTypeLinesSplitIntoFourWords) {
     c = readTimetable(workedExampleWith("lok1 Lokomotywa 3 1 ", "a b"));
     EXPECT_EQ(c.locomotiveTypes[0], (LocomotiveType{"a", "b", "", ""}));
     EXPECT_EQ(c.coaches[0], "wagon1");
+    // The words are stored together; long, empty and blank-holding ones read back exactly.
+    const std::string longWord(300, 'w');
+    const LocomotiveType odd{longWord, "z spacja", "", "9"};
+    EXPECT_EQ(odd.pictureName(), longWord);
+    EXPECT_EQ(odd.typeName(), "z spacja");
+    EXPECT_EQ(odd.kind(), "");
+    EXPECT_EQ(odd.hierarchy(), "9");
 }
 
 TEST(RozReader, BlankLinesBetweenTokensAreFreeButLineBreaksDoNotEndDepotFields) {

@@ -64,10 +64,17 @@ TEST(RozWriter, RefusesTextsThatWouldNotReadBack) {
               "Nie można zapisać rozkładu: pusty indeks prawdopodobieństwa nr 1.");
     EXPECT_EQ(refused([](auto& c) { c.stationPicture = ""; }),
               "Nie można zapisać rozkładu: pusta nazwa pliku stacji.");
-    EXPECT_EQ(refused([](auto& c) { c.locomotiveTypes[0].typeName = "Lokomotywa elektryczna"; }),
+    EXPECT_EQ(refused([](auto& c) {
+                  const LocomotiveType& t = c.locomotiveTypes[0];
+                  c.locomotiveTypes[0] = {t.pictureName(), "Lokomotywa elektryczna", t.kind(),
+                                          t.hierarchy()};
+              }),
               "Nie można zapisać rozkładu: nazwa typu lokomotywy nr 1 zawiera spację lub znak "
               "sterujący.");
-    EXPECT_EQ(refused([](auto& c) { c.locomotiveTypes[0].hierarchy = ""; }),
+    EXPECT_EQ(refused([](auto& c) {
+                  const LocomotiveType& t = c.locomotiveTypes[0];
+                  c.locomotiveTypes[0] = {t.pictureName(), t.typeName(), t.kind(), ""};
+              }),
               "Nie można zapisać rozkładu: pusta hierarchia lokomotywy nr 1.");
     EXPECT_EQ(refused([](auto& c) { c.startTime = ""; }),
               "Nie można zapisać rozkładu: pusty czas rozpoczęcia.");

@@ -98,8 +98,14 @@ private slots:
             DepotEntryDialog dialog(f.session.document());
             dialog.fillFromEntry(entry);
             QCOMPARE(dialog.entry(), entry);
-            QVERIFY(!depotEntryDescription(f.session.content(), entry).isEmpty());
         }
+        // The details say where the locomotives stand; unknown numbers show as placeholders.
+        QCOMPARE(depotEntryDescription(f.session.content(), {4, 0, 2, 6000, -3, 9000}),
+                 QStringLiteral("nieznany typ (4), nieznana lokomotywownia (2)\nIlość lokomotyw "
+                                "na stacji: 0\nLokomotywa stoi na stacji. Wsp. punktu: 6000, "
+                                "pozycja: -3, nr toru post.: 9000"));
+        QVERIFY(depotEntryDescription(f.session.content(), {1, 2, 0, 0, 0, 0})
+                    .endsWith(QStringLiteral("na stacji: 2\nLokomotywa stoi w lokomotywowni")));
     }
 
     void unknownTypeAndDepotShowPlaceholders() {
@@ -143,7 +149,8 @@ private slots:
                                 "(i odwołania do dalszych pozycji) nie zmienią "
                                 "się, więc wskażą inne pozycje listy."));
         QCOMPARE(f.session.content().locomotiveTypes.size(), std::size_t(2));
-        QCOMPARE(f.session.content().locomotiveTypes[1].typeName, std::string("Spalinowoz_SM42"));
+        QCOMPARE(f.session.content().locomotiveTypes[1].typeName(),
+                 std::string_view("Spalinowoz_SM42"));
         QCOMPARE(f.session.content().locomotiveTypeCount, 2);
         QCOMPARE(list->currentIndex().row(), 0);
         QCOMPARE(f.session.undoStack().undoText(), QStringLiteral("usunięcie lokomotywy"));

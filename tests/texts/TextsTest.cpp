@@ -102,6 +102,16 @@ private slots:
         QCOMPARE(startTimeText({0, 0}), std::string("0"));
     }
 
+    void generalDataRefusesWhatTheWriterWould() {
+        QCOMPARE(stationPictureRefusal({}), QStringLiteral("Podaj nazwę pliku stacji."));
+        QCOMPARE(stationPictureRefusal(QStringLiteral("a\nb")),
+                 QStringLiteral("Tekst nie może zawierać końca wiersza."));
+        QVERIFY(stationPictureRefusal(QStringLiteral("Zielonka\u00a0Góra")).isEmpty());
+        QCOMPARE(stationNameRefusal({}, true), QStringLiteral("Nazwa stacji nie może być pusta."));
+        QVERIFY(stationNameRefusal({}, false).isEmpty());  // adds no name at all
+        QVERIFY(!stationNameRefusal(QStringLiteral("Киев"), false).isEmpty());
+    }
+
     void namesStoreOnlyChangedPagesAsOneStep() {
         Fixture f;
         // Unchanged: nothing stored, the modified flag left as it is.

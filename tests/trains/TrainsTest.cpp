@@ -98,24 +98,6 @@ Train editedUnchanged(const Timetable& d, const Train& stored) {
 class TrainsTest : public QObject {
     Q_OBJECT
 private slots:
-    void unchangedTrainWithValuesOutOfRange() {
-        const Timetable d = timetable();
-        Train stored = sampleTrain();
-        stored.arrivalTime = 2575;    // hour 25, minute 75
-        stored.departureTime = 1275;  // minute 75
-        stored.exitPoint = 9999;
-        stored.reserved = 7;
-        stored.standPosition = 4;  // no stand coordinate
-        stored.standTrackNumber = 3;
-        stored.runType = 9;  // no entry in the lists: kept as stored
-        stored.originStation = 17;
-        stored.arrivalPlatform = 12;
-        stored.arrivalTrainName = 30;
-        stored.composition = 8;                        // beyond the compositions: kept
-        QCOMPARE(editedUnchanged(d, stored), stored);  // what the controls cannot show is kept
-        QCOMPARE(editedUnchanged(d, sampleTrain()), sampleTrain());
-    }
-
     void symbolisingVehicleFollowsTheKindOfTheType() {
         const Timetable d = timetable();
         // Confirmed unchanged, a train keeps how it was stored, even where the type's kind
@@ -311,8 +293,24 @@ private slots:
     // Every field at either extreme, one at a time, through the mapping and the dialog: no
     // arithmetic on a stored value may overflow (the sanitizers watch), and whatever the
     // dialog cannot show comes back as stored.
-    void extremeValuesInEveryField() {
+    // What the controls cannot show is kept by an unchanged "OK": values beyond the lists and
+    // ranges, and the extremes of every field.
+    void unchangedTrainKeepsWhatTheControlsCannotShow() {
         const Timetable d = timetable();
+        Train stored = sampleTrain();
+        stored.arrivalTime = 2575;    // hour 25, minute 75
+        stored.departureTime = 1275;  // minute 75
+        stored.exitPoint = 9999;
+        stored.reserved = 7;
+        stored.standPosition = 4;  // no stand coordinate
+        stored.standTrackNumber = 3;
+        stored.runType = 9;
+        stored.originStation = 17;
+        stored.arrivalPlatform = 12;
+        stored.arrivalTrainName = 30;
+        stored.composition = 8;
+        QCOMPARE(editedUnchanged(d, stored), stored);
+        QCOMPARE(editedUnchanged(d, sampleTrain()), sampleTrain());
         const SessionOf opened(d);
         for (int position = 1; position <= RecordLayout<Train>::fieldCount; ++position) {
             for (const int32_t extreme : {INT32_MIN, INT32_MAX}) {

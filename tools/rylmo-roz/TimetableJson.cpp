@@ -1,6 +1,7 @@
 #include "TimetableJson.h"
 
 #include <limits>
+#include <string>
 
 #include "document/Error.h"
 #include "document/Windows1250.h"
@@ -9,26 +10,63 @@ namespace rylmo {
 
 namespace {
 
-using ordered_json = nlohmann::ordered_json;
 using json = nlohmann::json;
 
-template <class Record>
-ordered_json recordsToJson(const std::vector<Record>& records) {
-    ordered_json array = ordered_json::array();
-    for (const Record& record : records) {
-        ordered_json fields = ordered_json::array();
-        for (int position = 1; position <= RecordLayout<Record>::fieldCount; ++position) {
-            fields.push_back(field(record, position));
-        }
-        array.push_back(std::move(fields));
+// Writes JSON text in pieces of bounded size, so that a huge timetable is never held a second
+// time as text or as a tree of values.
+class JsonWriter {
+public:
+    explicit JsonWriter(const std::function<void(std::string_view)>& sink) : m_sink(sink) {}
+
+    void raw(std::string_view text) {
+        m_buffer += text;
+        if (m_buffer.size() >= 65536) flush();
     }
-    return array;
+    void integer(int64_t value) { raw(std::to_string(value)); }
+    // Document texts are Windows-1250; JSON gets them as UTF-8, escaped as the JSON library
+    // escapes them.
+    void text(std::string_view documentText) {
+        raw(json(windows1250ToUtf8(std::string(documentText))).dump());
+    }
+    void key(const char* name) {
+        raw(m_first ? "\"" : ",\"");
+        raw(name);
+        raw("\":");
+        m_first = false;
+    }
+    template <class Each>
+    void array(std::size_t count, Each each) {
+        raw("[");
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i) raw(",");
+            each(i);
+        }
+        raw("]");
+    }
+    void flush() {
+        m_sink(m_buffer);
+        m_buffer.clear();
+    }
+
+private:
+    const std::function<void(std::string_view)>& m_sink;
+    std::string m_buffer;
+    bool m_first = true;
+};
+
+template <class Record>
+void writeRecords(JsonWriter& out, const char* key, const std::vector<Record>& records) {
+    out.key(key);
+    out.array(records.size(), [&](std::size_t i) {
+        out.array(RecordLayout<Record>::fieldCount, [&](std::size_t position) {
+            out.integer(field(records[i], static_cast<int>(position) + 1));
+        });
+    });
 }
 
-ordered_json textsToJson(const std::vector<std::string>& texts) {
-    ordered_json array = ordered_json::array();
-    for (const std::string& text : texts) array.push_back(windows1250ToUtf8(text));
-    return array;
+void writeTexts(JsonWriter& out, const char* key, const std::vector<std::string>& texts) {
+    out.key(key);
+    out.array(texts.size(), [&](std::size_t i) { out.text(texts[i]); });
 }
 
 [[noreturn]] void fail(const std::string& key, const std::string& what) {
@@ -89,33 +127,44 @@ std::vector<std::string> textsFromJson(const json& object, const std::string& ke
 
 }  // namespace
 
-ordered_json timetableToJson(const TimetableContent& c) {
-    ordered_json out = ordered_json::object();
-    out["version"] = c.version;
-    out["stationPicture"] = windows1250ToUtf8(c.stationPicture);
-    out["depot"] = recordsToJson(c.depot);
-    out["trains"] = recordsToJson(c.trains);
-    out["startTime"] = windows1250ToUtf8(c.startTime);
-    out["passages"] = recordsToJson(c.passages);
-    out["locomotiveTypeCount"] = c.locomotiveTypeCount;
-    out["probabilities"] = textsToJson(c.probabilities);
-    out["compositions"] = textsToJson(c.compositions);
-    ordered_json types = ordered_json::array();
-    for (const LocomotiveType& type : c.locomotiveTypes) {
-        ordered_json t = ordered_json::object();
-        t["pictureName"] = windows1250ToUtf8(type.pictureName);
-        t["typeName"] = windows1250ToUtf8(type.typeName);
-        t["kind"] = windows1250ToUtf8(type.kind);
-        t["hierarchy"] = windows1250ToUtf8(type.hierarchy);
-        types.push_back(std::move(t));
-    }
-    out["locomotiveTypes"] = std::move(types);
-    out["coaches"] = textsToJson(c.coaches);
-    out["depotNames"] = textsToJson(c.depotNames);
-    out["stationNames"] = textsToJson(c.stationNames);
-    out["trainNames"] = textsToJson(c.trainNames);
-    out["authorInfo"] = windows1250ToUtf8(c.authorInfo);
-    return out;
+void writeTimetableJson(const TimetableContent& c,
+                        const std::function<void(std::string_view)>& sink) {
+    JsonWriter out(sink);
+    out.raw("{");
+    out.key("version");
+    out.integer(c.version);
+    out.key("stationPicture");
+    out.text(c.stationPicture);
+    writeRecords(out, "depot", c.depot);
+    writeRecords(out, "trains", c.trains);
+    out.key("startTime");
+    out.text(c.startTime);
+    writeRecords(out, "passages", c.passages);
+    out.key("locomotiveTypeCount");
+    out.integer(c.locomotiveTypeCount);
+    writeTexts(out, "probabilities", c.probabilities);
+    writeTexts(out, "compositions", c.compositions);
+    out.key("locomotiveTypes");
+    out.array(c.locomotiveTypes.size(), [&](std::size_t i) {
+        const LocomotiveType& type = c.locomotiveTypes[i];
+        out.raw("{\"pictureName\":");
+        out.text(type.pictureName());
+        out.raw(",\"typeName\":");
+        out.text(type.typeName());
+        out.raw(",\"kind\":");
+        out.text(type.kind());
+        out.raw(",\"hierarchy\":");
+        out.text(type.hierarchy());
+        out.raw("}");
+    });
+    writeTexts(out, "coaches", c.coaches);
+    writeTexts(out, "depotNames", c.depotNames);
+    writeTexts(out, "stationNames", c.stationNames);
+    writeTexts(out, "trainNames", c.trainNames);
+    out.key("authorInfo");
+    out.text(c.authorInfo);
+    out.raw("}\n");
+    out.flush();
 }
 
 TimetableContent timetableFromJson(const json& object) {
@@ -132,12 +181,10 @@ TimetableContent timetableFromJson(const json& object) {
     c.compositions = textsFromJson(object, "compositions");
     for (const json& item : arrayMember(object, "locomotiveTypes")) {
         if (!item.is_object()) fail("locomotiveTypes", "każdy wpis musi być obiektem");
-        LocomotiveType type;
-        type.pictureName = toText(member(item, "pictureName"), "pictureName");
-        type.typeName = toText(member(item, "typeName"), "typeName");
-        type.kind = toText(member(item, "kind"), "kind");
-        type.hierarchy = toText(member(item, "hierarchy"), "hierarchy");
-        c.locomotiveTypes.push_back(std::move(type));
+        c.locomotiveTypes.emplace_back(toText(member(item, "pictureName"), "pictureName"),
+                                       toText(member(item, "typeName"), "typeName"),
+                                       toText(member(item, "kind"), "kind"),
+                                       toText(member(item, "hierarchy"), "hierarchy"));
     }
     c.coaches = textsFromJson(object, "coaches");
     c.depotNames = textsFromJson(object, "depotNames");

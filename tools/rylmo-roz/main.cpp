@@ -45,7 +45,7 @@ int usage() {
 
 // Writes to standard output and makes sure it arrived: a full disk or a closed pipe is a
 // failure like any other, not a success with half the output.
-void print(const std::string& text) {
+void print(std::string_view text) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
         throw rylmo::Error(std::string("Błąd zapisu na standardowe wyjście: ") +
@@ -55,7 +55,7 @@ void print(const std::string& text) {
 
 int dump(const std::string& path) {
     const rylmo::TimetableContent content = rylmo::readTimetableFile(path);
-    print(rylmo::timetableToJson(content).dump() + '\n');
+    rylmo::writeTimetableJson(content, print);
     return kOk;
 }
 
