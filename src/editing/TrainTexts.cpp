@@ -276,9 +276,9 @@ TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) con
 }
 
 qint64 TrainTexts::sortKey(const Train& t, int row, int column) const {
-    rankOnce();
     // Unknown positions sort after every name, by number.
-    const auto rank = [](const Names& names, int64_t position) -> qint64 {
+    const auto rank = [this](const Names& names, int64_t position) -> qint64 {
+        rankOnce();  // only the columns that sort by name pay for the ranks
         const qsizetype slot = names.slotOf(position);
         if (slot < 0) return static_cast<qint64>(names.texts.size()) + position;
         return names.ranks[static_cast<std::size_t>(slot)];

@@ -29,10 +29,10 @@ std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& t
     return names;
 }
 
-QString pageText(const std::vector<std::string>& names) {
+QString pageText(const std::vector<std::string>& names, std::size_t first, std::size_t last) {
     QStringList lines;
-    lines.reserve(static_cast<qsizetype>(names.size()));
-    for (const std::string& name : names) lines << ui::toQString(name);
+    lines.reserve(static_cast<qsizetype>(last - first));
+    for (std::size_t i = first; i < last; ++i) lines << ui::toQString(names[i]);
     return lines.join(QLatin1Char('\n'));
 }
 

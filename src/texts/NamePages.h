@@ -35,7 +35,7 @@ struct PageRefusal {
 std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& text,
                                                                 const QString& caption);
 
-// The page's text for a list: one name per line.
-QString pageText(const std::vector<std::string>& names);
+// The page's text for names first to last - 1 of a list: one name per line.
+QString pageText(const std::vector<std::string>& names, std::size_t first, std::size_t last);
 
 }  // namespace rylmo::texts

@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "texts/NamePages.h"
 #include "ui/DocumentText.h"
@@ -50,14 +52,54 @@ NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent)
     m_edits[0]->setFocus();
 }
 
+namespace {
+
+// Names laid out at a time: about 70 ms of work, so that the dialog stays responsive.
+constexpr std::size_t namesAtATime = 20000;
+
+}  // namespace
+
 void NamesDialog::fillPage(int page) {
     if (page < 0 || page >= static_cast<int>(m_edits.size()) ||
         m_filled[static_cast<std::size_t>(page)])
         return;
     const auto i = static_cast<std::size_t>(page);
     m_filled[i] = true;
-    m_edits[i]->setPlainText(pageText(m_content.*namePages[i].list));
+    const std::vector<std::string>& names = m_content.*namePages[i].list;
+    const std::size_t shown = std::min(names.size(), namesAtATime);
+    m_edits[i]->setPlainText(pageText(names, 0, shown));
+    m_namesShown[i] = shown;
+    if (shown < names.size()) {
+        m_edits[i]->setReadOnly(true);
+        m_edits[i]->document()->setUndoRedoEnabled(false);
+        QTimer::singleShot(0, this, [this, i] { fillMore(i); });
+    }
     m_edits[i]->document()->setModified(false);
+}
+
+void NamesDialog::fillMore(std::size_t page) {
+    const std::vector<std::string>& names = m_content.*namePages[page].list;
+    const std::size_t first = m_namesShown[page];
+    if (first >= names.size()) return;
+    const std::size_t last = std::min(names.size(), first + namesAtATime);
+    QTextCursor end(m_edits[page]->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QLatin1Char('\n') + pageText(names, first, last));
+    m_namesShown[page] = last;
+    if (last < names.size()) {
+        QTimer::singleShot(0, this, [this, page] { fillMore(page); });
+        return;
+    }
+    m_edits[page]->document()->setUndoRedoEnabled(true);
+    m_edits[page]->document()->setModified(false);
+    m_edits[page]->setReadOnly(false);
+}
+
+void NamesDialog::finishFilling() {
+    for (std::size_t i = 0; i < m_edits.size(); ++i) {
+        if (!m_filled[i]) continue;
+        while (m_namesShown[i] < (m_content.*namePages[i].list).size()) fillMore(i);
+    }
 }
 
 void NamesDialog::showPage(const QString& caption) {
@@ -67,6 +109,7 @@ void NamesDialog::showPage(const QString& caption) {
 }
 
 void NamesDialog::storeAndClose() {
+    finishFilling();
     std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>> changed;
     for (std::size_t i = 0; i < namePages.size(); ++i) {
         QPlainTextEdit* edit = m_edits[i];

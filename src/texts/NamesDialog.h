@@ -36,11 +36,16 @@ public:
     void storeAndClose();
 
 private:
-    // A page is filled when it is first shown: three long lists would take long to lay out.
+    // A page is filled when it is first shown, and a long list a part at a time while the
+    // dialog already shows the first: a million names take seconds to lay out. The page
+    // stays read-only until it holds every name.
     void fillPage(int page);
+    void fillMore(std::size_t page);
+    void finishFilling();
 
     const TimetableContent& m_content;
     std::array<bool, 3> m_filled{};
+    std::array<std::size_t, 3> m_namesShown{};
     QTabWidget* m_pages;
     std::array<QPlainTextEdit*, 3> m_edits{};
     QPushButton* m_close;

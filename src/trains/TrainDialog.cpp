@@ -54,6 +54,17 @@ QLabel* caption(const QString& text, QWidget* buddy = nullptr) {
     return ui::captionFor(text, buddy);
 }
 
+// Two controls side by side in group, each under its caption; more rows may follow.
+QGridLayout* captionedPair(QGroupBox* group, const QString& leftCaption, QWidget* left,
+                           const QString& rightCaption, QWidget* right) {
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(caption(leftCaption, left), 0, 0);
+    grid->addWidget(caption(rightCaption, right), 0, 1);
+    grid->addWidget(left, 1, 0);
+    grid->addWidget(right, 1, 1);
+    return grid;
+}
+
 QFrame* separator() {
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);
@@ -182,11 +193,8 @@ void TrainDialog::buildGeneralPage(QWidget* page) {
     m_status = list("status",
                     {QStringLiteral("0 - przyjedzie"), QStringLiteral("1 - jest już na stacji")});
     auto* generalData = new QGroupBox(QStringLiteral(" Dane ogólne "));
-    auto* dataGrid = new QGridLayout(generalData);
-    dataGrid->addWidget(caption(QStringLiteral("Rodzaj pociągu"), m_runType), 0, 0);
-    dataGrid->addWidget(caption(QStringLiteral("Status pociągu"), m_status), 0, 1);
-    dataGrid->addWidget(m_runType, 1, 0);
-    dataGrid->addWidget(m_status, 1, 1);
+    QGridLayout* dataGrid = captionedPair(generalData, QStringLiteral("Rodzaj pociągu"), m_runType,
+                                          QStringLiteral("Status pociągu"), m_status);
     dataGrid->setColumnStretch(1, 1);
 
     QGroupBox* consist = buildConsistGroup();
@@ -296,11 +304,9 @@ QGroupBox* TrainDialog::buildConsistGroup() {
     symbolLayout->addWidget(m_symbolDescription);
 
     auto* consist = new QGroupBox(QStringLiteral(" Skład "));
-    auto* consistGrid = new QGridLayout(consist);
-    consistGrid->addWidget(caption(QStringLiteral("Wagon symbolizujący"), m_symbolVehicle), 0, 0);
-    consistGrid->addWidget(caption(QStringLiteral("Lokomotywownia"), m_unitDepot), 0, 1);
-    consistGrid->addWidget(m_symbolVehicle, 1, 0);
-    consistGrid->addWidget(m_unitDepot, 1, 1);
+    QGridLayout* consistGrid =
+        captionedPair(consist, QStringLiteral("Wagon symbolizujący"), m_symbolVehicle,
+                      QStringLiteral("Lokomotywownia"), m_unitDepot);
     consistGrid->addWidget(symbolFrame, 2, 0, 1, 2, Qt::AlignHCenter);
     return consist;
 }

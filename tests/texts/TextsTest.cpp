@@ -6,7 +6,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "Child.h"
 #include "ScriptedPrompter.h"
@@ -15,6 +17,7 @@
 #include "app/RylmoApplication.h"
 #include "texts/GeneralData.h"
 #include "texts/NamePages.h"
+#include "texts/NamesDialog.h"
 #include "ui/DocumentText.h"
 
 using namespace rylmo;
@@ -110,6 +113,30 @@ private slots:
         QCOMPARE(stationNameRefusal({}, true), QStringLiteral("Nazwa stacji nie może być pusta."));
         QVERIFY(stationNameRefusal({}, false).isEmpty());  // adds no name at all
         QVERIFY(!stationNameRefusal(QStringLiteral("Киев"), false).isEmpty());
+    }
+
+    // A long page shows its first names at once and the rest as the dialog waits; it can be
+    // edited once whole, and a store meanwhile stores every name.
+    void longPagesFillAPartAtATime() {
+        TimetableContent c;
+        c.stationNames.assign(45000, "Stacja");
+        c.stationNames.back() = "Ostatnia";
+        NamesDialog dialog(c);
+        QPlainTextEdit* stations = namePage(dialog, "stationNames");
+        QVERIFY(stations->isReadOnly());
+        QVERIFY(stations->document()->blockCount() < 45000);
+        QTRY_COMPARE(stations->document()->blockCount(), 45000);
+        QVERIFY(!stations->isReadOnly());
+        QVERIFY(!stations->document()->isModified());
+        QCOMPARE(stations->document()->lastBlock().text(), QStringLiteral("Ostatnia"));
+
+        NamesDialog storing(c);
+        stations = namePage(storing, "stationNames");
+        storing.storeAndClose();
+        QVERIFY(storing.changedLists().empty());
+        stations->appendPlainText(QStringLiteral("Nowa"));
+        storing.storeAndClose();
+        QCOMPARE(storing.changedLists().at(0).second.size(), std::size_t(45001));
     }
 
     void namesStoreOnlyChangedPagesAsOneStep() {
