@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QScrollBar>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -133,6 +134,16 @@ private slots:
         strip.setStripLayout({8, 4});
         strip.setEntries(dir, {{QStringLiteral("B"), QStringLiteral("x"), QString(), false, {}}});
         QCOMPARE(strip.labelRect(0).topLeft(), QPoint(8, 16));
+
+        // A long strip reads and places only the pictures that show, as it is scrolled.
+        strip.resize(300, 80);
+        strip.setEntries(dir, QVector<StripEntry>(2000, {QStringLiteral("A"), {}, {}, false, {}}));
+        strip.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&strip));
+        QVERIFY(strip.measuredCount() < 100);
+        strip.horizontalScrollBar()->setValue(strip.horizontalScrollBar()->maximum());
+        QCoreApplication::processEvents();
+        QCOMPARE(strip.pictureRect(1999).topLeft(), QPoint(8 + 1999 * 30, 4));
         strip.clear();
         QCOMPARE(strip.count(), 0);
     }
