@@ -1,5 +1,7 @@
 #include "editing/TrainFilterModel.h"
 
+#include <algorithm>
+
 #include "editing/TrainListModel.h"
 #include "editing/TrainTexts.h"
 
@@ -15,6 +17,8 @@ void TrainFilterModel::setSearch(const QString& text) {
     const QString folded = foldForSearch(text.trimmed());
     if (folded == m_search) return;
     m_search = folded;
+    m_searchIsNumber = !folded.isEmpty() && std::all_of(folded.begin(), folded.end(),
+                                                        [](QChar c) { return c.isDigit(); });
     invalidateRowsFilter();
 }
 
@@ -29,7 +33,9 @@ int TrainFilterModel::rowOf(int train) const {
 }
 
 bool TrainFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
-    return m_search.isEmpty() || QString::number(sourceRow).contains(m_search) ||
+    // Only digits can be found in the position, which the search texts leave out.
+    return m_search.isEmpty() ||
+           (m_searchIsNumber && QString::number(sourceRow).contains(m_search)) ||
            m_trains->searchText(sourceRow).contains(m_search);
 }
 

@@ -26,6 +26,7 @@ protected:
 private:
     TrainListModel* m_trains;
     QString m_search;  // folded
+    bool m_searchIsNumber = false;
 };
 
 }  // namespace rylmo::editing

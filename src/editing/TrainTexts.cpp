@@ -81,12 +81,6 @@ int64_t shownVehicle(const Train& t) {
     return int64_t{t.symbolUnit != 0 ? t.symbolUnit : t.symbolVehicle} - 1;
 }
 
-std::vector<int64_t> allPositions(std::size_t count) {
-    std::vector<int64_t> positions(count);
-    std::iota(positions.begin(), positions.end(), int64_t{0});
-    return positions;
-}
-
 QString timeText(int32_t value) {
     if (!isValidTime(value)) return QString::number(value);
     return QStringLiteral("%1:%2").arg(hourOf(value)).arg(minuteOf(value), 2, 10, QLatin1Char('0'));
@@ -119,27 +113,26 @@ QString couplingText(const char* word, int32_t value) {
 }  // namespace
 
 qsizetype TrainTexts::Names::slotOf(int64_t position) const {
-    const auto found = std::lower_bound(positions.begin(), positions.end(), position);
-    return found != positions.end() && *found == position ? found - positions.begin() : -1;
+    if (position < 0 || position >= listSize()) return -1;
+    return places[static_cast<std::size_t>(position)];
 }
 
 bool TrainTexts::Names::covers(int64_t position) const {
-    return position < 0 || position >= listSize || slotOf(position) >= 0;
+    return position < 0 || position >= listSize() || slotOf(position) >= 0;
 }
 
+void TrainTexts::Names::mark(int64_t position) {
+    if (position >= 0 && position < listSize()) places[static_cast<std::size_t>(position)] = 0;
+}
+
+// Texts for the marked entries, in list order: linear in the list and the marks.
 template <class TextAt>
-TrainTexts::Names TrainTexts::gather(std::vector<int64_t> positions, std::size_t listSize,
-                                     TextAt textAt) {
-    Names names;
-    names.listSize = static_cast<int64_t>(listSize);
-    std::erase_if(positions, [&](int64_t p) { return p < 0 || p >= names.listSize; });
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    names.positions = std::move(positions);
-    names.texts.reserve(static_cast<qsizetype>(names.positions.size()));
-    for (int64_t position : names.positions)
-        names.texts << textAt(static_cast<std::size_t>(position));
-    return names;
+void TrainTexts::Names::gather(TextAt textAt) {
+    for (std::size_t position = 0; position < places.size(); ++position) {
+        if (places[position] < 0) continue;
+        places[position] = static_cast<int32_t>(texts.size());
+        texts << textAt(position);
+    }
 }
 
 void TrainTexts::foldOnce() const {
@@ -161,32 +154,30 @@ void TrainTexts::rankOnce() const {
     });
 }
 
-TrainTexts::TrainTexts(const TimetableContent& c) {
-    std::vector<int64_t> stations, vehicles, compositions;
-    stations.reserve(2 * c.trains.size());
-    vehicles.reserve(c.trains.size());
-    compositions.reserve(c.trains.size());
+TrainTexts::TrainTexts(const TimetableContent& c)
+    : m_runTypes(runTypeCount, true),
+      m_statuses(2, true),
+      m_stations(c.stationNames.size(), false),
+      m_vehicles(c.locomotiveTypes.size() + c.coaches.size(), false),
+      m_categories(trainCategories.size(), true),
+      m_compositions(c.compositions.size(), false) {
     for (const Train& t : c.trains) {
-        stations.push_back(t.originStation);
-        stations.push_back(t.destinationStation);
-        vehicles.push_back(shownVehicle(t));
-        if (t.composition != 0) compositions.push_back(t.composition);
+        m_stations.mark(t.originStation);
+        m_stations.mark(t.destinationStation);
+        m_vehicles.mark(shownVehicle(t));
+        if (t.composition != 0) m_compositions.mark(t.composition);
     }
-    m_runTypes = gather(allPositions(runTypeCount), runTypeCount, [](std::size_t type) {
+    m_runTypes.gather([](std::size_t type) {
         return QString::fromUtf8(runTypeText(static_cast<int32_t>(type)));
     });
-    m_statuses = gather(allPositions(2), 2, [](std::size_t status) {
+    m_statuses.gather([](std::size_t status) {
         return status == 0 ? QStringLiteral("przyjedzie") : QStringLiteral("jest na stacji");
     });
-    m_categories = gather(allPositions(trainCategories.size()), trainCategories.size(),
-                          [](std::size_t i) { return QString::fromUtf8(trainCategories[i].name); });
+    m_categories.gather([](std::size_t i) { return QString::fromUtf8(trainCategories[i].name); });
     for (const TrainCategory& category : trainCategories) m_categoryCodes.push_back(category.code);
-    m_stations = gather(std::move(stations), c.stationNames.size(),
-                        [&c](std::size_t i) { return ui::toShortQString(c.stationNames[i]); });
-    m_vehicles = gather(std::move(vehicles), c.locomotiveTypes.size() + c.coaches.size(),
-                        [&c](std::size_t i) { return ui::toShortQString(vehicleAt(c, i)); });
-    m_compositions = gather(std::move(compositions), c.compositions.size(),
-                            [&c](std::size_t i) { return compositionNames(c, c.compositions[i]); });
+    m_stations.gather([&c](std::size_t i) { return ui::toShortQString(c.stationNames[i]); });
+    m_vehicles.gather([&c](std::size_t i) { return ui::toShortQString(vehicleAt(c, i)); });
+    m_compositions.gather([&c](std::size_t i) { return compositionNames(c, c.compositions[i]); });
 }
 
 bool TrainTexts::covers(const Train& t) const {
@@ -202,7 +193,7 @@ QString TrainTexts::headerTip(int column) {
 }
 
 TrainCell TrainTexts::named(const Names& names, int64_t position, bool folded) {
-    if (position < 0 || position >= names.listSize)
+    if (position < 0 || position >= names.listSize())
         return {QStringLiteral("?%1").arg(position), true};
     const qsizetype slot = names.slotOf(position);
     if (slot < 0) return {};  // not gathered: the list builds the texts again first

@@ -39,21 +39,23 @@ public:
     bool covers(const Train& train) const;
 
 private:
-    // Some entries of a list, by position.
+    // Some entries of a list, by position: those marked, then gathered.
     struct Names {
-        int64_t listSize = 0;
-        std::vector<int64_t> positions;  // ascending: the entries gathered
+        Names(std::size_t listSize, bool all) : places(listSize, all ? 0 : -1) {}
+        std::vector<int32_t> places;  // by position: the place among the texts, or -1
         QStringList texts;
         // Made when first needed, by the first search or sort (once, whichever thread asks).
         mutable QStringList folded;         // the texts as searches compare them
         mutable std::vector<qint64> ranks;  // alphabetical rank of each text among the gathered
 
+        int64_t listSize() const { return static_cast<int64_t>(places.size()); }
         // The entry's place among the gathered, or -1.
         qsizetype slotOf(int64_t position) const;
         bool covers(int64_t position) const;
+        void mark(int64_t position);
+        template <class TextAt>
+        void gather(TextAt textAt);
     };
-    template <class TextAt>
-    static Names gather(std::vector<int64_t> positions, std::size_t listSize, TextAt textAt);
     static TrainCell named(const Names& names, int64_t position, bool folded);
     void foldOnce() const;
     void rankOnce() const;

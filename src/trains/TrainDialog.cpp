@@ -39,13 +39,6 @@ QComboBox* list(const char* name, const QStringList& items = {}) {
     return ui::dropDownList(name, items);
 }
 
-QComboBox* sharedList(const char* name, QAbstractItemModel* model) {
-    QComboBox* combo = list(name);
-    combo->setModel(model);
-    combo->setCurrentIndex(-1);
-    return combo;
-}
-
 QSpinBox* spin(const char* name, int maximum) {
     return ui::spinEdit(name, maximum);
 }
@@ -224,20 +217,16 @@ void TrainDialog::buildTrainPage(QWidget* page) {
     // Both sides share one model of each long name list.
     auto* stationModel = new ui::DocumentTextsModel(c.stationNames, this);
     auto* trainNameModel = new ui::DocumentTextsModel(c.trainNames, this, {QStringLiteral("Brak")});
-    m_originStation = sharedList("originStation", stationModel);
-    m_destinationStation = sharedList("destinationStation", stationModel);
+    m_originStation = ui::documentList("originStation", stationModel);
+    m_destinationStation = ui::documentList("destinationStation", stationModel);
     m_entryPoint = spin("entryPoint", limits::maxPoint);
     m_exitPoint = spin("exitPoint", limits::maxPoint);
     m_arrivalPlatform = list("arrivalPlatform", platforms);
     m_departurePlatform = list("departurePlatform", platforms);
     m_arrivalNumber = spin("arrivalNumber", limits::maxTrainNumber);
     m_departureNumber = spin("departureNumber", limits::maxTrainNumber);
-    m_arrivalTrainName = sharedList("arrivalTrainName", trainNameModel);
-    m_departureTrainName = sharedList("departureTrainName", trainNameModel);
-    for (QComboBox* stationList :
-         {m_originStation, m_destinationStation, m_arrivalTrainName, m_departureTrainName}) {
-        ui::makeLargeList(stationList, 20);
-    }
+    m_arrivalTrainName = ui::documentList("arrivalTrainName", trainNameModel);
+    m_departureTrainName = ui::documentList("departureTrainName", trainNameModel);
 
     auto* arrival =
         sideGroup(QStringLiteral(" Przyjazd "),
@@ -275,10 +264,10 @@ void TrainDialog::buildTrainPage(QWidget* page) {
 QGroupBox* TrainDialog::buildConsistGroup() {
     const TimetableContent& c = m_document.content;
     // Long lists make their items on demand.
-    m_symbolVehicle =
-        sharedList("symbolVehicle", new ui::DocumentTextsModel(
-                                        {}, c.locomotiveTypes.size() + c.coaches.size(),
-                                        [&c](std::size_t i) { return vehicleAt(c, i); }, this));
+    m_symbolVehicle = ui::documentList("symbolVehicle",
+                                       new ui::DocumentTextsModel(
+                                           {}, c.locomotiveTypes.size() + c.coaches.size(),
+                                           [&c](std::size_t i) { return vehicleAt(c, i); }, this));
     m_unitDepot = ui::documentList("unitDepot", new ui::DocumentTextsModel(c.depotNames, this));
     greyWhenDisabled(m_unitDepot);
     m_unitDepot->setEnabled(false);
