@@ -218,7 +218,7 @@ qint64 TrainListModel::computeSortKey(int row, int column) const {
 }
 
 // Sorting compares each row many times: the keys of the sorted column are computed once.
-qint64 TrainListModel::sortKey(int row, int column) const {
+qint64 TrainListModel::computeSortKeys(int row, int column) const {
     if (column == 0) return row;
     const std::size_t rows = m_session.content().trains.size();
     if (column != m_sortKeysColumn || m_sortKeys.size() != rows) {

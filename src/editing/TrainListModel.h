@@ -32,7 +32,13 @@ public:
     // Trains with a finding of checker carry a red mark and their findings as a tooltip.
     void setProblems(const ProblemChecker* checker);
     // The value a cell sorts by, without building its text.
-    qint64 sortKey(int row, int column) const;
+    qint64 sortKey(int row, int column) const {
+        // Sorting asks a million times: the cached keys are read inline.
+        if (column == 0) return row;
+        if (column == m_sortKeysColumn && static_cast<std::size_t>(row) < m_sortKeys.size())
+            return m_sortKeys[static_cast<std::size_t>(row)];
+        return computeSortKeys(row, column);
+    }
     // The texts of a row but its "Indeks", folded for searching ("lodz" finds "Łódź"). They
     // are gathered ahead in the background after every change of the whole list, and follow
     // changes of single trains at once.
@@ -64,6 +70,7 @@ private:
     bool m_readable = false;
     mutable std::shared_ptr<const TrainTexts> m_texts;
     qint64 computeSortKey(int row, int column) const;
+    qint64 computeSortKeys(int row, int column) const;
     mutable std::vector<qint64> m_sortKeys;  // of every row in m_sortKeysColumn, for sorting
     mutable int m_sortKeysColumn = -1;
     mutable std::vector<QString> m_search;  // complete only while m_searchReady
