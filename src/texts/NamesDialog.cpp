@@ -95,11 +95,8 @@ void NamesDialog::fillMore(std::size_t page) {
     m_edits[page]->setReadOnly(false);
 }
 
-void NamesDialog::finishFilling() {
-    for (std::size_t i = 0; i < m_edits.size(); ++i) {
-        if (!m_filled[i]) continue;
-        while (m_namesShown[i] < (m_content.*namePages[i].list).size()) fillMore(i);
-    }
+bool NamesDialog::isFilling(std::size_t page) const {
+    return m_namesShown[page] < (m_content.*namePages[page].list).size();
 }
 
 void NamesDialog::showPage(const QString& caption) {
@@ -109,11 +106,11 @@ void NamesDialog::showPage(const QString& caption) {
 }
 
 void NamesDialog::storeAndClose() {
-    finishFilling();
     std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>> changed;
     for (std::size_t i = 0; i < namePages.size(); ++i) {
         QPlainTextEdit* edit = m_edits[i];
-        if (!m_filled[i] || !edit->document()->isModified()) continue;
+        // A page still being filled is read-only: the user cannot have changed it.
+        if (!m_filled[i] || isFilling(i) || !edit->document()->isModified()) continue;
         const QString caption = QString::fromUtf8(namePages[i].caption);
         auto names = namesOfPage(ui::plainTextOf(*edit), caption);
         if (auto* refusal = std::get_if<PageRefusal>(&names)) {

@@ -38,10 +38,10 @@ public:
 private:
     // A page is filled when it is first shown, and a long list a part at a time while the
     // dialog already shows the first: a million names take seconds to lay out. The page
-    // stays read-only until it holds every name.
+    // stays read-only, and unchanged, until it holds every name.
     void fillPage(int page);
     void fillMore(std::size_t page);
-    void finishFilling();
+    bool isFilling(std::size_t page) const;
 
     const TimetableContent& m_content;
     std::array<bool, 3> m_filled{};

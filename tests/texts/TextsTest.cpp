@@ -116,7 +116,7 @@ private slots:
     }
 
     // A long page shows its first names at once and the rest as the dialog waits; it can be
-    // edited once whole, and a store meanwhile stores every name.
+    // edited once whole, and a store meanwhile leaves its list alone.
     void longPagesFillAPartAtATime() {
         TimetableContent c;
         c.stationNames.assign(45000, "Stacja");
@@ -130,13 +130,14 @@ private slots:
         QVERIFY(!stations->document()->isModified());
         QCOMPARE(stations->document()->lastBlock().text(), QStringLiteral("Ostatnia"));
 
-        NamesDialog storing(c);
-        stations = namePage(storing, "stationNames");
-        storing.storeAndClose();
-        QVERIFY(storing.changedLists().empty());
         stations->appendPlainText(QStringLiteral("Nowa"));
-        storing.storeAndClose();
-        QCOMPARE(storing.changedLists().at(0).second.size(), std::size_t(45001));
+        dialog.storeAndClose();
+        QCOMPARE(dialog.changedLists().at(0).second.size(), std::size_t(45001));
+
+        NamesDialog early(c);
+        namePage(early, "stationNames");
+        early.storeAndClose();
+        QVERIFY(early.changedLists().empty());
     }
 
     void namesStoreOnlyChangedPagesAsOneStep() {
