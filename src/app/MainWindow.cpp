@@ -325,6 +325,12 @@ void MainWindow::goToProblem(int row) {
         case Section::generalData:
             m_generalData->trigger();
             return;
+        case Section::platforms:
+            // The first of the two trains; the message names both.
+            if (entry < 0) return;
+            if (m_trainFilter->rowOf(entry) < 0) m_search->clear();
+            selectTrain(entry);
+            return;
         case Section::depotNames:
         case Section::stationNames:
         case Section::trainNames:

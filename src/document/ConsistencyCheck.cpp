@@ -6,6 +6,7 @@
 #include "document/CompositionText.h"
 #include "document/Error.h"
 #include "document/FieldLimits.h"
+#include "document/Occupancy.h"
 #include "document/ProbabilityText.h"
 #include "document/RollingStock.h"
 #include "document/SaveCheck.h"
@@ -279,6 +280,38 @@ void checkStartTime(const TimetableContent& c, Reporter& r) {
     }
 }
 
+std::string minuteText(int32_t minutes) {
+    minutes %= minutesPerDay;
+    const int32_t minute = minutes % 60;
+    return std::to_string(minutes / 60) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
+}
+
+// Trains on one platform at once, named by their numbers and times so that the author
+// recognises them. Listed up to the panel's bound: a generated timetable may hold millions.
+void checkPlatforms(const TimetableContent& c, Reporter& r) {
+    constexpr std::size_t listed = 10000;
+    const std::vector<PlatformInterval> intervals = platformOccupancy(c, DwellTimes{});
+    const PlatformConflicts conflicts = platformConflicts(c, intervals, listed);
+    const auto named = [&c](const PlatformInterval& interval) {
+        const Train& t = c.trains[interval.train];
+        return "pociąg " + str(interval.arrivalSide ? t.arrivalNumber : t.departureNumber) + " (" +
+               minuteText(interval.start) + "–" + minuteText(interval.end) + ")";
+    };
+    for (const PlatformConflict& pair : conflicts.pairs) {
+        const PlatformInterval& first = intervals[pair.first];
+        const PlatformInterval& second = intervals[pair.second];
+        r.entry(first.train);
+        r.report(Field::none, [&] {
+            return "peron " + str(first.platform) + ": " + named(first) + " i " + named(second) +
+                   " zajmują go jednocześnie";
+        });
+    }
+    if (!conflicts.complete) {
+        r.entry(Problem::wholeSection);
+        r.report(Field::none, "więcej pociągów zajmuje perony jednocześnie, niż można wypisać");
+    }
+}
+
 }  // namespace
 
 void checkTimetable(const TimetableContent& content, FindingCollector& collector) {
@@ -290,6 +323,7 @@ void checkTimetable(const TimetableContent& content, FindingCollector& collector
         {Section::compositions, checkCompositions},
         {Section::locomotiveTypes, checkLocomotiveTypes},
         {Section::generalData, checkStartTime},
+        {Section::platforms, checkPlatforms},
     };
     try {
         for (const auto& [section, check] : checks) {

@@ -11,7 +11,7 @@ struct SectionText {
     const char* entryNoun;  // "pociąg", used as "pociąg nr 4"
 };
 
-constexpr std::array<SectionText, 11> kSections = {{
+constexpr std::array<SectionText, 12> kSections = {{
     {"Pociągi", "pociąg"},
     {"Lokomotywownia", "wpis"},
     {"Przejścia lokomotyw", "przejście"},
@@ -23,6 +23,7 @@ constexpr std::array<SectionText, 11> kSections = {{
     {"Stacje", "nazwa"},
     {"Nazwy pociągów", "nazwa"},
     {"Dane ogólne", ""},
+    {"Perony", ""},
 }};
 
 // Labels of the record fields, by section and 1-based position, as the dialogs show them.
@@ -94,15 +95,16 @@ std::string fieldLabel(Section section, Field field) {
 
 std::string entryNumber(Section section, std::size_t entry) {
     if (entry == Problem::wholeSection) return "";
-    const bool fromZero = section == Section::trains || section == Section::compositions;
+    const bool fromZero = section == Section::trains || section == Section::compositions ||
+                          section == Section::platforms;
     return std::to_string(fromZero ? entry : entry + 1);
 }
 
 std::string findingPlace(Section section, std::size_t entry, Field field) {
     std::string place;
-    if (entry != Problem::wholeSection) {
-        place = std::string(kSections[static_cast<std::size_t>(section)].entryNoun) + " nr " +
-                entryNumber(section, entry);
+    const char* noun = kSections[static_cast<std::size_t>(section)].entryNoun;
+    if (entry != Problem::wholeSection && *noun) {
+        place = std::string(noun) + " nr " + entryNumber(section, entry);
     }
     const std::string label = fieldLabel(section, field);
     if (!label.empty()) place += (place.empty() ? "" : ", ") + label;

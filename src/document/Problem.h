@@ -19,6 +19,7 @@ enum class Section : uint8_t {
     stationNames,
     trainNames,
     generalData,
+    platforms,  // trains that hold one platform at once; the entry is the first train
 };
 
 // The field of an entry a finding is about. In the record sections (trains, depot, passages)

@@ -37,6 +37,7 @@ TimetableContent listContent() {
     for (const auto& [time, origin, number] :
          {std::tuple{1005, 1, 300}, std::tuple{705, 2, 100}, std::tuple{930, 4, 200}}) {
         t.arrivalTime = time;
+        t.departureTime = time + 5;  // each on platform 1 at its own time
         t.originStation = origin;
         t.arrivalNumber = number;
         c.trains.push_back(t);
@@ -125,6 +126,7 @@ private slots:
     void changesDuringACheckAreCheckedAfterIt() {
         Fixture f;
         TimetableContent c = listContent();
+        c.trains[0].arrivalPlatform = c.trains[0].departurePlatform = 0;
         c.trains.resize(100000, c.trains[0]);
         f.window.session().open(c, "/tmp/", "a.roz");
         Train broken = c.trains[0];

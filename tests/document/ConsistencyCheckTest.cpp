@@ -52,6 +52,17 @@ TEST(ConsistencyCheck, SoundTimetablesHaveNoProblems) {
     EXPECT_TRUE(checkTimetable(readTimetableFile(RYLMO_SAMPLE_STATION)).empty());
 }
 
+TEST(ConsistencyCheck, TrainsOnOnePlatformAtOnceAreNamedByNumberAndTime) {
+    TimetableContent c = readTimetableFile(RYLMO_SAMPLE_STATION);
+    c.trains[6].departurePlatform = 1;  // stands on platform 1 from 7:00, as train 0 passes
+    const std::vector<Problem> problems = checkTimetable(c);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].entry, 0u);
+    EXPECT_EQ(describe(problems[0]),
+              "Perony: peron 1: pociąg 4512 (7:05–7:12) i pociąg 8877 "
+              "(7:00–12:15) zajmują go jednocześnie");
+}
+
 TEST(ConsistencyCheck, MessagesNameTheEntryAndTheField) {
     TimetableContent c = test::workedExample();
     c.trains[0].originStation = 7;
@@ -91,6 +102,8 @@ TEST(ConsistencyCheck, TrainReferencesAndRanges) {
 TEST(ConsistencyCheck, CouplingChainsMustLeadBack) {
     const auto coupled = [](std::vector<int32_t> coupling) {
         return problemsAfter([&](auto& c) {
+            c.trains[0].arrivalPlatform = c.trains[0].departurePlatform =
+                0;  // no platform to share
             c.trains.resize(coupling.size(), c.trains[0]);
             for (std::size_t i = 0; i < coupling.size(); ++i) c.trains[i].coupledWith = coupling[i];
         });

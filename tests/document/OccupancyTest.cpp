@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "document/Codes.h"
+#include "document/Occupancy.h"
+
+using namespace rylmo;
+
+namespace {
+
+Train train(int32_t runType, int32_t arrival, int32_t departure, int32_t arrivalPlatform,
+            int32_t departurePlatform) {
+    Train t;
+    t.runType = runType;
+    t.arrivalTime = arrival;
+    t.departureTime = departure;
+    t.arrivalPlatform = arrivalPlatform;
+    t.departurePlatform = departurePlatform;
+    return t;
+}
+
+std::vector<PlatformInterval> occupancyOf(std::vector<Train> trains,
+                                          const std::string& startTime = "600") {
+    TimetableContent c;
+    c.trains = std::move(trains);
+    c.startTime = startTime;
+    return platformOccupancy(c, {10, 5});
+}
+
+// The plain comparison of every pair that the sweep must agree with.
+std::vector<PlatformConflict> conflictsByPairs(const TimetableContent& c,
+                                               const std::vector<PlatformInterval>& intervals) {
+    const Consists consists(c.trains);
+    const auto minutes = [](const PlatformInterval& i, int32_t day) {
+        std::vector<bool> held(24 * 60, false);
+        for (int32_t m = i.start; m < i.end && m < i.start + day; ++m) held[m % day] = true;
+        return held;
+    };
+    std::vector<PlatformConflict> found;
+    for (std::size_t a = 0; a < intervals.size(); ++a) {
+        for (std::size_t b = a + 1; b < intervals.size(); ++b) {
+            if (intervals[a].platform != intervals[b].platform ||
+                consists.together(intervals[a].train, intervals[b].train)) {
+                continue;
+            }
+            const std::vector<bool> first = minutes(intervals[a], minutesPerDay);
+            const std::vector<bool> second = minutes(intervals[b], minutesPerDay);
+            for (int32_t m = 0; m < minutesPerDay; ++m) {
+                if (first[static_cast<std::size_t>(m)] && second[static_cast<std::size_t>(m)]) {
+                    found.push_back({a, b});
+                    break;
+                }
+            }
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+TEST(Occupancy, EachRunTypeHoldsItsPlatforms) {
+    using I = PlatformInterval;
+    // Arrives and departs: one platform for the stay, or each platform for its dwell.
+    EXPECT_EQ(occupancyOf({train(2, 705, 712, 1, 1)}),
+              (std::vector<I>{{1, 0, 425, 432, true, true}}));
+    EXPECT_EQ(occupancyOf({train(3, 705, 740, 2, 0)}),
+              (std::vector<I>{{2, 0, 425, 460, true, true}}));
+    EXPECT_EQ(occupancyOf({train(2, 705, 740, 1, 3)}),
+              (std::vector<I>{{1, 0, 425, 435, true, true}, {3, 0, 455, 460, true, false}}));
+    // Ends here, starts here: the dwell after arrival, before departure.
+    EXPECT_EQ(occupancyOf({train(0, 1405, 0, 1, 0)}),
+              (std::vector<I>{{1, 0, 845, 855, true, true}}));
+    EXPECT_EQ(occupancyOf({train(6, 0, 930, 0, 4)}),
+              (std::vector<I>{{4, 0, 565, 570, true, false}}));
+    // Does not stop: a minute on the arrival platform, else the departure one.
+    EXPECT_EQ(occupancyOf({train(5, 1010, 1012, 2, 5)}),
+              (std::vector<I>{{2, 0, 610, 611, false, true}}));
+    EXPECT_EQ(occupancyOf({train(5, 1010, 1012, 0, 5)}),
+              (std::vector<I>{{5, 0, 612, 613, false, false}}));
+    // Already at the station: from the timetable's start time.
+    Train present = train(1, 0, 930, 0, 2);
+    present.status = 1;
+    EXPECT_EQ(occupancyOf({present}), (std::vector<I>{{2, 0, 360, 570, true, false}}));
+    // Over midnight: the departure is the next day's.
+    EXPECT_EQ(occupancyOf({train(2, 2350, 10, 1, 1)}),
+              (std::vector<I>{{1, 0, 1430, 1450, true, true}}));
+    EXPECT_EQ(occupancyOf({train(1, 0, 3, 0, 1)}),
+              (std::vector<I>{{1, 0, 1438, 1443, true, false}}));
+    // Platform 0 or beyond 9, times out of range, an unknown run type: nothing.
+    EXPECT_TRUE(
+        occupancyOf({train(2, 705, 712, 0, 0), train(0, 705, 0, 10, 0), train(2, 2475, 2500, 1, 1),
+                     train(0, -5, 0, 1, 0), train(9, 705, 712, 1, 1)})
+            .empty());
+}
+
+TEST(Occupancy, ConflictsLeaveOutOneConsistAndWrapAtMidnight) {
+    TimetableContent c;
+    c.startTime = "0";
+    c.trains = {train(2, 705, 712, 2, 2), train(2, 710, 720, 2, 2), train(2, 712, 730, 2, 2),
+                train(2, 2355, 15, 3, 3), train(1, 0, 10, 0, 3),    train(2, 705, 712, 4, 4),
+                train(3, 706, 712, 4, 4)};
+    c.trains[5].toBeCoupledWith = couplingCode(6, 1);  // one consist, split here
+    const std::vector<PlatformInterval> intervals = platformOccupancy(c, {10, 10});
+    // 0 and 1 share 7:10-7:12; 1 and 2 share 7:12-7:20; 0 and 2 only touch at 7:12.
+    const PlatformConflicts conflicts = platformConflicts(c, intervals);
+    EXPECT_EQ(conflicts.pairs, (std::vector<PlatformConflict>{{0, 1}, {1, 2}, {3, 4}}));
+    EXPECT_TRUE(conflicts.complete);
+    EXPECT_EQ(conflicts.conflicting,
+              (std::vector<bool>{true, true, true, true, true, false, false}));
+    // Listed up to a limit; every conflicting interval is still marked.
+    const PlatformConflicts first = platformConflicts(c, intervals, 1);
+    EXPECT_EQ(first.pairs.size(), 1u);
+    EXPECT_FALSE(first.complete);
+    EXPECT_EQ(first.conflicting, conflicts.conflicting);
+}
+
+TEST(Occupancy, SweepAgreesWithComparingEveryPair) {
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 2000; ++round) {
+        TimetableContent c;
+        c.startTime = std::to_string(random() % 2400);
+        const int trains = 1 + static_cast<int>(random() % 12);
+        for (int i = 0; i < trains; ++i) {
+            Train t = train(static_cast<int32_t>(random() % 8),
+                            static_cast<int32_t>((random() % 25) * 100 + random() % 61),
+                            static_cast<int32_t>((random() % 25) * 100 + random() % 61),
+                            static_cast<int32_t>(random() % 4), static_cast<int32_t>(random() % 4));
+            t.status = static_cast<int32_t>(random() % 3);
+            if (random() % 4 == 0)
+                t.coupledWith = couplingCode(static_cast<int32_t>(random() % trains), 1);
+            c.trains.push_back(t);
+        }
+        const DwellTimes dwell{static_cast<int32_t>(random() % 30),
+                               static_cast<int32_t>(random() % 30)};
+        const std::vector<PlatformInterval> intervals = platformOccupancy(c, dwell);
+        const std::vector<PlatformConflict> pairs = conflictsByPairs(c, intervals);
+        const PlatformConflicts swept = platformConflicts(c, intervals);
+        ASSERT_EQ(swept.pairs, pairs) << "round " << round;
+        std::vector<bool> conflicting(intervals.size(), false);
+        for (const PlatformConflict& pair : pairs)
+            conflicting[pair.first] = conflicting[pair.second] = true;
+        ASSERT_EQ(swept.conflicting, conflicting) << "round " << round;
+    }
+}
