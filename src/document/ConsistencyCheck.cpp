@@ -351,7 +351,7 @@ CheckResult checkTimetable(const TimetableContent& content, std::size_t limit,
             : m_result(result), m_limit(limit), m_stop(stop) {}
         bool counts(Section section, std::size_t entry) override {
             ++m_result.total;
-            if (section == Section::trains && entry < m_result.trainFindings.size())
+            if (isAboutTrain(section) && entry < m_result.trainFindings.size())
                 ++m_result.trainFindings[entry];
             return m_result.problems.size() < m_limit;
         }

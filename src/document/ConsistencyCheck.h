@@ -21,7 +21,7 @@ std::vector<Problem> checkTimetable(const TimetableContent& content);
 struct CheckResult {
     std::vector<Problem> problems;
     std::size_t total = 0;
-    std::vector<uint32_t> trainFindings;  // by train position
+    std::vector<uint32_t> trainFindings;  // by train position (trains and platforms)
     bool stopped = false;
 };
 CheckResult checkTimetable(const TimetableContent& content, std::size_t limit,

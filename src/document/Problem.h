@@ -53,6 +53,11 @@ struct Problem {
     std::string message;
 };
 
+// Whether the finding's entry is a train's position (its train then carries the mark).
+inline bool isAboutTrain(Section section) {
+    return section == Section::trains || section == Section::platforms;
+}
+
 // The section's title, as the panel and the menus name it ("Pociągi", "Lokomotywownia").
 const char* sectionTitle(Section section);
 

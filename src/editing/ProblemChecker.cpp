@@ -76,7 +76,7 @@ void ProblemChecker::setResult(CheckResult result) {
     m_byTrain.assign(m_result.trainFindings.size(), {});
     for (std::size_t i = 0; i < m_result.problems.size(); ++i) {
         const Problem& p = m_result.problems[i];
-        if (p.section == Section::trains && p.entry < m_byTrain.size())
+        if (isAboutTrain(p.section) && p.entry < m_byTrain.size())
             m_byTrain[p.entry].push_back(static_cast<int>(i));
     }
     endResetModel();

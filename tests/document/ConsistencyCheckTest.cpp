@@ -61,6 +61,7 @@ TEST(ConsistencyCheck, TrainsOnOnePlatformAtOnceAreNamedByNumberAndTime) {
     EXPECT_EQ(describe(problems[0]),
               "Perony: peron 1: pociąg 4512 (7:05–7:12) i pociąg 8877 "
               "(7:00–12:15) zajmują go jednocześnie");
+    EXPECT_EQ(checkTimetable(c, 10).trainFindings[0], 1u);  // the first train carries the mark
 }
 
 TEST(ConsistencyCheck, MessagesNameTheEntryAndTheField) {

@@ -138,8 +138,7 @@ private slots:
         // A long strip reads and places only the pictures that show, as it is scrolled.
         strip.resize(300, 80);
         strip.setEntries(dir, QVector<StripEntry>(2000, {QStringLiteral("A"), {}, {}, false, {}}));
-        strip.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&strip));
+        QVERIFY(strip.measuredCount() > 0);
         QVERIFY(strip.measuredCount() < 100);
         strip.horizontalScrollBar()->setValue(strip.horizontalScrollBar()->maximum());
         QCoreApplication::processEvents();
