@@ -23,6 +23,7 @@
 #include "passages/PassagesDialog.h"
 #include "texts/NamesDialog.h"
 #include "texts/TextCommands.h"
+#include "trains/PlatformChart.h"
 #include "trains/TrainDialog.h"
 #include "ui/PictureStrip.h"
 #include "ui/Prompter.h"
@@ -75,6 +76,7 @@ void timeCoachSteps(rylmo::app::MainWindow& window);
 void timePassageSteps(rylmo::app::MainWindow& window);
 void timeTextSteps(rylmo::app::MainWindow& window);
 void timeListSteps(rylmo::app::MainWindow& window);
+void timeChartSteps(rylmo::app::MainWindow& window);
 
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
@@ -107,6 +109,7 @@ int main(int argc, char** argv) {
     timePassageSteps(window);
     timeTextSteps(window);
     timeListSteps(window);
+    timeChartSteps(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
 }
@@ -314,4 +317,27 @@ void timeTextSteps(rylmo::app::MainWindow& window) {
         dialog.reject();
     };
     rylmo::texts::editGeneralData(session, &window, QStringLiteral("Ogólne"), {});
+}
+
+// The platform chart: shown (built and painted), then one train moved by a minute, as an edit
+// of the train dialog would, and the chart rebuilt and painted again.
+void timeChartSteps(rylmo::app::MainWindow& window) {
+    settle(window);
+    window.findChild<QAction*>(QStringLiteral("showChart"))->trigger();
+    window.grab();
+    report("occupancy chart",
+           QStringLiteral("\"intervals\": %1").arg(window.platformChart()->intervals().size()));
+    rylmo::editing::EditingSession& session = window.session();
+    if (!session.content().trains.empty()) {
+        rylmo::Train moved = session.content().trains[0];
+        moved.arrivalTime =
+            moved.arrivalTime % 100 < 59 ? moved.arrivalTime + 1 : moved.arrivalTime;
+        settle(window);
+        session.replaceEntry(&rylmo::TimetableContent::trains, 0, moved, QStringLiteral("x"));
+        QApplication::processEvents();
+        window.grab();
+        report("occupancy after edit");
+        session.undoStack().undo();
+    }
+    window.findChild<QAction*>(QStringLiteral("showList"))->trigger();
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -31,6 +32,7 @@
 #include "locomotives/LocomotiveCommands.h"
 #include "passages/PassageCommands.h"
 #include "texts/TextCommands.h"
+#include "trains/PlatformChart.h"
 #include "trains/TrainCommands.h"
 #include "ui/Artwork.h"
 #include "ui/BusyCursor.h"
@@ -59,6 +61,7 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     setWindowTitle(title());
 
     createActions();
+    createViewActions();
     createProblemsPanel();
     createMenus();
     createToolBar();
@@ -84,6 +87,24 @@ QAction* MainWindow::command(const char* name, const QString& caption, const QSt
     // The hint is the tool button's tooltip; the status bar keeps its panels.
     if (!hint.isEmpty()) action->setToolTip(hint);
     return action;
+}
+
+// "Widok": the train list (Ctrl+1) or the platform chart (Ctrl+2) in the window.
+void MainWindow::createViewActions() {
+    m_showList = command("showList", QStringLiteral("Lista pociągów"), {});
+    m_showList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    m_showChart = command("showChart", QStringLiteral("Zajętość peronów"), {});
+    m_showChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    auto* views = new QActionGroup(this);
+    for (QAction* view : {m_showList, m_showChart}) {
+        view->setCheckable(true);
+        views->addAction(view);
+        connect(view, &QAction::triggered, this, [this] { showChosenView(); });
+    }
+    m_showList->setChecked(true);
+    m_fitChart = command("fitChart", QStringLiteral("Dopasuj"), {});
+    m_fitChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(m_fitChart, &QAction::triggered, this, [this] { m_chart->fitDay(); });
 }
 
 void MainWindow::createActions() {
@@ -186,6 +207,8 @@ void MainWindow::createMenus() {
 
     menuBar()->addMenu(QStringLiteral("Edycja"))->addActions({m_undo, m_redo});
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("Widok"));
+    viewMenu->addActions({m_showList, m_showChart, m_fitChart});
+    viewMenu->addSeparator();
     viewMenu->addAction(m_readableList);
     viewMenu->addAction(m_problemsDock->toggleViewAction());
 
@@ -298,8 +321,6 @@ void MainWindow::goToProblem(int row) {
     const int entry = problem.entry == Problem::wholeSection ? -1 : static_cast<int>(problem.entry);
     switch (problem.section) {
         case Section::trains:
-            // The train may be hidden by the search: show every train first.
-            if (m_trainFilter->rowOf(entry) < 0) m_search->clear();
             selectTrain(entry);
             if (selectedTrain() == entry) m_editTrain->trigger();
             return;
@@ -327,9 +348,7 @@ void MainWindow::goToProblem(int row) {
             return;
         case Section::platforms:
             // The first of the two trains; the message names both.
-            if (entry < 0) return;
-            if (m_trainFilter->rowOf(entry) < 0) m_search->clear();
-            selectTrain(entry);
+            if (entry >= 0) selectTrain(entry);
             return;
         case Section::depotNames:
         case Section::stationNames:
@@ -341,7 +360,8 @@ void MainWindow::goToProblem(int row) {
 }
 
 void MainWindow::refreshStates() {
-    const bool shown = !m_trainList->isHidden();
+    const bool shown = m_documentShown;
+    m_fitChart->setEnabled(shown && m_showChart->isChecked());
     m_saveDocument->setEnabled(m_session.isModified());
     for (QAction* action :
          {m_saveDocumentAs, m_addTrain, m_locomotiveTypes, m_depot, m_passages, m_probabilityTable,

@@ -18,6 +18,10 @@ class ProblemChecker;
 class TrainFilterModel;
 }  // namespace rylmo::editing
 
+namespace rylmo::trains {
+class PlatformChart;
+}
+
 namespace rylmo::app {
 
 // The main window: the editing session's timetable with its menus, tool bar, train list and
@@ -34,6 +38,7 @@ public:
     const Timetable& document() const { return m_session.document(); }
     ProfileFile& settings() { return m_settings; }
     QTableView* trainList() const { return m_trainList; }
+    trains::PlatformChart* platformChart() const { return m_chart; }
     editing::TrainListModel* trainModel() const { return m_session.trainListModel(); }
 
     // The selected train (its 0-based position in the timetable, whatever the sorting and the
@@ -71,6 +76,10 @@ private:
     void createToolBar();
     void createStatusBar();
     void createTrainList();
+    void createViewActions();
+    void createPlatformChart(QWidget* workspace);
+    // Shows the train list or the platform chart, as "Widok" chooses.
+    void showChosenView();
     void createTrainTable(QWidget* workspace);
     void createSearchBar(QWidget* workspace);
     void createProblemsPanel();
@@ -97,10 +106,15 @@ private:
     editing::TrainFilterModel* m_trainFilter = nullptr;
     editing::ProblemChecker* m_problems = nullptr;
     QTableView* m_trainList = nullptr;
+    trains::PlatformChart* m_chart = nullptr;
+    bool m_documentShown = false;  // a document is open or new: the list or the chart shows
     QWidget* m_searchBar = nullptr;
     QLineEdit* m_search = nullptr;
     QDockWidget* m_problemsDock = nullptr;
     QAction* m_readableList = nullptr;
+    QAction* m_showList = nullptr;
+    QAction* m_showChart = nullptr;
+    QAction* m_fitChart = nullptr;
     QMenu* m_trainMenu = nullptr;
     QLabel* m_versionPanel = nullptr;
 

@@ -11,6 +11,7 @@
 #include "editing/ProblemChecker.h"
 #include "editing/TrainFilterModel.h"
 #include "editing/TrainListModel.h"
+#include "trains/PlatformChart.h"
 #include "ui/BusyCursor.h"
 #include "ui/ErrorHandler.h"
 
@@ -98,6 +99,8 @@ void MainWindow::createTrainList() {
     layout->setSpacing(0);
     layout->addWidget(m_searchBar);
     layout->addWidget(m_trainList);
+    createPlatformChart(workspace);
+    layout->addWidget(m_chart);
 
     m_trainMenu = new QMenu(this);
     m_trainMenu->setObjectName(QStringLiteral("trainMenu"));
@@ -138,6 +141,7 @@ int MainWindow::selectedTrain() const {
 }
 
 void MainWindow::selectTrain(int train) {
+    if (m_trainFilter->rowOf(train) < 0) m_search->clear();  // a search may hide the train
     const int row = m_trainFilter->rowOf(train);
     if (row < 0) return;
     m_trainList->selectRow(row);
@@ -145,9 +149,36 @@ void MainWindow::selectTrain(int train) {
 }
 
 void MainWindow::showTrainList() {
-    if (m_trainList->isHidden()) fitTrainColumns();
-    m_trainList->show();
-    m_searchBar->show();
+    m_documentShown = true;
+    showChosenView();
+}
+
+void MainWindow::showChosenView() {
+    if (!m_documentShown) return;
+    const bool chart = m_showChart->isChecked();
+    if (!chart && m_trainList->isHidden()) fitTrainColumns();
+    m_trainList->setVisible(!chart);
+    m_searchBar->setVisible(!chart);
+    m_chart->setVisible(chart);
+    (chart ? static_cast<QWidget*>(m_chart) : m_trainList)->setFocus();
+    refreshStates();
+}
+
+// The chart acts on its trains as the list does: a click selects the train in the list, a
+// double-click edits it, the context menu and Delete act on it.
+void MainWindow::createPlatformChart(QWidget* workspace) {
+    m_chart = new trains::PlatformChart(m_session, workspace);
+    m_chart->hide();
+    connect(m_chart, &trains::PlatformChart::trainClicked, this,
+            [this](int train) { selectTrain(train); });
+    connect(m_chart, &trains::PlatformChart::trainActivated, this, [this](int train) {
+        selectTrain(train);
+        if (selectedTrain() == train) m_editTrain->trigger();
+    });
+    connect(m_chart, &trains::PlatformChart::menuRequested, this,
+            [this](int, const QPoint& at) { m_trainMenu->popup(at); });
+    connect(m_trainList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { m_chart->setChosenTrain(selectedTrain()); });
 }
 
 }  // namespace rylmo::app

@@ -38,6 +38,19 @@ int categoryRow(int32_t code) {
     return -1;
 }
 
+CategoryGroup categoryGroup(int32_t code) {
+    switch (code) {
+        case 0:
+            return CategoryGroup::goods;
+        case 14:
+        case 16:
+        case 20:
+            return CategoryGroup::service;
+        default:
+            return CategoryGroup::passengers;
+    }
+}
+
 std::string categoryName(int32_t code) {
     const int row = categoryRow(code);
     if (row < 0) return "nieznany (" + std::to_string(code) + ")";

@@ -22,6 +22,11 @@ int categoryRow(int32_t code);
 // The category's name, or "nieznany (<code>)" for a code outside the table.
 std::string categoryName(int32_t code);
 
+// What a category carries, as the platform chart colours it: goods (towarowy), the railway's
+// own service (pocztowy, bagażowy, służbowy), or passengers (every other category).
+enum class CategoryGroup { passengers, goods, service };
+CategoryGroup categoryGroup(int32_t code);
+
 // Name of a train's arrival (position 14) or departure (position 15) category.
 std::string categoryName(const Train& train, int position);
 

@@ -15,6 +15,7 @@
 #include "app/MainWindow.h"
 #include "editing/ProblemChecker.h"
 #include "editing/TrainListModel.h"
+#include "trains/PlatformChart.h"
 
 using namespace rylmo;
 using namespace rylmo::app;
@@ -140,6 +141,41 @@ private slots:
                                         QStringLiteral("x"));
         QTRY_VERIFY_WITH_TIMEOUT(!f.window.problems().isChecking(), 20000);
         QCOMPARE(f.window.problems().total(), std::size_t(1));
+    }
+
+    // The chart draws each stay where its time lies, conflicting ones red; a click on a bar
+    // selects the train in the list, a double-click edits it, and an undo redraws it.
+    void platformChartActsOnItsTrains() {
+        Fixture f;
+        TimetableContent c = listContent();  // platform 1 at 10:05, 7:05 and 9:30
+        c.trains[2].arrivalTime = 707;       // now meets the 7:05 train
+        c.trains[2].departureTime = 715;
+        f.window.session().open(c, "/tmp/", "a.roz");
+        f.window.findChild<QAction*>(QStringLiteral("showChart"))->trigger();
+        trains::PlatformChart* chart = f.window.platformChart();
+        QVERIFY(!chart->isHidden() && f.window.trainList()->isHidden());
+        chart->resize(900, 300);
+        QTRY_VERIFY(!chart->barOf(2).isEmpty());     // built once the edits are through
+        chart->grab();                               // lays the chart out
+        chart->zoomBy(6.0, chart->barOf(1).left());  // from about 7:00 to 11:00
+        const QImage picture = chart->viewport()->grab().toImage();
+        const QRect conflicting = chart->barOf(2);
+        const QRect alone = chart->barOf(0);
+        QVERIFY(alone.left() > conflicting.right());  // 10:05 lies right of 7:07
+        QCOMPARE(picture.pixelColor(conflicting.center()), QColor(0xe5, 0x39, 0x35));
+        QVERIFY(picture.pixelColor(alone.center()) != QColor(0xe5, 0x39, 0x35));
+
+        QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, alone.center());
+        QCOMPARE(f.window.selectedTrain(), 0);
+        f.prompter.dialogs.push_back([](QDialog& dialog) { dialog.reject(); });
+        QTest::mouseDClick(chart->viewport(), Qt::LeftButton, {}, conflicting.center());
+        QCOMPARE(f.prompter.dialogTitles.back(), QStringLiteral("Edytuj pociąg"));
+        QCOMPARE(f.window.selectedTrain(), 2);
+
+        f.window.session().removeEntry(&TimetableContent::trains, 2, QStringLiteral("x"));
+        QTRY_VERIFY(chart->barOf(2).isEmpty());
+        f.window.session().undoStack().undo();
+        QTRY_VERIFY(!chart->barOf(2).isEmpty());
     }
 
     void findingsOpenTheirWindow() {

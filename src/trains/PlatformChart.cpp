@@ -1,0 +1,416 @@
+#include "trains/PlatformChart.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <queue>
+
+#include "document/TrainCategories.h"
+#include "editing/EditingSession.h"
+
+namespace rylmo::trains {
+
+namespace {
+
+constexpr int kLabelWidth = 72;
+constexpr int kLegendBaseline = 15;
+constexpr int kHoursBaseline = 36;
+constexpr int kHeaderHeight = 42;
+constexpr int kRowHeight = 34;
+constexpr int kLanes = 3;  // bars that overlap on a platform are drawn a few pixels apart
+constexpr int kLaneStep = 5;
+constexpr double kMostPixelsPerMinute = 24.0;
+
+QString minuteText(int32_t minutes) {
+    minutes %= minutesPerDay;
+    return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QColor groupColour(CategoryGroup group) {
+    switch (group) {
+        case CategoryGroup::goods:
+            return QColor(0x8d, 0x6e, 0x63);
+        case CategoryGroup::service:
+            return QColor(0x7c, 0xb3, 0x42);
+        case CategoryGroup::passengers:
+            break;
+    }
+    return QColor(0x42, 0x7f, 0xc8);
+}
+
+const QColor kConflict(0xe5, 0x39, 0x35);
+
+}  // namespace
+
+PlatformChart::PlatformChart(editing::EditingSession& session, QWidget* parent)
+    : QAbstractScrollArea(parent), m_session(session) {
+    setObjectName(QStringLiteral("platformChart"));
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setMouseTracking(true);
+    // Edits come in bursts (a step of several edits, an undo): the chart is rebuilt once after,
+    // and only while it shows; a hidden chart is rebuilt when it is shown again.
+    m_rebuild.setSingleShot(true);
+    m_rebuild.setInterval(0);
+    connect(&m_rebuild, &QTimer::timeout, this, [this] {
+        if (!isHidden()) rebuild();
+    });
+    const auto changed = [this] {
+        m_stale = true;
+        if (!isHidden()) m_rebuild.start();
+    };
+    connect(&session, &editing::EditingSession::listChanged, this,
+            [changed](editing::EntryList list) {
+                if (list == editing::EntryList::trains) changed();
+            });
+    connect(&session, &editing::EditingSession::generalTextChanged, this, changed);
+    connect(&session, &editing::EditingSession::documentReplaced, this, changed);
+}
+
+void PlatformChart::setVisible(bool visible) {
+    QAbstractScrollArea::setVisible(visible);
+    if (visible && m_stale) rebuild();
+}
+
+void PlatformChart::rebuild() {
+    m_stale = false;
+    const TimetableContent& content = m_session.content();
+    m_intervals = platformOccupancy(content, DwellTimes{});
+    m_conflicting = platformConflicts(content, m_intervals, 0).conflicting;
+    for (auto& positions : m_byPlatform) positions.clear();
+    m_longest.fill(0);
+    for (std::size_t k = 0; k < m_intervals.size(); ++k) {
+        const auto platform = static_cast<std::size_t>(m_intervals[k].platform);
+        m_byPlatform[platform].push_back(k);
+        m_longest[platform] =
+            std::max(m_longest[platform], m_intervals[k].end - m_intervals[k].start);
+    }
+    m_platforms.clear();
+    for (int32_t platform = 1; platform <= 9; ++platform) {
+        auto& positions = m_byPlatform[static_cast<std::size_t>(platform)];
+        if (positions.empty()) continue;
+        m_platforms.push_back(platform);
+        std::stable_sort(positions.begin(), positions.end(), [this](std::size_t a, std::size_t b) {
+            return m_intervals[a].start < m_intervals[b].start;
+        });
+    }
+    assignLanes();
+    if (m_chosen >= static_cast<int>(content.trains.size())) m_chosen = -1;
+    refreshScrollBars();
+    viewport()->update();
+}
+
+// Each stay takes the lowest lane free when it begins (lanes counted modulo kLanes), so that
+// stays that overlap are drawn staggered and each stays visible.
+void PlatformChart::assignLanes() {
+    m_lanes.assign(m_intervals.size(), 0);
+    using Busy = std::pair<int32_t, int>;  // end, lane
+    for (const std::vector<std::size_t>& positions : m_byPlatform) {
+        std::priority_queue<Busy, std::vector<Busy>, std::greater<>> busy;
+        std::priority_queue<int, std::vector<int>, std::greater<>> free;
+        int lanes = 0;
+        for (std::size_t k : positions) {
+            while (!busy.empty() && busy.top().first <= m_intervals[k].start) {
+                free.push(busy.top().second);
+                busy.pop();
+            }
+            int lane = lanes;
+            if (free.empty()) {
+                ++lanes;
+            } else {
+                lane = free.top();
+                free.pop();
+            }
+            busy.push({m_intervals[k].end, lane});
+            m_lanes[k] = static_cast<uint8_t>(lane % kLanes);
+        }
+    }
+}
+
+void PlatformChart::fitDay() {
+    m_fitted = true;
+    refreshScrollBars();
+    viewport()->update();
+}
+
+void PlatformChart::zoomBy(double factor, int x) {
+    const double minute = (x - kLabelWidth + horizontalScrollBar()->value()) / m_pixelsPerMinute;
+    const double fit = std::max(1.0, viewport()->width() - kLabelWidth - 8.0) / minutesPerDay;
+    m_pixelsPerMinute = std::clamp(m_pixelsPerMinute * factor, fit, kMostPixelsPerMinute);
+    m_fitted = m_pixelsPerMinute <= fit;
+    refreshScrollBars();
+    horizontalScrollBar()->setValue(
+        static_cast<int>(std::lround(minute * m_pixelsPerMinute - (x - kLabelWidth))));
+    viewport()->update();
+}
+
+void PlatformChart::setChosenTrain(int train) {
+    if (train == m_chosen) return;
+    m_chosen = train;
+    viewport()->update();
+}
+
+void PlatformChart::refreshScrollBars() {
+    const int width = viewport()->width();
+    if (m_fitted) {
+        m_pixelsPerMinute = std::max(1.0, width - kLabelWidth - 8.0) / minutesPerDay;
+    }
+    const int content =
+        kLabelWidth + static_cast<int>(std::ceil(minutesPerDay * m_pixelsPerMinute)) + 8;
+    horizontalScrollBar()->setRange(0, std::max(0, content - width));
+    horizontalScrollBar()->setPageStep(width);
+    const int height = kHeaderHeight + static_cast<int>(m_platforms.size()) * kRowHeight + 4;
+    verticalScrollBar()->setRange(0, std::max(0, height - viewport()->height()));
+    verticalScrollBar()->setPageStep(viewport()->height());
+}
+
+int PlatformChart::rowOf(int32_t platform) const {
+    const auto found = std::find(m_platforms.begin(), m_platforms.end(), platform);
+    return found == m_platforms.end() ? -1 : static_cast<int>(found - m_platforms.begin());
+}
+
+int PlatformChart::xOf(double minute) const {
+    return kLabelWidth + static_cast<int>(std::lround(minute * m_pixelsPerMinute)) -
+           horizontalScrollBar()->value();
+}
+
+QRect PlatformChart::pieceRect(int row, int lane, int32_t start, int32_t end) const {
+    const int top = kHeaderHeight + row * kRowHeight - verticalScrollBar()->value();
+    const int left = xOf(start);
+    const int height = kRowHeight - 8 - (kLanes - 1) * kLaneStep;
+    return {left, top + 4 + lane * kLaneStep, std::max(2, xOf(end) - left), height};
+}
+
+template <class Visit>
+void PlatformChart::forEachShownBar(Visit visit) const {
+    const double first = horizontalScrollBar()->value() / m_pixelsPerMinute;
+    const double last = first + viewport()->width() / m_pixelsPerMinute;
+    for (int row = 0; row < static_cast<int>(m_platforms.size()); ++row) {
+        const auto platform = static_cast<std::size_t>(m_platforms[static_cast<std::size_t>(row)]);
+        const std::vector<std::size_t>& positions = m_byPlatform[platform];
+        // The next morning's part of the stays over midnight, first: it begins at 0:00.
+        for (std::size_t k : positions) {
+            const PlatformInterval& interval = m_intervals[k];
+            if (interval.end > minutesPerDay && first < interval.end - minutesPerDay)
+                visit(k, pieceRect(row, m_lanes[k], 0, interval.end - minutesPerDay));
+        }
+        // Bars that began up to the longest stay before the window may still reach into it.
+        auto from = std::partition_point(positions.begin(), positions.end(), [&](std::size_t k) {
+            return m_intervals[k].start + m_longest[platform] < first;
+        });
+        for (auto k = from; k != positions.end() && m_intervals[*k].start <= last; ++k) {
+            const PlatformInterval& interval = m_intervals[*k];
+            visit(*k, pieceRect(row, m_lanes[*k], interval.start,
+                                std::min(interval.end, minutesPerDay)));
+        }
+    }
+}
+
+int PlatformChart::trainAt(const QPoint& point) const {
+    int train = -1;
+    forEachShownBar([&](std::size_t k, const QRect& rect) {
+        if (rect.adjusted(-2, 0, 2, 0).contains(point))
+            train = static_cast<int>(m_intervals[k].train);
+    });
+    return train;
+}
+
+QRect PlatformChart::barOf(int train) const {
+    for (std::size_t k = 0; k < m_intervals.size(); ++k) {
+        const PlatformInterval& interval = m_intervals[k];
+        if (static_cast<int>(interval.train) == train) {
+            return pieceRect(rowOf(interval.platform), m_lanes[k], interval.start,
+                             std::min(interval.end, minutesPerDay));
+        }
+    }
+    return {};
+}
+
+QString PlatformChart::summary(std::size_t k) const {
+    const PlatformInterval& interval = m_intervals[k];
+    const Train& t = m_session.content().trains.at(interval.train);
+    const int32_t category = interval.arrivalSide ? t.arrivalCategory : t.departureCategory;
+    QString text = QStringLiteral("Pociąg %1 (%2), indeks %3\nPeron %4: %5–%6")
+                       .arg(interval.arrivalSide ? t.arrivalNumber : t.departureNumber)
+                       .arg(QString::fromStdString(categoryName(category)))
+                       .arg(interval.train)
+                       .arg(interval.platform)
+                       .arg(minuteText(interval.start), minuteText(interval.end));
+    if (!interval.stops) text += QStringLiteral(", bez zatrzymania");
+    if (m_conflicting[k]) text += QStringLiteral("\nZajmuje peron razem z innym pociągiem");
+    return text;
+}
+
+void PlatformChart::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QPalette& colours = palette();
+    const int width = viewport()->width();
+    const int height = viewport()->height();
+    const QFontMetrics metrics(font());
+
+    // The hour grid, labelled as often as the labels fit.
+    const int labelEvery = m_pixelsPerMinute * 60 >= 44 ? 1 : m_pixelsPerMinute * 120 >= 44 ? 2 : 3;
+    painter.setPen(colours.color(QPalette::Mid));
+    for (int hour = 0; hour <= 24; ++hour) {
+        const int x = xOf(hour * 60);
+        if (x < kLabelWidth || x > width) continue;
+        painter.drawLine(x, kHoursBaseline - 12, x, height);
+        if (hour % labelEvery == 0 && hour < 24) {
+            painter.setPen(colours.color(QPalette::Text));
+            painter.drawText(x + 3, kHoursBaseline, QStringLiteral("%1:00").arg(hour));
+            painter.setPen(colours.color(QPalette::Mid));
+        }
+    }
+
+    // Bars come in order of their start: one that ends before the furthest right edge drawn
+    // in its lane lies wholly on drawn bars and is skipped (red only on red), so that a whole
+    // day of a hundred thousand stays draws a few hundred bars.
+    std::array<int, kLanes * 2> drawnTo{};
+    int drawnRow = -1;
+    forEachShownBar([&](std::size_t k, const QRect& rect) {
+        const PlatformInterval& interval = m_intervals[k];
+        const Train& t = m_session.content().trains[interval.train];
+        const bool conflict = m_conflicting[k];
+        const int row = (rect.top() + verticalScrollBar()->value() - kHeaderHeight) / kRowHeight;
+        if (row != drawnRow) {
+            drawnTo.fill(INT_MIN);
+            drawnRow = row;
+        }
+        int& anyTo = drawnTo[static_cast<std::size_t>(m_lanes[k])];
+        int& redTo = drawnTo[static_cast<std::size_t>(kLanes + m_lanes[k])];
+        if (rect.right() <= (conflict ? redTo : anyTo) &&
+            static_cast<int>(interval.train) != m_chosen)
+            return;
+        anyTo = std::max(anyTo, rect.right());
+        if (conflict) redTo = std::max(redTo, rect.right());
+        const QColor fill =
+            conflict ? kConflict
+                     : groupColour(categoryGroup(interval.arrivalSide ? t.arrivalCategory
+                                                                      : t.departureCategory));
+        QRect bar = rect;
+        if (!interval.stops) bar = QRect(rect.left(), rect.top(), 3, rect.height());
+        painter.fillRect(bar, fill);
+        painter.setPen(fill.darker(150));
+        painter.drawRect(bar.adjusted(0, 0, -1, -1));
+        if (static_cast<int>(interval.train) == m_chosen) {
+            painter.setPen(QPen(colours.color(QPalette::Highlight), 2));
+            painter.drawRect(bar.adjusted(1, 1, -1, -1));
+        }
+        const QString number =
+            QString::number(interval.arrivalSide ? t.arrivalNumber : t.departureNumber);
+        if (interval.stops && bar.width() > metrics.horizontalAdvance(number) + 6) {
+            painter.setPen(Qt::white);
+            painter.drawText(bar.adjusted(3, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, number);
+        }
+    });
+
+    // Platform names and the header stay in place while the bars scroll under them.
+    painter.fillRect(0, 0, kLabelWidth, height, colours.color(QPalette::Window));
+    painter.setPen(colours.color(QPalette::Text));
+    for (int row = 0; row < static_cast<int>(m_platforms.size()); ++row) {
+        const int top = kHeaderHeight + row * kRowHeight - verticalScrollBar()->value();
+        painter.drawText(
+            QRect(6, top, kLabelWidth - 8, kRowHeight), Qt::AlignVCenter,
+            QStringLiteral("Peron %1").arg(m_platforms[static_cast<std::size_t>(row)]));
+    }
+    if (m_platforms.empty()) {
+        painter.drawText(viewport()->rect(), Qt::AlignCenter,
+                         QStringLiteral("Żaden pociąg nie zajmuje peronu."));
+    }
+
+    // The legend, at the right of the header.
+    const std::pair<QColor, QString> legend[] = {
+        {groupColour(CategoryGroup::passengers), QStringLiteral("pasażerski")},
+        {groupColour(CategoryGroup::goods), QStringLiteral("towarowy")},
+        {groupColour(CategoryGroup::service), QStringLiteral("służbowy")},
+        {kConflict, QStringLiteral("konflikt")}};
+    int x = width - 8;
+    for (auto it = std::rbegin(legend); it != std::rend(legend); ++it) {
+        x -= metrics.horizontalAdvance(it->second);
+        painter.drawText(x, kLegendBaseline, it->second);
+        x -= 14;
+        painter.fillRect(x, kLegendBaseline - 9, 10, 10, it->first);
+        x -= 12;
+    }
+}
+
+void PlatformChart::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    refreshScrollBars();
+}
+
+void PlatformChart::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void PlatformChart::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    zoomBy(std::pow(1.25, event->angleDelta().y() / 120.0), event->position().toPoint().x());
+    event->accept();
+}
+
+void PlatformChart::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int middle = viewport()->width() / 2;
+        switch (event->key()) {
+            case Qt::Key_Plus:
+            case Qt::Key_Equal:
+                zoomBy(1.5, middle);
+                return;
+            case Qt::Key_Minus:
+                zoomBy(1 / 1.5, middle);
+                return;
+            case Qt::Key_0:
+                fitDay();
+                return;
+            default:
+                break;
+        }
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void PlatformChart::mousePressEvent(QMouseEvent* event) {
+    const int train = trainAt(event->position().toPoint());
+    if (train < 0) return;
+    setChosenTrain(train);
+    emit trainClicked(train);
+    if (event->button() == Qt::RightButton)
+        emit menuRequested(train, event->globalPosition().toPoint());
+}
+
+void PlatformChart::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int train = trainAt(event->position().toPoint());
+    if (train >= 0 && event->button() == Qt::LeftButton) emit trainActivated(train);
+}
+
+bool PlatformChart::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+        std::size_t shown = m_intervals.size();
+        forEachShownBar([&](std::size_t k, const QRect& rect) {
+            if (rect.adjusted(-2, 0, 2, 0).contains(at)) shown = k;
+        });
+        if (shown < m_intervals.size()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), summary(shown),
+                               viewport());
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+}  // namespace rylmo::trains

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QTimer>
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "document/Occupancy.h"
+
+namespace rylmo::editing {
+class EditingSession;
+}
+
+namespace rylmo::trains {
+
+// "Zajętość peronów": one row per platform the timetable uses, the time of day across, each
+// train's stay as a bar labelled with its number and coloured by what it carries; bars that
+// share a platform with another consist are red, trains that do not stop a thin tick. It
+// follows every change of the session; Ctrl+wheel and Ctrl+plus/minus zoom around the cursor,
+// Ctrl+0 fits the day.
+class PlatformChart : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit PlatformChart(editing::EditingSession& session, QWidget* parent = nullptr);
+
+    // The whole day in the window.
+    void fitDay();
+    // Zooms by factor, keeping the minute at viewport x where it is.
+    void zoomBy(double factor, int x);
+    void setVisible(bool visible) override;
+    // Shows the train as chosen (bold outline); -1 for none.
+    void setChosenTrain(int train);
+
+    // For the window and tests: the train whose bar lies at a viewport point, or -1; where
+    // the first bar of a train lies (empty when it holds no platform).
+    int trainAt(const QPoint& point) const;
+    QRect barOf(int train) const;
+    const std::vector<PlatformInterval>& intervals() const { return m_intervals; }
+
+signals:
+    void trainClicked(int train);
+    void trainActivated(int train);
+    void menuRequested(int train, const QPoint& globalPosition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void rebuild();
+    void refreshScrollBars();
+    int rowOf(int32_t platform) const;
+    int xOf(double minute) const;
+    QRect pieceRect(int row, int lane, int32_t start, int32_t end) const;
+    void assignLanes();
+    // Calls visit(interval, rect) for the bars that show in the viewport (both pieces of a
+    // stay over midnight).
+    template <class Visit>
+    void forEachShownBar(Visit visit) const;
+    QString summary(std::size_t interval) const;
+
+    const editing::EditingSession& m_session;
+    QTimer m_rebuild;
+    bool m_stale = true;  // the session changed since the chart was built
+    std::vector<PlatformInterval> m_intervals;
+    std::vector<bool> m_conflicting;
+    std::vector<uint8_t> m_lanes;                           // by interval
+    std::array<std::vector<std::size_t>, 10> m_byPlatform;  // interval positions by start
+    std::array<int32_t, 10> m_longest{};                    // longest stay of each platform
+    std::vector<int32_t> m_platforms;                       // the rows: platforms in use
+    double m_pixelsPerMinute = 1.0;
+    bool m_fitted = true;
+    int m_chosen = -1;
+};
+
+}  // namespace rylmo::trains
