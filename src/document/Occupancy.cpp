@@ -165,26 +165,28 @@ std::size_t Consists::of(std::size_t train) const {
 
 namespace {
 
-// The pieces of every interval, by platform (index 1..9), each platform's ordered by start.
+// The pieces of every interval, by platform (index 1..9), each platform's ordered by start:
+// the next morning's parts of stays over midnight (from 0:00) before the rest.
 std::array<std::vector<Piece>, 10> piecesByPlatform(
     const std::vector<PlatformInterval>& intervals) {
     std::array<std::vector<Piece>, 10> byPlatform;
-    for (std::size_t k = 0; k < intervals.size(); ++k) {
-        const PlatformInterval& interval = intervals[k];
-        if (interval.platform < 1 || interval.platform > 9) continue;
-        std::vector<Piece>& pieces = byPlatform[static_cast<std::size_t>(interval.platform)];
-        if (interval.end - interval.start >= minutesPerDay) {
-            pieces.push_back({0, minutesPerDay, k});
-        } else if (interval.end <= minutesPerDay) {
-            pieces.push_back({interval.start, interval.end, k});
-        } else {
-            pieces.push_back({interval.start, minutesPerDay, k});
-            pieces.push_back({0, interval.end - minutesPerDay, k});
+    const std::array<std::vector<std::size_t>, 10> ordered = intervalsByPlatform(intervals);
+    for (std::size_t platform = 1; platform < ordered.size(); ++platform) {
+        std::vector<Piece>& pieces = byPlatform[platform];
+        pieces.reserve(ordered[platform].size());
+        for (std::size_t k : ordered[platform]) {
+            const PlatformInterval& interval = intervals[k];
+            if (interval.end - interval.start >= minutesPerDay) {
+                pieces.push_back({0, minutesPerDay, k});
+            } else if (interval.end > minutesPerDay) {
+                pieces.push_back({0, interval.end - minutesPerDay, k});
+            }
         }
-    }
-    for (std::vector<Piece>& pieces : byPlatform) {
-        std::stable_sort(pieces.begin(), pieces.end(),
-                         [](const Piece& a, const Piece& b) { return a.start < b.start; });
+        for (std::size_t k : ordered[platform]) {
+            const PlatformInterval& interval = intervals[k];
+            if (interval.end - interval.start < minutesPerDay)
+                pieces.push_back({interval.start, std::min(interval.end, minutesPerDay), k});
+        }
     }
     return byPlatform;
 }
@@ -236,6 +238,32 @@ void markConflicting(const std::vector<Piece>& pieces,
 
 }  // namespace
 
+std::array<std::vector<std::size_t>, 10> intervalsByPlatform(
+    const std::vector<PlatformInterval>& intervals) {
+    std::array<std::vector<std::size_t>, 10> byPlatform;
+    std::array<std::vector<uint32_t>, 10> counts;  // per platform: intervals starting before
+    for (const PlatformInterval& interval : intervals) {
+        if (interval.platform < 1 || interval.platform > 9) continue;
+        std::vector<uint32_t>& count = counts[static_cast<std::size_t>(interval.platform)];
+        if (count.empty()) count.assign(minutesPerDay + 1, 0);
+        ++count[static_cast<std::size_t>(interval.start) + 1];
+    }
+    for (std::size_t platform = 1; platform < counts.size(); ++platform) {
+        std::vector<uint32_t>& count = counts[platform];
+        if (count.empty()) continue;
+        for (std::size_t minute = 1; minute < count.size(); ++minute)
+            count[minute] += count[minute - 1];
+        byPlatform[platform].resize(count.back());
+    }
+    for (std::size_t k = 0; k < intervals.size(); ++k) {
+        const PlatformInterval& interval = intervals[k];
+        if (interval.platform < 1 || interval.platform > 9) continue;
+        const auto platform = static_cast<std::size_t>(interval.platform);
+        byPlatform[platform][counts[platform][static_cast<std::size_t>(interval.start)]++] = k;
+    }
+    return byPlatform;
+}
+
 PlatformConflicts platformConflicts(const TimetableContent& content,
                                     const std::vector<PlatformInterval>& intervals,
                                     std::size_t limit) {
@@ -246,6 +274,13 @@ PlatformConflicts platformConflicts(const TimetableContent& content,
     const auto endsFirst = [](const Piece& a, const Piece& b) { return a.end < b.end; };
     for (const std::vector<Piece>& pieces : piecesByPlatform(intervals)) {
         markConflicting(pieces, intervals, consists, result.conflicting);
+        if (limit == 0) {  // the marks alone
+            if (std::find(result.conflicting.begin(), result.conflicting.end(), true) !=
+                result.conflicting.end()) {
+                result.complete = false;
+            }
+            continue;
+        }
         // The pieces still on the platform when the next one begins.
         std::multiset<Piece, decltype(endsFirst)> onPlatform(endsFirst);
         for (const Piece& piece : pieces) {

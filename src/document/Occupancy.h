@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -36,6 +37,11 @@ struct PlatformInterval {
 // no interval. A train already at the station (status 1) holds its platform from the
 // timetable's start time.
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell);
+
+// The positions of each platform's intervals (index 1..9; 0 stays empty), each platform's in
+// order of start and then of position: a counting sort by minute, linear in the intervals.
+std::array<std::vector<std::size_t>, 10> intervalsByPlatform(
+    const std::vector<PlatformInterval>& intervals);
 
 // Two intervals (positions in the occupancy, first < second) of one platform that share at
 // least one minute, of trains that are not one consist.

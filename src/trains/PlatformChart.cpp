@@ -85,22 +85,18 @@ void PlatformChart::rebuild() {
     const TimetableContent& content = m_session.content();
     m_intervals = platformOccupancy(content, DwellTimes{});
     m_conflicting = platformConflicts(content, m_intervals, 0).conflicting;
-    for (auto& positions : m_byPlatform) positions.clear();
+    m_byPlatform = intervalsByPlatform(m_intervals);
     m_longest.fill(0);
-    for (std::size_t k = 0; k < m_intervals.size(); ++k) {
-        const auto platform = static_cast<std::size_t>(m_intervals[k].platform);
-        m_byPlatform[platform].push_back(k);
-        m_longest[platform] =
-            std::max(m_longest[platform], m_intervals[k].end - m_intervals[k].start);
-    }
     m_platforms.clear();
     for (int32_t platform = 1; platform <= 9; ++platform) {
-        auto& positions = m_byPlatform[static_cast<std::size_t>(platform)];
+        const auto& positions = m_byPlatform[static_cast<std::size_t>(platform)];
         if (positions.empty()) continue;
         m_platforms.push_back(platform);
-        std::stable_sort(positions.begin(), positions.end(), [this](std::size_t a, std::size_t b) {
-            return m_intervals[a].start < m_intervals[b].start;
-        });
+        for (std::size_t k : positions) {
+            m_longest[static_cast<std::size_t>(platform)] =
+                std::max(m_longest[static_cast<std::size_t>(platform)],
+                         m_intervals[k].end - m_intervals[k].start);
+        }
     }
     assignLanes();
     if (m_chosen >= static_cast<int>(content.trains.size())) m_chosen = -1;

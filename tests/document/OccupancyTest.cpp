@@ -113,6 +113,10 @@ TEST(Occupancy, ConflictsLeaveOutOneConsistAndWrapAtMidnight) {
     EXPECT_EQ(first.pairs.size(), 1u);
     EXPECT_FALSE(first.complete);
     EXPECT_EQ(first.conflicting, conflicts.conflicting);
+    const PlatformConflicts marks = platformConflicts(c, intervals, 0);
+    EXPECT_TRUE(marks.pairs.empty());
+    EXPECT_FALSE(marks.complete);
+    EXPECT_EQ(marks.conflicting, conflicts.conflicting);
 }
 
 TEST(Occupancy, SweepAgreesWithComparingEveryPair) {
