@@ -6,11 +6,15 @@
 
 #include "app/FolderSettings.h"
 #include "app/MainWindow.h"
+#include "document/AtomicFile.h"
+#include "document/Occupancy.h"
 #include "document/Problem.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
 #include "document/SaveCheck.h"
+#include "trains/PlatformChart.h"
 #include "ui/BusyCursor.h"
+#include "ui/DocumentText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Prompter.h"
 
@@ -111,6 +115,32 @@ MainWindow::Outcome MainWindow::saveAs() {
         ui::prompter().saveFileName(this, kSaveFilter, QStringLiteral("roz"), fileDialogFolder());
     if (path.isEmpty()) return Outcome::cancelled;
     return writeTo(path) ? Outcome::done : Outcome::failed;
+}
+
+void MainWindow::exportChart() {
+    const QString path = ui::prompter().saveFileName(
+        this, QStringLiteral("Dokument PDF (*.pdf)|*.pdf|Obraz PNG (*.png)|*.png"),
+        QStringLiteral("pdf"), fileDialogFolder());
+    if (path.isEmpty()) return;
+    const TimetableContent& content = m_session.content();
+    const DwellTimes dwell;
+    const QString title =
+        QStringLiteral(
+            "%1 – %2 – zajętość peronów; postój po przyjeździe %3 min, przed odjazdem "
+            "%4 min")
+            .arg(content.stationNames.empty() ? QStringLiteral("(bez nazwy)")
+                                              : ui::toQString(content.stationNames.front()),
+                 QString::fromStdString(m_session.document().fileName))
+            .arg(dwell.afterArrival)
+            .arg(dwell.beforeDeparture);
+    ui::guarded(this, [&] {
+        const ui::BusyCursor busy;
+        const QByteArray bytes =
+            m_chart->dayPicture(!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive), title);
+        AtomicFile file(path.toStdString());
+        file.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        file.commit();
+    });
 }
 
 // The open and save dialogs start where the timetable is, else in the station folder.

@@ -105,6 +105,8 @@ void MainWindow::createViewActions() {
     m_fitChart = command("fitChart", QStringLiteral("Dopasuj"), {});
     m_fitChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(m_fitChart, &QAction::triggered, this, [this] { m_chart->fitDay(); });
+    m_exportChart = command("exportChart", QStringLiteral("Eksportuj wykres..."), {});
+    connect(m_exportChart, &QAction::triggered, this, [this] { exportChart(); });
 }
 
 void MainWindow::createActions() {
@@ -201,7 +203,7 @@ void MainWindow::createMenus() {
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("Plik"));
     fileMenu->addActions({m_newDocument, m_openDocument});
     fileMenu->addSeparator();
-    fileMenu->addActions({m_saveDocument, m_saveDocumentAs});
+    fileMenu->addActions({m_saveDocument, m_saveDocumentAs, m_exportChart});
     fileMenu->addSeparator();
     fileMenu->addAction(m_exit);
 
@@ -364,8 +366,8 @@ void MainWindow::refreshStates() {
     m_fitChart->setEnabled(shown && m_showChart->isChecked());
     m_saveDocument->setEnabled(m_session.isModified());
     for (QAction* action :
-         {m_saveDocumentAs, m_addTrain, m_locomotiveTypes, m_depot, m_passages, m_probabilityTable,
-          m_coaches, m_compositions, m_names, m_generalData}) {
+         {m_saveDocumentAs, m_exportChart, m_addTrain, m_locomotiveTypes, m_depot, m_passages,
+          m_probabilityTable, m_coaches, m_compositions, m_names, m_generalData}) {
         action->setEnabled(shown);
     }
     const bool selected = shown && selectedTrain() >= 0;

@@ -80,6 +80,8 @@ private:
     void createPlatformChart(QWidget* workspace);
     // Shows the train list or the platform chart, as "Widok" chooses.
     void showChosenView();
+    // "Eksportuj wykres...": the platform chart of the whole day as PDF or PNG.
+    void exportChart();
     void createTrainTable(QWidget* workspace);
     void createSearchBar(QWidget* workspace);
     void createProblemsPanel();
@@ -115,6 +117,7 @@ private:
     QAction* m_showList = nullptr;
     QAction* m_showChart = nullptr;
     QAction* m_fitChart = nullptr;
+    QAction* m_exportChart = nullptr;
     QMenu* m_trainMenu = nullptr;
     QLabel* m_versionPanel = nullptr;
 

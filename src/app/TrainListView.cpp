@@ -175,6 +175,10 @@ void MainWindow::createPlatformChart(QWidget* workspace) {
         selectTrain(train);
         if (selectedTrain() == train) m_editTrain->trigger();
     });
+    connect(m_chart, &trains::PlatformChart::deleteRequested, this, [this](int train) {
+        selectTrain(train);
+        if (selectedTrain() == train) m_deleteTrain->trigger();
+    });
     connect(m_chart, &trains::PlatformChart::menuRequested, this,
             [this](int, const QPoint& at) { m_trainMenu->popup(at); });
     connect(m_trainList->selectionModel(), &QItemSelectionModel::selectionChanged, this,

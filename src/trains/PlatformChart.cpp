@@ -1,9 +1,12 @@
 #include "trains/PlatformChart.h"
 
+#include <QBuffer>
 #include <QHelpEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -173,22 +176,26 @@ int PlatformChart::rowOf(int32_t platform) const {
     return found == m_platforms.end() ? -1 : static_cast<int>(found - m_platforms.begin());
 }
 
-int PlatformChart::xOf(double minute) const {
-    return kLabelWidth + static_cast<int>(std::lround(minute * m_pixelsPerMinute)) -
-           horizontalScrollBar()->value();
+PlatformChart::View PlatformChart::shownView() const {
+    return {m_pixelsPerMinute, horizontalScrollBar()->value(), verticalScrollBar()->value(),
+            viewport()->width(), viewport()->height()};
 }
 
-QRect PlatformChart::pieceRect(int row, int lane, int32_t start, int32_t end) const {
-    const int top = kHeaderHeight + row * kRowHeight - verticalScrollBar()->value();
-    const int left = xOf(start);
+int PlatformChart::View::xOf(double minute) const {
+    return kLabelWidth + static_cast<int>(std::lround(minute * pixelsPerMinute)) - left;
+}
+
+QRect PlatformChart::View::pieceRect(int row, int lane, int32_t start, int32_t end) const {
+    const int rowTop = kHeaderHeight + row * kRowHeight - top;
+    const int x = xOf(start);
     const int height = kRowHeight - 8 - (kLanes - 1) * kLaneStep;
-    return {left, top + 4 + lane * kLaneStep, std::max(2, xOf(end) - left), height};
+    return {x, rowTop + 4 + lane * kLaneStep, std::max(2, xOf(end) - x), height};
 }
 
 template <class Visit>
-void PlatformChart::forEachShownBar(Visit visit) const {
-    const double first = horizontalScrollBar()->value() / m_pixelsPerMinute;
-    const double last = first + viewport()->width() / m_pixelsPerMinute;
+void PlatformChart::forEachShownBar(const View& view, Visit visit) const {
+    const double first = view.left / view.pixelsPerMinute;
+    const double last = first + view.width / view.pixelsPerMinute;
     for (int row = 0; row < static_cast<int>(m_platforms.size()); ++row) {
         const auto platform = static_cast<std::size_t>(m_platforms[static_cast<std::size_t>(row)]);
         const std::vector<std::size_t>& positions = m_byPlatform[platform];
@@ -196,7 +203,7 @@ void PlatformChart::forEachShownBar(Visit visit) const {
         for (std::size_t k : positions) {
             const PlatformInterval& interval = m_intervals[k];
             if (interval.end > minutesPerDay && first < interval.end - minutesPerDay)
-                visit(k, pieceRect(row, m_lanes[k], 0, interval.end - minutesPerDay));
+                visit(k, view.pieceRect(row, m_lanes[k], 0, interval.end - minutesPerDay));
         }
         // Bars that began up to the longest stay before the window may still reach into it.
         auto from = std::partition_point(positions.begin(), positions.end(), [&](std::size_t k) {
@@ -204,15 +211,15 @@ void PlatformChart::forEachShownBar(Visit visit) const {
         });
         for (auto k = from; k != positions.end() && m_intervals[*k].start <= last; ++k) {
             const PlatformInterval& interval = m_intervals[*k];
-            visit(*k, pieceRect(row, m_lanes[*k], interval.start,
-                                std::min(interval.end, minutesPerDay)));
+            visit(*k, view.pieceRect(row, m_lanes[*k], interval.start,
+                                     std::min(interval.end, minutesPerDay)));
         }
     }
 }
 
 int PlatformChart::trainAt(const QPoint& point) const {
     int train = -1;
-    forEachShownBar([&](std::size_t k, const QRect& rect) {
+    forEachShownBar(shownView(), [&](std::size_t k, const QRect& rect) {
         if (rect.adjusted(-2, 0, 2, 0).contains(point))
             train = static_cast<int>(m_intervals[k].train);
     });
@@ -223,8 +230,8 @@ QRect PlatformChart::barOf(int train) const {
     for (std::size_t k = 0; k < m_intervals.size(); ++k) {
         const PlatformInterval& interval = m_intervals[k];
         if (static_cast<int>(interval.train) == train) {
-            return pieceRect(rowOf(interval.platform), m_lanes[k], interval.start,
-                             std::min(interval.end, minutesPerDay));
+            return shownView().pieceRect(rowOf(interval.platform), m_lanes[k], interval.start,
+                                         std::min(interval.end, minutesPerDay));
         }
     }
     return {};
@@ -247,16 +254,21 @@ QString PlatformChart::summary(std::size_t k) const {
 
 void PlatformChart::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
+    paintChart(painter, shownView());
+}
+
+void PlatformChart::paintChart(QPainter& painter, const View& view) const {
     const QPalette& colours = palette();
-    const int width = viewport()->width();
-    const int height = viewport()->height();
-    const QFontMetrics metrics(font());
+    const int width = view.width;
+    const int height = view.height;
+    const QFontMetrics metrics(painter.font());
 
     // The hour grid, labelled as often as the labels fit.
-    const int labelEvery = m_pixelsPerMinute * 60 >= 44 ? 1 : m_pixelsPerMinute * 120 >= 44 ? 2 : 3;
+    const double perHour = view.pixelsPerMinute * 60;
+    const int labelEvery = perHour >= 44 ? 1 : perHour * 2 >= 44 ? 2 : 3;
     painter.setPen(colours.color(QPalette::Mid));
     for (int hour = 0; hour <= 24; ++hour) {
-        const int x = xOf(hour * 60);
+        const int x = view.xOf(hour * 60);
         if (x < kLabelWidth || x > width) continue;
         painter.drawLine(x, kHoursBaseline - 12, x, height);
         if (hour % labelEvery == 0 && hour < 24) {
@@ -271,11 +283,11 @@ void PlatformChart::paintEvent(QPaintEvent*) {
     // day of a hundred thousand stays draws a few hundred bars.
     std::array<int, kLanes * 2> drawnTo{};
     int drawnRow = -1;
-    forEachShownBar([&](std::size_t k, const QRect& rect) {
+    forEachShownBar(view, [&](std::size_t k, const QRect& rect) {
         const PlatformInterval& interval = m_intervals[k];
         const Train& t = m_session.content().trains[interval.train];
         const bool conflict = m_conflicting[k];
-        const int row = (rect.top() + verticalScrollBar()->value() - kHeaderHeight) / kRowHeight;
+        const int row = (rect.top() + view.top - kHeaderHeight) / kRowHeight;
         if (row != drawnRow) {
             drawnTo.fill(INT_MIN);
             drawnRow = row;
@@ -312,13 +324,13 @@ void PlatformChart::paintEvent(QPaintEvent*) {
     painter.fillRect(0, 0, kLabelWidth, height, colours.color(QPalette::Window));
     painter.setPen(colours.color(QPalette::Text));
     for (int row = 0; row < static_cast<int>(m_platforms.size()); ++row) {
-        const int top = kHeaderHeight + row * kRowHeight - verticalScrollBar()->value();
+        const int top = kHeaderHeight + row * kRowHeight - view.top;
         painter.drawText(
             QRect(6, top, kLabelWidth - 8, kRowHeight), Qt::AlignVCenter,
             QStringLiteral("Peron %1").arg(m_platforms[static_cast<std::size_t>(row)]));
     }
     if (m_platforms.empty()) {
-        painter.drawText(viewport()->rect(), Qt::AlignCenter,
+        painter.drawText(QRect(0, 0, width, height), Qt::AlignCenter,
                          QStringLiteral("Żaden pociąg nie zajmuje peronu."));
     }
 
@@ -336,6 +348,44 @@ void PlatformChart::paintEvent(QPaintEvent*) {
         painter.fillRect(x, kLegendBaseline - 9, 10, 10, it->first);
         x -= 12;
     }
+}
+
+QByteArray PlatformChart::dayPicture(bool pdf, const QString& title) const {
+    // An A4 page across, at 96 dots an inch: the whole day and every platform.
+    const QSize page(1123, 794);
+    const int titleHeight = 40;
+    const View day{(page.width() - kLabelWidth - 8.0) / minutesPerDay, 0, 0, page.width(),
+                   page.height() - titleHeight};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const auto paint = [&](QPainter& painter) {
+        painter.drawText(QRect(0, 0, page.width(), titleHeight - 8),
+                         Qt::AlignLeft | Qt::AlignVCenter, title);
+        painter.translate(0, titleHeight);
+        paintChart(painter, day);
+    };
+    if (pdf) {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        writer.setResolution(96);
+        writer.setTitle(title);
+        QPainter painter(&writer);
+        const QRect area = painter.viewport();
+        painter.scale(area.width() / double(page.width()), area.height() / double(page.height()));
+        paint(painter);
+    } else {
+        QImage image(page * 2, QImage::Format_RGB32);
+        image.fill(palette().color(QPalette::Base));
+        QPainter painter(&image);
+        painter.scale(2, 2);
+        paint(painter);
+        painter.end();
+        image.save(&buffer, "PNG");
+    }
+    return bytes;
 }
 
 void PlatformChart::resizeEvent(QResizeEvent* event) {
@@ -357,6 +407,10 @@ void PlatformChart::wheelEvent(QWheelEvent* event) {
 }
 
 void PlatformChart::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && m_chosen >= 0) {
+        emit deleteRequested(m_chosen);
+        return;
+    }
     if (event->modifiers() & Qt::ControlModifier) {
         const int middle = viewport()->width() / 2;
         switch (event->key()) {
@@ -395,7 +449,7 @@ bool PlatformChart::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const QPoint at = static_cast<QHelpEvent*>(event)->pos();
         std::size_t shown = m_intervals.size();
-        forEachShownBar([&](std::size_t k, const QRect& rect) {
+        forEachShownBar(shownView(), [&](std::size_t k, const QRect& rect) {
             if (rect.adjusted(-2, 0, 2, 0).contains(at)) shown = k;
         });
         if (shown < m_intervals.size()) {

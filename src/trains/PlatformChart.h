@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QByteArray>
 #include <QTimer>
 #include <array>
 #include <cstddef>
 #include <vector>
 
 #include "document/Occupancy.h"
+
+class QPainter;
 
 namespace rylmo::editing {
 class EditingSession;
@@ -38,10 +41,14 @@ public:
     QRect barOf(int train) const;
     const std::vector<PlatformInterval>& intervals() const { return m_intervals; }
 
+    // The whole day on an A4 page across, under title: a PDF document, else a PNG picture.
+    QByteArray dayPicture(bool pdf, const QString& title) const;
+
 signals:
     void trainClicked(int train);
     void trainActivated(int train);
     void menuRequested(int train, const QPoint& globalPosition);
+    void deleteRequested(int train);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,13 +64,24 @@ private:
     void rebuild();
     void refreshScrollBars();
     int rowOf(int32_t platform) const;
-    int xOf(double minute) const;
-    QRect pieceRect(int row, int lane, int32_t start, int32_t end) const;
+    // What part of the chart a painting shows, at what scale.
+    struct View {
+        double pixelsPerMinute;
+        int left;  // scrolled by, in pixels
+        int top;
+        int width;
+        int height;
+
+        int xOf(double minute) const;
+        QRect pieceRect(int row, int lane, int32_t start, int32_t end) const;
+    };
+    View shownView() const;
+    void paintChart(QPainter& painter, const View& view) const;
     void assignLanes();
     // Calls visit(interval, rect) for the bars that show in the viewport (both pieces of a
     // stay over midnight).
     template <class Visit>
-    void forEachShownBar(Visit visit) const;
+    void forEachShownBar(const View& view, Visit visit) const;
     QString summary(std::size_t interval) const;
 
     const editing::EditingSession& m_session;
