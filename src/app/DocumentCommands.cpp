@@ -123,7 +123,7 @@ void MainWindow::exportChart() {
         QStringLiteral("pdf"), fileDialogFolder());
     if (path.isEmpty()) return;
     const TimetableContent& content = m_session.content();
-    const DwellTimes dwell;
+    const DwellTimes dwell = m_chart->dwellTimes();
     const QString title =
         QStringLiteral(
             "%1 – %2 – zajętość peronów; postój po przyjeździe %3 min, przed odjazdem "

@@ -349,8 +349,14 @@ void MainWindow::goToProblem(int row) {
             m_generalData->trigger();
             return;
         case Section::platforms:
-            // The first of the two trains; the message names both.
-            if (entry >= 0) selectTrain(entry);
+            // The chart at the time of the conflict, both trains chosen; the first one in the list.
+            if (entry < 0) return;
+            selectTrain(entry);
+            m_showChart->setChecked(true);
+            showChosenView();
+            m_chart->showTrains(entry, problem.otherEntry == Problem::wholeSection
+                                           ? -1
+                                           : static_cast<int>(problem.otherEntry));
             return;
         case Section::depotNames:
         case Section::stationNames:

@@ -78,6 +78,7 @@ private:
     void createTrainList();
     void createViewActions();
     void createPlatformChart(QWidget* workspace);
+    void createChartBar(QWidget* workspace);
     // Shows the train list or the platform chart, as "Widok" chooses.
     void showChosenView();
     // "Eksportuj wykres...": the platform chart of the whole day as PDF or PNG.
@@ -109,6 +110,7 @@ private:
     editing::ProblemChecker* m_problems = nullptr;
     QTableView* m_trainList = nullptr;
     trains::PlatformChart* m_chart = nullptr;
+    QWidget* m_chartBar = nullptr;
     bool m_documentShown = false;  // a document is open or new: the list or the chart shows
     QWidget* m_searchBar = nullptr;
     QLineEdit* m_search = nullptr;

@@ -1,11 +1,15 @@
 // The main window's train list: the view over the session's trains, sorted and searched, and
 // the selection that the train commands act on.
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/MainWindow.h"
 #include "editing/ProblemChecker.h"
@@ -13,6 +17,7 @@
 #include "editing/TrainListModel.h"
 #include "trains/PlatformChart.h"
 #include "ui/BusyCursor.h"
+#include "ui/Controls.h"
 #include "ui/ErrorHandler.h"
 
 namespace rylmo::app {
@@ -100,6 +105,7 @@ void MainWindow::createTrainList() {
     layout->addWidget(m_searchBar);
     layout->addWidget(m_trainList);
     createPlatformChart(workspace);
+    layout->addWidget(m_chartBar);
     layout->addWidget(m_chart);
 
     m_trainMenu = new QMenu(this);
@@ -135,6 +141,50 @@ void MainWindow::fitTrainColumns() {
     }
 }
 
+// Above the chart: the dwell times it and the platform check use, kept in the settings
+// [Wykres] section, and "Dopasuj".
+void MainWindow::createChartBar(QWidget* workspace) {
+    m_chartBar = new QWidget(workspace);
+    m_chartBar->setAutoFillBackground(true);
+    m_chartBar->setBackgroundRole(QPalette::Window);
+    m_chartBar->hide();
+    const auto minutes = [this](const char* name, const char* key) {
+        QSpinBox* box = ui::spinEdit(name, 180);
+        box->setSuffix(QStringLiteral(" min"));
+        box->setValue(std::clamp(
+            QString::fromStdString(m_settings.readString("Wykres", key, "10")).toInt(), 0, 180));
+        return box;
+    };
+    QSpinBox* afterArrival = minutes("dwellAfterArrival", "PostojPoPrzyjezdzie");
+    QSpinBox* beforeDeparture = minutes("dwellBeforeDeparture", "PostojPrzedOdjazdem");
+    auto* fit = new QPushButton(m_fitChart->text(), m_chartBar);
+    connect(fit, &QPushButton::clicked, m_fitChart, &QAction::trigger);
+    auto* layout = new QHBoxLayout(m_chartBar);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(ui::captionFor(QStringLiteral("Postój po przyjeździe"), afterArrival));
+    layout->addWidget(afterArrival);
+    layout->addWidget(ui::captionFor(QStringLiteral("przed odjazdem"), beforeDeparture));
+    layout->addWidget(beforeDeparture);
+    layout->addStretch();
+    layout->addWidget(fit);
+    const auto apply = [this, afterArrival, beforeDeparture] {
+        const DwellTimes dwell{afterArrival->value(), beforeDeparture->value()};
+        m_chart->setDwellTimes(dwell);
+        m_problems->setDwellTimes(dwell);
+        ui::guarded(this, [&] {
+            m_settings.writeString("Wykres", "PostojPoPrzyjezdzie",
+                                   std::to_string(dwell.afterArrival));
+            m_settings.writeString("Wykres", "PostojPrzedOdjazdem",
+                                   std::to_string(dwell.beforeDeparture));
+        });
+    };
+    for (QSpinBox* box : {afterArrival, beforeDeparture})
+        connect(box, &QSpinBox::valueChanged, this, apply);
+    const DwellTimes stored{afterArrival->value(), beforeDeparture->value()};
+    m_chart->setDwellTimes(stored);
+    m_problems->setDwellTimes(stored);
+}
+
 int MainWindow::selectedTrain() const {
     const QModelIndexList rows = m_trainList->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : m_trainFilter->trainAt(rows.constFirst().row());
@@ -159,6 +209,7 @@ void MainWindow::showChosenView() {
     if (!chart && m_trainList->isHidden()) fitTrainColumns();
     m_trainList->setVisible(!chart);
     m_searchBar->setVisible(!chart);
+    m_chartBar->setVisible(chart);
     m_chart->setVisible(chart);
     (chart ? static_cast<QWidget*>(m_chart) : m_trainList)->setFocus();
     refreshStates();
@@ -169,6 +220,7 @@ void MainWindow::showChosenView() {
 void MainWindow::createPlatformChart(QWidget* workspace) {
     m_chart = new trains::PlatformChart(m_session, workspace);
     m_chart->hide();
+    createChartBar(workspace);
     connect(m_chart, &trains::PlatformChart::trainClicked, this,
             [this](int train) { selectTrain(train); });
     connect(m_chart, &trains::PlatformChart::trainActivated, this, [this](int train) {

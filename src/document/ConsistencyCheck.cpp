@@ -29,6 +29,7 @@ public:
         : m_collector(collector), m_section(section) {}
 
     struct Stopped {};
+    DwellTimes dwellTimes() const { return m_collector.dwellTimes(); }
     void entry(std::size_t index) {
         const std::atomic<bool>* stop = m_collector.stopFlag();
         if (stop && stop->load(std::memory_order_relaxed)) throw Stopped{};
@@ -38,9 +39,11 @@ public:
     template <class Message>
     void report(Field field, Message message) {
         if (!m_collector.counts(m_section, m_entry)) return;
-        m_collector.keep(
-            {m_section, m_entry, field, findingPlace(m_section, m_entry, field) + text(message)});
+        m_collector.keep({m_section, m_entry, field,
+                          findingPlace(m_section, m_entry, field) + text(message), m_other});
     }
+    // The second entry the next findings are about too (the other train of a conflict).
+    void other(std::size_t index) { m_other = index; }
 
     void range(Field field, int64_t value, int64_t low, int64_t high) {
         if (value < low || value > high) {
@@ -72,6 +75,7 @@ private:
     FindingCollector& m_collector;
     Section m_section;
     std::size_t m_entry = Problem::wholeSection;
+    std::size_t m_other = Problem::wholeSection;
 };
 
 bool validCoupling(int32_t value, std::size_t trainCount) {
@@ -290,7 +294,7 @@ std::string minuteText(int32_t minutes) {
 // recognises them. Listed up to the panel's bound: a generated timetable may hold millions.
 void checkPlatforms(const TimetableContent& c, Reporter& r) {
     constexpr std::size_t listed = 10000;
-    const std::vector<PlatformInterval> intervals = platformOccupancy(c, DwellTimes{});
+    const std::vector<PlatformInterval> intervals = platformOccupancy(c, r.dwellTimes());
     const PlatformConflicts conflicts = platformConflicts(c, intervals, listed);
     const auto named = [&c](const PlatformInterval& interval) {
         const Train& t = c.trains[interval.train];
@@ -301,6 +305,7 @@ void checkPlatforms(const TimetableContent& c, Reporter& r) {
         const PlatformInterval& first = intervals[pair.first];
         const PlatformInterval& second = intervals[pair.second];
         r.entry(first.train);
+        r.other(second.train);
         r.report(Field::none, [&] {
             return "peron " + str(first.platform) + ": " + named(first) + " i " + named(second) +
                    " zajmują go jednocześnie";
@@ -308,6 +313,7 @@ void checkPlatforms(const TimetableContent& c, Reporter& r) {
     }
     if (!conflicts.complete) {
         r.entry(Problem::wholeSection);
+        r.other(Problem::wholeSection);
         r.report(Field::none, "więcej pociągów zajmuje perony jednocześnie, niż można wypisać");
     }
 }
@@ -344,11 +350,12 @@ void checkTimetable(const TimetableContent& content, FindingCollector& collector
 }
 
 CheckResult checkTimetable(const TimetableContent& content, std::size_t limit,
-                           const std::atomic<bool>* stop) {
+                           const std::atomic<bool>* stop, DwellTimes dwell) {
     class Limited : public FindingCollector {
     public:
-        Limited(CheckResult& result, std::size_t limit, const std::atomic<bool>* stop)
-            : m_result(result), m_limit(limit), m_stop(stop) {}
+        Limited(CheckResult& result, std::size_t limit, const std::atomic<bool>* stop,
+                DwellTimes dwell)
+            : m_result(result), m_limit(limit), m_stop(stop), m_dwell(dwell) {}
         bool counts(Section section, std::size_t entry) override {
             ++m_result.total;
             if (isAboutTrain(section) && entry < m_result.trainFindings.size())
@@ -357,15 +364,17 @@ CheckResult checkTimetable(const TimetableContent& content, std::size_t limit,
         }
         void keep(Problem&& problem) override { m_result.problems.push_back(std::move(problem)); }
         const std::atomic<bool>* stopFlag() const override { return m_stop; }
+        DwellTimes dwellTimes() const override { return m_dwell; }
 
     private:
         CheckResult& m_result;
         std::size_t m_limit;
         const std::atomic<bool>* m_stop;
+        DwellTimes m_dwell;
     };
     CheckResult result;
     result.trainFindings.assign(content.trains.size(), 0);
-    Limited collector(result, limit, stop);
+    Limited collector(result, limit, stop, dwell);
     checkTimetable(content, collector);
     result.stopped = stop && stop->load();
     return result;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "document/Occupancy.h"
 #include "document/Problem.h"
 #include "document/Timetable.h"
 
@@ -24,8 +25,10 @@ struct CheckResult {
     std::vector<uint32_t> trainFindings;  // by train position (trains and platforms)
     bool stopped = false;
 };
+// Platform conflicts are found with dwell, the times a train ending or starting its run here
+// holds its platform.
 CheckResult checkTimetable(const TimetableContent& content, std::size_t limit,
-                           const std::atomic<bool>* stop = nullptr);
+                           const std::atomic<bool>* stop = nullptr, DwellTimes dwell = {});
 
 // Receives the findings one by one as the check makes them: counts() hears of each and says
 // whether keep() should get it with its message.
@@ -36,6 +39,7 @@ public:
     virtual void keep(Problem&& problem) = 0;
     // Polled before each entry: the check ends once it holds true.
     virtual const std::atomic<bool>* stopFlag() const { return nullptr; }
+    virtual DwellTimes dwellTimes() const { return {}; }
 };
 void checkTimetable(const TimetableContent& content, FindingCollector& collector);
 

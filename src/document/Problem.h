@@ -51,6 +51,7 @@ struct Problem {
     std::size_t entry = wholeSection;  // 0-based position in the section
     Field field = Field::none;
     std::string message;
+    std::size_t otherEntry = wholeSection;  // the second train of a platform conflict
 };
 
 // Whether the finding's entry is a train's position (its train then carries the mark).

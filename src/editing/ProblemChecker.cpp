@@ -42,7 +42,7 @@ void ProblemChecker::start() {
         return;
     }
     m_watcher.setFuture(QtConcurrent::run(
-        [this] { return checkTimetable(m_session.content(), listLimit, &m_stop); }));
+        [this] { return checkTimetable(m_session.content(), listLimit, &m_stop, m_dwell); }));
 }
 
 void ProblemChecker::letGo() {
@@ -50,6 +50,12 @@ void ProblemChecker::letGo() {
     m_stop = true;
     m_watcher.waitForFinished();
     m_stop = false;
+}
+
+void ProblemChecker::setDwellTimes(DwellTimes dwell) {
+    m_dwell = dwell;
+    m_pending = true;
+    m_wait.start();
 }
 
 void ProblemChecker::finished() {
@@ -66,7 +72,7 @@ void ProblemChecker::checkNow() {
     m_wait.stop();
     m_watcher.waitForFinished();
     m_again = false;
-    setResult(checkTimetable(m_session.content(), listLimit));
+    setResult(checkTimetable(m_session.content(), listLimit, nullptr, m_dwell));
 }
 
 void ProblemChecker::setResult(CheckResult result) {

@@ -34,6 +34,9 @@ public:
     // Whether a change has not yet reached the findings.
     bool isChecking() const { return m_pending; }
 
+    // The dwell times platform conflicts are found with; checks again.
+    void setDwellTimes(DwellTimes dwell);
+
     // Checks now, waiting for the result (for tests and the timing tool).
     void checkNow();
 
@@ -55,6 +58,7 @@ private:
     QTimer m_wait;
     QFutureWatcher<CheckResult> m_watcher;
     std::atomic<bool> m_stop = false;
+    DwellTimes m_dwell;
     bool m_again = false;
     bool m_pending = false;
     CheckResult m_result;

@@ -86,7 +86,7 @@ void PlatformChart::setVisible(bool visible) {
 void PlatformChart::rebuild() {
     m_stale = false;
     const TimetableContent& content = m_session.content();
-    m_intervals = platformOccupancy(content, DwellTimes{});
+    m_intervals = platformOccupancy(content, m_dwell);
     m_conflicting = platformConflicts(content, m_intervals, 0).conflicting;
     m_byPlatform = intervalsByPlatform(m_intervals);
     m_longest.fill(0);
@@ -134,6 +134,12 @@ void PlatformChart::assignLanes() {
     }
 }
 
+void PlatformChart::setDwellTimes(DwellTimes dwell) {
+    m_dwell = dwell;
+    m_stale = true;
+    if (!isHidden()) rebuild();
+}
+
 void PlatformChart::fitDay() {
     m_fitted = true;
     refreshScrollBars();
@@ -152,8 +158,25 @@ void PlatformChart::zoomBy(double factor, int x) {
 }
 
 void PlatformChart::setChosenTrain(int train) {
-    if (train == m_chosen) return;
+    if (train == m_chosen && m_chosenToo < 0) return;
     m_chosen = train;
+    m_chosenToo = -1;
+    viewport()->update();
+}
+
+void PlatformChart::showTrains(int first, int second) {
+    if (m_stale) rebuild();
+    m_chosen = first;
+    m_chosenToo = second;
+    const auto stay = std::find_if(m_intervals.begin(), m_intervals.end(), [first](const auto& i) {
+        return static_cast<int>(i.train) == first;
+    });
+    if (stay != m_intervals.end()) {
+        // Close enough to tell the two apart: a few hours across the window.
+        const double hours = std::max(1.0, viewport()->width() - kLabelWidth - 8.0) / (4 * 60);
+        if (m_pixelsPerMinute < hours) zoomBy(hours / m_pixelsPerMinute, kLabelWidth);
+        horizontalScrollBar()->setValue(static_cast<int>((stay->start - 30) * m_pixelsPerMinute));
+    }
     viewport()->update();
 }
 
@@ -294,9 +317,9 @@ void PlatformChart::paintChart(QPainter& painter, const View& view) const {
         }
         int& anyTo = drawnTo[static_cast<std::size_t>(m_lanes[k])];
         int& redTo = drawnTo[static_cast<std::size_t>(kLanes + m_lanes[k])];
-        if (rect.right() <= (conflict ? redTo : anyTo) &&
-            static_cast<int>(interval.train) != m_chosen)
-            return;
+        const bool chosen = static_cast<int>(interval.train) == m_chosen ||
+                            static_cast<int>(interval.train) == m_chosenToo;
+        if (rect.right() <= (conflict ? redTo : anyTo) && !chosen) return;
         anyTo = std::max(anyTo, rect.right());
         if (conflict) redTo = std::max(redTo, rect.right());
         const QColor fill =
@@ -308,7 +331,7 @@ void PlatformChart::paintChart(QPainter& painter, const View& view) const {
         painter.fillRect(bar, fill);
         painter.setPen(fill.darker(150));
         painter.drawRect(bar.adjusted(0, 0, -1, -1));
-        if (static_cast<int>(interval.train) == m_chosen) {
+        if (chosen) {
             painter.setPen(QPen(colours.color(QPalette::Highlight), 2));
             painter.drawRect(bar.adjusted(1, 1, -1, -1));
         }

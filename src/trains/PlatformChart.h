@@ -27,6 +27,10 @@ class PlatformChart : public QAbstractScrollArea {
 public:
     explicit PlatformChart(editing::EditingSession& session, QWidget* parent = nullptr);
 
+    // The times a train ending or starting its run here holds its platform.
+    void setDwellTimes(DwellTimes dwell);
+    DwellTimes dwellTimes() const { return m_dwell; }
+
     // The whole day in the window.
     void fitDay();
     // Zooms by factor, keeping the minute at viewport x where it is.
@@ -34,6 +38,8 @@ public:
     void setVisible(bool visible) override;
     // Shows the train as chosen (bold outline); -1 for none.
     void setChosenTrain(int train);
+    // Both trains chosen, the first one's stay in view.
+    void showTrains(int first, int second);
 
     // For the window and tests: the train whose bar lies at a viewport point, or -1; where
     // the first bar of a train lies (empty when it holds no platform).
@@ -93,9 +99,11 @@ private:
     std::array<std::vector<std::size_t>, 10> m_byPlatform;  // interval positions by start
     std::array<int32_t, 10> m_longest{};                    // longest stay of each platform
     std::vector<int32_t> m_platforms;                       // the rows: platforms in use
+    DwellTimes m_dwell;
     double m_pixelsPerMinute = 1.0;
     bool m_fitted = true;
     int m_chosen = -1;
+    int m_chosenToo = -1;
 };
 
 }  // namespace rylmo::trains

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <filesystem>
@@ -198,6 +199,12 @@ private slots:
         QTRY_VERIFY(chart->barOf(2).isEmpty());
         f.window.session().undoStack().undo();
         QTRY_VERIFY(!chart->barOf(2).isEmpty());
+
+        // The dwell times are the chart's and the check's, kept in the settings.
+        f.window.findChild<QSpinBox*>(QStringLiteral("dwellBeforeDeparture"))->setValue(150);
+        QCOMPARE(chart->dwellTimes().beforeDeparture, 150);
+        QCOMPARE(f.window.settings().readString("Wykres", "PostojPrzedOdjazdem", ""),
+                 std::string("150"));
     }
 
     void findingsOpenTheirWindow() {
