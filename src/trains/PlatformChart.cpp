@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <queue>
 
 #include "document/TrainCategories.h"
 #include "editing/EditingSession.h"
@@ -107,29 +106,24 @@ void PlatformChart::rebuild() {
     viewport()->update();
 }
 
-// Each stay takes the lowest lane free when it begins (lanes counted modulo kLanes), so that
-// stays that overlap are drawn staggered and each stays visible.
+// Each stay takes the first of the lanes that is free when it begins, else the one that
+// frees first: stays that overlap are drawn staggered, so that each stays visible. Linear.
 void PlatformChart::assignLanes() {
     m_lanes.assign(m_intervals.size(), 0);
-    using Busy = std::pair<int32_t, int>;  // end, lane
     for (const std::vector<std::size_t>& positions : m_byPlatform) {
-        std::priority_queue<Busy, std::vector<Busy>, std::greater<>> busy;
-        std::priority_queue<int, std::vector<int>, std::greater<>> free;
-        int lanes = 0;
+        std::array<int32_t, kLanes> freeFrom;
+        freeFrom.fill(INT32_MIN);
         for (std::size_t k : positions) {
-            while (!busy.empty() && busy.top().first <= m_intervals[k].start) {
-                free.push(busy.top().second);
-                busy.pop();
+            std::size_t lane = 0;
+            for (std::size_t l = 0; l < freeFrom.size(); ++l) {
+                if (freeFrom[l] <= m_intervals[k].start) {
+                    lane = l;
+                    break;
+                }
+                if (freeFrom[l] < freeFrom[lane]) lane = l;
             }
-            int lane = lanes;
-            if (free.empty()) {
-                ++lanes;
-            } else {
-                lane = free.top();
-                free.pop();
-            }
-            busy.push({m_intervals[k].end, lane});
-            m_lanes[k] = static_cast<uint8_t>(lane % kLanes);
+            freeFrom[lane] = m_intervals[k].end;
+            m_lanes[k] = static_cast<uint8_t>(lane);
         }
     }
 }
