@@ -144,6 +144,7 @@ void MainWindow::createActions() {
     m_session.trainListModel()->setReadable(m_readableList->isChecked());
     connect(m_readableList, &QAction::toggled, this, [this](bool readable) {
         m_session.trainListModel()->setReadable(readable);
+        m_chart->setReadable(readable);
         fitTrainColumns();
         ui::guarded(
             this, [&] { m_settings.writeString("Widok", "ListaCzytelna", readable ? "1" : "0"); });

@@ -16,6 +16,7 @@
 
 #include "document/TrainCategories.h"
 #include "editing/EditingSession.h"
+#include "ui/DocumentText.h"
 
 namespace rylmo::trains {
 
@@ -254,6 +255,24 @@ QRect PlatformChart::barOf(int train) const {
     return {};
 }
 
+// The train's number; in the readable mode also its name, when it has one.
+QString PlatformChart::label(const PlatformInterval& interval) const {
+    const TimetableContent& content = m_session.content();
+    const Train& t = content.trains[interval.train];
+    QString text = QString::number(interval.arrivalSide ? t.arrivalNumber : t.departureNumber);
+    const int32_t name = interval.arrivalSide ? t.arrivalTrainName : t.departureTrainName;
+    if (m_readable && name >= 1 && static_cast<std::size_t>(name) <= content.trainNames.size()) {
+        text += QLatin1Char(' ') +
+                ui::toShortQString(content.trainNames[static_cast<std::size_t>(name) - 1], 30);
+    }
+    return text;
+}
+
+void PlatformChart::setReadable(bool readable) {
+    m_readable = readable;
+    viewport()->update();
+}
+
 QString PlatformChart::summary(std::size_t k) const {
     const PlatformInterval& interval = m_intervals[k];
     const Train& t = m_session.content().trains.at(interval.train);
@@ -329,8 +348,7 @@ void PlatformChart::paintChart(QPainter& painter, const View& view) const {
             painter.setPen(QPen(colours.color(QPalette::Highlight), 2));
             painter.drawRect(bar.adjusted(1, 1, -1, -1));
         }
-        const QString number =
-            QString::number(interval.arrivalSide ? t.arrivalNumber : t.departureNumber);
+        const QString number = label(interval);
         if (interval.stops && bar.width() > metrics.horizontalAdvance(number) + 6) {
             painter.setPen(Qt::white);
             painter.drawText(bar.adjusted(3, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, number);

@@ -38,6 +38,8 @@ public:
     void setVisible(bool visible) override;
     // Shows the train as chosen (bold outline); -1 for none.
     void setChosenTrain(int train);
+    // Labels bars with the trains' names too, as the readable list does.
+    void setReadable(bool readable);
     // Both trains chosen, the first one's stay in view.
     void showTrains(int first, int second);
 
@@ -89,6 +91,7 @@ private:
     template <class Visit>
     void forEachShownBar(const View& view, Visit visit) const;
     QString summary(std::size_t interval) const;
+    QString label(const PlatformInterval& interval) const;
 
     const editing::EditingSession& m_session;
     QTimer m_rebuild;
@@ -104,6 +107,7 @@ private:
     bool m_fitted = true;
     int m_chosen = -1;
     int m_chosenToo = -1;
+    bool m_readable = false;
 };
 
 }  // namespace rylmo::trains

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 
 #include "AppTests.h"
@@ -157,9 +158,12 @@ private slots:
         trains::PlatformChart* chart = f.window.platformChart();
         QVERIFY(!chart->isHidden() && f.window.trainList()->isHidden());
         chart->resize(900, 300);
-        QTRY_VERIFY(!chart->barOf(2).isEmpty());     // built once the edits are through
-        chart->grab();                               // lays the chart out
-        chart->zoomBy(6.0, chart->barOf(1).left());  // from about 7:00 to 11:00
+        QTRY_VERIFY(!chart->barOf(2).isEmpty());  // built once the edits are through
+        chart->grab();                            // lays the chart out
+        const int anchor = chart->barOf(1).left();
+        chart->zoomBy(6.0, anchor);  // from about 7:00 to 11:00, 7:05 where it was
+        QVERIFY(std::abs(chart->barOf(1).left() - anchor) <= 1);
+        QVERIFY(chart->barOf(1).width() > 12);  // five minutes, six times wider
         const QImage picture = chart->viewport()->grab().toImage();
         const QRect conflicting = chart->barOf(2);
         const QRect alone = chart->barOf(0);
