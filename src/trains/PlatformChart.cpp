@@ -289,6 +289,9 @@ QString PlatformChart::summary(std::size_t k) const {
 }
 
 void PlatformChart::paintEvent(QPaintEvent*) {
+    // A change may reach the screen before the rebuild it scheduled: the stays must never
+    // name trains that are gone.
+    if (m_stale) rebuild();
     QPainter painter(viewport());
     paintChart(painter, shownView());
 }
@@ -442,6 +445,7 @@ void PlatformChart::wheelEvent(QWheelEvent* event) {
 }
 
 void PlatformChart::keyPressEvent(QKeyEvent* event) {
+    if (m_stale) rebuild();
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && m_chosen >= 0) {
         emit deleteRequested(m_chosen);
         return;
@@ -467,6 +471,7 @@ void PlatformChart::keyPressEvent(QKeyEvent* event) {
 }
 
 void PlatformChart::mousePressEvent(QMouseEvent* event) {
+    if (m_stale) rebuild();
     const int train = trainAt(event->position().toPoint());
     if (train < 0) return;
     setChosenTrain(train);
@@ -476,12 +481,14 @@ void PlatformChart::mousePressEvent(QMouseEvent* event) {
 }
 
 void PlatformChart::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (m_stale) rebuild();
     const int train = trainAt(event->position().toPoint());
     if (train >= 0 && event->button() == Qt::LeftButton) emit trainActivated(train);
 }
 
 bool PlatformChart::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
+        if (m_stale) rebuild();
         const QPoint at = static_cast<QHelpEvent*>(event)->pos();
         std::size_t shown = m_intervals.size();
         forEachShownBar(shownView(), [&](std::size_t k, const QRect& rect) {
