@@ -221,6 +221,7 @@ void MainWindow::createPlatformChart(QWidget* workspace) {
     m_chart = new trains::PlatformChart(m_session, workspace);
     m_chart->hide();
     m_chart->setReadable(m_readableList->isChecked());
+    m_chart->setProblems(m_problems);
     createChartBar(workspace);
     connect(m_chart, &trains::PlatformChart::trainClicked, this,
             [this](int train) { selectTrain(train); });

@@ -89,6 +89,11 @@ void ProblemChecker::setResult(CheckResult result) {
     emit problemsChanged();
 }
 
+bool ProblemChecker::hasProblems(int train) const {
+    return train >= 0 && static_cast<std::size_t>(train) < m_result.trainFindings.size() &&
+           m_result.trainFindings[static_cast<std::size_t>(train)] > 0;
+}
+
 QString ProblemChecker::trainProblems(int train) const {
     if (train < 0 || static_cast<std::size_t>(train) >= m_result.trainFindings.size()) return {};
     const auto t = static_cast<std::size_t>(train);

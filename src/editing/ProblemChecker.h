@@ -31,6 +31,8 @@ public:
     std::size_t total() const { return m_result.total; }
     // The messages about the train at 0-based position train; empty when it has none.
     QString trainProblems(int train) const;
+    // Whether the train at 0-based position train has findings; cheap.
+    bool hasProblems(int train) const;
     // Whether a change has not yet reached the findings.
     bool isChecking() const { return m_pending; }
 

@@ -16,6 +16,7 @@
 
 #include "document/TrainCategories.h"
 #include "editing/EditingSession.h"
+#include "editing/ProblemChecker.h"
 #include "ui/DocumentText.h"
 
 namespace rylmo::trains {
@@ -268,6 +269,12 @@ QString PlatformChart::label(const PlatformInterval& interval) const {
     return text;
 }
 
+void PlatformChart::setProblems(const editing::ProblemChecker* checker) {
+    m_problems = checker;
+    connect(checker, &editing::ProblemChecker::problemsChanged, viewport(),
+            qOverload<>(&QWidget::update));
+}
+
 void PlatformChart::setReadable(bool readable) {
     m_readable = readable;
     viewport()->update();
@@ -351,6 +358,8 @@ void PlatformChart::paintChart(QPainter& painter, const View& view) const {
             painter.setPen(QPen(colours.color(QPalette::Highlight), 2));
             painter.drawRect(bar.adjusted(1, 1, -1, -1));
         }
+        if (m_problems && m_problems->hasProblems(static_cast<int>(interval.train)))
+            painter.fillRect(bar.left(), bar.top() - 3, 6, 6, Qt::red);
         const QString number = label(interval);
         if (interval.stops && bar.width() > metrics.horizontalAdvance(number) + 6) {
             painter.setPen(Qt::white);

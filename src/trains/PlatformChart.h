@@ -13,7 +13,8 @@ class QPainter;
 
 namespace rylmo::editing {
 class EditingSession;
-}
+class ProblemChecker;
+}  // namespace rylmo::editing
 
 namespace rylmo::trains {
 
@@ -38,6 +39,8 @@ public:
     void setVisible(bool visible) override;
     // Shows the train as chosen (bold outline); -1 for none.
     void setChosenTrain(int train);
+    // Trains with findings carry the list's red mark at the start of their bars.
+    void setProblems(const editing::ProblemChecker* checker);
     // Labels bars with the trains' names too, as the readable list does.
     void setReadable(bool readable);
     // Both trains chosen, the first one's stay in view.
@@ -108,6 +111,7 @@ private:
     int m_chosen = -1;
     int m_chosenToo = -1;
     bool m_readable = false;
+    const editing::ProblemChecker* m_problems = nullptr;
 };
 
 }  // namespace rylmo::trains
