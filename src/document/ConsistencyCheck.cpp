@@ -284,12 +284,6 @@ void checkStartTime(const TimetableContent& c, Reporter& r) {
     }
 }
 
-std::string minuteText(int32_t minutes) {
-    minutes %= minutesPerDay;
-    const int32_t minute = minutes % 60;
-    return std::to_string(minutes / 60) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
-}
-
 // Trains on one platform at once, named by their numbers and times so that the author
 // recognises them. Listed up to the panel's bound: a generated timetable may hold millions.
 void checkPlatforms(const TimetableContent& c, Reporter& r) {

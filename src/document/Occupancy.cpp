@@ -130,6 +130,12 @@ struct Piece {
 
 }  // namespace
 
+std::string minuteText(int32_t minutes) {
+    minutes %= minutesPerDay;
+    const int32_t minute = minutes % 60;
+    return std::to_string(minutes / 60) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
+}
+
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell) {
     Occupancy occupancy(content, dwell);
     for (std::size_t i = 0; i < content.trains.size(); ++i)
@@ -274,13 +280,7 @@ PlatformConflicts platformConflicts(const TimetableContent& content,
     const auto endsFirst = [](const Piece& a, const Piece& b) { return a.end < b.end; };
     for (const std::vector<Piece>& pieces : piecesByPlatform(intervals)) {
         markConflicting(pieces, intervals, consists, result.conflicting);
-        if (limit == 0) {  // the marks alone
-            if (std::find(result.conflicting.begin(), result.conflicting.end(), true) !=
-                result.conflicting.end()) {
-                result.complete = false;
-            }
-            continue;
-        }
+        if (limit == 0) continue;  // the marks alone
         // The pieces still on the platform when the next one begins.
         std::multiset<Piece, decltype(endsFirst)> onPlatform(endsFirst);
         for (const Piece& piece : pieces) {
@@ -303,6 +303,10 @@ PlatformConflicts platformConflicts(const TimetableContent& content,
             }
             onPlatform.insert(piece);
         }
+    }
+    if (limit == 0) {
+        result.complete = std::find(result.conflicting.begin(), result.conflicting.end(), true) ==
+                          result.conflicting.end();
     }
     std::sort(found.begin(), found.end(), [](const PlatformConflict& a, const PlatformConflict& b) {
         return a.first != b.first ? a.first < b.first : a.second < b.second;

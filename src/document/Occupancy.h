@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "document/Timetable.h"
@@ -31,6 +32,9 @@ struct PlatformInterval {
 
     bool operator==(const PlatformInterval&) const = default;
 };
+
+// A minute of the day as findings and the chart show it, "7:05"; past midnight from 0:00 again.
+std::string minuteText(int32_t minutes);
 
 // Every interval in which a train holds a platform, train by train. Platform 0 (and any
 // number outside 1..9) holds nothing; a time that is not hour × 100 + minute of a day gives

@@ -32,11 +32,6 @@ constexpr int kLanes = 3;  // bars that overlap on a platform are drawn a few pi
 constexpr int kLaneStep = 5;
 constexpr double kMostPixelsPerMinute = 24.0;
 
-QString minuteText(int32_t minutes) {
-    minutes %= minutesPerDay;
-    return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
 QColor groupColour(CategoryGroup group) {
     switch (group) {
         case CategoryGroup::goods:
@@ -289,7 +284,8 @@ QString PlatformChart::summary(std::size_t k) const {
                        .arg(QString::fromStdString(categoryName(category)))
                        .arg(interval.train)
                        .arg(interval.platform)
-                       .arg(minuteText(interval.start), minuteText(interval.end));
+                       .arg(QString::fromStdString(minuteText(interval.start)),
+                            QString::fromStdString(minuteText(interval.end)));
     if (!interval.stops) text += QStringLiteral(", bez zatrzymania");
     if (m_conflicting[k]) text += QStringLiteral("\nZajmuje peron razem z innym pociągiem");
     return text;
