@@ -4,6 +4,7 @@
 
 #include "app/RylmoApplication.h"
 #include "editing/EditingSession.h"
+#include "editing/TrainFilterModel.h"
 #include "editing/TrainListModel.h"
 #include "ui/NumberListModel.h"
 
@@ -47,6 +48,26 @@ void checkListFollows(const EditingSession& session) {
     }
 }
 
+// The arranged list shows exactly the trains that match its search, by their numbers falling,
+// equal numbers in file order.
+void checkArrangedList(const EditingSession& session, const editing::TrainFilterModel& arranged,
+                       const QString& search) {
+    const auto* model = session.trainListModel();
+    const auto& trains = session.content().trains;
+    std::vector<int> expected;
+    for (int i = 0; i < static_cast<int>(trains.size()); ++i)
+        if (model->searchText(i).contains(search)) expected.push_back(i);
+    const auto number = [&](int i) { return trains[static_cast<std::size_t>(i)].arrivalNumber; };
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](int a, int b) { return number(a) > number(b); });
+    QCOMPARE(arranged.rowCount(), static_cast<int>(expected.size()));
+    for (int row = 0; row < arranged.rowCount(); ++row) {
+        QCOMPARE(arranged.trainAt(row), expected[static_cast<std::size_t>(row)]);
+        QCOMPARE(arranged.rowOf(expected[static_cast<std::size_t>(row)]), row);
+        QCOMPARE(arranged.index(row, 10).data().toInt(), number(expected[std::size_t(row)]));
+    }
+}
+
 }  // namespace
 
 class EditingSessionTest : public QObject {
@@ -58,13 +79,18 @@ private slots:
         EditingSession session;
         const TimetableContent original = generatedTimetable(40);
         session.open(original, "/tmp/", "a.roz");
+        // A list sorted and searched follows every step too.
+        editing::TrainFilterModel arranged(session.trainListModel());
+        arranged.sort(10, Qt::DescendingOrder);
+        const QString search = QStringLiteral("7");
+        arranged.setSearch(search);
         std::mt19937 random(20261206);
         auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
         int steps = 0;
         for (int i = 0; i < 300; ++i) {
             const int count = static_cast<int>(session.content().trains.size());
             Train train = original.trains[static_cast<std::size_t>(below(40))];
-            train.arrivalNumber = below(99999);
+            train.arrivalNumber = below(50) * 10;  // equal numbers keep the file order
             const int kind = count == 0 ? 0 : below(3);
             if (kind == 0) {
                 session.insertEntry(&TimetableContent::trains, below(count + 1), train,
@@ -81,6 +107,7 @@ private slots:
             }
             ++steps;
             checkListFollows(session);
+            checkArrangedList(session, arranged, search);
         }
         QCOMPARE(session.undoStack().count(), steps);
         const TimetableContent edited = session.content();
@@ -88,6 +115,7 @@ private slots:
 
         while (session.undoStack().canUndo()) session.undoStack().undo();
         QCOMPARE(session.content(), original);
+        checkArrangedList(session, arranged, search);
         QCOMPARE(session.trainIndexModel()->rowCount(), static_cast<int>(original.trains.size()));
         checkListFollows(session);
         QVERIFY(!session.isModified());
