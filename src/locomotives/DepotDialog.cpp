@@ -131,9 +131,9 @@ void DepotDialog::deleteEntry() {
     if (position >= static_cast<int>(c.depot.size())) return;
     const DepotEntry& entry = c.depot[static_cast<std::size_t>(position)];
     if (!ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć ") +
-                               ui::toQString(typeNameOrPlaceholder(c, entry.locomotiveType)) +
+                               ui::toShortQString(typeNameOrPlaceholder(c, entry.locomotiveType)) +
                                QStringLiteral(" (") +
-                               ui::toQString(depotNameOrPlaceholder(c, entry.depot)) +
+                               ui::toShortQString(depotNameOrPlaceholder(c, entry.depot)) +
                                QStringLiteral(") z lokomotywowni?"))) {
         return;
     }

@@ -154,7 +154,7 @@ void DepotEntryDialog::typeMoved() {
         m_typePicture->setPixmap(
             ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
                                     ui::toQString(type.pictureName())));
-        m_typeName->setText(ui::toQString(type.typeName()));
+        m_typeName->setText(ui::toShortQString(type.typeName()));
     } else if (!types.empty()) {
         m_typePicture->setPixmap(ui::rollingStockPicture({}, {}));
         m_typeName->setText(ui::toQString(unknownTypeText(m_type)));

@@ -82,9 +82,9 @@ DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& 
 }
 
 QString depotEntryDescription(const TimetableContent& content, const DepotEntry& entry) {
-    QString text = ui::toQString(typeNameOrPlaceholder(content, entry.locomotiveType)) +
+    QString text = ui::toShortQString(typeNameOrPlaceholder(content, entry.locomotiveType)) +
                    QStringLiteral(", ") +
-                   ui::toQString(depotNameOrPlaceholder(content, entry.depot)) +
+                   ui::toShortQString(depotNameOrPlaceholder(content, entry.depot)) +
                    QStringLiteral("\nIlość lokomotyw na stacji: %1\n").arg(entry.count);
     if (!standsAtStation(entry)) return text + QStringLiteral("Lokomotywa stoi w lokomotywowni");
     return text + QStringLiteral(

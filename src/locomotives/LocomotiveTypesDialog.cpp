@@ -24,9 +24,9 @@ namespace {
 
 QString kindDescription(const LocomotiveType& type) {
     const std::string_view kind = kindText(type.kind());
-    return ui::toQString(type.typeName()) + QStringLiteral("\n") +
+    return ui::toShortQString(type.typeName()) + QStringLiteral("\n") +
            QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
-           QStringLiteral(", hierarchia: ") + ui::toQString(type.hierarchy());
+           QStringLiteral(", hierarchia: ") + ui::toShortQString(type.hierarchy());
 }
 
 }  // namespace

@@ -258,7 +258,8 @@ void PassageDialog::refreshGrid() {
             : QStringList();
     m_grid->setColumnCount(static_cast<int>(c.locomotiveTypes.size()));
     QStringList headers;
-    for (const LocomotiveType& type : c.locomotiveTypes) headers << ui::toQString(type.typeName());
+    for (const LocomotiveType& type : c.locomotiveTypes)
+        headers << ui::toShortQString(type.typeName());
     m_grid->setHorizontalHeaderLabels(headers);
     for (int k = 0; k < m_grid->columnCount(); ++k) {
         // An entry with fewer values than types leaves the other cells empty.

@@ -27,7 +27,7 @@ const Entry* at(const std::vector<Entry>& entries, int64_t position) {
 
 QString textAt(const std::vector<std::string>& texts, int64_t position) {
     const std::string* text = at(texts, position);
-    return text ? ui::toQString(*text) : QString();
+    return text ? ui::toShortQString(*text) : QString();
 }
 
 int32_t couplingOf(const Train& train, Side side) {
@@ -89,8 +89,8 @@ ui::StripEntry locomotiveEntry(const TimetableContent& c, int64_t type, int64_t 
     ui::StripEntry entry;
     const LocomotiveType* locomotive = at(c.locomotiveTypes, type - 1);
     if (locomotive) entry.pictureName = ui::toQString(locomotive->pictureName());
-    entry.label = ui::toQString(typeNameOrPlaceholder(c, type)) + '\n' +
-                  ui::toQString(depotNameOrPlaceholder(c, depot));
+    entry.label = ui::toShortQString(typeNameOrPlaceholder(c, type)) + '\n' +
+                  ui::toShortQString(depotNameOrPlaceholder(c, depot));
     entry.toolTip = entry.label;
     return entry;
 }

@@ -97,10 +97,10 @@ void ProbabilityEntryDialog::showType() {
             ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
                                     ui::toQString(t->pictureName())));
         const std::string_view kind = kindText(t->kind());
-        m_description->setText(QStringLiteral("(%1) ").arg(k) + ui::toQString(t->typeName()) +
-                               '\n' +
-                               QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
-                               QStringLiteral(", hierarchia: ") + ui::toQString(t->hierarchy()));
+        m_description->setText(
+            QStringLiteral("(%1) ").arg(k) + ui::toShortQString(t->typeName()) + '\n' +
+            QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
+            QStringLiteral(", hierarchia: ") + ui::toShortQString(t->hierarchy()));
     }
     m_picture->adjustSize();
     m_description->adjustSize();

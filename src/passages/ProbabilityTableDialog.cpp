@@ -106,7 +106,7 @@ void ProbabilityTableDialog::showEntry() {
             picture->adjustSize();
             picture->move(10, top);
             auto* label =
-                new QLabel(QStringLiteral("(%1) \n").arg(k) + ui::toQString(type.typeName()) +
+                new QLabel(QStringLiteral("(%1) \n").arg(k) + ui::toShortQString(type.typeName()) +
                                QStringLiteral(" - %1%").arg(values[k]),
                            panel);
             label->adjustSize();

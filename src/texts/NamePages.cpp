@@ -1,6 +1,7 @@
 #include "texts/NamePages.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "ui/DocumentText.h"
 
@@ -29,10 +30,16 @@ std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& t
     return names;
 }
 
-QString pageText(const std::vector<std::string>& names, std::size_t first, std::size_t last) {
+bool holdsUneditableName(const std::vector<std::string>& names) {
+    return std::any_of(names.begin(), names.end(),
+                       [](const std::string& name) { return name.size() > longestEditableName; });
+}
+
+QString pageText(const std::vector<std::string>& names, std::size_t first, std::size_t last,
+                 std::size_t longest) {
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(last - first));
-    for (std::size_t i = first; i < last; ++i) lines << ui::toQString(names[i]);
+    for (std::size_t i = first; i < last; ++i) lines << ui::toShortQString(names[i], longest);
     return lines.join(QLatin1Char('\n'));
 }
 

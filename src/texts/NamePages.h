@@ -35,7 +35,16 @@ struct PageRefusal {
 std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& text,
                                                                 const QString& caption);
 
-// The page's text for names first to last - 1 of a list: one name per line.
-QString pageText(const std::vector<std::string>& names, std::size_t first, std::size_t last);
+// Names longer than this are shown cut, on a page that can only be looked at: a text box
+// takes seconds to lay out a line of a megabyte, and no station is named that long.
+constexpr std::size_t longestEditableName = 1000;
+
+// Whether any of the names is too long to edit in a page.
+bool holdsUneditableName(const std::vector<std::string>& names);
+
+// The page's text for names first to last - 1 of a list: one name per line, each cut to
+// longest characters.
+QString pageText(const std::vector<std::string>& names, std::size_t first, std::size_t last,
+                 std::size_t longest = longestEditableName);
 
 }  // namespace rylmo::texts

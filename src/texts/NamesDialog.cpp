@@ -1,6 +1,7 @@
 #include "texts/NamesDialog.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -31,9 +32,13 @@ NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent)
         m_edits[i] = edit;
         m_pages->addTab(edit, QString::fromUtf8(page.caption));
     }
+    m_notice = new QLabel(cutPageNotice());
+    m_notice->setObjectName(QStringLiteral("cutNotice"));
+    m_notice->setWordWrap(true);
     m_pages->setCurrentIndex(0);
     fillPage(0);
     connect(m_pages, &QTabWidget::currentChanged, this, &NamesDialog::fillPage);
+    connect(m_pages, &QTabWidget::currentChanged, this, &NamesDialog::showNotice);
 
     m_close = new QPushButton(QStringLiteral("Zamknij"));
     m_close->setObjectName(QStringLiteral("close"));
@@ -42,6 +47,7 @@ NamesDialog::NamesDialog(const TimetableContent& content, QWidget* parent)
     connect(m_close, &QPushButton::clicked, this, &NamesDialog::storeAndClose);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_notice, 1);
     buttons->addStretch();
     buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
@@ -66,9 +72,15 @@ void NamesDialog::fillPage(int page) {
     const auto i = static_cast<std::size_t>(page);
     m_filled[i] = true;
     const std::vector<std::string>& names = m_content.*namePages[i].list;
+    m_cut[i] = holdsUneditableName(names);
     const std::size_t shown = std::min(names.size(), namesAtATime);
     m_edits[i]->setPlainText(pageText(names, 0, shown));
     m_namesShown[i] = shown;
+    if (m_cut[i]) {
+        m_edits[i]->setReadOnly(true);
+        m_edits[i]->setToolTip(cutPageNotice());
+    }
+    showNotice();
     if (shown < names.size()) {
         m_edits[i]->setReadOnly(true);
         m_edits[i]->document()->setUndoRedoEnabled(false);
@@ -92,7 +104,19 @@ void NamesDialog::fillMore(std::size_t page) {
     }
     m_edits[page]->document()->setUndoRedoEnabled(true);
     m_edits[page]->document()->setModified(false);
-    m_edits[page]->setReadOnly(false);
+    m_edits[page]->setReadOnly(m_cut[page]);
+}
+
+QString NamesDialog::cutPageNotice() {
+    return QStringLiteral(
+               "Nazwy dłuższe niż %1 znaków są skrócone: tę stronę można tylko "
+               "przeglądać.")
+        .arg(longestEditableName);
+}
+
+void NamesDialog::showNotice() {
+    const int page = m_pages->currentIndex();
+    m_notice->setVisible(page >= 0 && m_cut[static_cast<std::size_t>(page)]);
 }
 
 bool NamesDialog::isFilling(std::size_t page) const {
@@ -109,8 +133,9 @@ void NamesDialog::storeAndClose() {
     std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>> changed;
     for (std::size_t i = 0; i < namePages.size(); ++i) {
         QPlainTextEdit* edit = m_edits[i];
-        // A page still being filled is read-only: the user cannot have changed it.
-        if (!m_filled[i] || isFilling(i) || !edit->document()->isModified()) continue;
+        // A page still being filled, or holding cut names, is read-only: the user cannot have
+        // changed it.
+        if (!m_filled[i] || m_cut[i] || isFilling(i) || !edit->document()->isModified()) continue;
         const QString caption = QString::fromUtf8(namePages[i].caption);
         auto names = namesOfPage(ui::plainTextOf(*edit), caption);
         if (auto* refusal = std::get_if<PageRefusal>(&names)) {

@@ -9,6 +9,7 @@
 #include "document/Timetable.h"
 #include "editing/EntryList.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -42,13 +43,18 @@ private:
     void fillPage(int page);
     void fillMore(std::size_t page);
     bool isFilling(std::size_t page) const;
+    static QString cutPageNotice();
+    // Says so under a page that holds cut names.
+    void showNotice();
 
     const TimetableContent& m_content;
     std::array<bool, 3> m_filled{};
+    std::array<bool, 3> m_cut{};
     std::array<std::size_t, 3> m_namesShown{};
     QTabWidget* m_pages;
     std::array<QPlainTextEdit*, 3> m_edits{};
     QPushButton* m_close;
+    QLabel* m_notice;
     std::vector<std::pair<editing::ListMember<std::string>, std::vector<std::string>>> m_changed;
 };
 

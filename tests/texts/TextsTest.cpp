@@ -138,6 +138,21 @@ private slots:
         namePage(early, "stationNames");
         early.storeAndClose();
         QVERIFY(early.changedLists().empty());
+
+        // A name too long to lay out is shown cut, on a page that can only be looked at and
+        // that a store leaves alone; the other pages stay editable.
+        c.stationNames = {"Zielonka", std::string(longestEditableName + 1, 'x')};
+        NamesDialog cut(c);
+        stations = namePage(cut, "stationNames");
+        QVERIFY(stations->isReadOnly());
+        QCOMPARE(stations->document()->lastBlock().text().size(), qsizetype(longestEditableName));
+        QVERIFY(!cut.findChild<QLabel*>(QStringLiteral("cutNotice"))->isHidden());
+        stations->document()->setModified(true);
+        cut.showPage(QStringLiteral("Nazwy pociągów"));
+        QVERIFY(!namePage(cut, "trainNames")->isReadOnly());
+        QVERIFY(cut.findChild<QLabel*>(QStringLiteral("cutNotice"))->isHidden());
+        cut.storeAndClose();
+        QVERIFY(cut.changedLists().empty());
     }
 
     void namesStoreOnlyChangedPagesAsOneStep() {
