@@ -319,8 +319,42 @@ void timeTextSteps(rylmo::app::MainWindow& window) {
     rylmo::texts::editGeneralData(session, &window, QStringLiteral("Ogólne"), {});
 }
 
+// Painting the chart's window alone: the whole day, zoomed in eight times on noon, as far
+// as it goes on the evening, and there again with a stay that lasts the whole day.
+void timeChartPaints(rylmo::app::MainWindow& window) {
+    rylmo::trains::PlatformChart* chart = window.platformChart();
+    QApplication::processEvents();
+    const auto paint = [&](const char* step, const char* zoom) {
+        settle(window);
+        chart->viewport()->grab();
+        report(step, QStringLiteral("\"zoom\": \"%1\"").arg(QLatin1String(zoom)));
+    };
+    chart->fitDay();
+    paint("occupancy paint", "day");
+    const double pixelsPerMinute = chart->viewport()->width() / (24.0 * 60);
+    const int noon = chart->viewport()->width() / 2;
+    chart->zoomBy(8, noon);
+    paint("occupancy paint", "8x");
+    chart->zoomBy(1000, static_cast<int>(noon + 9 * 60 * pixelsPerMinute * 8));
+    paint("occupancy paint", "most, 21:00");
+    rylmo::editing::EditingSession& session = window.session();
+    if (session.content().trains.empty()) return;
+    rylmo::Train allDay = session.content().trains[0];
+    allDay.runType = 2;
+    allDay.status = 0;
+    allDay.arrivalTime = 5;
+    allDay.departureTime = 2355;
+    allDay.arrivalPlatform = allDay.departurePlatform = 1;
+    session.replaceEntry(&rylmo::TimetableContent::trains, 0, allDay, QStringLiteral("x"));
+    QApplication::processEvents();
+    chart->viewport()->grab();  // the rebuild after the edit
+    paint("occupancy paint", "most, 21:00, with a stay of a day");
+    session.undoStack().undo();
+    chart->fitDay();
+}
+
 // The platform chart: shown (built and painted), then one train moved by a minute, as an edit
-// of the train dialog would, and the chart rebuilt and painted again.
+// of the train dialog would, and the chart updated and the window repainted.
 void timeChartSteps(rylmo::app::MainWindow& window) {
     settle(window);
     window.findChild<QAction*>(QStringLiteral("showChart"))->trigger();
@@ -334,10 +368,12 @@ void timeChartSteps(rylmo::app::MainWindow& window) {
             moved.arrivalTime % 100 < 59 ? moved.arrivalTime + 1 : moved.arrivalTime;
         settle(window);
         session.replaceEntry(&rylmo::TimetableContent::trains, 0, moved, QStringLiteral("x"));
+        // The chart's update and the window's repaint, as the user meets them.
         QApplication::processEvents();
-        window.grab();
+        QApplication::processEvents();
         report("occupancy after edit");
         session.undoStack().undo();
     }
+    timeChartPaints(window);
     window.findChild<QAction*>(QStringLiteral("showList"))->trigger();
 }

@@ -28,7 +28,8 @@ constexpr int kLegendBaseline = 15;
 constexpr int kHoursBaseline = 36;
 constexpr int kHeaderHeight = 42;
 constexpr int kRowHeight = 34;
-constexpr int kLanes = 3;  // bars that overlap on a platform are drawn a few pixels apart
+constexpr int kLanes = 3;           // bars that overlap on a platform are drawn a few pixels apart
+constexpr std::size_t kBlock = 64;  // bars per block of the paint index
 constexpr int kLaneStep = 5;
 constexpr double kMostPixelsPerMinute = 24.0;
 
@@ -60,7 +61,7 @@ PlatformChart::PlatformChart(editing::EditingSession& session, QWidget* parent)
     m_rebuild.setSingleShot(true);
     m_rebuild.setInterval(0);
     connect(&m_rebuild, &QTimer::timeout, this, [this] {
-        if (!isHidden()) rebuild();
+        if (!isHidden() && m_stale) rebuild();
     });
     const auto changed = [this] {
         m_stale = true;
@@ -81,6 +82,7 @@ void PlatformChart::setVisible(bool visible) {
 
 void PlatformChart::rebuild() {
     m_stale = false;
+    m_rebuild.stop();
     const TimetableContent& content = m_session.content();
     m_intervals = platformOccupancy(content, m_dwell);
     m_conflicting = platformConflicts(content, m_intervals, 0).conflicting;
@@ -88,14 +90,23 @@ void PlatformChart::rebuild() {
     m_longest.fill(0);
     m_platforms.clear();
     for (int32_t platform = 1; platform <= 9; ++platform) {
-        const auto& positions = m_byPlatform[static_cast<std::size_t>(platform)];
+        const auto p = static_cast<std::size_t>(platform);
+        const std::vector<std::size_t>& positions = m_byPlatform[p];
+        m_blockEnds[p].assign((positions.size() + kBlock - 1) / kBlock, INT32_MIN);
+        m_overMidnight[p].clear();
         if (positions.empty()) continue;
         m_platforms.push_back(platform);
-        for (std::size_t k : positions) {
-            m_longest[static_cast<std::size_t>(platform)] =
-                std::max(m_longest[static_cast<std::size_t>(platform)],
-                         m_intervals[k].end - m_intervals[k].start);
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            const PlatformInterval& interval = m_intervals[positions[i]];
+            m_longest[p] = std::max(m_longest[p], interval.end - interval.start);
+            int32_t& blockEnd = m_blockEnds[p][i / kBlock];
+            blockEnd = std::max(blockEnd, interval.end);
+            if (interval.end > minutesPerDay) m_overMidnight[p].push_back(positions[i]);
         }
+        std::sort(m_overMidnight[p].begin(), m_overMidnight[p].end(),
+                  [this](std::size_t a, std::size_t b) {
+                      return m_intervals[a].end > m_intervals[b].end;
+                  });
     }
     assignLanes();
     if (m_chosen >= static_cast<int>(content.trains.size())) m_chosen = -1;
@@ -214,19 +225,28 @@ void PlatformChart::forEachShownBar(const View& view, Visit visit) const {
         const auto platform = static_cast<std::size_t>(m_platforms[static_cast<std::size_t>(row)]);
         const std::vector<std::size_t>& positions = m_byPlatform[platform];
         // The next morning's part of the stays over midnight, first: it begins at 0:00.
-        for (std::size_t k : positions) {
+        for (std::size_t k : m_overMidnight[platform]) {
             const PlatformInterval& interval = m_intervals[k];
-            if (interval.end > minutesPerDay && first < interval.end - minutesPerDay)
-                visit(k, view.pieceRect(row, m_lanes[k], 0, interval.end - minutesPerDay));
+            if (interval.end - minutesPerDay <= first) break;
+            visit(k, view.pieceRect(row, m_lanes[k], 0, interval.end - minutesPerDay));
         }
-        // Bars that began up to the longest stay before the window may still reach into it.
-        auto from = std::partition_point(positions.begin(), positions.end(), [&](std::size_t k) {
-            return m_intervals[k].start + m_longest[platform] < first;
-        });
-        for (auto k = from; k != positions.end() && m_intervals[*k].start <= last; ++k) {
-            const PlatformInterval& interval = m_intervals[*k];
-            visit(*k, view.pieceRect(row, m_lanes[*k], interval.start,
-                                     std::min(interval.end, minutesPerDay)));
+        // Bars that began up to the longest stay before the window may still reach into it;
+        // blocks of bars that all end before it are stepped over.
+        const auto from = std::partition_point(
+            positions.begin(), positions.end(),
+            [&](std::size_t k) { return m_intervals[k].start + m_longest[platform] < first; });
+        const std::vector<int32_t>& blockEnds = m_blockEnds[platform];
+        for (auto i = static_cast<std::size_t>(from - positions.begin());
+             i < positions.size() && m_intervals[positions[i]].start <= last;) {
+            if (i % kBlock == 0 && blockEnds[i / kBlock] < first) {
+                i += kBlock;
+                continue;
+            }
+            const std::size_t k = positions[i++];
+            const PlatformInterval& interval = m_intervals[k];
+            if (interval.end < first) continue;
+            visit(k, view.pieceRect(row, m_lanes[k], interval.start,
+                                    std::min(interval.end, minutesPerDay)));
         }
     }
 }

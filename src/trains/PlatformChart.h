@@ -104,7 +104,13 @@ private:
     std::vector<uint8_t> m_lanes;                           // by interval
     std::array<std::vector<std::size_t>, 10> m_byPlatform;  // interval positions by start
     std::array<int32_t, 10> m_longest{};                    // longest stay of each platform
-    std::vector<int32_t> m_platforms;                       // the rows: platforms in use
+    // The latest end in each block of m_byPlatform's positions: a paint skips whole blocks
+    // that end before the window, so that a stay of many hours does not make it look at every
+    // bar after its start.
+    std::array<std::vector<int32_t>, 10> m_blockEnds;
+    // The stays of each platform that pass midnight, latest end first.
+    std::array<std::vector<std::size_t>, 10> m_overMidnight;
+    std::vector<int32_t> m_platforms;  // the rows: platforms in use
     DwellTimes m_dwell;
     double m_pixelsPerMinute = 1.0;
     bool m_fitted = true;
