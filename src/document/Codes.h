@@ -30,6 +30,10 @@ template <class Integer>
 constexpr Integer couplingCoach(Integer code) {
     return code % 10;
 }
+// Whether a coupling field names a train at all (0 and codes without a coach do not).
+inline constexpr bool isCouplingCode(int32_t code) {
+    return code > 0 && couplingCoach(code) != 0;
+}
 
 // A train can run as a self-propelled unit of a locomotive type of kind 1 (electric multiple
 // unit) or 2 (rail bus) only.

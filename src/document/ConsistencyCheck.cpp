@@ -79,8 +79,7 @@ private:
 };
 
 bool validCoupling(int32_t value, std::size_t trainCount) {
-    return value > 0 && couplingCoach(value) != 0 &&
-           static_cast<std::size_t>(couplingTrain(value)) < trainCount;
+    return isCouplingCode(value) && static_cast<std::size_t>(couplingTrain(value)) < trainCount;
 }
 
 // Marks the trains that lie on a closed coupling chain. Following a train's coupling field

@@ -147,7 +147,7 @@ Consists::Consists(const std::vector<Train>& trains) : m_parent(trains.size()) {
     for (std::size_t i = 0; i < m_parent.size(); ++i) m_parent[i] = i;
     for (std::size_t i = 0; i < trains.size(); ++i) {
         for (const int32_t code : {trains[i].coupledWith, trains[i].toBeCoupledWith}) {
-            if (code <= 0 || couplingCoach(code) == 0) continue;
+            if (!isCouplingCode(code)) continue;
             const auto other = static_cast<std::size_t>(couplingTrain(code));
             if (other < trains.size()) m_parent[root(i)] = root(other);
         }

@@ -1,0 +1,159 @@
+#include "document/TrainCopies.h"
+
+#include <cstdlib>
+#include <limits>
+#include <unordered_map>
+
+#include "document/Codes.h"
+#include "document/FieldLimits.h"
+#include "document/Occupancy.h"
+#include "document/Problem.h"
+#include "document/RunTypes.h"
+#include "document/TimeText.h"
+
+namespace rylmo {
+
+namespace {
+
+// The last position a coupling code can name.
+constexpr std::size_t lastCoupledPosition =
+    static_cast<std::size_t>((std::numeric_limits<int32_t>::max() - 9) / 10);
+
+// The group's positions, for finding a train's place in it.
+std::unordered_map<int64_t, std::size_t> placesOf(const std::vector<int64_t>& from) {
+    std::unordered_map<int64_t, std::size_t> places;
+    places.reserve(from.size());
+    for (std::size_t j = 0; j < from.size(); ++j)
+        if (from[j] >= 0) places.emplace(from[j], j);
+    return places;
+}
+
+// Points the train's couplings to a train of the group at that train's place after first.
+void recouple(Train& train, const std::unordered_map<int64_t, std::size_t>& places,
+              std::size_t first) {
+    for (int32_t* code : {&train.coupledWith, &train.toBeCoupledWith}) {
+        if (!isCouplingCode(*code)) continue;
+        const auto place = places.find(couplingTrain(*code));
+        if (place == places.end()) continue;
+        *code = couplingCode(static_cast<int32_t>(first + place->second), couplingCoach(*code));
+    }
+}
+
+int64_t changedNumber(int32_t number, int64_t change) {
+    return static_cast<int64_t>(number) + change;
+}
+
+bool isTrainNumber(int64_t number) {
+    return number >= 0 && number <= limits::maxTrainNumber;
+}
+
+}  // namespace
+
+int32_t shiftedTime(int32_t time, int32_t minutes) {
+    if (!isValidTime(time)) return time;
+    const int64_t minute = int64_t{hourOf(time)} * 60 + minuteOf(time) + minutes;
+    const auto wrapped =
+        static_cast<int32_t>(((minute % minutesPerDay) + minutesPerDay) % minutesPerDay);
+    return timeOfDay(wrapped / 60, wrapped % 60);
+}
+
+Train shiftedTrain(Train train, int32_t minutes) {
+    if (arrivesFromElsewhere(train.runType))
+        train.arrivalTime = shiftedTime(train.arrivalTime, minutes);
+    if (leavesForElsewhere(train.runType))
+        train.departureTime = shiftedTime(train.departureTime, minutes);
+    return train;
+}
+
+std::string copyRefusal(const std::vector<Train>& trains, const std::vector<std::size_t>& group,
+                        const CopyRule& rule) {
+    const auto total = trains.size() + group.size() * static_cast<std::size_t>(rule.copies);
+    if (total > lastCoupledPosition + 1) {
+        return "Po skopiowaniu rozkład miałby " + std::to_string(total) +
+               " pociągów, więcej niż plik może wskazać.";
+    }
+    const int64_t furthest = int64_t{rule.numberChange} * rule.copies;
+    for (const std::size_t position : group) {
+        if (position >= trains.size()) continue;
+        const Train& t = trains[position];
+        for (const auto& [has, number] :
+             {std::pair{arrivesFromElsewhere(t.runType), t.arrivalNumber},
+              std::pair{leavesForElsewhere(t.runType), t.departureNumber}}) {
+            if (!has) continue;
+            // The numbers change steadily: the first and the last copy bound them all.
+            for (const int64_t change : {int64_t{rule.numberChange}, furthest}) {
+                if (!isTrainNumber(changedNumber(number, change))) {
+                    return "Numer " + std::to_string(number) + " pociągu " +
+                           std::to_string(position) + " zmieniłby się na " +
+                           std::to_string(changedNumber(number, change)) +
+                           ", a numer pociągu musi leżeć między 0 a 99999.";
+                }
+            }
+        }
+    }
+    return {};
+}
+
+std::vector<Train> trainCopies(const std::vector<Train>& trains,
+                               const std::vector<std::size_t>& group, const CopyRule& rule) {
+    std::vector<int64_t> from;
+    from.reserve(group.size());
+    for (const std::size_t position : group) {
+        if (position < trains.size()) from.push_back(static_cast<int64_t>(position));
+    }
+    const auto places = placesOf(from);
+    std::vector<Train> copies;
+    copies.reserve(from.size() * static_cast<std::size_t>(std::max(rule.copies, 0)));
+    for (int32_t k = 1; k <= rule.copies; ++k) {
+        const std::size_t first = trains.size() + copies.size();
+        for (const int64_t position : from) {
+            Train copy =
+                shiftedTrain(trains[static_cast<std::size_t>(position)],
+                             static_cast<int32_t>(int64_t{rule.minutes} * k % minutesPerDay));
+            const int64_t change = int64_t{rule.numberChange} * k;
+            if (arrivesFromElsewhere(copy.runType))
+                copy.arrivalNumber =
+                    static_cast<int32_t>(changedNumber(copy.arrivalNumber, change));
+            if (leavesForElsewhere(copy.runType))
+                copy.departureNumber =
+                    static_cast<int32_t>(changedNumber(copy.departureNumber, change));
+            recouple(copy, places, first);
+            copies.push_back(copy);
+        }
+    }
+    return copies;
+}
+
+std::vector<Train> appendedGroup(std::vector<Train> group, const std::vector<int64_t>& from,
+                                 std::size_t count) {
+    const auto places = placesOf(from);
+    for (Train& train : group) recouple(train, places, count);
+    return group;
+}
+
+TrainReferences referencesToTrains(const TimetableContent& content,
+                                   const std::vector<std::size_t>& group) {
+    std::vector<bool> chosen(content.trains.size(), false);
+    for (const std::size_t position : group)
+        if (position < chosen.size()) chosen[position] = true;
+    const auto isChosen = [&](int64_t position) {
+        return position >= 0 && static_cast<uint64_t>(position) < chosen.size() &&
+               chosen[static_cast<std::size_t>(position)];
+    };
+    TrainReferences r;
+    for (std::size_t i = 0; i < content.trains.size(); ++i) {
+        if (chosen[i]) continue;
+        const Train& t = content.trains[i];
+        if ((isCouplingCode(t.coupledWith) && isChosen(couplingTrain(t.coupledWith))) ||
+            (isCouplingCode(t.toBeCoupledWith) && isChosen(couplingTrain(t.toBeCoupledWith))))
+            ++r.trains;
+    }
+    for (const LocomotivePassage& p : content.passages) {
+        if (isChosen(std::llabs(int64_t{p.arrivingTrain})) ||
+            isChosen(std::llabs(int64_t{p.departingTrain})))
+            ++r.passages;
+    }
+    return r;
+}
+
+}  // namespace rylmo

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "document/Codes.h"
+#include "document/Problem.h"
+#include "document/TrainClipboard.h"
+#include "document/TrainCopies.h"
+
+namespace rylmo {
+namespace {
+
+Train through(int32_t arrival, int32_t departure, int32_t number) {
+    Train t;
+    t.runType = 2;
+    t.arrivalTime = arrival;
+    t.departureTime = departure;
+    t.arrivalNumber = number;
+    t.departureNumber = number;
+    return t;
+}
+
+TEST(TrainCopies, TimesMoveAroundTheClockAndOnlyOnTheSidesATrainHas) {
+    EXPECT_EQ(shiftedTime(705, 60), 805);
+    EXPECT_EQ(shiftedTime(2330, 45), 15);   // past midnight
+    EXPECT_EQ(shiftedTime(15, -30), 2345);  // back before it
+    EXPECT_EQ(shiftedTime(1200, 1439), 1159);
+    EXPECT_EQ(shiftedTime(1200, -1439), 1201);
+    EXPECT_EQ(shiftedTime(2460, 60), 2460);  // out of range: no minute to move from
+    EXPECT_EQ(shiftedTime(-5, 60), -5);
+
+    Train starts = through(1234, 900, 10);
+    starts.runType = 1;  // starts here: its arrival side is not its own
+    const Train moved = shiftedTrain(starts, 30);
+    EXPECT_EQ(moved.arrivalTime, 1234);
+    EXPECT_EQ(moved.departureTime, 930);
+    Train ends = through(900, 1234, 10);
+    ends.runType = 4;
+    EXPECT_EQ(shiftedTrain(ends, 30).departureTime, 1234);
+    EXPECT_EQ(shiftedTrain(ends, 30).arrivalTime, 930);
+}
+
+TEST(TrainCopies, SeriesShiftRenumberAndKeepCouplingsInsideTheirSeries) {
+    // Trains 1 and 2 are one consist; train 1 is also coupled to train 0, outside the group.
+    std::vector<Train> trains = {through(600, 610, 100), through(705, 712, 4512),
+                                 through(705, 715, 4513)};
+    trains[1].coupledWith = couplingCode(2, 1);
+    trains[1].toBeCoupledWith = couplingCode(0, 3);
+    trains[2].toBeCoupledWith = couplingCode(1, 2);
+    trains[2].runType = 0;  // ends here: no departure side to move or renumber
+    const CopyRule rule{60, 2, 3};
+    ASSERT_EQ(copyRefusal(trains, {1, 2}, rule), "");
+    const std::vector<Train> copies = trainCopies(trains, {1, 2}, rule);
+    ASSERT_EQ(copies.size(), 6u);
+    for (int k = 1; k <= 3; ++k) {
+        const Train& lead = copies[static_cast<std::size_t>(2 * (k - 1))];
+        const Train& other = copies[static_cast<std::size_t>(2 * (k - 1) + 1)];
+        const auto leadAt = static_cast<int32_t>(3 + 2 * (k - 1));
+        EXPECT_EQ(lead.arrivalTime, 705 + 100 * k);
+        EXPECT_EQ(lead.arrivalNumber, 4512 + 2 * k);
+        EXPECT_EQ(lead.departureNumber, 4512 + 2 * k);
+        EXPECT_EQ(lead.coupledWith, couplingCode(leadAt + 1, 1));  // its own series' copy
+        EXPECT_EQ(lead.toBeCoupledWith, couplingCode(0, 3));       // outside: unchanged
+        EXPECT_EQ(other.toBeCoupledWith, couplingCode(leadAt, 2));
+        EXPECT_EQ(other.departureTime, 715);
+        EXPECT_EQ(other.departureNumber, 4513);
+    }
+
+    // A number would leave 0..99999 in the last copy: refused, naming the train.
+    trains[1].arrivalNumber = 99990;
+    EXPECT_NE(copyRefusal(trains, {1}, {60, 5, 2}), "");
+    EXPECT_EQ(copyRefusal(trains, {1}, {60, 5, 1}), "");
+    trains[1].arrivalNumber = 3;
+    EXPECT_NE(copyRefusal(trains, {1}, {60, -2, 2}), "");
+    // An ending train's departure number is not its own: it does not refuse.
+    trains[2].departureNumber = 0;
+    EXPECT_EQ(copyRefusal(trains, {2}, {60, -1, 1}).find("4513"), std::string::npos);
+}
+
+TEST(TrainCopies, ReferencesCountOtherTrainsAndPassagesOnly) {
+    TimetableContent c;
+    c.trains = {through(600, 610, 1), through(700, 710, 2), through(800, 810, 3)};
+    c.trains[0].coupledWith = couplingCode(1, 1);
+    c.trains[2].toBeCoupledWith = couplingCode(1, 2);
+    c.trains[1].coupledWith = couplingCode(2, 1);  // inside the group when both go
+    c.passages = {{1, 0, -1, 0, 0}, {1, 0, 0, 2, 0}, {1, 0, 0, 0, 0}};
+    const TrainReferences one = referencesToTrains(c, {1});
+    EXPECT_EQ(one.trains, 2);
+    EXPECT_EQ(one.passages, 1);  // the sign of the arriving train marks the depot only
+    const TrainReferences two = referencesToTrains(c, {1, 2});
+    EXPECT_EQ(two.trains, 1);
+    EXPECT_EQ(two.passages, 2);
+}
+
+TEST(TrainClipboard, OwnFormatAndSpreadsheetLinesReadBack) {
+    std::vector<Train> trains = {through(600, 610, 1), through(705, 712, 4512)};
+    trains[1].coupledWith = couplingCode(0, 1);
+    trains[1].reserved = -7;
+    const auto own = readPastedTrains(trainClipboardText(trains, {1, 0}));
+    ASSERT_TRUE(std::holds_alternative<PastedTrains>(own));
+    const PastedTrains& pasted = std::get<PastedTrains>(own);
+    EXPECT_EQ(pasted.trains, (std::vector<Train>{trains[1], trains[0]}));
+    EXPECT_EQ(pasted.from, (std::vector<int64_t>{1, 0}));
+    // Appended after 5 trains, the coupling to train 0 follows it to its new place.
+    EXPECT_EQ(appendedGroup(pasted.trains, pasted.from, 5)[0].coupledWith, couplingCode(6, 1));
+    EXPECT_EQ(appendedGroup(pasted.trains, {1, -1}, 5)[0].coupledWith, couplingCode(0, 1));
+
+    // 26 fields, with the raw list's header and CR LF; 27 with the position first.
+    std::string header = "Indeks";
+    std::string line26;
+    for (int f = 1; f <= 26; ++f) {
+        header += "\t" + std::to_string(f);
+        line26 += (f > 1 ? "\t" : "") + std::to_string(f * 10);
+    }
+    const auto sheet = readPastedTrains(header + "\r\n" + line26 + "\r\n7\t" + line26 + "\r\n\r\n");
+    ASSERT_TRUE(std::holds_alternative<PastedTrains>(sheet));
+    EXPECT_EQ(std::get<PastedTrains>(sheet).trains.size(), 2u);
+    EXPECT_EQ(std::get<PastedTrains>(sheet).trains[0].reserved, 260);
+    EXPECT_EQ(std::get<PastedTrains>(sheet).from, (std::vector<int64_t>{-1, 7}));
+}
+
+TEST(TrainClipboard, ABrokenLineRefusesThePasteNamingLineAndField) {
+    std::string good;
+    for (int f = 1; f <= 26; ++f) good += (f > 1 ? "\t" : "") + std::to_string(f);
+    good = "0\t" + good;  // the position, then the fields: "1" is not read as the header
+    const auto refusal = [](const std::string& text) {
+        const auto result = readPastedTrains(text);
+        return std::holds_alternative<PasteRefusal>(result) ? std::get<PasteRefusal>(result)
+                                                            : PasteRefusal{99, ""};
+    };
+    std::string badTime = good;
+    badTime.replace(badTime.find("\t2\t"), 3, "\t7:05\t");
+    const PasteRefusal time = refusal(good + "\n" + badTime);
+    EXPECT_EQ(time.line, 2u);
+    EXPECT_EQ(time.message, "Wiersz 2, pole 3 (" + fieldLabel(Section::trains, fieldAt(2)) +
+                                "): „7:05” nie jest liczbą całkowitą.");
+    EXPECT_EQ(refusal(good + "\n1\t2\t3").message,
+              "Wiersz 2: 3 pola zamiast 26 pól pociągu oddzielonych tabulatorem.");
+    EXPECT_EQ(refusal(good.substr(0, good.size() - 2) + "\t99999999999").line, 1u);
+    EXPECT_EQ(refusal("\n  \n").message, "Schowek nie zawiera pociągów.");
+}
+
+}  // namespace
+}  // namespace rylmo
