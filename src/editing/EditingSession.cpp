@@ -1,6 +1,8 @@
 #include "editing/EditingSession.h"
 
 #include <QUndoCommand>
+#include <algorithm>
+#include <numeric>
 #include <stdexcept>
 #include <utility>
 
@@ -69,6 +71,65 @@ private:
     Entry m_other;
 };
 
+// The several-entry edits keep their rows ascending.
+template <class Entry>
+class InsertEntries : public QUndoCommand {
+public:
+    InsertEntries(EditingSession& s, ListMember<Entry> list, int row, std::vector<Entry> entries,
+                  const QString& text)
+        : QUndoCommand(text),
+          m_session(s),
+          m_list(list),
+          m_rows(entries.size()),
+          m_entries(std::move(entries)) {
+        std::iota(m_rows.begin(), m_rows.end(), row);
+    }
+    void redo() override { m_session.doInsertRows(m_list, m_rows, m_entries); }
+    void undo() override { m_session.doRemoveRows(m_list, m_rows); }
+
+private:
+    EditingSession& m_session;
+    ListMember<Entry> m_list;
+    std::vector<int> m_rows;
+    std::vector<Entry> m_entries;
+};
+
+template <class Entry>
+class RemoveEntries : public QUndoCommand {
+public:
+    RemoveEntries(EditingSession& s, ListMember<Entry> list, std::vector<int> rows,
+                  const QString& text)
+        : QUndoCommand(text), m_session(s), m_list(list), m_rows(std::move(rows)) {}
+    void redo() override { m_entries = m_session.doRemoveRows(m_list, m_rows); }
+    void undo() override { m_session.doInsertRows(m_list, m_rows, std::move(m_entries)); }
+
+private:
+    EditingSession& m_session;
+    ListMember<Entry> m_list;
+    std::vector<int> m_rows;
+    std::vector<Entry> m_entries;
+};
+
+template <class Entry>
+class ReplaceEntries : public QUndoCommand {
+public:
+    ReplaceEntries(EditingSession& s, ListMember<Entry> list, std::vector<int> rows,
+                   std::vector<Entry> entries, const QString& text)
+        : QUndoCommand(text),
+          m_session(s),
+          m_list(list),
+          m_rows(std::move(rows)),
+          m_other(std::move(entries)) {}
+    void redo() override { m_session.doSwapRows(m_list, m_rows, m_other); }
+    void undo() override { m_session.doSwapRows(m_list, m_rows, m_other); }
+
+private:
+    EditingSession& m_session;
+    ListMember<Entry> m_list;
+    std::vector<int> m_rows;
+    std::vector<Entry> m_other;
+};
+
 class ReplaceTextList : public QUndoCommand {
 public:
     ReplaceTextList(EditingSession& s, ListMember<std::string> list, std::vector<std::string> texts,
@@ -115,6 +176,7 @@ EditingSession::EditingSession(QObject* parent)
     connect(this, &EditingSession::listReset, this, &EditingSession::listChanged);
     connect(this, &EditingSession::entriesInserted, this, countTrains);
     connect(this, &EditingSession::entriesRemoved, this, countTrains);
+    connect(this, &EditingSession::listReset, this, countTrains);
     connect(this, &EditingSession::documentReplaced, this,
             [countTrains] { countTrains(EntryList::trains); });
 }
@@ -175,6 +237,70 @@ void EditingSession::replaceEntry(ListMember<Entry> list, int row, Entry entry,
     m_undoStack.push(new ReplaceEntry<Entry>(*this, list, row, std::move(entry), text));
 }
 
+namespace {
+
+// Rows of several entries, checked and ascending; each row once.
+template <class Entry>
+std::vector<int> checkedRows(const std::vector<Entry>& entries, std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    if (std::adjacent_find(rows.begin(), rows.end()) != rows.end())
+        throw std::invalid_argument("an entry position given twice");
+    for (int row : rows) checkedRow(entries, row, false);
+    return rows;
+}
+
+// The runs of consecutive rows, as (first row, count), ascending.
+std::vector<std::pair<int, int>> runsOf(const std::vector<int>& rows) {
+    std::vector<std::pair<int, int>> runs;
+    for (int row : rows) {
+        if (!runs.empty() && runs.back().first + runs.back().second == row) {
+            ++runs.back().second;
+        } else {
+            runs.emplace_back(row, 1);
+        }
+    }
+    return runs;
+}
+
+// Views follow this many runs of rows one by one (keeping their selection and place); more
+// come to them as the whole list anew, which is faster than thousands of small changes.
+constexpr std::size_t runsOneByOne = 32;
+
+}  // namespace
+
+template <class Entry>
+void EditingSession::insertEntries(ListMember<Entry> list, int row, std::vector<Entry> entries,
+                                   const QString& text) {
+    checkedRow(m_document.content.*list, row, true);
+    if (entries.empty()) return;
+    m_undoStack.push(new InsertEntries<Entry>(*this, list, row, std::move(entries), text));
+}
+
+template <class Entry>
+void EditingSession::removeEntries(ListMember<Entry> list, std::vector<int> rows,
+                                   const QString& text) {
+    rows = checkedRows(m_document.content.*list, std::move(rows));
+    if (rows.empty()) return;
+    m_undoStack.push(new RemoveEntries<Entry>(*this, list, std::move(rows), text));
+}
+
+template <class Entry>
+void EditingSession::replaceEntries(ListMember<Entry> list, std::vector<int> rows,
+                                    std::vector<Entry> entries, const QString& text) {
+    if (rows.size() != entries.size()) throw std::invalid_argument("rows and entries differ");
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return rows[a] < rows[b]; });
+    std::vector<Entry> sorted;
+    sorted.reserve(entries.size());
+    for (std::size_t i : order) sorted.push_back(std::move(entries[i]));
+    rows = checkedRows(m_document.content.*list, std::move(rows));
+    if (rows.empty()) return;
+    m_undoStack.push(
+        new ReplaceEntries<Entry>(*this, list, std::move(rows), std::move(sorted), text));
+}
+
 void EditingSession::replaceTextList(ListMember<std::string> list, std::vector<std::string> texts,
                                      const QString& text) {
     m_undoStack.push(new ReplaceTextList(*this, list, std::move(texts), text));
@@ -226,6 +352,83 @@ Entry EditingSession::doReplace(ListMember<Entry> list, int row, Entry entry) {
     return previous;
 }
 
+template <class Entry>
+std::vector<Entry> EditingSession::doRemoveRows(ListMember<Entry> list,
+                                                const std::vector<int>& rows) {
+    auto& entries = m_document.content.*list;
+    const EntryList id = entryListOf(list);
+    const auto runs = runsOf(rows);
+    std::vector<Entry> removed;
+    removed.reserve(rows.size());
+    for (int row : rows) removed.push_back(entries[static_cast<std::size_t>(row)]);
+    emit contentAboutToChange();
+    if (runs.size() <= runsOneByOne) {
+        for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+            emit entriesAboutToBeRemoved(id, run->first, run->second);
+            entries.erase(entries.begin() + run->first, entries.begin() + run->first + run->second);
+            emit entriesRemoved(id, run->first, run->second);
+        }
+    } else {
+        emit listAboutToBeReset(id);
+        std::vector<bool> goes(entries.size(), false);
+        for (int row : rows) goes[static_cast<std::size_t>(row)] = true;
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            if (!goes[i]) entries[kept++] = std::move(entries[i]);
+        entries.resize(kept);
+        emit listReset(id);
+    }
+    if (id == EntryList::locomotiveTypes) keepTypeCount();
+    return removed;
+}
+
+template <class Entry>
+void EditingSession::doInsertRows(ListMember<Entry> list, const std::vector<int>& rows,
+                                  std::vector<Entry> added) {
+    auto& entries = m_document.content.*list;
+    const EntryList id = entryListOf(list);
+    const auto runs = runsOf(rows);
+    emit contentAboutToChange();
+    if (runs.size() <= runsOneByOne) {
+        std::size_t next = 0;
+        for (const auto& [row, count] : runs) {
+            emit entriesAboutToBeInserted(id, row, count);
+            entries.insert(
+                entries.begin() + row,
+                std::make_move_iterator(added.begin() + static_cast<std::ptrdiff_t>(next)),
+                std::make_move_iterator(added.begin() + static_cast<std::ptrdiff_t>(next) + count));
+            next += static_cast<std::size_t>(count);
+            emit entriesInserted(id, row, count);
+        }
+    } else {
+        emit listAboutToBeReset(id);
+        std::vector<Entry> merged;
+        merged.reserve(entries.size() + added.size());
+        std::size_t old = 0;
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < entries.size() + added.size(); ++i) {
+            if (next < rows.size() && static_cast<std::size_t>(rows[next]) == i) {
+                merged.push_back(std::move(added[next++]));
+            } else {
+                merged.push_back(std::move(entries[old++]));
+            }
+        }
+        entries = std::move(merged);
+        emit listReset(id);
+    }
+    if (id == EntryList::locomotiveTypes) keepTypeCount();
+}
+
+template <class Entry>
+void EditingSession::doSwapRows(ListMember<Entry> list, const std::vector<int>& rows,
+                                std::vector<Entry>& others) {
+    auto& entries = m_document.content.*list;
+    emit contentAboutToChange();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        std::swap(entries[static_cast<std::size_t>(rows[i])], others[i]);
+    emit entriesChanged(entryListOf(list), rows.front(), rows.back());
+}
+
 std::vector<std::string> EditingSession::doReplaceList(ListMember<std::string> list,
                                                        std::vector<std::string> texts) {
     const EntryList id = entryListOf(list);
@@ -256,6 +459,12 @@ void EditingSession::keepTypeCount() {
                                                       const QString&);
 
 RYLMO_EDITS_FOR(Train)
+template void EditingSession::insertEntries<Train>(ListMember<Train>, int, std::vector<Train>,
+                                                   const QString&);
+template void EditingSession::removeEntries<Train>(ListMember<Train>, std::vector<int>,
+                                                   const QString&);
+template void EditingSession::replaceEntries<Train>(ListMember<Train>, std::vector<int>,
+                                                    std::vector<Train>, const QString&);
 RYLMO_EDITS_FOR(DepotEntry)
 RYLMO_EDITS_FOR(LocomotivePassage)
 RYLMO_EDITS_FOR(LocomotiveType)

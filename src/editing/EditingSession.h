@@ -60,6 +60,16 @@ public:
     void removeEntry(ListMember<Entry> list, int row, const QString& text);
     template <class Entry>
     void replaceEntry(ListMember<Entry> list, int row, Entry entry, const QString& text);
+    // Several entries as one step: inserted at row in their order; removed from rows (each
+    // once, in any order); replaced at rows, in the order of entries.
+    template <class Entry>
+    void insertEntries(ListMember<Entry> list, int row, std::vector<Entry> entries,
+                       const QString& text);
+    template <class Entry>
+    void removeEntries(ListMember<Entry> list, std::vector<int> rows, const QString& text);
+    template <class Entry>
+    void replaceEntries(ListMember<Entry> list, std::vector<int> rows, std::vector<Entry> entries,
+                        const QString& text);
     void replaceTextList(ListMember<std::string> list, std::vector<std::string> texts,
                          const QString& text);
     void setGeneralText(GeneralText which, std::string value, const QString& text);
@@ -105,6 +115,12 @@ private:
     friend class RemoveEntry;
     template <class Entry>
     friend class ReplaceEntry;
+    template <class Entry>
+    friend class InsertEntries;
+    template <class Entry>
+    friend class RemoveEntries;
+    template <class Entry>
+    friend class ReplaceEntries;
     friend class ReplaceTextList;
     friend class SetGeneralText;
 
@@ -115,6 +131,15 @@ private:
     Entry doRemove(ListMember<Entry> list, int row);
     template <class Entry>
     Entry doReplace(ListMember<Entry> list, int row, Entry entry);
+    // rows ascending; the entries taken out or put in follow them.
+    template <class Entry>
+    std::vector<Entry> doRemoveRows(ListMember<Entry> list, const std::vector<int>& rows);
+    template <class Entry>
+    void doInsertRows(ListMember<Entry> list, const std::vector<int>& rows,
+                      std::vector<Entry> entries);
+    template <class Entry>
+    void doSwapRows(ListMember<Entry> list, const std::vector<int>& rows,
+                    std::vector<Entry>& entries);
     std::vector<std::string> doReplaceList(ListMember<std::string> list,
                                            std::vector<std::string> texts);
     std::string doSetText(GeneralText which, std::string value);

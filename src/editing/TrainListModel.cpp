@@ -88,10 +88,16 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
                 }
                 emit dataChanged(index(first, 1), index(last, columnCount() - 1));
             });
+    // Thousands of trains removed or put back at scattered places come as the list anew.
+    connect(&session, &EditingSession::listAboutToBeReset, this, [this](EntryList list) {
+        if (list == EntryList::trains) beginResetModel();
+    });
     connect(&session, &EditingSession::listReset, this, [this](EntryList list) {
         if (list != EntryList::trains) return;
         m_sortKeysColumn = -1;
+        gatherNamesOf(0, rowCount() - 1);
         invalidateSearch();
+        endResetModel();
     });
     connect(&session, &EditingSession::listChanged, this, [this](EntryList list) {
         if (list == EntryList::stationNames || list == EntryList::locomotiveTypes ||

@@ -1,8 +1,11 @@
 #include <QSignalSpy>
 #include <QTest>
+#include <numeric>
 #include <random>
 
 #include "app/RylmoApplication.h"
+#include "document/TrainClipboard.h"
+#include "document/TrainCopies.h"
 #include "editing/EditingSession.h"
 #include "editing/TrainFilterModel.h"
 #include "editing/TrainListModel.h"
@@ -124,6 +127,82 @@ private slots:
         QCOMPARE(session.content(), edited);
         checkListFollows(session);
         QVERIFY(session.isModified());
+    }
+
+    // Copies, time shifts, pastes and deletions of random selections, each one step; undoing
+    // all gives back the opened timetable, redoing all the edited one, and the sorted and
+    // searched list follows every step (scattered selections come to it as the list anew).
+    void severalTrainsAtOnceUndoAndRedoExactly() {
+        EditingSession session;
+        const TimetableContent original = generatedTimetable(120);
+        session.open(original, "/tmp/", "a.roz");
+        editing::TrainFilterModel arranged(session.trainListModel());
+        arranged.sort(10, Qt::DescendingOrder);
+        const QString search = QStringLiteral("7");
+        arranged.setSearch(search);
+        QSignalSpy resets(&session, &EditingSession::listReset);
+        std::mt19937 random(20261207);
+        auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        int steps = 0;
+        for (int i = 0; i < 50; ++i) {
+            const std::vector<Train>& trains = session.content().trains;
+            const int count = static_cast<int>(trains.size());
+            // Up to 70 scattered trains, in no order: often more runs than views follow one
+            // by one.
+            std::vector<int> rows(static_cast<std::size_t>(count));
+            std::iota(rows.begin(), rows.end(), 0);
+            std::shuffle(rows.begin(), rows.end(), random);
+            rows.resize(static_cast<std::size_t>(std::min(count, 1 + below(70))));
+            const std::vector<std::size_t> group(rows.begin(), rows.end());
+            const int stepsBefore = session.undoStack().count();
+            switch (below(5)) {
+                case 0: {
+                    const CopyRule rule{below(2879) - 1439, below(11) - 5, below(2) + 1};
+                    if (!copyRefusal(trains, group, rule).empty()) continue;
+                    session.insertEntries(&TimetableContent::trains, count,
+                                          trainCopies(trains, group, rule),
+                                          QStringLiteral("skopiowanie"));
+                    break;
+                }
+                case 1: {
+                    std::vector<Train> moved;
+                    for (int row : rows)
+                        moved.push_back(shiftedTrain(trains[std::size_t(row)], below(100)));
+                    session.replaceEntries(&TimetableContent::trains, rows, moved,
+                                           QStringLiteral("przesunięcie"));
+                    break;
+                }
+                case 2: {
+                    const auto pasted =
+                        std::get<PastedTrains>(readPastedTrains(trainClipboardText(trains, group)));
+                    session.insertEntries(&TimetableContent::trains, count,
+                                          appendedGroup(pasted.trains, pasted.from, trains.size()),
+                                          QStringLiteral("wklejenie"));
+                    break;
+                }
+                default:
+                    if (rows.size() == trains.size()) continue;
+                    session.removeEntries(&TimetableContent::trains, rows,
+                                          QStringLiteral("usunięcie"));
+                    QCOMPARE(static_cast<int>(session.content().trains.size()),
+                             count - static_cast<int>(rows.size()));
+            }
+            QCOMPARE(session.undoStack().count(), stepsBefore + 1);
+            ++steps;
+            checkListFollows(session);
+            checkArrangedList(session, arranged, search);
+        }
+        QVERIFY(steps > 30);
+        QVERIFY(resets.count() > 3);
+        QVERIFY(session.content().trains.size() < 2000);
+        const TimetableContent edited = session.content();
+        while (session.undoStack().canUndo()) session.undoStack().undo();
+        QCOMPARE(session.content(), original);
+        checkArrangedList(session, arranged, search);
+        while (session.undoStack().canRedo()) session.undoStack().redo();
+        QCOMPARE(session.content(), edited);
+        checkListFollows(session);
+        checkArrangedList(session, arranged, search);
     }
 
     void textEditsAndStepsUndoExactly() {
