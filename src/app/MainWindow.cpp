@@ -124,6 +124,13 @@ void MainWindow::createActions() {
     m_addTrain = command("addTrain", "Dodaj pociąg", {});
     m_editTrain = command("editTrain", "Edytuj pociąg", {});
     m_deleteTrain = command("deleteTrain", "Usuń pociąg", {});
+    m_copyTrains = command("copyTrains", "Kopiuj pociągi...", {});
+    m_copyTrains->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_shiftTrains = command("shiftTrains", "Przesuń czas...", {});
+    m_copy = command("copy", "Kopiuj", {});
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_paste = command("paste", "Wklej", {});
+    m_paste->setShortcut(QKeySequence::Paste);
     m_locomotiveTypes = command("locomotiveTypes", "Lokomotywy", "Lokomotywy");
     m_depot = command("depot", "Lokomotywownia", "Lokomotywownia");
     m_passages = command("passages", "Przejścia lokomotyw", "Przejścia lokomotyw");
@@ -171,7 +178,15 @@ void MainWindow::createActions() {
         trains::editTrain(m_session, this, m_editTrain->text(), selectedTrain());
     });
     connectCommand(m_deleteTrain,
-                   [this] { trains::deleteTrain(m_session, this, selectedTrain()); });
+                   [this] { trains::deleteTrains(m_session, this, selectedTrains()); });
+    connectCommand(m_copyTrains, [this] {
+        trains::copyTrains(m_session, this, m_copyTrains->text(), selectedTrains());
+    });
+    connectCommand(m_shiftTrains, [this] {
+        trains::shiftTrains(m_session, this, m_shiftTrains->text(), selectedTrains());
+    });
+    connectCommand(m_copy, [this] { copySelectedTrains(); });
+    connectCommand(m_paste, [this] { pasteTrains(); });
     connectCommand(m_locomotiveTypes, [this] {
         locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text());
     });
@@ -208,7 +223,10 @@ void MainWindow::createMenus() {
     fileMenu->addSeparator();
     fileMenu->addAction(m_exit);
 
-    menuBar()->addMenu(QStringLiteral("Edycja"))->addActions({m_undo, m_redo});
+    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("Edycja"));
+    editMenu->addActions({m_undo, m_redo});
+    editMenu->addSeparator();
+    editMenu->addActions({m_copy, m_paste});
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("Widok"));
     viewMenu->addActions({m_showList, m_showChart, m_fitChart});
     viewMenu->addSeparator();
@@ -219,6 +237,7 @@ void MainWindow::createMenus() {
     dataMenu->addActions({m_addTrain, m_editTrain});
     dataMenu->addSeparator();
     dataMenu->addAction(m_deleteTrain);
+    dataMenu->addActions({m_copyTrains, m_shiftTrains});
     dataMenu->addSeparator();
     dataMenu->addActions({m_locomotiveTypes, m_depot, m_passages});
     dataMenu->addSeparator();
@@ -268,6 +287,9 @@ void MainWindow::createStatusBar() {
         }
     }
     m_versionPanel->setObjectName(QStringLiteral("versionPanel"));
+    m_selectionPanel = new QLabel(bar);
+    m_selectionPanel->setObjectName(QStringLiteral("selectionPanel"));
+    bar->addPermanentWidget(m_selectionPanel);
 }
 
 void MainWindow::createProblemsPanel() {
@@ -374,12 +396,18 @@ void MainWindow::refreshStates() {
     m_saveDocument->setEnabled(m_session.isModified());
     for (QAction* action :
          {m_saveDocumentAs, m_exportChart, m_addTrain, m_locomotiveTypes, m_depot, m_passages,
-          m_probabilityTable, m_coaches, m_compositions, m_names, m_generalData}) {
+          m_probabilityTable, m_coaches, m_compositions, m_names, m_generalData, m_paste}) {
         action->setEnabled(shown);
     }
-    const bool selected = shown && selectedTrain() >= 0;
-    m_editTrain->setEnabled(selected);
-    m_deleteTrain->setEnabled(selected);
+    const std::size_t selected = shown ? selectedTrains().size() : 0;
+    m_editTrain->setEnabled(selected == 1);
+    for (QAction* action : {m_deleteTrain, m_copyTrains, m_shiftTrains, m_copy})
+        action->setEnabled(selected > 0);
+    m_selectionPanel->setText(
+        selected == 0 ? QString()
+                      : QStringLiteral("Zaznaczone: ") +
+                            QString::fromStdString(polishCount(static_cast<int64_t>(selected),
+                                                               "pociąg", "pociągi", "pociągów")));
     const int version = m_session.content().version;
     m_versionPanel->setText(version == 1   ? QStringLiteral("1.44")
                             : version == 2 ? QStringLiteral("1.61")

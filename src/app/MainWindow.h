@@ -44,6 +44,8 @@ public:
     // The selected train (its 0-based position in the timetable, whatever the sorting and the
     // search), or -1; and selecting one.
     int selectedTrain() const;
+    // The selected trains, in the order of the list's rows.
+    std::vector<int> selectedTrains() const;
     void selectTrain(int train);
     editing::ProblemChecker& problems() { return *m_problems; }
     QDockWidget* problemsDock() const { return m_problemsDock; }
@@ -84,6 +86,10 @@ private:
     // "Eksportuj wykres...": the platform chart of the whole day as PDF or PNG.
     void exportChart();
     void createTrainTable(QWidget* workspace);
+    // Ctrl+C: the selected trains as the list shows them (for a spreadsheet) and in the
+    // program's own format; Ctrl+V: appends the trains of the clipboard.
+    void copySelectedTrains();
+    void pasteTrains();
     void createSearchBar(QWidget* workspace);
     void createProblemsPanel();
     void showTrainList();
@@ -122,6 +128,11 @@ private:
     QAction* m_exportChart = nullptr;
     QMenu* m_trainMenu = nullptr;
     QLabel* m_versionPanel = nullptr;
+    QLabel* m_selectionPanel = nullptr;
+    QAction* m_copy = nullptr;
+    QAction* m_paste = nullptr;
+    QAction* m_copyTrains = nullptr;
+    QAction* m_shiftTrains = nullptr;
 
     QAction* m_newDocument = nullptr;
     QAction* m_openDocument = nullptr;

@@ -1,10 +1,13 @@
 // The main window's train list: the view over the session's trains, sorted and searched, and
 // the selection that the train commands act on.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -12,10 +15,12 @@
 #include <algorithm>
 
 #include "app/MainWindow.h"
+#include "document/TrainClipboard.h"
 #include "editing/ProblemChecker.h"
 #include "editing/TrainFilterModel.h"
 #include "editing/TrainListModel.h"
 #include "trains/PlatformChart.h"
+#include "trains/TrainCommands.h"
 #include "ui/BusyCursor.h"
 #include "ui/Controls.h"
 #include "ui/ErrorHandler.h"
@@ -28,7 +33,7 @@ void MainWindow::createTrainTable(QWidget* workspace) {
     m_trainList->setObjectName(QStringLiteral("trainList"));
     m_trainList->setModel(m_trainFilter);
     m_trainList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_trainList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_trainList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_trainList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_trainList->setShowGrid(false);
     m_trainList->setWordWrap(false);
@@ -112,7 +117,9 @@ void MainWindow::createTrainList() {
     m_trainMenu->setObjectName(QStringLiteral("trainMenu"));
     m_trainMenu->addActions({m_addTrain, m_editTrain});
     m_trainMenu->addSeparator();
-    m_trainMenu->addAction(m_deleteTrain);
+    m_trainMenu->addActions({m_deleteTrain, m_copyTrains, m_shiftTrains});
+    m_trainMenu->addSeparator();
+    m_trainMenu->addActions({m_copy, m_paste});
     connect(m_trainList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         m_trainMenu->popup(m_trainList->viewport()->mapToGlobal(at));
     });
@@ -186,8 +193,79 @@ void MainWindow::createChartBar(QWidget* workspace) {
 }
 
 int MainWindow::selectedTrain() const {
-    const QModelIndexList rows = m_trainList->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : m_trainFilter->trainAt(rows.constFirst().row());
+    const std::vector<int> trains = selectedTrains();
+    return trains.empty() ? -1 : trains.front();
+}
+
+std::vector<int> MainWindow::selectedTrains() const {
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : m_trainList->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<int> trains;
+    trains.reserve(rows.size());
+    for (int row : rows) {
+        if (const int train = m_trainFilter->trainAt(row); train >= 0) trains.push_back(train);
+    }
+    return trains;
+}
+
+void MainWindow::copySelectedTrains() {
+    const std::vector<int> trains = selectedTrains();
+    if (trains.empty()) return;
+    // As the list shows them, header first: a spreadsheet takes this.
+    const QAbstractItemModel* model = m_trainFilter;
+    QString table;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        table += (column > 0 ? QStringLiteral("\t") : QString()) +
+                 model->headerData(column, Qt::Horizontal).toString();
+    }
+    for (int train : trains) {
+        table += QStringLiteral("\r\n");
+        const int row = m_trainFilter->rowOf(train);
+        for (int column = 0; column < model->columnCount(); ++column) {
+            table += (column > 0 ? QStringLiteral("\t") : QString()) +
+                     model->index(row, column).data().toString();
+        }
+    }
+    table += QStringLiteral("\r\n");
+    auto* data = new QMimeData;
+    data->setText(table);
+    data->setData(
+        QString::fromLatin1(trains::trainsMimeType),
+        QByteArray::fromStdString(trainClipboardText(
+            m_session.content().trains, std::vector<std::size_t>(trains.begin(), trains.end()))));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void MainWindow::pasteTrains() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data) return;
+    const QString type = QString::fromLatin1(trains::trainsMimeType);
+    const QString text = data->hasFormat(type) ? QString::fromUtf8(data->data(type)) : data->text();
+    const std::size_t before = m_session.content().trains.size();
+    trains::pasteTrains(m_session, this, text);
+    // The pasted trains are selected, so that the next step acts on them.
+    const std::size_t after = m_session.content().trains.size();
+    if (after == before) return;
+    m_search->clear();
+    std::vector<int> rows;
+    for (std::size_t train = before; train < after; ++train)
+        rows.push_back(m_trainFilter->rowOf(static_cast<int>(train)));
+    std::sort(rows.begin(), rows.end());
+    QItemSelection pasted;
+    const int lastColumn = m_trainFilter->columnCount() - 1;
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t end = i + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1) ++end;
+        pasted.select(m_trainFilter->index(rows[i], 0),
+                      m_trainFilter->index(rows[end - 1], lastColumn));
+        i = end;
+    }
+    m_trainList->selectionModel()->select(pasted, QItemSelectionModel::ClearAndSelect);
+    m_trainList->scrollTo(m_trainFilter->index(m_trainFilter->rowOf(static_cast<int>(before)), 0));
 }
 
 void MainWindow::selectTrain(int train) {

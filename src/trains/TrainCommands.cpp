@@ -1,7 +1,11 @@
 #include "trains/TrainCommands.h"
 
+#include "document/Problem.h"
+#include "document/TrainClipboard.h"
+#include "document/TrainCopies.h"
 #include "editing/EditingSession.h"
 #include "trains/TrainDialog.h"
+#include "trains/TrainSeriesDialog.h"
 #include "ui/Prompter.h"
 
 namespace rylmo::trains {
@@ -38,6 +42,90 @@ void deleteTrain(editing::EditingSession& session, QWidget* parent, int train) {
         return;
     session.removeEntry(&TimetableContent::trains, train,
                         QStringLiteral("usunięcie pociągu %1").arg(train));
+}
+
+namespace {
+
+// "12 pociągów", "1 pociągu": how many trains a step names.
+QString trainsOf(std::size_t count) {
+    return count == 1 ? QStringLiteral("1 pociągu") : QStringLiteral("%1 pociągów").arg(count);
+}
+
+std::vector<std::size_t> positionsOf(const std::vector<int>& trains) {
+    return {trains.begin(), trains.end()};
+}
+
+}  // namespace
+
+void deleteTrains(editing::EditingSession& session, QWidget* parent,
+                  const std::vector<int>& trains) {
+    if (trains.size() == 1) return deleteTrain(session, parent, trains.front());
+    if (trains.empty()) return;
+    const TrainReferences r = referencesToTrains(session.content(), positionsOf(trains));
+    QString question = QStringLiteral("Czy na pewno chcesz usunąć z rozkładu %1?")
+                           .arg(QString::fromStdString(
+                               polishCount(static_cast<int64_t>(trains.size()), "wybrany pociąg",
+                                           "wybrane pociągi", "wybranych pociągów")));
+    if (r.trains + r.passages > 0) {
+        QStringList parts;
+        if (r.trains > 0)
+            parts << QString::fromStdString(
+                polishCount(r.trains, "inny pociąg", "inne pociągi", "innych pociągów"));
+        if (r.passages > 0)
+            parts << QString::fromStdString(
+                polishCount(r.passages, "przejście", "przejścia", "przejść"));
+        question += QStringLiteral("\nOdwołania do nich: ") + parts.join(QStringLiteral(", ")) +
+                    QStringLiteral(". Numery w nich nie zmienią się, więc wskażą inne pociągi.");
+    }
+    if (!ui::confirm(parent, question)) return;
+    session.removeEntries(&TimetableContent::trains, trains,
+                          QStringLiteral("usunięcie ") + trainsOf(trains.size()));
+}
+
+void copyTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
+                const std::vector<int>& trains) {
+    if (trains.empty()) return;
+    const std::vector<Train>& all = session.content().trains;
+    TrainSeriesDialog dialog(TrainSeriesDialog::Purpose::copy, all, positionsOf(trains), parent);
+    dialog.setWindowTitle(caption);
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    std::vector<Train> copies = trainCopies(all, positionsOf(trains), dialog.rule());
+    const std::size_t count = copies.size();
+    session.insertEntries(&TimetableContent::trains, static_cast<int>(all.size()),
+                          std::move(copies), QStringLiteral("skopiowanie ") + trainsOf(count));
+}
+
+void shiftTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
+                 const std::vector<int>& trains) {
+    if (trains.empty()) return;
+    const std::vector<Train>& all = session.content().trains;
+    TrainSeriesDialog dialog(TrainSeriesDialog::Purpose::shift, all, positionsOf(trains), parent);
+    dialog.setWindowTitle(caption);
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    std::vector<Train> moved;
+    moved.reserve(trains.size());
+    for (int train : trains)
+        moved.push_back(
+            shiftedTrain(all.at(static_cast<std::size_t>(train)), dialog.rule().minutes));
+    session.replaceEntries(&TimetableContent::trains, trains, std::move(moved),
+                           QStringLiteral("przesunięcie ") + trainsOf(trains.size()));
+}
+
+void pasteTrains(editing::EditingSession& session, QWidget* parent, const QString& clipboardText) {
+    auto read = readPastedTrains(clipboardText.toStdString());
+    if (const auto* refusal = std::get_if<PasteRefusal>(&read)) {
+        ui::prompter().message(parent, QMessageBox::Warning,
+                               QStringLiteral("Nie można wkleić pociągów. ") +
+                                   QString::fromStdString(refusal->message),
+                               QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    auto& pasted = std::get<PastedTrains>(read);
+    const std::size_t count = session.content().trains.size();
+    std::vector<Train> group = appendedGroup(std::move(pasted.trains), pasted.from, count);
+    const std::size_t added = group.size();
+    session.insertEntries(&TimetableContent::trains, static_cast<int>(count), std::move(group),
+                          QStringLiteral("wklejenie ") + trainsOf(added));
 }
 
 }  // namespace rylmo::trains

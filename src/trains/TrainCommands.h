@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 class QWidget;
 
@@ -17,5 +18,20 @@ void addTrain(editing::EditingSession& session, QWidget* parent, const QString& 
 void editTrain(editing::EditingSession& session, QWidget* parent, const QString& caption,
                int train);
 void deleteTrain(editing::EditingSession& session, QWidget* parent, int train);
+
+// The same for several trains (0-based positions, in the order the user sees them): one
+// question and one step. A single train goes as deleteTrain does.
+void deleteTrains(editing::EditingSession& session, QWidget* parent,
+                  const std::vector<int>& trains);
+// "Kopiuj pociągi...": copies appended after the last train; "Przesuń czas...".
+void copyTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
+                const std::vector<int>& trains);
+void shiftTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
+                 const std::vector<int>& trains);
+
+// The clipboard's own type for trains; pasting appends what clipboardText (the program's own
+// format, or tab-separated raw fields) holds, or says which line and field it cannot read.
+inline constexpr const char* trainsMimeType = "application/x-rylmo-trains";
+void pasteTrains(editing::EditingSession& session, QWidget* parent, const QString& clipboardText);
 
 }  // namespace rylmo::trains

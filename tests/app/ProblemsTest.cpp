@@ -1,9 +1,13 @@
 #include <QAction>
+#include <QClipboard>
 #include <QColor>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableView>
@@ -247,6 +251,82 @@ private slots:
         const QPoint quarterPastMidnight(72 + 15 * (night.right() - 72) / (24 * 60),
                                          night.center().y());
         QCOMPARE(chart->trainAt(quarterPastMidnight), 302);
+    }
+
+    // Several trains at once through the list as a user has it sorted and searched: the
+    // status bar counts them, editing waits for one, and delete, copies, the time shift and
+    // the clipboard each act on exactly the selected trains as one step.
+    void severalTrainsThroughTheList() {
+        Fixture f;
+        const auto action = [&](const char* name) {
+            return f.window.findChild<QAction*>(QString::fromLatin1(name));
+        };
+        f.sortBy(10, Qt::DescendingOrder);  // numbers 300, 200, 100: trains 0, 2, 1
+        child<QLineEdit>(f.window, "search")->setText(QStringLiteral("0"));
+        QCOMPARE(f.list()->model()->rowCount(), 3);
+        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {},
+                          f.list()->visualRect(f.list()->model()->index(0, 1)).center());
+        f.list()->selectionModel()->select(
+            f.list()->model()->index(2, 1),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);  // as Ctrl+click
+        QCOMPARE(f.window.selectedTrains(), (std::vector<int>{0, 1}));
+        QCOMPARE(child<QLabel>(f.window, "selectionPanel")->text(),
+                 QStringLiteral("Zaznaczone: 2 pociągi"));
+        QVERIFY(!action("editTrain")->isEnabled());
+        QVERIFY(action("deleteTrain")->isEnabled());
+
+        // Two copies an hour apart, numbers up by 2: appended in the order of the rows.
+        f.prompter.dialogs.push_back([](QDialog& dialog) {
+            child<QSpinBox>(dialog, "numberChange")->setValue(2);
+            child<QSpinBox>(dialog, "copies")->setValue(2);
+            QCOMPARE(child<QLabel>(dialog, "preview")->text(),
+                     QStringLiteral("2 kopie: 10:05 → 11:05, 12:05; numery 300 → 302, 304"));
+            child<QPushButton>(dialog, "ok")->click();
+        });
+        action("copyTrains")->trigger();
+        const auto& trains = f.window.session().content().trains;
+        QCOMPARE(trains.size(), std::size_t(7));
+        QCOMPARE(trains[3].arrivalNumber, 302);
+        QCOMPARE(trains[4].arrivalNumber, 102);
+        QCOMPARE(trains[6].arrivalTime, 905);
+        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij skopiowanie 4 pociągów"));
+        f.window.session().undoStack().undo();
+
+        // The clipboard: the list's columns for a spreadsheet, the program's own format back.
+        action("copy")->trigger();
+        const QString table = QGuiApplication::clipboard()->text();
+        QVERIFY(table.startsWith(QStringLiteral("Indeks\t1\t2")));
+        QCOMPARE(table.count(QStringLiteral("\r\n")), 3);
+        action("paste")->trigger();
+        QCOMPARE(trains.size(), std::size_t(5));
+        QCOMPARE(trains[3], trains[0]);
+        QCOMPARE(trains[4], trains[1]);
+        QCOMPARE(f.window.selectedTrains(), (std::vector<int>{3, 4}));
+        QGuiApplication::clipboard()->setText(QStringLiteral("1\t2\tx"));
+        action("paste")->trigger();
+        QCOMPARE(f.prompter.messages.back().text,
+                 QStringLiteral("Nie można wkleić pociągów. Wiersz 1: 3 pola zamiast 26 pól "
+                                "pociągu oddzielonych tabulatorem."));
+        QCOMPARE(trains.size(), std::size_t(5));
+
+        // Deleting the pasted two, sorted and searched: exactly those go, in one step.
+        f.prompter.answers = {QMessageBox::Yes};
+        action("deleteTrain")->trigger();
+        QCOMPARE(f.prompter.messages.back().text,
+                 QStringLiteral("Czy na pewno chcesz usunąć z rozkładu 2 wybrane pociągi?"));
+        QCOMPARE(trains.size(), std::size_t(3));
+        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij usunięcie 2 pociągów"));
+
+        // "Przesuń czas...": back half an hour, past midnight for none of them.
+        f.list()->selectAll();
+        f.prompter.dialogs.push_back([](QDialog& dialog) {
+            child<QSpinBox>(dialog, "minutes")->setValue(-30);
+            child<QPushButton>(dialog, "ok")->click();
+        });
+        action("shiftTrains")->trigger();
+        QCOMPARE(trains[1].arrivalTime, 635);
+        QCOMPARE(trains[1].departureTime, 640);
+        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij przesunięcie 3 pociągów"));
     }
 
     void findingsOpenTheirWindow() {
