@@ -1,12 +1,15 @@
 // rylmo-open-timing FILE [ROLLING_STOCK_FOLDER]: how long the editor's windows take on one
 // timetable. Prints one JSON object per line: {"step": "...", "ms": N}.
+#include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QItemSelection>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -77,6 +80,7 @@ void timePassageSteps(rylmo::app::MainWindow& window);
 void timeTextSteps(rylmo::app::MainWindow& window);
 void timeListSteps(rylmo::app::MainWindow& window);
 void timeChartSteps(rylmo::app::MainWindow& window);
+void timeSeveralTrainsSteps(rylmo::app::MainWindow& window);
 
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
@@ -110,6 +114,7 @@ int main(int argc, char** argv) {
     timeTextSteps(window);
     timeListSteps(window);
     timeChartSteps(window);
+    timeSeveralTrainsSteps(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
 }
@@ -376,4 +381,67 @@ void timeChartSteps(rylmo::app::MainWindow& window) {
     }
     timeChartPaints(window);
     window.findChild<QAction*>(QStringLiteral("showList"))->trigger();
+}
+
+namespace {
+
+// Selects every step-th row of the list (scattered rows, as Ctrl+clicks make them), up to
+// count of them.
+void selectEvery(rylmo::app::MainWindow& window, int step, int count) {
+    QAbstractItemModel* rows = window.trainList()->model();
+    QItemSelection chosen;
+    for (int row = 0, taken = 0; row < rows->rowCount() && taken < count; row += step, ++taken)
+        chosen.select(rows->index(row, 0), rows->index(row, rows->columnCount() - 1));
+    window.trainList()->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
+}
+
+void trigger(rylmo::app::MainWindow& window, const char* action) {
+    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    window.grab();
+}
+
+}  // namespace
+
+// Several trains at once: copies of a scattered thousand, ten series; deleting ten thousand
+// scattered trains and undoing it; pasting ten thousand; deleting every train.
+void timeSeveralTrainsSteps(rylmo::app::MainWindow& window) {
+    rylmo::editing::EditingSession& session = window.session();
+    const int trains = window.trainList()->model()->rowCount();
+    if (trains < 10) return;
+    selectEvery(window, trains / 1000 > 0 ? trains / 1000 : 1, 1000);
+    settle(window);
+    prompter.driver = [](QDialog& dialog) {
+        dialog.findChild<QSpinBox*>(QStringLiteral("copies"))->setValue(10);
+        dialog.findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    };
+    trigger(window, "copyTrains");
+    report("copy 1000 trains x10",
+           QStringLiteral("\"trains\": %1").arg(session.content().trains.size()));
+    session.undoStack().undo();
+
+    selectEvery(window, 10, 10000);
+    settle(window);
+    trigger(window, "deleteTrain");
+    report("delete 10000 selected",
+           QStringLiteral("\"trains\": %1").arg(session.content().trains.size()));
+    session.undoStack().undo();
+    window.grab();
+    report("undo delete 10000 selected");
+
+    selectEvery(window, 10, 10000);
+    trigger(window, "copy");
+    settle(window);
+    trigger(window, "paste");
+    report("paste 10000 trains",
+           QStringLiteral("\"trains\": %1").arg(session.content().trains.size()));
+    session.undoStack().undo();
+
+    settle(window);
+    window.trainList()->selectAll();
+    trigger(window, "deleteTrain");
+    report("select all and delete");
+    session.undoStack().undo();
+    window.grab();
+    report("undo delete all");
+    prompter.driver = nullptr;
 }

@@ -34,6 +34,7 @@ void MainWindow::createTrainTable(QWidget* workspace) {
     m_trainList->setModel(m_trainFilter);
     m_trainList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_trainList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_trainList->setTabKeyNavigation(false);  // rows are chosen whole: Tab leaves the list
     m_trainList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_trainList->setShowGrid(false);
     m_trainList->setWordWrap(false);
@@ -285,11 +286,20 @@ void MainWindow::showChosenView() {
     if (!m_documentShown) return;
     const bool chart = m_showChart->isChecked();
     if (!chart && m_trainList->isHidden()) fitTrainColumns();
+    // The view shown takes the focus before the other hides: a list that hides with the focus
+    // would pass it on with a Tab of its own, which moves its current row and its selection.
+    if (chart) {
+        m_chartBar->show();
+        m_chart->show();
+    } else {
+        m_searchBar->show();
+        m_trainList->show();
+    }
+    (chart ? static_cast<QWidget*>(m_chart) : m_trainList)->setFocus();
     m_trainList->setVisible(!chart);
     m_searchBar->setVisible(!chart);
     m_chartBar->setVisible(chart);
     m_chart->setVisible(chart);
-    (chart ? static_cast<QWidget*>(m_chart) : m_trainList)->setFocus();
     refreshStates();
 }
 

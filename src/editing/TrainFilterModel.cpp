@@ -44,6 +44,12 @@ TrainFilterModel::TrainFilterModel(TrainListModel* trains, QObject* parent)
     connect(trains, &QAbstractItemModel::rowsRemoved, this,
             [this](const QModelIndex&, int first, int last) { sourceRemoved(first, last); });
     connect(trains, &QAbstractItemModel::dataChanged, this, &TrainFilterModel::sourceChanged);
+    // A window may outlive the session's list while it closes: it then shows nothing.
+    connect(trains, &QObject::destroyed, this, [this] {
+        m_trains = nullptr;
+        m_trainOfRow.clear();
+        m_rowOfTrain.clear();
+    });
     rebuild();
 }
 
@@ -104,7 +110,7 @@ int TrainFilterModel::rowCount(const QModelIndex& parent) const {
 }
 
 int TrainFilterModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_trains->columnCount();
+    return parent.isValid() || !m_trains ? 0 : m_trains->columnCount();
 }
 
 QModelIndex TrainFilterModel::mapToSource(const QModelIndex& proxyIndex) const {
@@ -119,7 +125,7 @@ QModelIndex TrainFilterModel::mapFromSource(const QModelIndex& sourceIndex) cons
 
 QVariant TrainFilterModel::headerData(int section, Qt::Orientation orientation, int role) const {
     // The columns are the source's whatever rows show; rows have no header.
-    if (orientation != Qt::Horizontal) return {};
+    if (orientation != Qt::Horizontal || !m_trains) return {};
     return m_trains->headerData(section, orientation, role);
 }
 

@@ -25,6 +25,7 @@ QSpinBox* rangeEdit(const char* name, int32_t bound, int32_t value, const QStrin
     QSpinBox* box = ui::spinEdit(name, bound, -bound);
     box->setValue(value);
     box->setSuffix(suffix);
+    box->setKeyboardTracking(true);  // the preview follows what is typed
     return box;
 }
 
@@ -46,6 +47,7 @@ TrainSeriesDialog::TrainSeriesDialog(Purpose purpose, const std::vector<Train>& 
         m_numberChange = rangeEdit("numberChange", limits::maxNumberChange, 0);
         m_copies = ui::spinEdit("copies", limits::maxCopies, 1);
         m_copies->setValue(1);
+        m_copies->setKeyboardTracking(true);
         form->addRow(ui::captionFor(QStringLiteral("&Zmiana numerów:"), m_numberChange),
                      m_numberChange);
         form->addRow(ui::captionFor(QStringLiteral("&Liczba kopii:"), m_copies), m_copies);

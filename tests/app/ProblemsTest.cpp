@@ -274,6 +274,12 @@ private slots:
                  QStringLiteral("Zaznaczone: 2 pociągi"));
         QVERIFY(!action("editTrain")->isEnabled());
         QVERIFY(action("deleteTrain")->isEnabled());
+        // The selection survives a look at the chart, the window shown.
+        f.window.show();
+        f.list()->setFocus();
+        action("showChart")->trigger();
+        action("showList")->trigger();
+        QCOMPARE(f.window.selectedTrains(), (std::vector<int>{0, 1}));
 
         // Two copies an hour apart, numbers up by 2: appended in the order of the rows.
         f.prompter.dialogs.push_back([](QDialog& dialog) {
