@@ -1,5 +1,7 @@
 #include "trains/TrainCommands.h"
 
+#include <optional>
+
 #include "document/Problem.h"
 #include "document/TrainClipboard.h"
 #include "document/TrainCopies.h"
@@ -82,14 +84,27 @@ void deleteTrains(editing::EditingSession& session, QWidget* parent,
                           QStringLiteral("usunięcie ") + trainsOf(trains.size()));
 }
 
+namespace {
+
+// What the series dialog was confirmed with, or nothing.
+std::optional<CopyRule> askSeries(TrainSeriesDialog::Purpose purpose,
+                                  const editing::EditingSession& session, QWidget* parent,
+                                  const QString& caption, const std::vector<int>& trains) {
+    if (trains.empty()) return std::nullopt;
+    TrainSeriesDialog dialog(purpose, session.content().trains, positionsOf(trains), parent);
+    dialog.setWindowTitle(caption);
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.rule();
+}
+
+}  // namespace
+
 void copyTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
                 const std::vector<int>& trains) {
-    if (trains.empty()) return;
+    const auto rule = askSeries(TrainSeriesDialog::Purpose::copy, session, parent, caption, trains);
+    if (!rule) return;
     const std::vector<Train>& all = session.content().trains;
-    TrainSeriesDialog dialog(TrainSeriesDialog::Purpose::copy, all, positionsOf(trains), parent);
-    dialog.setWindowTitle(caption);
-    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
-    std::vector<Train> copies = trainCopies(all, positionsOf(trains), dialog.rule());
+    std::vector<Train> copies = trainCopies(all, positionsOf(trains), *rule);
     const std::size_t count = copies.size();
     session.insertEntries(&TimetableContent::trains, static_cast<int>(all.size()),
                           std::move(copies), QStringLiteral("skopiowanie ") + trainsOf(count));
@@ -97,16 +112,15 @@ void copyTrains(editing::EditingSession& session, QWidget* parent, const QString
 
 void shiftTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
                  const std::vector<int>& trains) {
-    if (trains.empty()) return;
-    const std::vector<Train>& all = session.content().trains;
-    TrainSeriesDialog dialog(TrainSeriesDialog::Purpose::shift, all, positionsOf(trains), parent);
-    dialog.setWindowTitle(caption);
-    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    const auto rule =
+        askSeries(TrainSeriesDialog::Purpose::shift, session, parent, caption, trains);
+    if (!rule) return;
     std::vector<Train> moved;
     moved.reserve(trains.size());
-    for (int train : trains)
-        moved.push_back(
-            shiftedTrain(all.at(static_cast<std::size_t>(train)), dialog.rule().minutes));
+    for (int train : trains) {
+        moved.push_back(shiftedTrain(session.content().trains.at(static_cast<std::size_t>(train)),
+                                     rule->minutes));
+    }
     session.replaceEntries(&TimetableContent::trains, trains, std::move(moved),
                            QStringLiteral("przesunięcie ") + trainsOf(trains.size()));
 }

@@ -43,6 +43,7 @@ void checkListFollows(const EditingSession& session) {
     const auto* model = session.trainListModel();
     const auto& trains = session.content().trains;
     QCOMPARE(model->rowCount(), static_cast<int>(trains.size()));
+    QCOMPARE(session.trainIndexModel()->rowCount(), static_cast<int>(trains.size()));
     for (int row : {0, model->rowCount() / 2, model->rowCount() - 1}) {
         if (row < 0) continue;
         QCOMPARE(model->index(row, 0).data().toString(), QString::number(row));
@@ -71,79 +72,82 @@ void checkArrangedList(const EditingSession& session, const editing::TrainFilter
     }
 }
 
+// A session opened on a generated timetable, a list over it sorted by the numbers falling and
+// searched for "7", and a source of random numbers.
+struct RandomEditing {
+    EditingSession session;
+    TimetableContent original;
+    editing::TrainFilterModel arranged{session.trainListModel()};
+    const QString search = QStringLiteral("7");
+    std::mt19937 random;
+
+    RandomEditing(int trains, unsigned seed) : original(generatedTimetable(trains)), random(seed) {
+        session.open(original, "/tmp/", "a.roz");
+        arranged.sort(10, Qt::DescendingOrder);
+        arranged.setSearch(search);
+    }
+    int below(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
+    // Both lists show exactly the session's trains.
+    void check() {
+        checkListFollows(session);
+        checkArrangedList(session, arranged, search);
+    }
+    // Undoing every step gives back the opened timetable, redoing them the edited one.
+    void undoAndRedoAll() {
+        const TimetableContent edited = session.content();
+        QVERIFY(session.isModified());
+        while (session.undoStack().canUndo()) session.undoStack().undo();
+        QCOMPARE(session.content(), original);
+        QVERIFY(!session.isModified());
+        check();
+        while (session.undoStack().canRedo()) session.undoStack().redo();
+        QCOMPARE(session.content(), edited);
+        QVERIFY(session.isModified());
+        check();
+    }
+};
+
 }  // namespace
 
 class EditingSessionTest : public QObject {
     Q_OBJECT
 private slots:
-    // Random inserts, replacements and removals of trains; undoing all of them gives back the
-    // opened timetable, redoing all of them the edited one, and the list follows every step.
+    // Random inserts, replacements and removals of trains, each one step; undoing all of them
+    // gives back the opened timetable, redoing all of them the edited one, and the lists follow
+    // every step.
     void randomTrainEditsUndoAndRedoExactly() {
-        EditingSession session;
-        const TimetableContent original = generatedTimetable(40);
-        session.open(original, "/tmp/", "a.roz");
-        // A list sorted and searched follows every step too.
-        editing::TrainFilterModel arranged(session.trainListModel());
-        arranged.sort(10, Qt::DescendingOrder);
-        const QString search = QStringLiteral("7");
-        arranged.setSearch(search);
-        std::mt19937 random(20261206);
-        auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-        int steps = 0;
+        RandomEditing r(40, 20261206);
+        EditingSession& session = r.session;
         for (int i = 0; i < 300; ++i) {
             const int count = static_cast<int>(session.content().trains.size());
-            Train train = original.trains[static_cast<std::size_t>(below(40))];
-            train.arrivalNumber = below(50) * 10;  // equal numbers keep the file order
-            const int kind = count == 0 ? 0 : below(3);
+            Train train = r.original.trains[static_cast<std::size_t>(r.below(40))];
+            train.arrivalNumber = r.below(50) * 10;  // equal numbers keep the file order
+            const int kind = count == 0 ? 0 : r.below(3);
             if (kind == 0) {
-                session.insertEntry(&TimetableContent::trains, below(count + 1), train,
+                session.insertEntry(&TimetableContent::trains, r.below(count + 1), train,
                                     QStringLiteral("dodanie pociągu"));
             } else if (kind == 1) {
-                const int row = below(count);
+                const int row = r.below(count);
                 session.replaceEntry(&TimetableContent::trains, row, train,
                                      QStringLiteral("zmianę pociągu"));
                 QCOMPARE(session.content().trains[static_cast<std::size_t>(row)], train);
             } else {
-                session.removeEntry(&TimetableContent::trains, below(count),
+                session.removeEntry(&TimetableContent::trains, r.below(count),
                                     QStringLiteral("usunięcie pociągu"));
                 QCOMPARE(static_cast<int>(session.content().trains.size()), count - 1);
             }
-            ++steps;
-            checkListFollows(session);
-            checkArrangedList(session, arranged, search);
+            QCOMPARE(session.undoStack().count(), i + 1);
+            r.check();
         }
-        QCOMPARE(session.undoStack().count(), steps);
-        const TimetableContent edited = session.content();
-        QVERIFY(session.isModified());
-
-        while (session.undoStack().canUndo()) session.undoStack().undo();
-        QCOMPARE(session.content(), original);
-        checkArrangedList(session, arranged, search);
-        QCOMPARE(session.trainIndexModel()->rowCount(), static_cast<int>(original.trains.size()));
-        checkListFollows(session);
-        QVERIFY(!session.isModified());
-
-        while (session.undoStack().canRedo()) session.undoStack().redo();
-        QCOMPARE(session.content(), edited);
-        checkListFollows(session);
-        QVERIFY(session.isModified());
+        r.undoAndRedoAll();
     }
 
-    // Copies, time shifts, pastes and deletions of random selections, each one step; undoing
-    // all gives back the opened timetable, redoing all the edited one, and the sorted and
-    // searched list follows every step (scattered selections come to it as the list anew).
+    // Copies, time shifts, pastes and deletions of random selections, each one step, undo and
+    // redo exactly; scattered selections come to the lists as the list anew.
     void severalTrainsAtOnceUndoAndRedoExactly() {
-        EditingSession session;
-        const TimetableContent original = generatedTimetable(120);
-        session.open(original, "/tmp/", "a.roz");
-        editing::TrainFilterModel arranged(session.trainListModel());
-        arranged.sort(10, Qt::DescendingOrder);
-        const QString search = QStringLiteral("7");
-        arranged.setSearch(search);
+        RandomEditing r(120, 20261207);
+        EditingSession& session = r.session;
         QSignalSpy resets(&session, &EditingSession::listReset);
-        std::mt19937 random(20261207);
-        auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-        int steps = 0;
         for (int i = 0; i < 50; ++i) {
             const std::vector<Train>& trains = session.content().trains;
             const int count = static_cast<int>(trains.size());
@@ -151,13 +155,13 @@ private slots:
             // by one.
             std::vector<int> rows(static_cast<std::size_t>(count));
             std::iota(rows.begin(), rows.end(), 0);
-            std::shuffle(rows.begin(), rows.end(), random);
-            rows.resize(static_cast<std::size_t>(std::min(count, 1 + below(70))));
+            std::shuffle(rows.begin(), rows.end(), r.random);
+            rows.resize(static_cast<std::size_t>(std::min(count, 1 + r.below(70))));
             const std::vector<std::size_t> group(rows.begin(), rows.end());
             const int stepsBefore = session.undoStack().count();
-            switch (below(5)) {
+            switch (r.below(5)) {
                 case 0: {
-                    const CopyRule rule{below(2879) - 1439, below(11) - 5, below(2) + 1};
+                    const CopyRule rule{r.below(2879) - 1439, r.below(11) - 5, r.below(2) + 1};
                     if (!copyRefusal(trains, group, rule).empty()) continue;
                     session.insertEntries(&TimetableContent::trains, count,
                                           trainCopies(trains, group, rule),
@@ -167,7 +171,7 @@ private slots:
                 case 1: {
                     std::vector<Train> moved;
                     for (int row : rows)
-                        moved.push_back(shiftedTrain(trains[std::size_t(row)], below(100)));
+                        moved.push_back(shiftedTrain(trains[std::size_t(row)], r.below(100)));
                     session.replaceEntries(&TimetableContent::trains, rows, moved,
                                            QStringLiteral("przesunięcie"));
                     break;
@@ -188,21 +192,12 @@ private slots:
                              count - static_cast<int>(rows.size()));
             }
             QCOMPARE(session.undoStack().count(), stepsBefore + 1);
-            ++steps;
-            checkListFollows(session);
-            checkArrangedList(session, arranged, search);
+            r.check();
         }
-        QVERIFY(steps > 30);
+        QVERIFY(session.undoStack().count() > 30);
         QVERIFY(resets.count() > 3);
         QVERIFY(session.content().trains.size() < 2000);
-        const TimetableContent edited = session.content();
-        while (session.undoStack().canUndo()) session.undoStack().undo();
-        QCOMPARE(session.content(), original);
-        checkArrangedList(session, arranged, search);
-        while (session.undoStack().canRedo()) session.undoStack().redo();
-        QCOMPARE(session.content(), edited);
-        checkListFollows(session);
-        checkArrangedList(session, arranged, search);
+        r.undoAndRedoAll();
     }
 
     void textEditsAndStepsUndoExactly() {
