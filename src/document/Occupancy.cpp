@@ -136,6 +136,14 @@ std::string minuteText(int32_t minutes) {
     return std::to_string(minutes / 60) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
 }
 
+std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell,
+                                                std::size_t first, std::size_t last) {
+    Occupancy occupancy(content, dwell);
+    for (std::size_t i = first; i <= last && i < content.trains.size(); ++i)
+        occupancy.addTrain(content.trains[i], i);
+    return occupancy.take();
+}
+
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell) {
     Occupancy occupancy(content, dwell);
     for (std::size_t i = 0; i < content.trains.size(); ++i)
@@ -171,29 +179,35 @@ std::size_t Consists::of(std::size_t train) const {
 
 namespace {
 
-// The pieces of every interval, by platform (index 1..9), each platform's ordered by start:
-// the next morning's parts of stays over midnight (from 0:00) before the rest.
+// The pieces of one platform's intervals (positions ordered by start), ordered by start: the
+// next morning's parts of stays over midnight (from 0:00) before the rest.
+std::vector<Piece> piecesOf(const std::vector<PlatformInterval>& intervals,
+                            const std::vector<std::size_t>& ordered) {
+    std::vector<Piece> pieces;
+    pieces.reserve(ordered.size());
+    for (std::size_t k : ordered) {
+        const PlatformInterval& interval = intervals[k];
+        if (interval.end - interval.start >= minutesPerDay) {
+            pieces.push_back({0, minutesPerDay, k});
+        } else if (interval.end > minutesPerDay) {
+            pieces.push_back({0, interval.end - minutesPerDay, k});
+        }
+    }
+    for (std::size_t k : ordered) {
+        const PlatformInterval& interval = intervals[k];
+        if (interval.end - interval.start < minutesPerDay)
+            pieces.push_back({interval.start, std::min(interval.end, minutesPerDay), k});
+    }
+    return pieces;
+}
+
+// The pieces of every interval, by platform (index 1..9).
 std::array<std::vector<Piece>, 10> piecesByPlatform(
     const std::vector<PlatformInterval>& intervals) {
     std::array<std::vector<Piece>, 10> byPlatform;
     const std::array<std::vector<std::size_t>, 10> ordered = intervalsByPlatform(intervals);
-    for (std::size_t platform = 1; platform < ordered.size(); ++platform) {
-        std::vector<Piece>& pieces = byPlatform[platform];
-        pieces.reserve(ordered[platform].size());
-        for (std::size_t k : ordered[platform]) {
-            const PlatformInterval& interval = intervals[k];
-            if (interval.end - interval.start >= minutesPerDay) {
-                pieces.push_back({0, minutesPerDay, k});
-            } else if (interval.end > minutesPerDay) {
-                pieces.push_back({0, interval.end - minutesPerDay, k});
-            }
-        }
-        for (std::size_t k : ordered[platform]) {
-            const PlatformInterval& interval = intervals[k];
-            if (interval.end - interval.start < minutesPerDay)
-                pieces.push_back({interval.start, std::min(interval.end, minutesPerDay), k});
-        }
-    }
+    for (std::size_t platform = 1; platform < ordered.size(); ++platform)
+        byPlatform[platform] = piecesOf(intervals, ordered[platform]);
     return byPlatform;
 }
 
@@ -268,6 +282,13 @@ std::array<std::vector<std::size_t>, 10> intervalsByPlatform(
         byPlatform[platform][counts[platform][static_cast<std::size_t>(interval.start)]++] = k;
     }
     return byPlatform;
+}
+
+void markPlatformConflicts(const Consists& consists, const std::vector<PlatformInterval>& intervals,
+                           const std::vector<std::size_t>& platform,
+                           std::vector<bool>& conflicting) {
+    for (std::size_t k : platform) conflicting[k] = false;
+    markConflicting(piecesOf(intervals, platform), intervals, consists, conflicting);
 }
 
 PlatformConflicts platformConflicts(const TimetableContent& content,

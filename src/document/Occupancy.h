@@ -41,6 +41,9 @@ std::string minuteText(int32_t minutes);
 // no interval. A train already at the station (status 1) holds its platform from the
 // timetable's start time.
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell);
+// The same for the trains first to last only.
+std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell,
+                                                std::size_t first, std::size_t last);
 
 // The positions of each platform's intervals (index 1..9; 0 stays empty), each platform's in
 // order of start and then of position: a counting sort by minute, linear in the intervals.
@@ -68,6 +71,15 @@ struct PlatformConflicts {
 PlatformConflicts platformConflicts(const TimetableContent& content,
                                     const std::vector<PlatformInterval>& intervals,
                                     std::size_t limit = SIZE_MAX);
+
+class Consists;
+
+// The marks of one platform's intervals (positions, in order of start and then of position, as
+// intervalsByPlatform gives them) set anew in conflicting: what platformConflicts marks, for
+// that platform alone.
+void markPlatformConflicts(const Consists& consists, const std::vector<PlatformInterval>& intervals,
+                           const std::vector<std::size_t>& platform,
+                           std::vector<bool>& conflicting);
 
 // Whether two trains are one consist: linked by their coupling fields, directly or along a
 // chain. Built once for a timetable; linear in its trains.

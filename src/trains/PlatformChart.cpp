@@ -30,6 +30,7 @@ constexpr int kHeaderHeight = 42;
 constexpr int kRowHeight = 34;
 constexpr int kLanes = 3;           // bars that overlap on a platform are drawn a few pixels apart
 constexpr std::size_t kBlock = 64;  // bars per block of the paint index
+constexpr std::size_t kPatchedAtMost = 64;  // trains an edit may change for a patch
 constexpr int kLaneStep = 5;
 constexpr double kMostPixelsPerMinute = 24.0;
 
@@ -63,16 +64,23 @@ PlatformChart::PlatformChart(editing::EditingSession& session, QWidget* parent)
     connect(&m_rebuild, &QTimer::timeout, this, [this] {
         if (!isHidden() && m_stale) rebuild();
     });
-    const auto changed = [this] {
-        m_stale = true;
-        if (!isHidden()) m_rebuild.start();
+    const auto ofTrains = [this](editing::EntryList list) {
+        if (list == editing::EntryList::trains) changed();
     };
-    connect(&session, &editing::EditingSession::listChanged, this,
-            [changed](editing::EntryList list) {
-                if (list == editing::EntryList::trains) changed();
+    connect(&session, &editing::EditingSession::entriesInserted, this, ofTrains);
+    connect(&session, &editing::EditingSession::entriesRemoved, this, ofTrains);
+    connect(&session, &editing::EditingSession::listReset, this, ofTrains);
+    connect(&session, &editing::EditingSession::entriesChanged, this,
+            [this](editing::EntryList list, int first, int last) {
+                if (list == editing::EntryList::trains) trainsChanged(first, last);
             });
-    connect(&session, &editing::EditingSession::generalTextChanged, this, changed);
-    connect(&session, &editing::EditingSession::documentReplaced, this, changed);
+    connect(&session, &editing::EditingSession::generalTextChanged, this, [this] { changed(); });
+    connect(&session, &editing::EditingSession::documentReplaced, this, [this] { changed(); });
+}
+
+void PlatformChart::changed() {
+    m_stale = true;
+    if (!isHidden()) m_rebuild.start();
 }
 
 void PlatformChart::setVisible(bool visible) {
@@ -85,54 +93,117 @@ void PlatformChart::rebuild() {
     m_rebuild.stop();
     const TimetableContent& content = m_session.content();
     m_intervals = platformOccupancy(content, m_dwell);
-    m_conflicting = platformConflicts(content, m_intervals, 0).conflicting;
+    m_consists = std::make_unique<Consists>(content.trains);
     m_byPlatform = intervalsByPlatform(m_intervals);
-    m_longest.fill(0);
+    m_conflicting.assign(m_intervals.size(), false);
+    m_lanes.assign(m_intervals.size(), 0);
+    for (std::size_t platform = 1; platform < m_byPlatform.size(); ++platform)
+        indexPlatform(platform);
+    // What an edit of single trains needs to patch the chart: where each train's stays lie,
+    // and its couplings, which decide the consists.
+    m_firstInterval.assign(content.trains.size() + 1, 0);
+    for (const PlatformInterval& interval : m_intervals) ++m_firstInterval[interval.train + 1];
+    for (std::size_t i = 1; i < m_firstInterval.size(); ++i)
+        m_firstInterval[i] += m_firstInterval[i - 1];
+    m_couplings.clear();
+    m_couplings.reserve(content.trains.size());
+    for (const Train& t : content.trains)
+        m_couplings.emplace_back(t.coupledWith, t.toBeCoupledWith);
+    showRebuilt();
+}
+
+void PlatformChart::showRebuilt() {
     m_platforms.clear();
     for (int32_t platform = 1; platform <= 9; ++platform) {
-        const auto p = static_cast<std::size_t>(platform);
-        const std::vector<std::size_t>& positions = m_byPlatform[p];
-        m_blockEnds[p].assign((positions.size() + kBlock - 1) / kBlock, INT32_MIN);
-        m_overMidnight[p].clear();
-        if (positions.empty()) continue;
-        m_platforms.push_back(platform);
-        for (std::size_t i = 0; i < positions.size(); ++i) {
-            const PlatformInterval& interval = m_intervals[positions[i]];
-            m_longest[p] = std::max(m_longest[p], interval.end - interval.start);
-            int32_t& blockEnd = m_blockEnds[p][i / kBlock];
-            blockEnd = std::max(blockEnd, interval.end);
-            if (interval.end > minutesPerDay) m_overMidnight[p].push_back(positions[i]);
-        }
-        std::sort(m_overMidnight[p].begin(), m_overMidnight[p].end(),
-                  [this](std::size_t a, std::size_t b) {
-                      return m_intervals[a].end > m_intervals[b].end;
-                  });
+        if (!m_byPlatform[static_cast<std::size_t>(platform)].empty())
+            m_platforms.push_back(platform);
     }
-    assignLanes();
-    if (m_chosen >= static_cast<int>(content.trains.size())) m_chosen = -1;
+    if (m_chosen >= static_cast<int>(m_session.content().trains.size())) m_chosen = -1;
     refreshScrollBars();
     viewport()->update();
 }
 
+// An edit of a few trains that leaves the consists as they were changes their stays in place:
+// only the platforms they left or took are sorted, checked and laid out again. Anything else
+// (trains added or removed, couplings changed, a stay more or fewer) rebuilds the chart.
+void PlatformChart::trainsChanged(int first, int last) {
+    const TimetableContent& content = m_session.content();
+    const auto from = static_cast<std::size_t>(first);
+    const auto to = static_cast<std::size_t>(last);
+    bool patchable = !m_stale && !isHidden() && to - from < kPatchedAtMost &&
+                     m_firstInterval.size() == content.trains.size() + 1;
+    for (std::size_t t = from; patchable && t <= to; ++t) {
+        patchable = m_couplings[t] ==
+                    std::pair(content.trains[t].coupledWith, content.trains[t].toBeCoupledWith);
+    }
+    std::vector<PlatformInterval> fresh;
+    if (patchable) fresh = platformOccupancy(content, m_dwell, from, to);
+    const std::size_t begin = patchable ? m_firstInterval[from] : 0;
+    const std::size_t end = patchable ? m_firstInterval[to + 1] : 0;
+    if (!patchable || fresh.size() != end - begin) {
+        changed();
+        return;
+    }
+    std::array<bool, 10> touched{};
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        touched[static_cast<std::size_t>(m_intervals[begin + i].platform)] = true;
+        touched[static_cast<std::size_t>(fresh[i].platform)] = true;
+        m_intervals[begin + i] = fresh[i];
+    }
+    for (std::size_t platform = 1; platform < touched.size(); ++platform) {
+        if (!touched[platform]) continue;
+        std::vector<std::size_t>& positions = m_byPlatform[platform];
+        std::erase_if(positions, [&](std::size_t k) { return k >= begin && k < end; });
+        for (std::size_t k = begin; k < end; ++k) {
+            if (static_cast<std::size_t>(m_intervals[k].platform) == platform)
+                positions.push_back(k);
+        }
+        std::sort(positions.begin(), positions.end(), [this](std::size_t a, std::size_t b) {
+            return m_intervals[a].start != m_intervals[b].start
+                       ? m_intervals[a].start < m_intervals[b].start
+                       : a < b;
+        });
+        indexPlatform(platform);
+    }
+    showRebuilt();
+}
+
+// A platform's conflict marks, lanes, and the index a paint uses.
+void PlatformChart::indexPlatform(std::size_t platform) {
+    const std::vector<std::size_t>& positions = m_byPlatform[platform];
+    markPlatformConflicts(*m_consists, m_intervals, positions, m_conflicting);
+    assignLanes(positions);
+    m_longest[platform] = 0;
+    m_blockEnds[platform].assign((positions.size() + kBlock - 1) / kBlock, INT32_MIN);
+    m_overMidnight[platform].clear();
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const PlatformInterval& interval = m_intervals[positions[i]];
+        m_longest[platform] = std::max(m_longest[platform], interval.end - interval.start);
+        int32_t& blockEnd = m_blockEnds[platform][i / kBlock];
+        blockEnd = std::max(blockEnd, interval.end);
+        if (interval.end > minutesPerDay) m_overMidnight[platform].push_back(positions[i]);
+    }
+    std::sort(
+        m_overMidnight[platform].begin(), m_overMidnight[platform].end(),
+        [this](std::size_t a, std::size_t b) { return m_intervals[a].end > m_intervals[b].end; });
+}
+
 // Each stay takes the first of the lanes that is free when it begins, else the one that
 // frees first: stays that overlap are drawn staggered, so that each stays visible. Linear.
-void PlatformChart::assignLanes() {
-    m_lanes.assign(m_intervals.size(), 0);
-    for (const std::vector<std::size_t>& positions : m_byPlatform) {
-        std::array<int32_t, kLanes> freeFrom;
-        freeFrom.fill(INT32_MIN);
-        for (std::size_t k : positions) {
-            std::size_t lane = 0;
-            for (std::size_t l = 0; l < freeFrom.size(); ++l) {
-                if (freeFrom[l] <= m_intervals[k].start) {
-                    lane = l;
-                    break;
-                }
-                if (freeFrom[l] < freeFrom[lane]) lane = l;
+void PlatformChart::assignLanes(const std::vector<std::size_t>& positions) {
+    std::array<int32_t, kLanes> freeFrom;
+    freeFrom.fill(INT32_MIN);
+    for (std::size_t k : positions) {
+        std::size_t lane = 0;
+        for (std::size_t l = 0; l < freeFrom.size(); ++l) {
+            if (freeFrom[l] <= m_intervals[k].start) {
+                lane = l;
+                break;
             }
-            freeFrom[lane] = m_intervals[k].end;
-            m_lanes[k] = static_cast<uint8_t>(lane);
+            if (freeFrom[l] < freeFrom[lane]) lane = l;
         }
+        freeFrom[lane] = m_intervals[k].end;
+        m_lanes[k] = static_cast<uint8_t>(lane);
     }
 }
 

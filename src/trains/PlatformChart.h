@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <array>
 #include <cstddef>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "document/Occupancy.h"
@@ -51,6 +53,7 @@ public:
     int trainAt(const QPoint& point) const;
     QRect barOf(int train) const;
     const std::vector<PlatformInterval>& intervals() const { return m_intervals; }
+    const std::vector<bool>& conflicting() const { return m_conflicting; }
 
     // The whole day on an A4 page across, under title: a PDF document, else a PNG picture.
     QByteArray dayPicture(bool pdf, const QString& title) const;
@@ -73,6 +76,11 @@ protected:
 
 private:
     void rebuild();
+    // The session changed: the chart is rebuilt once the burst of edits is through.
+    void changed();
+    void trainsChanged(int first, int last);
+    void showRebuilt();
+    void indexPlatform(std::size_t platform);
     void refreshScrollBars();
     int rowOf(int32_t platform) const;
     // What part of the chart a painting shows, at what scale.
@@ -88,7 +96,7 @@ private:
     };
     View shownView() const;
     void paintChart(QPainter& painter, const View& view) const;
-    void assignLanes();
+    void assignLanes(const std::vector<std::size_t>& positions);
     // Calls visit(interval, rect) for the bars that show in the viewport (both pieces of a
     // stay over midnight).
     template <class Visit>
@@ -110,7 +118,10 @@ private:
     std::array<std::vector<int32_t>, 10> m_blockEnds;
     // The stays of each platform that pass midnight, latest end first.
     std::array<std::vector<std::size_t>, 10> m_overMidnight;
-    std::vector<int32_t> m_platforms;  // the rows: platforms in use
+    std::unique_ptr<Consists> m_consists;
+    std::vector<std::size_t> m_firstInterval;  // of each train's stays; one more at the end
+    std::vector<std::pair<int32_t, int32_t>> m_couplings;  // by train, as last rebuilt
+    std::vector<int32_t> m_platforms;                      // the rows: platforms in use
     DwellTimes m_dwell;
     double m_pixelsPerMinute = 1.0;
     bool m_fitted = true;
