@@ -1,5 +1,7 @@
 #include "document/TrainClipboard.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 
 #include "document/Problem.h"
@@ -11,15 +13,24 @@ namespace {
 
 constexpr int fieldCount = RecordLayout<Train>::fieldCount;
 
-std::vector<std::string_view> split(std::string_view line, char delimiter) {
-    std::vector<std::string_view> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = line.find(delimiter, start);
-        parts.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
-        if (end == std::string_view::npos) return parts;
-        start = end + 1;
+// The tab-separated fields of a line, as many as fit; count tells how many there were.
+struct LineFields {
+    static constexpr std::size_t most = RecordLayout<Train>::fieldCount + 1;
+    std::array<std::string_view, most> field;
+    std::size_t count = 0;
+
+    explicit LineFields(std::string_view line) {
+        for (std::size_t start = 0;;) {
+            const std::size_t end = line.find('\t', start);
+            if (count < most)
+                field[count] =
+                    line.substr(start, end == std::string_view::npos ? end : end - start);
+            ++count;
+            if (end == std::string_view::npos) return;
+            start = end + 1;
+        }
     }
-}
+};
 
 bool readNumber(std::string_view text, int64_t& value) {
     text = trimBlanks(text);
@@ -29,11 +40,11 @@ bool readNumber(std::string_view text, int64_t& value) {
 }
 
 // The raw list's header: "Indeks" (or nothing) and then the field numbers 1 to 26.
-bool isHeader(const std::vector<std::string_view>& fields) {
-    const std::size_t skip = fields.size() == fieldCount + 1 ? 1 : 0;
-    if (fields.size() != fieldCount + skip) return false;
+bool isHeader(const LineFields& fields) {
+    const std::size_t skip = fields.count == fieldCount + 1 ? 1 : 0;
+    if (fields.count != fieldCount + skip) return false;
     for (int f = 1; f <= fieldCount; ++f) {
-        if (trimBlanks(fields[skip + static_cast<std::size_t>(f) - 1]) != std::to_string(f))
+        if (trimBlanks(fields.field[skip + static_cast<std::size_t>(f) - 1]) != std::to_string(f))
             return false;
     }
     return true;
@@ -71,41 +82,46 @@ std::string trainClipboardText(const std::vector<Train>& trains,
 
 std::variant<PastedTrains, PasteRefusal> readPastedTrains(std::string_view text) {
     PastedTrains pasted;
-    std::vector<std::string_view> lines = split(text, '\n');
+    const auto lineCount = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    pasted.trains.reserve(lineCount);
+    pasted.from.reserve(lineCount);
     bool own = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::string_view line = lines[i];
+    std::size_t number = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++number;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (trimBlanks(line).empty()) continue;
-        const std::size_t number = i + 1;
         if (pasted.trains.empty() && !own && line == trainClipboardHeading) {
             own = true;
             continue;
         }
-        const std::vector<std::string_view> fields = split(line, '\t');
+        const LineFields fields(line);
         if (pasted.trains.empty() && !own && isHeader(fields)) continue;
-        const bool withPosition = fields.size() == fieldCount + 1;
-        if (fields.size() != fieldCount && !withPosition) {
-            return PasteRefusal{number, lineText(number) + ": " +
-                                            polishCount(static_cast<int64_t>(fields.size()), "pole",
-                                                        "pola", "pól") +
-                                            " zamiast " + std::to_string(fieldCount) +
-                                            " pól pociągu oddzielonych tabulatorem."};
+        const bool withPosition = fields.count == fieldCount + 1;
+        if (fields.count != fieldCount && !withPosition) {
+            return PasteRefusal{
+                number, lineText(number) + ": " +
+                            polishCount(static_cast<int64_t>(fields.count), "pole", "pola", "pól") +
+                            " zamiast " + std::to_string(fieldCount) +
+                            " pól pociągu oddzielonych tabulatorem."};
         }
         Train train;
         int64_t from = -1;
-        for (std::size_t f = 0; f < fields.size(); ++f) {
+        for (std::size_t f = 0; f < fields.count; ++f) {
             int64_t value = 0;
             const bool position = withPosition && f == 0;
             const int trainField = static_cast<int>(f) + (withPosition ? 0 : 1);
-            if (!readNumber(fields[f], value) ||
+            if (!readNumber(fields.field[f], value) ||
                 (position ? value < 0 : value < INT32_MIN || value > INT32_MAX)) {
                 const std::string name = position
                                              ? std::string("Indeks")
                                              : fieldLabel(Section::trains, fieldAt(trainField));
                 return PasteRefusal{number, lineText(number) + ", pole " + std::to_string(f + 1) +
                                                 " (" + name + "): „" +
-                                                quoted(trimBlanks(fields[f])) +
+                                                quoted(trimBlanks(fields.field[f])) +
                                                 "” nie jest liczbą całkowitą."};
             }
             if (position) {

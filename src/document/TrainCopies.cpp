@@ -1,8 +1,10 @@
 #include "document/TrainCopies.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
-#include <unordered_map>
+#include <optional>
+#include <utility>
 
 #include "document/Codes.h"
 #include "document/FieldLimits.h"
@@ -19,23 +21,34 @@ namespace {
 constexpr std::size_t lastCoupledPosition =
     static_cast<std::size_t>((std::numeric_limits<int32_t>::max() - 9) / 10);
 
-// The group's positions, for finding a train's place in it.
-std::unordered_map<int64_t, std::size_t> placesOf(const std::vector<int64_t>& from) {
-    std::unordered_map<int64_t, std::size_t> places;
-    places.reserve(from.size());
-    for (std::size_t j = 0; j < from.size(); ++j)
-        if (from[j] >= 0) places.emplace(from[j], j);
-    return places;
-}
+// The group's positions, for finding a train's place in it: (position, place), by position.
+class Places {
+public:
+    explicit Places(const std::vector<int64_t>& from) {
+        m_places.reserve(from.size());
+        for (std::size_t j = 0; j < from.size(); ++j)
+            if (from[j] >= 0) m_places.emplace_back(from[j], j);
+        std::sort(m_places.begin(), m_places.end());
+    }
+    // The place of the first train that came from position, or nothing.
+    std::optional<std::size_t> of(int64_t position) const {
+        const auto at = std::lower_bound(m_places.begin(), m_places.end(),
+                                         std::pair<int64_t, std::size_t>(position, 0));
+        if (at == m_places.end() || at->first != position) return std::nullopt;
+        return at->second;
+    }
+
+private:
+    std::vector<std::pair<int64_t, std::size_t>> m_places;
+};
 
 // Points the train's couplings to a train of the group at that train's place after first.
-void recouple(Train& train, const std::unordered_map<int64_t, std::size_t>& places,
-              std::size_t first) {
+void recouple(Train& train, const Places& places, std::size_t first) {
     for (int32_t* code : {&train.coupledWith, &train.toBeCoupledWith}) {
         if (!isCouplingCode(*code)) continue;
-        const auto place = places.find(couplingTrain(*code));
-        if (place == places.end()) continue;
-        *code = couplingCode(static_cast<int32_t>(first + place->second), couplingCoach(*code));
+        const std::optional<std::size_t> place = places.of(couplingTrain(*code));
+        if (!place) continue;
+        *code = couplingCode(static_cast<int32_t>(first + *place), couplingCoach(*code));
     }
 }
 
@@ -101,7 +114,7 @@ std::vector<Train> trainCopies(const std::vector<Train>& trains,
     for (const std::size_t position : group) {
         if (position < trains.size()) from.push_back(static_cast<int64_t>(position));
     }
-    const auto places = placesOf(from);
+    const Places places(from);
     std::vector<Train> copies;
     copies.reserve(from.size() * static_cast<std::size_t>(std::max(rule.copies, 0)));
     for (int32_t k = 1; k <= rule.copies; ++k) {
@@ -126,7 +139,7 @@ std::vector<Train> trainCopies(const std::vector<Train>& trains,
 
 std::vector<Train> appendedGroup(std::vector<Train> group, const std::vector<int64_t>& from,
                                  std::size_t count) {
-    const auto places = placesOf(from);
+    const Places places(from);
     for (Train& train : group) recouple(train, places, count);
     return group;
 }
