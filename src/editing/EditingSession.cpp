@@ -71,43 +71,31 @@ private:
     Entry m_other;
 };
 
-// The several-entry edits keep their rows ascending.
+// The several-entry edits keep their rows ascending. Inserting entries at rows and removing
+// them are one edit run in the two directions: the entries live in the list or here.
 template <class Entry>
-class InsertEntries : public QUndoCommand {
+class InsertOrRemoveEntries : public QUndoCommand {
 public:
-    InsertEntries(EditingSession& s, ListMember<Entry> list, int row, std::vector<Entry> entries,
-                  const QString& text)
+    InsertOrRemoveEntries(EditingSession& s, ListMember<Entry> list, std::vector<int> rows,
+                          std::vector<Entry> entries, bool inserts, const QString& text)
         : QUndoCommand(text),
           m_session(s),
           m_list(list),
-          m_rows(entries.size()),
-          m_entries(std::move(entries)) {
-        std::iota(m_rows.begin(), m_rows.end(), row);
-    }
-    void redo() override { m_session.doInsertRows(m_list, m_rows, m_entries); }
-    void undo() override { m_session.doRemoveRows(m_list, m_rows); }
+          m_rows(std::move(rows)),
+          m_entries(std::move(entries)),
+          m_inserts(inserts) {}
+    void redo() override { m_inserts ? put() : take(); }
+    void undo() override { m_inserts ? take() : put(); }
 
 private:
+    void put() { m_session.doInsertRows(m_list, m_rows, std::move(m_entries)); }
+    void take() { m_entries = m_session.doRemoveRows(m_list, m_rows); }
+
     EditingSession& m_session;
     ListMember<Entry> m_list;
     std::vector<int> m_rows;
     std::vector<Entry> m_entries;
-};
-
-template <class Entry>
-class RemoveEntries : public QUndoCommand {
-public:
-    RemoveEntries(EditingSession& s, ListMember<Entry> list, std::vector<int> rows,
-                  const QString& text)
-        : QUndoCommand(text), m_session(s), m_list(list), m_rows(std::move(rows)) {}
-    void redo() override { m_entries = m_session.doRemoveRows(m_list, m_rows); }
-    void undo() override { m_session.doInsertRows(m_list, m_rows, std::move(m_entries)); }
-
-private:
-    EditingSession& m_session;
-    ListMember<Entry> m_list;
-    std::vector<int> m_rows;
-    std::vector<Entry> m_entries;
+    bool m_inserts;
 };
 
 template <class Entry>
@@ -273,7 +261,10 @@ void EditingSession::insertEntries(ListMember<Entry> list, int row, std::vector<
                                    const QString& text) {
     checkedRow(m_document.content.*list, row, true);
     if (entries.empty()) return;
-    m_undoStack.push(new InsertEntries<Entry>(*this, list, row, std::move(entries), text));
+    std::vector<int> rows(entries.size());
+    std::iota(rows.begin(), rows.end(), row);
+    m_undoStack.push(new InsertOrRemoveEntries<Entry>(*this, list, std::move(rows),
+                                                      std::move(entries), true, text));
 }
 
 template <class Entry>
@@ -281,7 +272,8 @@ void EditingSession::removeEntries(ListMember<Entry> list, std::vector<int> rows
                                    const QString& text) {
     rows = checkedRows(m_document.content.*list, std::move(rows));
     if (rows.empty()) return;
-    m_undoStack.push(new RemoveEntries<Entry>(*this, list, std::move(rows), text));
+    m_undoStack.push(
+        new InsertOrRemoveEntries<Entry>(*this, list, std::move(rows), {}, false, text));
 }
 
 template <class Entry>

@@ -116,9 +116,7 @@ private:
     template <class Entry>
     friend class ReplaceEntry;
     template <class Entry>
-    friend class InsertEntries;
-    template <class Entry>
-    friend class RemoveEntries;
+    friend class InsertOrRemoveEntries;
     template <class Entry>
     friend class ReplaceEntries;
     friend class ReplaceTextList;
