@@ -232,20 +232,20 @@ void MainWindow::copySelectedTrains() {
         }
     }
     table += QStringLiteral("\r\n");
-    auto* data = new QMimeData;
-    data->setText(table);
-    data->setData(
+    auto* copied = new QMimeData;
+    copied->setText(table);
+    copied->setData(
         QString::fromLatin1(trains::trainsMimeType),
         QByteArray::fromStdString(trainClipboardText(
             m_session.content().trains, std::vector<std::size_t>(trains.begin(), trains.end()))));
-    QGuiApplication::clipboard()->setMimeData(data);
+    QGuiApplication::clipboard()->setMimeData(copied);
 }
 
 void MainWindow::pasteTrains() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data) return;
+    const QMimeData* held = QGuiApplication::clipboard()->mimeData();
+    if (!held) return;
     const QString type = QString::fromLatin1(trains::trainsMimeType);
-    const QString text = data->hasFormat(type) ? QString::fromUtf8(data->data(type)) : data->text();
+    const QString text = held->hasFormat(type) ? QString::fromUtf8(held->data(type)) : held->text();
     const std::size_t before = m_session.content().trains.size();
     trains::pasteTrains(m_session, this, text);
     // The pasted trains are selected, so that the next step acts on them.

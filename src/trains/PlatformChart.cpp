@@ -284,8 +284,8 @@ int PlatformChart::View::xOf(double minute) const {
 QRect PlatformChart::View::pieceRect(int row, int lane, int32_t start, int32_t end) const {
     const int rowTop = kHeaderHeight + row * kRowHeight - top;
     const int x = xOf(start);
-    const int height = kRowHeight - 8 - (kLanes - 1) * kLaneStep;
-    return {x, rowTop + 4 + lane * kLaneStep, std::max(2, xOf(end) - x), height};
+    const int barHeight = kRowHeight - 8 - (kLanes - 1) * kLaneStep;
+    return {x, rowTop + 4 + lane * kLaneStep, std::max(2, xOf(end) - x), barHeight};
 }
 
 template <class Visit>

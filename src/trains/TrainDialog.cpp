@@ -170,8 +170,6 @@ TrainDialog::TrainDialog(const editing::EditingSession& session, QWidget* parent
 }
 
 void TrainDialog::buildGeneralPage(QWidget* page) {
-    const TimetableContent& c = m_document.content;
-
     m_runType = list(
         "runType",
         {QStringLiteral("0 - pociąg kończy bieg na stacji"),

@@ -314,12 +314,12 @@ private slots:
         const SessionOf opened(d);
         for (int position = 1; position <= RecordLayout<Train>::fieldCount; ++position) {
             for (const int32_t extreme : {INT32_MIN, INT32_MAX}) {
-                Train stored = sampleTrain();
-                field(stored, position) = extreme;
+                Train extremeTrain = sampleTrain();
+                field(extremeTrain, position) = extreme;
                 TrainDialog dialog(opened.session);
-                dialog.setOriginal(stored);
+                dialog.setOriginal(extremeTrain);
                 dialog.fillFromTrain();
-                QCOMPARE(dialog.train(), stored);
+                QCOMPARE(dialog.train(), extremeTrain);
             }
         }
     }
