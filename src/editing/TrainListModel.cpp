@@ -13,6 +13,10 @@ namespace rylmo::editing {
 
 namespace {
 
+// Trains whose search texts follow a change at once; more are gathered anew in the background
+// (an undo of deleting every train puts back a hundred thousand).
+constexpr int textsFollowedAtOnce = 256;
+
 QString searchTextOf(const Train& train, const TrainTexts* readable) {
     if (readable) return readable->searchText(train);
     QString text;
@@ -44,7 +48,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
                 if (list != EntryList::trains) return;
                 m_sortKeysColumn = -1;
                 gatherNamesOf(row, row + count - 1);
-                if (m_searchReady) {
+                if (m_searchReady && count <= textsFollowedAtOnce) {
                     m_search.insert(m_search.begin() + row, static_cast<std::size_t>(count),
                                     QString());
                     for (int i = row; i < row + count; ++i)
@@ -80,7 +84,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
                         m_sortKeys[static_cast<std::size_t>(i)] =
                             computeSortKey(i, m_sortKeysColumn);
                 }
-                if (m_searchReady) {
+                if (m_searchReady && last - first < textsFollowedAtOnce) {
                     for (int i = first; i <= last; ++i)
                         m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
                 } else {
