@@ -13,9 +13,13 @@ namespace rylmo::editing {
 
 namespace {
 
-// Trains whose search texts follow a change at once; more are gathered anew in the background
-// (an undo of deleting every train puts back a hundred thousand).
-constexpr int textsFollowedAtOnce = 256;
+// Whether the search texts of count changed trains of rows follow the change at once. A change
+// of most of the list has them gathered anew in the background instead (an undo of deleting
+// every train puts back a hundred thousand); a part of it does not, so that the gathering
+// does not contend with the editing that follows.
+bool textsFollowAtOnce(int count, int rows) {
+    return count <= 256 || count * 4 <= rows;
+}
 
 QString searchTextOf(const Train& train, const TrainTexts* readable) {
     if (readable) return readable->searchText(train);
@@ -48,7 +52,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
                 if (list != EntryList::trains) return;
                 m_sortKeysColumn = -1;
                 gatherNamesOf(row, row + count - 1);
-                if (m_searchReady && count <= textsFollowedAtOnce) {
+                if (m_searchReady && textsFollowAtOnce(count, rowCount())) {
                     m_search.insert(m_search.begin() + row, static_cast<std::size_t>(count),
                                     QString());
                     for (int i = row; i < row + count; ++i)
@@ -84,7 +88,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
                         m_sortKeys[static_cast<std::size_t>(i)] =
                             computeSortKey(i, m_sortKeysColumn);
                 }
-                if (m_searchReady && last - first < textsFollowedAtOnce) {
+                if (m_searchReady && textsFollowAtOnce(last - first + 1, rowCount())) {
                     for (int i = first; i <= last; ++i)
                         m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
                 } else {
