@@ -26,6 +26,7 @@ QString programSettingsPath() {
 namespace {
 
 const char* const kSection = "Program";
+const char* const keepReferencesKey = "PoprawiajOdwolania";
 
 QString setting(const ProfileFile& settings, const char* key, const std::string& fallback) {
     return ui::toQString(settings.readString(kSection, key, fallback));
@@ -94,6 +95,13 @@ void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& s
         folderInUse(addSeparator(dialog.rollingStockFolder())).toStdString());
     storeFolder(settings, "Tabor", dialog.rollingStockFolder());
     storeFolder(settings, "Stacje", dialog.stationFolder());
+    session.setKeepsReferences(dialog.keepsReferences());
+    if (dialog.keepsReferences() != keepsReferencesSetting(settings))
+        settings.writeString(kSection, keepReferencesKey, dialog.keepsReferences() ? "1" : "0");
+}
+
+bool keepsReferencesSetting(const ProfileFile& settings) {
+    return settings.readString(kSection, keepReferencesKey, "1") != "0";
 }
 
 }  // namespace rylmo::app

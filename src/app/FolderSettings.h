@@ -31,13 +31,17 @@ QString programSettingsPath();
 QString rollingStockFolderSetting(const ProfileFile& settings);
 QString stationFolderSetting(const ProfileFile& settings);
 
+// Whether deleting an entry keeps the references to the entries after it right ("Program",
+// "PoprawiajOdwolania"; on unless it is "0").
+bool keepsReferencesSetting(const ProfileFile& settings);
+
 // The folder the program uses for a stored one: a relative folder ("tabor\\", as a portable
 // copy carries) is taken from the program's folder; an absolute one stands as it is.
 QString folderInUse(const QString& stored);
 
 // Applies the options dialog's "OK": the rolling-stock folder of the document, then the keys
-// "Tabor" and "Stacje" of section "Program". A value the user did not change is written back
-// byte for byte. A failed write stops at that step.
+// "Tabor" and "Stacje" of section "Program", then how deleting treats references. A value the user
+// did not change is written back byte for byte. A failed write stops at that step.
 void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session,
                          ProfileFile& settings);
 

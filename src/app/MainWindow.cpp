@@ -148,6 +148,7 @@ void MainWindow::createActions() {
     m_readableList = command("readableList", QStringLiteral("Lista czytelna"), {});
     m_readableList->setCheckable(true);
     m_readableList->setChecked(m_settings.readString("Widok", "ListaCzytelna", "0") == "1");
+    m_session.setKeepsReferences(keepsReferencesSetting(m_settings));
     m_session.trainListModel()->setReadable(m_readableList->isChecked());
     connect(m_readableList, &QAction::toggled, this, [this](bool readable) {
         m_session.trainListModel()->setReadable(readable);

@@ -1,5 +1,6 @@
 #include "app/OptionsDialog.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,8 +64,13 @@ OptionsDialog::OptionsDialog(const std::string& rollingStockFolder, const Profil
     grid->addWidget(m_stationFolder, 3, 0);
     grid->addWidget(m_browseStations, 3, 1);
     grid->setRowStretch(4, 1);
+    m_keepReferences = new QCheckBox(
+        QStringLiteral("Przy usuwaniu poprawiaj odwołania do dalszych pozycji"), page);
+    m_keepReferences->setObjectName(QStringLiteral("keepReferences"));
+    m_keepReferences->setChecked(keepsReferencesSetting(settings));
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addWidget(group);
+    pageLayout->addWidget(m_keepReferences);
 
     m_ok = button(QStringLiteral("OK"), "ok", this);
     m_ok->setDefault(true);
@@ -93,6 +99,9 @@ QString OptionsDialog::rollingStockFolder() const {
 }
 QString OptionsDialog::stationFolder() const {
     return m_stationFolder->text();
+}
+bool OptionsDialog::keepsReferences() const {
+    return m_keepReferences->isChecked();
 }
 
 void OptionsDialog::browseRollingStockFolder() {

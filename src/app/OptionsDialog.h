@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <string>
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -22,6 +23,7 @@ public:
 
     QString rollingStockFolder() const;
     QString stationFolder() const;
+    bool keepsReferences() const;
 
     void browseRollingStockFolder();
     void browseStationFolder();
@@ -29,6 +31,7 @@ public:
 private:
     QLineEdit* m_rollingStockFolder;
     QLineEdit* m_stationFolder;
+    QCheckBox* m_keepReferences;
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPushButton* m_browseRollingStock;

@@ -117,12 +117,17 @@ void CoachesDialog::deleteCoach() {
     const TimetableContent& c = m_session.content();
     const QString question = QStringLiteral("Czy napewno chcesz usunąć wagon ") +
                              m_model->index(row).data().toString() + QStringLiteral("?");
+    const std::vector<int> rows{row};
+    const auto list = editing::EntryList::coaches;
+    const ReferenceChanges changes = m_session.deletionChanges(list, rows);
     if (!ui::confirmDelete(
             this, question,
-            referencesToVehicle(c, coachVehicleNumber(c, static_cast<std::size_t>(row))))) {
+            m_session.deletionNotice(
+                list, changes, 1,
+                referencesToVehicle(c, coachVehicleNumber(c, static_cast<std::size_t>(row)))))) {
         return;
     }
-    m_session.removeEntry(&TimetableContent::coaches, row, QStringLiteral("usunięcie wagonu"));
+    m_session.deleteEntries(list, rows, changes, QStringLiteral("usunięcie wagonu"));
     select(0);
 }
 

@@ -148,13 +148,17 @@ void CompositionsDialog::editComposition() {
 void CompositionsDialog::deleteComposition() {
     const int row = selectedComposition();
     if (row < 0) return;
+    const std::vector<int> rows{row};
+    const auto list = editing::EntryList::compositions;
+    const ReferenceChanges changes = m_session.deletionChanges(list, rows);
     if (!ui::confirmDelete(
             this, QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z list?"),
-            referencesToComposition(m_session.content(), static_cast<std::size_t>(row)))) {
+            m_session.deletionNotice(
+                list, changes, 1,
+                referencesToComposition(m_session.content(), static_cast<std::size_t>(row))))) {
         return;
     }
-    m_session.removeEntry(&TimetableContent::compositions, row,
-                          QStringLiteral("usunięcie składu %1").arg(row));
+    m_session.deleteEntries(list, rows, changes, QStringLiteral("usunięcie składu %1").arg(row));
     select(-1);
 }
 

@@ -9,8 +9,8 @@
 
 namespace rylmo {
 
-// How many records refer to one entry of a list. The file refers by position, so deleting
-// the entry leaves these numbers pointing at whatever moves into its place.
+// How many records refer to one entry of a list. Kept on purpose: with references not kept
+// right on deleting (an option), the file's positions stay and point at whatever moves in.
 struct References {
     int trains = 0;
     int depotEntries = 0;

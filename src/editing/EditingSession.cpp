@@ -448,15 +448,15 @@ void EditingSession::keepTypeCount() {
                                                      const QString&);                         \
     template void EditingSession::removeEntry<Entry>(ListMember<Entry>, int, const QString&); \
     template void EditingSession::replaceEntry<Entry>(ListMember<Entry>, int, Entry,          \
-                                                      const QString&);
+                                                      const QString&);                        \
+    template void EditingSession::removeEntries<Entry>(ListMember<Entry>, std::vector<int>,   \
+                                                       const QString&);                       \
+    template void EditingSession::replaceEntries<Entry>(ListMember<Entry>, std::vector<int>,  \
+                                                        std::vector<Entry>, const QString&);
 
 RYLMO_EDITS_FOR(Train)
 template void EditingSession::insertEntries<Train>(ListMember<Train>, int, std::vector<Train>,
                                                    const QString&);
-template void EditingSession::removeEntries<Train>(ListMember<Train>, std::vector<int>,
-                                                   const QString&);
-template void EditingSession::replaceEntries<Train>(ListMember<Train>, std::vector<int>,
-                                                    std::vector<Train>, const QString&);
 RYLMO_EDITS_FOR(DepotEntry)
 RYLMO_EDITS_FOR(LocomotivePassage)
 RYLMO_EDITS_FOR(LocomotiveType)

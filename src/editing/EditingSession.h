@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "document/ReferenceChanges.h"
+#include "document/References.h"
 #include "document/Timetable.h"
 #include "editing/EntryList.h"
 
@@ -72,6 +74,23 @@ public:
                         const QString& text);
     void replaceTextList(ListMember<std::string> list, std::vector<std::string> texts,
                          const QString& text);
+
+    // Whether deleting entries keeps every other reference naming the entry it named
+    // (on unless the options turn it off); off, stored positions stay as they are.
+    bool keepsReferences() const { return m_keepsReferences; }
+    void setKeepsReferences(bool keep) { m_keepsReferences = keep; }
+    // What deleting the rows of list changes elsewhere; nothing while references are not kept.
+    ReferenceChanges deletionChanges(EntryList list, const std::vector<int>& rows) const;
+    // The second line of the question before deleting deleted entries of list: what the
+    // changes do, or, while references are not kept, what will point elsewhere (unkept).
+    std::string deletionNotice(EntryList list, const ReferenceChanges& changes, std::size_t deleted,
+                               const References& unkept) const;
+    // Deletes the rows of list together with the changes deletionChanges gave for them, as one
+    // step.
+    void deleteEntries(EntryList list, std::vector<int> rows, const ReferenceChanges& changes,
+                       const QString& text);
+    // Changes the records as changes says (by their present positions), inside a Step.
+    void applyReferenceChanges(const ReferenceChanges& changes);
     void setGeneralText(GeneralText which, std::string value, const QString& text);
 
     // Several edits made by one user action become one step while a Step lives.
@@ -149,6 +168,7 @@ private:
     QUndoStack m_undoStack;
     TrainListModel* m_trainListModel;
     ui::NumberListModel* m_trainIndexModel;
+    bool m_keepsReferences = true;
 };
 
 }  // namespace rylmo::editing

@@ -135,12 +135,16 @@ void LocomotiveTypesDialog::addType() {
 void LocomotiveTypesDialog::deleteType() {
     const int row = currentRow();
     if (row < 0) return;
-    if (!ui::confirmDelete(this, QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?"),
-                           referencesToVehicle(m_session.content(), row + 1))) {
+    const std::vector<int> rows{row};
+    const auto list = editing::EntryList::locomotiveTypes;
+    const ReferenceChanges changes = m_session.deletionChanges(list, rows);
+    if (!ui::confirmDelete(
+            this, QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?"),
+            m_session.deletionNotice(list, changes, 1,
+                                     referencesToVehicle(m_session.content(), row + 1)))) {
         return;
     }
-    m_session.removeEntry(&TimetableContent::locomotiveTypes, row,
-                          QStringLiteral("usunięcie lokomotywy"));
+    m_session.deleteEntries(list, rows, changes, QStringLiteral("usunięcie lokomotywy"));
     selectRow(0);
 }
 

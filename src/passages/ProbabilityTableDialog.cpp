@@ -187,14 +187,20 @@ void ProbabilityTableDialog::deleteEntry() {
     const TimetableContent& c = m_session.content();
     const int position = m_entries->value();
     if (position < 1 || static_cast<std::size_t>(position) > c.probabilities.size()) return;
+    const std::vector<int> rows{position - 1};
+    const auto list = editing::EntryList::probabilities;
+    const ReferenceChanges changes = m_session.deletionChanges(list, rows);
     if (!ui::confirmDelete(
             this,
             QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy prawdopodobienstwa?"),
-            referencesToProbabilityEntry(c, static_cast<std::size_t>(position) - 1))) {
+            m_session.deletionNotice(
+                list, changes, 1,
+                referencesToProbabilityEntry(c, static_cast<std::size_t>(position) - 1)))) {
         return;
     }
-    m_session.removeEntry(&TimetableContent::probabilities, position - 1,
-                          QStringLiteral("usunięcie indeksu prawdopodobieństwa %1").arg(position));
+    m_session.deleteEntries(
+        list, rows, changes,
+        QStringLiteral("usunięcie indeksu prawdopodobieństwa %1").arg(position));
 }
 
 }  // namespace rylmo::passages

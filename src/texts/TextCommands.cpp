@@ -14,8 +14,15 @@ void editNames(editing::EditingSession& session, QWidget* parent, const QString&
     if (!page.isEmpty()) dialog.showPage(page);
     if (ui::prompter().exec(dialog) != QDialog::Accepted || dialog.changedLists().empty()) return;
     const editing::EditingSession::Step step(session, QStringLiteral("zmianę nazw"));
-    for (const auto& [list, names] : dialog.changedLists())
+    for (const auto& [list, names] : dialog.changedLists()) {
+        // Lines taken out or put in move the names after them: references follow the names.
+        if (session.keepsReferences()) {
+            session.applyReferenceChanges(
+                referenceChanges(session.content(), editing::entryListOf(list),
+                                 Renumbering::aligning(session.content().*list, names)));
+        }
         session.replaceTextList(list, names, {});
+    }
 }
 
 void editGeneralData(editing::EditingSession& session, QWidget* parent, const QString& caption,

@@ -37,15 +37,6 @@ void editTrain(editing::EditingSession& session, QWidget* parent, const QString&
                          QStringLiteral("edycję pociągu %1").arg(train));
 }
 
-void deleteTrain(editing::EditingSession& session, QWidget* parent, int train) {
-    if (train < 0 || static_cast<std::size_t>(train) >= session.content().trains.size()) return;
-    if (!ui::confirm(parent,
-                     QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?")))
-        return;
-    session.removeEntry(&TimetableContent::trains, train,
-                        QStringLiteral("usunięcie pociągu %1").arg(train));
-}
-
 namespace {
 
 // "12 pociągów", "1 pociągu": how many trains a step names.
@@ -57,31 +48,52 @@ std::vector<std::size_t> positionsOf(const std::vector<int>& trains) {
     return {trains.begin(), trains.end()};
 }
 
+// While references are not kept: what will point at other trains after the deletion.
+QString unkeptReferences(const TimetableContent& content, const std::vector<int>& trains) {
+    const TrainReferences r = referencesToTrains(content, positionsOf(trains));
+    if (r.trains + r.passages == 0) return {};
+    QStringList parts;
+    if (r.trains > 0)
+        parts << QString::fromStdString(
+            polishCount(r.trains, "inny pociąg", "inne pociągi", "innych pociągów"));
+    if (r.passages > 0)
+        parts << QString::fromStdString(
+            polishCount(r.passages, "przejście", "przejścia", "przejść"));
+    return (trains.size() == 1 ? QStringLiteral("Odwołania do niego: ")
+                               : QStringLiteral("Odwołania do nich: ")) +
+           parts.join(QStringLiteral(", ")) +
+           QStringLiteral(". Numery w nich nie zmienią się, więc wskażą inne pociągi.");
+}
+
 }  // namespace
+
+void deleteTrain(editing::EditingSession& session, QWidget* parent, int train) {
+    deleteTrains(session, parent, {train});
+}
 
 void deleteTrains(editing::EditingSession& session, QWidget* parent,
                   const std::vector<int>& trains) {
-    if (trains.size() == 1) return deleteTrain(session, parent, trains.front());
+    const std::size_t count = session.content().trains.size();
+    for (int train : trains)
+        if (train < 0 || static_cast<std::size_t>(train) >= count) return;
     if (trains.empty()) return;
-    const TrainReferences r = referencesToTrains(session.content(), positionsOf(trains));
-    QString question = QStringLiteral("Czy na pewno chcesz usunąć z rozkładu %1?")
-                           .arg(QString::fromStdString(
-                               polishCount(static_cast<int64_t>(trains.size()), "wybrany pociąg",
-                                           "wybrane pociągi", "wybranych pociągów")));
-    if (r.trains + r.passages > 0) {
-        QStringList parts;
-        if (r.trains > 0)
-            parts << QString::fromStdString(
-                polishCount(r.trains, "inny pociąg", "inne pociągi", "innych pociągów"));
-        if (r.passages > 0)
-            parts << QString::fromStdString(
-                polishCount(r.passages, "przejście", "przejścia", "przejść"));
-        question += QStringLiteral("\nOdwołania do nich: ") + parts.join(QStringLiteral(", ")) +
-                    QStringLiteral(". Numery w nich nie zmienią się, więc wskażą inne pociągi.");
-    }
+    const bool one = trains.size() == 1;
+    QString question = one ? QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?")
+                           : QStringLiteral("Czy na pewno chcesz usunąć z rozkładu %1?")
+                                 .arg(QString::fromStdString(polishCount(
+                                     static_cast<int64_t>(trains.size()), "wybrany pociąg",
+                                     "wybrane pociągi", "wybranych pociągów")));
+    const auto list = editing::EntryList::trains;
+    const ReferenceChanges changes = session.deletionChanges(list, trains);
+    const QString notice =
+        session.keepsReferences()
+            ? QString::fromStdString(referenceNotice(changes.effects, list, trains.size()))
+            : unkeptReferences(session.content(), trains);
+    if (!notice.isEmpty()) question += QLatin1Char('\n') + notice;
     if (!ui::confirm(parent, question)) return;
-    session.removeEntries(&TimetableContent::trains, trains,
-                          QStringLiteral("usunięcie ") + trainsOf(trains.size()));
+    session.deleteEntries(list, trains, changes,
+                          one ? QStringLiteral("usunięcie pociągu %1").arg(trains.front())
+                              : QStringLiteral("usunięcie ") + trainsOf(trains.size()));
 }
 
 namespace {

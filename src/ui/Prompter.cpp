@@ -1,7 +1,5 @@
 #include "ui/Prompter.h"
 
-#include "document/References.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
@@ -107,11 +105,10 @@ bool confirm(QWidget* parent, const QString& text) {
                               QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool confirmDelete(QWidget* parent, const QString& question, const References& references) {
-    const std::string warning = referenceWarning(references);
-    return confirm(parent, warning.empty()
+bool confirmDelete(QWidget* parent, const QString& question, const std::string& notice) {
+    return confirm(parent, notice.empty()
                                ? question
-                               : question + QLatin1Char('\n') + QString::fromStdString(warning));
+                               : question + QLatin1Char('\n') + QString::fromStdString(notice));
 }
 
 void inform(QWidget* parent, const QString& text) {

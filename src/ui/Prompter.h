@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <memory>
+#include <string>
 
 class QDialog;
 class QUrl;
@@ -74,9 +75,9 @@ QString qtNameFilters(const QString& filter);
 // Confirmation box: warning icon, Yes and No, No the default; true only for Yes.
 bool confirm(QWidget* parent, const QString& text);
 
-// The delete question of an entry that others refer to: question, then what refers to the
-// entry and what deleting it does; true only for Yes.
-bool confirmDelete(QWidget* parent, const QString& question, const References& references);
+// The delete question: question, then (on a line of its own, unless empty) what deleting
+// does to the entries that refer to what is deleted; true only for Yes.
+bool confirmDelete(QWidget* parent, const QString& question, const std::string& notice);
 
 // Information box: information icon and one OK button.
 void inform(QWidget* parent, const QString& text);

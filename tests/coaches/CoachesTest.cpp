@@ -160,13 +160,12 @@ private slots:
         QCOMPARE(f.prompter.messageTexts().last(),
                  QStringLiteral("Czy napewno chcesz usunąć wybrany wagon ze składu?"));
 
-        // Delete says that two trains show the composition; nothing is selected afterwards.
+        // Delete says that two trains lose the composition; nothing is selected afterwards.
         f.prompter.answers = {QMessageBox::Yes};
         dialog.deleteComposition();
-        QVERIFY(f.prompter.messageTexts().last().startsWith(
-            QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z "
-                           "list?\nOdwołania do tej pozycji: "
-                           "2 pociągi.")));
+        QCOMPARE(f.prompter.messageTexts().last(),
+                 QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z "
+                                "list?\n2 pociągi stracą skład wagonów."));
         QCOMPARE(f.session.content().compositions.size(), std::size_t(5));
         QCOMPARE(dialog.selectedComposition(), -1);
         QVERIFY(!child<QPushButton>(dialog, "edit")->isEnabled());
@@ -210,6 +209,8 @@ private slots:
                  QStringLiteral(
                      "Nie można dodać wagonu: nazwa pliku „.bmp” nie ma części przed kropką."));
 
+        // With references not kept ("Opcje"), the question says what will point elsewhere.
+        f.session.setKeepsReferences(false);
         selectRow(dialog, "coachNames", 0);
         f.prompter.answers = {QMessageBox::Yes};
         dialog.deleteCoach();

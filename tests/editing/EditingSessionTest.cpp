@@ -233,6 +233,60 @@ private slots:
         QCOMPARE(session.trainIndexModel()->rowCount(), 2);
     }
 
+    // A deletion and the changes that keep the other references right are one step: undo
+    // gives back the content exactly, redo the content after; off, only the rows go.
+    void deletingKeepsReferencesAsOneStep() {
+        TimetableContent original = generatedTimetable(40);
+        original.coaches = {"W1", "W2", "W3"};
+        original.compositions = {"", "1,2,1,3,0,", "2,4,0,"};
+        original.probabilities = {"100,"};
+        for (std::size_t i = 0; i < original.trains.size(); ++i) {
+            Train& t = original.trains[i];
+            t.coupledWith = static_cast<int32_t>((i * 7) % 40) * 10 + 1;
+            t.symbolVehicle = static_cast<int32_t>(i % 5);
+            t.composition = static_cast<int32_t>(i % 3);
+            original.passages.push_back(
+                {1, 0, static_cast<int32_t>(i), static_cast<int32_t>(39 - i), 1});
+        }
+        struct Case {
+            editing::EntryList list;
+            std::vector<int> rows;
+        };
+        const Case cases[] = {
+            {editing::EntryList::trains, {0, 5, 6, 39}}, {editing::EntryList::coaches, {0}},
+            {editing::EntryList::compositions, {1}},     {editing::EntryList::locomotiveTypes, {0}},
+            {editing::EntryList::probabilities, {0}},    {editing::EntryList::stationNames, {1}}};
+        for (const Case& c : cases) {
+            for (bool keep : {true, false}) {
+                EditingSession session;
+                session.open(original, "/tmp/", "a.roz");
+                session.setKeepsReferences(keep);
+                const ReferenceChanges changes = session.deletionChanges(c.list, c.rows);
+                QCOMPARE(changes.effects.any(), keep);
+                session.deleteEntries(c.list, c.rows, changes, QStringLiteral("usunięcie"));
+                QCOMPARE(session.undoStack().count(), 1);
+                QCOMPARE(session.content().locomotiveTypeCount,
+                         static_cast<int32_t>(session.content().locomotiveTypes.size()));
+                const TimetableContent after = session.content();
+                QVERIFY(!(after == original));
+                session.undoStack().undo();
+                QVERIFY(session.content() == original);
+                session.undoStack().redo();
+                QVERIFY(session.content() == after);
+                checkListFollows(session);
+            }
+        }
+        // Trains: train 7 was coupled with train 9 (7 × 7 % 40 = 9), which is now train 6.
+        EditingSession session;
+        session.open(original, "/tmp/", "a.roz");
+        const std::vector<int> rows{0, 5, 6, 39};
+        session.deleteEntries(editing::EntryList::trains, rows,
+                              session.deletionChanges(editing::EntryList::trains, rows), {});
+        QCOMPARE(session.content().trains[4].coupledWith, 61);
+        // Passage i goes from train i to 39 - i: those of 0, 5, 6, 39, 34 and 33 go.
+        QCOMPARE(session.content().passages.size(), std::size_t(34));
+    }
+
     void modifiedFollowsTheSavedState() {
         EditingSession session;
         QSignalSpy changes(&session, &EditingSession::modifiedChanged);

@@ -139,15 +139,16 @@ private slots:
         QCOMPARE(description->text(),
                  QStringLiteral("Spalinowoz_SM42\nLokomotywa spalinowa, hierarchia: 7"));
 
-        // Deleting type 2 says what refers to it; undo puts it back.
+        // Deleting type 2 says what it does to the references; undo puts all back.
         f.prompter.answers = {QMessageBox::Yes};
         child<QPushButton>(dialog, "delete")->click();
         QCOMPARE(f.prompter.messageTexts().last(),
-                 QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?\nOdwołania do tej "
-                                "pozycji: 1 pociąg, "
-                                "1 przejście, 1 skład, 2 indeksy prawdopodobieństwa. Numery w nich "
-                                "(i odwołania do dalszych pozycji) nie zmienią "
-                                "się, więc wskażą inne pozycje listy."));
+                 QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?\nUsunięte zostaną "
+                                "też 3 wartości w tablicy prawdopodobieństwa; 1 pociąg straci "
+                                "pojazd symbolizujący; 1 skład straci usunięty pojazd; 1 odwołanie "
+                                "do usuniętej pozycji zostanie oznaczone jako błędne (pokaże je "
+                                "lista problemów); odwołania do dalszych lokomotyw i wagonów "
+                                "zostaną poprawione."));
         QCOMPARE(f.session.content().locomotiveTypes.size(), std::size_t(2));
         QCOMPARE(f.session.content().locomotiveTypes[1].typeName(),
                  std::string_view("Spalinowoz_SM42"));

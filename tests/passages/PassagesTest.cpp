@@ -235,10 +235,8 @@ private slots:
         dialog.deleteEntry();
         QCOMPARE(prompter.messageTexts().last(),
                  QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy "
-                                "prawdopodobienstwa?\nOdwołania do "
-                                "tej pozycji: 1 przejście. Numery w nich (i odwołania do dalszych "
-                                "pozycji) nie zmienią "
-                                "się, więc wskażą inne pozycje listy."));
+                                "prawdopodobienstwa?\n1 przejście przestanie korzystać z tablicy "
+                                "prawdopodobieństwa."));
         QCOMPARE(session.content().probabilities.size(), std::size_t(3));
         session.undoStack().undo();
         session.undoStack().undo();

@@ -1,0 +1,614 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <variant>
+
+#include "document/CompositionText.h"
+#include "document/ProbabilityText.h"
+#include "document/ReferenceChanges.h"
+#include "document/Tokens.h"
+
+using namespace rylmo;
+
+namespace {
+
+// The content after deleting rows of list with changes, applied as the editing session does:
+// records changed by their places before the deletion, then the records that go, then rows.
+TimetableContent applied(TimetableContent c, Section list, std::vector<int> rows,
+                         const ReferenceChanges& changes) {
+    auto replace = [](auto& records, const std::vector<int>& at, const auto& values) {
+        for (std::size_t i = 0; i < at.size(); ++i)
+            records[static_cast<std::size_t>(at[i])] = values[i];
+    };
+    auto remove = [](auto& records, std::vector<int> at) {
+        std::sort(at.rbegin(), at.rend());
+        for (int row : at) records.erase(records.begin() + row);
+    };
+    replace(c.trains, changes.trainRows, changes.trains);
+    replace(c.depot, changes.depotRows, changes.depot);
+    replace(c.passages, changes.passageRows, changes.passages);
+    replace(c.compositions, changes.compositionRows, changes.compositions);
+    replace(c.probabilities, changes.probabilityRows, changes.probabilities);
+    remove(c.depot, changes.removedDepotEntries);
+    remove(c.passages, changes.removedPassages);
+    switch (list) {
+        case Section::trains:
+            remove(c.trains, rows);
+            break;
+        case Section::locomotiveTypes:
+            remove(c.locomotiveTypes, rows);
+            break;
+        case Section::coaches:
+            remove(c.coaches, rows);
+            break;
+        case Section::compositions:
+            remove(c.compositions, rows);
+            break;
+        case Section::probabilities:
+            remove(c.probabilities, rows);
+            break;
+        case Section::depotNames:
+            remove(c.depotNames, rows);
+            break;
+        case Section::stationNames:
+            remove(c.stationNames, rows);
+            break;
+        default:
+            remove(c.trainNames, rows);
+            break;
+    }
+    c.locomotiveTypeCount = static_cast<int32_t>(c.locomotiveTypes.size());
+    return c;
+}
+
+TimetableContent deleting(const TimetableContent& c, Section list, std::vector<int> rows,
+                          ReferenceEffects* effects = nullptr) {
+    std::size_t size = 0;
+    switch (list) {
+        case Section::trains:
+            size = c.trains.size();
+            break;
+        case Section::locomotiveTypes:
+            size = c.locomotiveTypes.size();
+            break;
+        case Section::coaches:
+            size = c.coaches.size();
+            break;
+        case Section::compositions:
+            size = c.compositions.size();
+            break;
+        case Section::probabilities:
+            size = c.probabilities.size();
+            break;
+        case Section::depotNames:
+            size = c.depotNames.size();
+            break;
+        case Section::stationNames:
+            size = c.stationNames.size();
+            break;
+        default:
+            size = c.trainNames.size();
+            break;
+    }
+    const ReferenceChanges changes = referenceChanges(c, list, Renumbering::deleting(size, rows));
+    if (effects) *effects = changes.effects;
+    return applied(c, list, std::move(rows), changes);
+}
+
+Train coupledTo(int train, int coach) {
+    Train t;
+    t.coupledWith = train * 10 + coach;
+    return t;
+}
+
+}  // namespace
+
+TEST(RenumberingTest, DeletingAndAligning) {
+    const Renumbering d = Renumbering::deleting(5, {3, 1, 9, -1});
+    EXPECT_EQ(d.goneCount(), 2u);
+    const std::vector<int32_t> expected{0, Renumbering::gone, 1, Renumbering::gone, 2};
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(d.to(i), expected[i]) << i;
+    EXPECT_FALSE(Renumbering::deleting(3, {}).changesAnything());
+    EXPECT_TRUE(Renumbering::deleting(3, {2}).changesAnything());  // the last entry
+
+    using Lines = std::vector<std::string>;
+    auto map = [](const Lines& a, const Lines& b) {
+        const Renumbering r = Renumbering::aligning(a, b);
+        std::vector<int32_t> to;
+        for (std::size_t i = 0; i < r.size(); ++i) to.push_back(r.to(i));
+        return to;
+    };
+    const int32_t gone = Renumbering::gone;
+    EXPECT_EQ(map({"a", "b", "c"}, {"a", "c"}), (std::vector<int32_t>{0, gone, 1}));
+    EXPECT_EQ(map({"a", "b", "c"}, {"b", "c"}), (std::vector<int32_t>{gone, 0, 1}));
+    EXPECT_EQ(map({"a", "b", "c"}, {"a", "b"}), (std::vector<int32_t>{0, 1, gone}));
+    EXPECT_EQ(map({"a", "b"}, {"a", "x", "b"}), (std::vector<int32_t>{0, 2}));
+    // A renamed line keeps its place; renamed and another taken out, both are seen.
+    EXPECT_EQ(map({"a", "b", "c"}, {"a", "B", "c"}), (std::vector<int32_t>{0, 1, 2}));
+    EXPECT_EQ(map({"a", "b", "c", "d"}, {"a", "B", "d"}), (std::vector<int32_t>{0, 1, gone, 2}));
+    EXPECT_EQ(map({"a", "a", "a"}, {"a", "a"}).size(), 3u);
+    EXPECT_EQ(map({}, {"a"}), (std::vector<int32_t>{}));
+    EXPECT_EQ(map({"a"}, {}), (std::vector<int32_t>{gone}));
+}
+
+TEST(RenumberingTest, TooLargeARegionKeepsLinesByPlace) {
+    // 2001 × 2000 changed lines exceed the table the alignment may use.
+    std::vector<std::string> before;
+    std::vector<std::string> after;
+    for (int i = 0; i < 2001; ++i) before.push_back("a" + std::to_string(i));
+    for (int i = 0; i < 2000; ++i) after.push_back("b" + std::to_string(i));
+    const Renumbering r = Renumbering::aligning(before, after);
+    EXPECT_EQ(r.to(0), 0);
+    EXPECT_EQ(r.to(1999), 1999);
+    EXPECT_EQ(r.to(2000), Renumbering::gone);
+    // 2000 × 2000 is aligned: the same answer here, reached the other way.
+    before.pop_back();
+    EXPECT_EQ(Renumbering::aligning(before, after).to(1999), 1999);
+}
+
+TEST(ReferenceChangesTest, TrainsKeepTheirCouplingsAndPassages) {
+    TimetableContent c;
+    c.trains = {coupledTo(3, 2), Train{}, coupledTo(1, 9), coupledTo(0, 1), coupledTo(7, 1)};
+    c.trains[1].toBeCoupledWith = 40;  // a code without a coach names no train
+    c.passages = {{1, 0, -3, 4, 0},
+                  {1, 0, 1, 2, 0},
+                  {1, 0, -2, 0, 0},
+                  {1, 0, 4, 0, 0},
+                  {1, 0, INT32_MIN, 3, 0}};
+    ReferenceEffects e;
+    const TimetableContent after = deleting(c, Section::trains, {1}, &e);
+    ASSERT_EQ(after.trains.size(), 4u);
+    EXPECT_EQ(after.trains[0].coupledWith, 22);  // train 3 is now train 2
+    EXPECT_EQ(after.trains[1].coupledWith, 0);   // coupled with the deleted train
+    EXPECT_EQ(after.trains[2].coupledWith, 1);   // train 0 stays
+    EXPECT_EQ(after.trains[3].coupledWith, 71);  // names no train: left as it is
+    ASSERT_EQ(after.passages.size(), 4u);        // the passage of train 1 goes
+    EXPECT_EQ(after.passages[0], (LocomotivePassage{1, 0, -2, 3, 0}));
+    EXPECT_EQ(after.passages[1], (LocomotivePassage{1, 0, -1, 0, 0}));
+    EXPECT_EQ(after.passages[2], (LocomotivePassage{1, 0, 3, 0, 0}));
+    EXPECT_EQ(after.passages[3], (LocomotivePassage{1, 0, INT32_MIN, 2, 0}));
+    EXPECT_EQ(e.passagesRemoved, 1);
+    EXPECT_EQ(e.couplingsCleared, 1);
+    EXPECT_EQ(referenceNotice(e, Section::trains, 1),
+              "Usunięte zostanie też 1 przejście lokomotywy; 1 sprzęg zostanie rozłączony; "
+              "odwołania do dalszych pociągów zostaną poprawione.");
+
+    // A locomotive from the depot whose train becomes train 0 cannot keep its mark: -0 is 0.
+    c.passages = {{1, 0, -1, 2, 0}};
+    const TimetableContent first = deleting(c, Section::trains, {0}, &e);
+    EXPECT_EQ(first.passages.at(0).arrivingTrain, 0);
+    EXPECT_EQ(e.depotMarksLost, 1);
+    // Deleting the last train renumbers nothing.
+    EXPECT_EQ(deleting(c, Section::trains, {4}, &e).trains[0].coupledWith, 32);
+    EXPECT_FALSE(e.any());
+}
+
+TEST(ReferenceChangesTest, VehiclesFollowInCompositionsTrainsDepotPassagesAndProbabilities) {
+    TimetableContent c;
+    c.locomotiveTypes = {{"A", "A", "3", "1"}, {"B", "B", "1", "1"}, {"C", "C", "4", "1"}};
+    c.locomotiveTypeCount = 3;
+    c.coaches = {"W1", "W2"};  // vehicles 4 and 5
+    // Runs kept as written, hexadecimal and blanks included; the run of the deleted type goes.
+    c.compositions = {"", "2,3, 1,$5,1,2,0,", "1,2,0,7,", "x,2,", "3,4,"};
+    c.probabilities = {"10,20,70,", "10 20 70", "50,50,", "0"};
+    Train t;
+    t.symbolUnit = 2;
+    t.symbolVehicle = 0;
+    Train u;
+    u.symbolVehicle = 5;
+    c.trains = {t, u};
+    c.depot = {{2, 1, 0, 0, 0, 0}, {3, 4, 0, 0, 0, 0}, {9, 1, 0, 0, 0, 0}};
+    c.passages = {{2, 0, 0, 1, 0}, {3, 0, 0, 1, 0}};
+    ReferenceEffects e;
+    const TimetableContent after = deleting(c, Section::locomotiveTypes, {1}, &e);
+    EXPECT_EQ(after.compositions,
+              (std::vector<std::string>{"", "2,2, 1,4,0,", "0,7,", "x,2,", "3,3,"}));
+    EXPECT_EQ(after.probabilities, (std::vector<std::string>{"10,70,", "10 70", "50,", "0"}));
+    EXPECT_EQ(after.trains[0].symbolUnit, 0);
+    EXPECT_EQ(after.trains[1].symbolVehicle, 4);
+    ASSERT_EQ(after.depot.size(), 2u);
+    EXPECT_EQ(after.depot[0].locomotiveType, 2);
+    EXPECT_EQ(after.depot[1].locomotiveType, 9);  // names no type: left as it is
+    EXPECT_EQ(after.passages[0].locomotiveType, -1);
+    EXPECT_EQ(after.passages[1].locomotiveType, 2);
+    EXPECT_EQ(after.locomotiveTypeCount, 2);
+    EXPECT_EQ(e.depotEntriesRemoved, 1);
+    EXPECT_EQ(e.probabilityValuesRemoved, 3);
+    EXPECT_EQ(e.compositionsThinned, 2);
+    EXPECT_EQ(referenceNotice(e, Section::locomotiveTypes, 1),
+              "Usunięte zostaną też 1 wpis lokomotywowni i 3 wartości w tablicy "
+              "prawdopodobieństwa; 1 pociąg straci pojazd symbolizujący; 2 składy stracą "
+              "usunięty pojazd; 1 odwołanie do usuniętej pozycji zostanie oznaczone jako błędne "
+              "(pokaże je lista problemów); odwołania do dalszych lokomotyw i wagonów zostaną "
+              "poprawione.");
+
+    // A coach: only the numbers after it move; types and their probabilities stay.
+    const TimetableContent noCoach = deleting(c, Section::coaches, {0}, &e);
+    EXPECT_EQ(noCoach.trains[1].symbolVehicle, 4);
+    EXPECT_EQ(noCoach.compositions[1], "2,3, 1,4,1,2,0,");  // vehicle 5 is coach 2: now 4
+    EXPECT_EQ(noCoach.probabilities, c.probabilities);
+    EXPECT_EQ(noCoach.compositions[4], "");  // three of the deleted coach, nothing left
+    EXPECT_EQ(e.compositionsThinned, 1);
+}
+
+TEST(ReferenceChangesTest, CompositionsProbabilitiesAndNames) {
+    TimetableContent c;
+    c.compositions = {"a", "b", "c"};
+    Train t1;
+    t1.composition = 1;
+    Train t2;
+    t2.composition = 2;
+    c.trains = {t1, t2, Train{}};
+    ReferenceEffects e;
+    // Composition 0 cannot be named: the train that showed composition 1 loses it.
+    TimetableContent after = deleting(c, Section::compositions, {0}, &e);
+    EXPECT_EQ(after.trains[0].composition, 0);
+    EXPECT_EQ(after.trains[1].composition, 1);
+    EXPECT_EQ(after.trains[2].composition, 0);
+    EXPECT_EQ(e.trainCompositionsCleared, 1);
+    after = deleting(c, Section::compositions, {2}, &e);
+    EXPECT_EQ(after.trains[1].composition, 0);
+    EXPECT_EQ(referenceNotice(e, Section::compositions, 1), "1 pociąg straci skład wagonów.");
+
+    c.probabilities = {"100,", "100,", "100,"};
+    c.passages = {{1, 0, 0, 0, 3}, {1, 0, 0, 0, 2}, {1, 0, 0, 0, 0}, {1, 0, 0, 0, 4}};
+    after = deleting(c, Section::probabilities, {0, 1}, &e);
+    EXPECT_EQ(after.passages[0].probabilityIndex, 1);
+    EXPECT_EQ(after.passages[1].probabilityIndex, 0);
+    EXPECT_EQ(after.passages[2].probabilityIndex, 0);
+    EXPECT_EQ(after.passages[3].probabilityIndex, 4);
+
+    c.stationNames = {"Zielonka", "A", "B"};
+    c.depotNames = {"D0", "D1"};
+    c.trainNames = {"N1", "N2"};
+    Train named;
+    named.originStation = 2;
+    named.destinationStation = 1;
+    named.arrivalTrainName = 2;
+    named.departureTrainName = 1;
+    named.unitDepot = 1;  // no unit: the depot means nothing and stays
+    c.trains = {named};
+    c.depot = {{1, 1, 1, 0, 0, 0}};
+    after = deleting(c, Section::stationNames, {1}, &e);
+    EXPECT_EQ(after.trains[0].originStation, 1);
+    EXPECT_EQ(after.trains[0].destinationStation, -1);
+    EXPECT_EQ(referenceNotice(e, Section::stationNames, 1),
+              "1 odwołanie do usuniętej pozycji zostanie oznaczone jako błędne (pokaże je lista "
+              "problemów); odwołania do dalszych stacji zostaną poprawione.");
+    after = deleting(c, Section::trainNames, {0}, &e);
+    EXPECT_EQ(after.trains[0].arrivalTrainName, 1);
+    EXPECT_EQ(after.trains[0].departureTrainName, 0);
+    EXPECT_EQ(e.trainNamesCleared, 1);
+    after = deleting(c, Section::depotNames, {0}, &e);
+    EXPECT_EQ(after.trains[0].unitDepot, 1);
+    EXPECT_EQ(after.depot[0].depot, 0);
+}
+
+TEST(ReferenceChangesTest, NoticeCountsWithPolishForms) {
+    ReferenceEffects e;
+    EXPECT_EQ(referenceNotice(e, Section::trains, 1), "");
+    e.passagesRemoved = 3;
+    e.couplingsCleared = 1;
+    e.renumbered = 7;
+    EXPECT_EQ(referenceNotice(e, Section::trains, 1),
+              "Usunięte zostaną też 3 przejścia lokomotyw; 1 sprzęg zostanie rozłączony; "
+              "odwołania do dalszych pociągów zostaną poprawione.");
+    e.passagesRemoved = 5;
+    e.couplingsCleared = 12;
+    EXPECT_EQ(referenceNotice(e, Section::trains, 2),
+              "Usuniętych zostanie też 5 przejść lokomotyw; 12 sprzęgów zostanie rozłączonych; "
+              "odwołania do dalszych pociągów zostaną poprawione.");
+    e.passagesRemoved = 22;
+    e.couplingsCleared = 2;
+    e.renumbered = 0;
+    EXPECT_EQ(referenceNotice(e, Section::trains, 2),
+              "Usunięte zostaną też 22 przejścia lokomotyw; 2 sprzęgi zostaną rozłączone.");
+    ReferenceEffects shiftedOnly;
+    shiftedOnly.renumbered = 1;
+    EXPECT_EQ(referenceNotice(shiftedOnly, Section::coaches, 1),
+              "Odwołania do dalszych wagonów zostaną poprawione.");
+}
+
+namespace {
+
+// A random timetable whose every entry carries a tag: trains their arrival number, types,
+// coaches and names their texts; compositions, probability entries, depot entries and
+// passages are known by their order. References point anywhere, a little outside the lists
+// too.
+struct Tagged {
+    TimetableContent content;
+    std::vector<std::string> compositionTags;
+    std::vector<std::string> probabilityTags;
+};
+
+Tagged randomTagged(std::mt19937& random) {
+    auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    Tagged t;
+    TimetableContent& c = t.content;
+    for (int i = pick(0, 5); i > 0; --i) {
+        const std::string name = "T" + std::to_string(c.locomotiveTypes.size());
+        c.locomotiveTypes.emplace_back(name, name, "3", "1");
+    }
+    c.locomotiveTypeCount = static_cast<int32_t>(c.locomotiveTypes.size());
+    for (int i = pick(0, 5); i > 0; --i)
+        c.coaches.push_back("C" + std::to_string(c.coaches.size()));
+    for (auto* names : {&c.depotNames, &c.stationNames, &c.trainNames}) {
+        for (int i = pick(0, 4); i > 0; --i) names->push_back("N" + std::to_string(names->size()));
+    }
+    const int types = c.locomotiveTypeCount;
+    const int vehicles = types + static_cast<int>(c.coaches.size());
+    for (int i = pick(0, 5); i > 0; --i) {
+        std::string text;
+        for (int runs = pick(0, 4); runs > 0; --runs)
+            text += std::to_string(pick(1, 3)) + "," + std::to_string(pick(1, vehicles + 1)) + ",";
+        text += "0,";
+        t.compositionTags.push_back(std::to_string(t.compositionTags.size()));
+        c.compositions.push_back(text);
+    }
+    for (int i = pick(0, 4); i > 0; --i) {
+        std::string text;
+        for (int k = 0, n = pick(0, types + 1); k < n; ++k)
+            text += std::to_string(i * 100 + k) + ",";
+        t.probabilityTags.push_back(std::to_string(t.probabilityTags.size()));
+        c.probabilities.push_back(text);
+    }
+    const int trains = pick(0, 10);
+    const int depots = static_cast<int>(c.depotNames.size());
+    for (int i = 0; i < trains; ++i) {
+        Train train;
+        train.arrivalNumber = 1000 + i;
+        train.originStation = pick(-1, static_cast<int>(c.stationNames.size()));
+        train.destinationStation = pick(-1, static_cast<int>(c.stationNames.size()));
+        train.symbolUnit = pick(0, 2) == 0 ? 0 : pick(0, types + 1);
+        train.unitDepot = pick(-1, depots);
+        train.symbolVehicle = pick(0, vehicles + 1);
+        train.composition = pick(0, static_cast<int>(c.compositions.size()));
+        train.arrivalTrainName = pick(0, static_cast<int>(c.trainNames.size()) + 1);
+        train.departureTrainName = pick(0, static_cast<int>(c.trainNames.size()) + 1);
+        train.coupledWith = pick(0, 1) ? 0 : pick(0, trains) * 10 + pick(0, 9);
+        train.toBeCoupledWith = pick(0, 1) ? 0 : pick(0, trains) * 10 + pick(1, 9);
+        c.trains.push_back(train);
+    }
+    for (int i = pick(0, 6); i > 0; --i)
+        c.depot.push_back({pick(0, types + 1), pick(1, 99), pick(-1, depots), 0, 0, 0});
+    for (int i = pick(0, 8); i > 0; --i) {
+        c.passages.push_back({pick(0, types + 1), pick(-1, depots), pick(-trains, trains),
+                              pick(0, trains),
+                              pick(0, static_cast<int>(c.probabilities.size()) + 1)});
+    }
+    return t;
+}
+
+// What a reference names: the tag of its entry, or its own value when it names none.
+using Target = std::variant<std::string, int64_t>;
+
+Target resolve(int64_t value, const std::vector<std::string>& tags, int base) {
+    const int64_t at = value - base;
+    if (at >= 0 && at < static_cast<int64_t>(tags.size()))
+        return tags[static_cast<std::size_t>(at)];
+    return value;
+}
+
+bool survives(const Target& target, const std::vector<std::string>& after) {
+    const auto* tag = std::get_if<std::string>(&target);
+    return tag && std::find(after.begin(), after.end(), *tag) != after.end();
+}
+
+// A reference after the deletion names the entry it named, or takes gone when that entry was
+// deleted; a value that named nothing stays.
+void expectFollowed(int64_t before, int64_t after, const std::vector<std::string>& tagsBefore,
+                    const std::vector<std::string>& tagsAfter, int base, int64_t goneValue,
+                    const char* field) {
+    const Target target = resolve(before, tagsBefore, base);
+    if (std::holds_alternative<int64_t>(target)) {
+        EXPECT_EQ(after, before) << field;
+    } else if (survives(target, tagsAfter)) {
+        EXPECT_EQ(resolve(after, tagsAfter, base), target) << field;
+    } else {
+        EXPECT_EQ(after, goneValue) << field;
+    }
+}
+
+std::vector<std::string> without(std::vector<std::string> tags, const std::vector<int>& rows) {
+    std::vector<int> sorted = rows;
+    std::sort(sorted.rbegin(), sorted.rend());
+    for (int row : sorted) tags.erase(tags.begin() + row);
+    return tags;
+}
+
+std::vector<std::string> textsOf(const std::vector<LocomotiveType>& types) {
+    std::vector<std::string> names;
+    for (const LocomotiveType& type : types) names.emplace_back(type.pictureName());
+    return names;
+}
+
+std::vector<std::string> trainTags(const std::vector<Train>& trains) {
+    std::vector<std::string> tags;
+    for (const Train& t : trains) tags.push_back(std::to_string(t.arrivalNumber));
+    return tags;
+}
+
+std::vector<int32_t> numbersOf(const std::string& text) {
+    std::vector<int32_t> numbers;
+    TokenScanner scanner(text);
+    while (!scanner.atEnd()) {
+        const std::string_view token = scanner.take(',');
+        if (token == "0") break;
+        numbers.push_back(parseInteger(token));
+    }
+    return numbers;
+}
+
+}  // namespace
+
+// Deletes random sets from every list of random timetables and checks every reference by
+// the tag of the entry it names.
+TEST(ReferenceChangesTest, EveryReferenceKeepsNamingTheSameTaggedEntry) {
+    std::mt19937 random(26);
+    const Section lists[] = {Section::trains,       Section::locomotiveTypes, Section::coaches,
+                             Section::compositions, Section::probabilities,   Section::depotNames,
+                             Section::stationNames, Section::trainNames};
+    for (int round = 0; round < 3000; ++round) {
+        const Tagged tagged = randomTagged(random);
+        const TimetableContent& c = tagged.content;
+        const Section list = lists[round % 8];
+        // Tags of each list before and after.
+        std::vector<std::string> trains = trainTags(c.trains);
+        std::vector<std::string> types = textsOf(c.locomotiveTypes);
+        std::vector<std::string> coaches = c.coaches;
+        std::vector<std::string> compositions = tagged.compositionTags;
+        std::vector<std::string> probabilities = tagged.probabilityTags;
+        std::vector<std::string> depots = c.depotNames;
+        std::vector<std::string> stations = c.stationNames;
+        std::vector<std::string> names = c.trainNames;
+        std::vector<std::string>* deletedFrom[] = {
+            &trains, &types, &coaches, &compositions, &probabilities, &depots, &stations, &names};
+        std::vector<std::string>& target = *deletedFrom[round % 8];
+        std::vector<int> rows;
+        for (int i = 0; i < static_cast<int>(target.size()); ++i)
+            if (std::uniform_int_distribution<int>(0, 2)(random) == 0) rows.push_back(i);
+        std::shuffle(rows.begin(), rows.end(), random);
+        const std::vector<std::string> before = target;
+        const TimetableContent after = deleting(c, list, rows);
+        target = without(before, rows);
+        const std::vector<std::string>& trainsAfter = trains;
+        const std::vector<std::string> trainsBefore = trainTags(c.trains);
+        auto tagsBefore = [&](std::vector<std::string>& now) {
+            return &now == &target ? before : now;
+        };
+        const auto typesBefore = tagsBefore(types);
+        const auto coachesBefore = tagsBefore(coaches);
+        std::vector<std::string> vehiclesBefore = typesBefore;
+        vehiclesBefore.insert(vehiclesBefore.end(), coachesBefore.begin(), coachesBefore.end());
+        std::vector<std::string> vehiclesAfter = types;
+        vehiclesAfter.insert(vehiclesAfter.end(), coaches.begin(), coaches.end());
+        const auto compositionsBefore = tagsBefore(compositions);
+        const auto depotsBefore = tagsBefore(depots);
+        SCOPED_TRACE("round " + std::to_string(round));
+
+        ASSERT_EQ(trainTags(after.trains), trainsAfter);
+        ASSERT_EQ(textsOf(after.locomotiveTypes), types);
+        ASSERT_EQ(after.coaches, coaches);
+        for (std::size_t i = 0; i < after.trains.size(); ++i) {
+            const Train& was = c.trains[static_cast<std::size_t>(
+                std::find(trainsBefore.begin(), trainsBefore.end(), trainsAfter[i]) -
+                trainsBefore.begin())];
+            const Train& now = after.trains[i];
+            expectFollowed(was.originStation, now.originStation, tagsBefore(stations), stations, 0,
+                           -1, "originStation");
+            expectFollowed(was.destinationStation, now.destinationStation, tagsBefore(stations),
+                           stations, 0, -1, "destinationStation");
+            expectFollowed(was.symbolUnit, now.symbolUnit, typesBefore, types, 1, 0, "symbolUnit");
+            if (was.symbolUnit != 0) {
+                expectFollowed(was.unitDepot, now.unitDepot, depotsBefore, depots, 0, -1,
+                               "unitDepot");
+            } else {
+                EXPECT_EQ(now.unitDepot, was.unitDepot);
+            }
+            expectFollowed(was.symbolVehicle, now.symbolVehicle, vehiclesBefore, vehiclesAfter, 1,
+                           0, "symbolVehicle");
+            // Composition 0 cannot be named: one that moves there is lost too.
+            const Target composition = resolve(was.composition, compositionsBefore, 0);
+            if (was.composition == 0) {
+                EXPECT_EQ(now.composition, 0);
+            } else if (survives(composition, compositions) &&
+                       compositions.front() == std::get<std::string>(composition)) {
+                EXPECT_EQ(now.composition, 0);
+            } else {
+                expectFollowed(was.composition, now.composition, compositionsBefore, compositions,
+                               0, 0, "composition");
+            }
+            expectFollowed(was.arrivalTrainName, now.arrivalTrainName, tagsBefore(names), names, 1,
+                           0, "arrivalTrainName");
+            expectFollowed(was.departureTrainName, now.departureTrainName, tagsBefore(names), names,
+                           1, 0, "departureTrainName");
+            for (auto field : {&Train::coupledWith, &Train::toBeCoupledWith}) {
+                const int32_t code = was.*field;
+                if (code > 0 && code % 10 != 0) {
+                    expectFollowed(code / 10, (now.*field) / 10, trainsBefore, trainsAfter, 0, 0,
+                                   "coupling");
+                    if (now.*field != 0) {
+                        EXPECT_EQ((now.*field) % 10, code % 10);
+                    }
+                } else {
+                    EXPECT_EQ(now.*field, code);
+                }
+            }
+        }
+        // Depot entries go with their type; passages with either train.
+        std::vector<DepotEntry> depotLeft;
+        for (const DepotEntry& d : c.depot) {
+            const Target type = resolve(d.locomotiveType, typesBefore, 1);
+            if (std::holds_alternative<int64_t>(type) || survives(type, types))
+                depotLeft.push_back(d);
+        }
+        ASSERT_EQ(after.depot.size(), depotLeft.size());
+        for (std::size_t i = 0; i < depotLeft.size(); ++i) {
+            expectFollowed(depotLeft[i].locomotiveType, after.depot[i].locomotiveType, typesBefore,
+                           types, 1, 0, "depot type");
+            expectFollowed(depotLeft[i].depot, after.depot[i].depot, depotsBefore, depots, 0, -1,
+                           "depot");
+            EXPECT_EQ(after.depot[i].count, depotLeft[i].count);
+        }
+        std::vector<LocomotivePassage> passagesLeft;
+        for (const LocomotivePassage& p : c.passages) {
+            const Target arriving = resolve(std::llabs(p.arrivingTrain), trainsBefore, 0);
+            const Target departing = resolve(p.departingTrain, trainsBefore, 0);
+            const bool gone =
+                (!std::holds_alternative<int64_t>(arriving) && !survives(arriving, trainsAfter)) ||
+                (!std::holds_alternative<int64_t>(departing) && !survives(departing, trainsAfter));
+            if (!gone) passagesLeft.push_back(p);
+        }
+        ASSERT_EQ(after.passages.size(), passagesLeft.size());
+        for (std::size_t i = 0; i < passagesLeft.size(); ++i) {
+            const LocomotivePassage& was = passagesLeft[i];
+            const LocomotivePassage& now = after.passages[i];
+            expectFollowed(std::llabs(was.arrivingTrain), std::llabs(now.arrivingTrain),
+                           trainsBefore, trainsAfter, 0, 0, "arrivingTrain");
+            if (now.arrivingTrain != 0) {
+                EXPECT_EQ(now.arrivingTrain < 0, was.arrivingTrain < 0);
+            }
+            expectFollowed(was.departingTrain, now.departingTrain, trainsBefore, trainsAfter, 0, 0,
+                           "departingTrain");
+            expectFollowed(was.locomotiveType, now.locomotiveType, typesBefore, types, 1, -1,
+                           "passage type");
+            expectFollowed(was.depot, now.depot, depotsBefore, depots, 0, -1, "passage depot");
+            expectFollowed(was.probabilityIndex, now.probabilityIndex, tagsBefore(probabilities),
+                           probabilities, 1, 0, "probabilityIndex");
+        }
+        // Compositions keep their runs, less the runs of deleted vehicles.
+        ASSERT_EQ(after.compositions.size(), compositions.size());
+        for (std::size_t i = 0; i < compositions.size(); ++i) {
+            const auto wasAt = std::stoul(compositions[i]);
+            const std::vector<int32_t> was = numbersOf(c.compositions[wasAt]);
+            std::vector<int32_t> expected;
+            for (std::size_t k = 0; k + 1 < was.size(); k += 2) {
+                const Target vehicle = resolve(was[k + 1], vehiclesBefore, 1);
+                if (std::holds_alternative<int64_t>(vehicle)) {
+                    expected.insert(expected.end(), {was[k], was[k + 1]});
+                } else if (survives(vehicle, vehiclesAfter)) {
+                    const auto at = std::find(vehiclesAfter.begin(), vehiclesAfter.end(),
+                                              std::get<std::string>(vehicle)) -
+                                    vehiclesAfter.begin();
+                    expected.insert(expected.end(), {was[k], static_cast<int32_t>(at + 1)});
+                }
+            }
+            EXPECT_EQ(numbersOf(after.compositions[i]), expected) << c.compositions[wasAt];
+        }
+        // Probability entries lose the values of deleted types only.
+        ASSERT_EQ(after.probabilities.size(), probabilities.size());
+        for (std::size_t i = 0; i < probabilities.size(); ++i) {
+            const std::vector<int32_t> was =
+                readProbabilityEntry(c.probabilities[std::stoul(probabilities[i])]);
+            std::vector<int32_t> expected;
+            for (std::size_t k = 0; k < was.size(); ++k) {
+                if (k >= typesBefore.size() || survives(typesBefore[k], types))
+                    expected.push_back(was[k]);
+            }
+            EXPECT_EQ(readProbabilityEntry(after.probabilities[i]), expected);
+        }
+    }
+}
