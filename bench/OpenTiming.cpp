@@ -436,6 +436,45 @@ void timeSeveralTrainsSteps(rylmo::app::MainWindow& window) {
            QStringLiteral("\"trains\": %1").arg(session.content().trains.size()));
     session.undoStack().undo();
 
+    // A block of consecutive rows selected must not slow any change of the list.
+    const auto selectBlock = [&](int first, int count) {
+        QAbstractItemModel* rows = window.trainList()->model();
+        const QItemSelection block(rows->index(first, 0),
+                                   rows->index(first + count - 1, rows->columnCount() - 1));
+        window.trainList()->selectionModel()->select(block, QItemSelectionModel::ClearAndSelect);
+    };
+    if (trains >= 1000) {
+        selectBlock(100, 800);
+        settle(window);
+        rylmo::Train added;
+        session.insertEntry(&rylmo::TimetableContent::trains,
+                            static_cast<int>(session.content().trains.size()), added,
+                            QStringLiteral("x"));
+        window.grab();
+        report("add train with 800 selected");
+        session.undoStack().undo();
+        selectBlock(100, 800);
+        settle(window);
+        window.trainList()->sortByColumn(10, Qt::DescendingOrder);
+        window.grab();
+        report("sort with 800 selected");
+        window.trainList()->sortByColumn(0, Qt::AscendingOrder);
+        selectBlock(100, 300);
+        settle(window);
+        trigger(window, "copy");
+        trigger(window, "paste");
+        report("copy and paste 300 selected");
+        session.undoStack().undo();
+
+        selectEvery(window, 10, 10000);
+        trigger(window, "copy");
+        trigger(window, "paste");
+        settle(window);
+        session.undoStack().undo();
+        window.grab();
+        report("undo paste 10000 trains");
+    }
+
     settle(window);
     window.trainList()->selectAll();
     trigger(window, "deleteTrain");

@@ -32,6 +32,7 @@ void MainWindow::createTrainTable(QWidget* workspace) {
     m_trainList = new QTableView(workspace);
     m_trainList->setObjectName(QStringLiteral("trainList"));
     m_trainList->setModel(m_trainFilter);
+    m_trainFilter->followSelection(m_trainList->selectionModel());
     m_trainList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_trainList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_trainList->setTabKeyNavigation(false);  // rows are chosen whole: Tab leaves the list

@@ -1,5 +1,7 @@
 #include "editing/TrainFilterModel.h"
 
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <numeric>
 
@@ -12,6 +14,23 @@ namespace {
 
 // A change of this many trains or fewer names each row it touched; more repaint every row.
 constexpr int rowsNamedOneByOne = 64;
+
+// Trains added or removed in this many runs of rows or fewer reach the views run by run; more
+// are one layout change (each run costs a pass over the rows).
+constexpr std::size_t runsOneByOne = 32;
+
+// The runs of consecutive values of ascending rows, as (first, count).
+std::vector<std::pair<int, int>> runsOf(const std::vector<int>& rows) {
+    std::vector<std::pair<int, int>> runs;
+    for (int row : rows) {
+        if (!runs.empty() && runs.back().first + runs.back().second == row) {
+            ++runs.back().second;
+        } else {
+            runs.emplace_back(row, 1);
+        }
+    }
+    return runs;
+}
 
 // Whether text holds part. Qt's search rolls a hash over every character for a short part;
 // looking for its first character (a vector search) and comparing there is several times
@@ -37,10 +56,9 @@ TrainFilterModel::TrainFilterModel(TrainListModel* trains, QObject* parent)
         rebuild();
         endResetModel();
     });
-    connect(trains, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] { beginRelayout(); });
+    // Rows are placed once the source holds them: their place depends on their texts.
     connect(trains, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { sourceInserted(first, last); });
-    connect(trains, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { beginRelayout(); });
     connect(trains, &QAbstractItemModel::rowsRemoved, this,
             [this](const QModelIndex&, int first, int last) { sourceRemoved(first, last); });
     connect(trains, &QAbstractItemModel::dataChanged, this, &TrainFilterModel::sourceChanged);
@@ -51,6 +69,10 @@ TrainFilterModel::TrainFilterModel(TrainListModel* trains, QObject* parent)
         m_rowOfTrain.clear();
     });
     rebuild();
+}
+
+void TrainFilterModel::followSelection(QItemSelectionModel* selection) {
+    m_selection = selection;
 }
 
 void TrainFilterModel::setSearch(const QString& text) {
@@ -200,6 +222,7 @@ void TrainFilterModel::renumberRows() {
 }
 
 void TrainFilterModel::beginRelayout() {
+    holdSelection();
     emit layoutAboutToBeChanged();
     m_heldIndexes = persistentIndexList();
     m_heldTrains.clear();
@@ -208,44 +231,115 @@ void TrainFilterModel::beginRelayout() {
         m_heldTrains.push_back(held.isValid() ? trainAt(held.row()) : -1);
 }
 
-template <typename Shift>
-void TrainFilterModel::endRelayout(Shift shift) {
+void TrainFilterModel::endRelayout() {
     QModelIndexList moved;
     moved.reserve(m_heldIndexes.size());
     for (qsizetype i = 0; i < m_heldIndexes.size(); ++i) {
         const int train = m_heldTrains[static_cast<std::size_t>(i)];
-        const int row = train < 0 ? -1 : rowOf(shift(train));
+        const int row = train < 0 ? -1 : rowOf(train);
         moved.push_back(row < 0 ? QModelIndex() : index(row, m_heldIndexes[i].column()));
     }
     changePersistentIndexList(m_heldIndexes, moved);
     m_heldIndexes.clear();
     m_heldTrains.clear();
     emit layoutChanged();
+    restoreSelection();
 }
 
-void TrainFilterModel::endRelayout() {
-    endRelayout([](int train) { return train; });
+void TrainFilterModel::holdSelection() {
+    m_selectedTrains.clear();
+    if (!m_selection || m_selection->model() != this || !m_selection->hasSelection()) return;
+    for (const QItemSelectionRange& range : m_selection->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (const int train = trainAt(row); train >= 0) m_selectedTrains.push_back(train);
+        }
+    }
+    // The views repaint after the layout change anyway: the clearing need not be announced.
+    const QSignalBlocker quiet(m_selection.data());
+    m_selection->clearSelection();
+}
+
+void TrainFilterModel::restoreSelection() {
+    if (!m_selection || m_selectedTrains.empty()) return;
+    std::vector<int> rows;
+    rows.reserve(m_selectedTrains.size());
+    for (int train : m_selectedTrains)
+        if (const int row = rowOf(train); row >= 0) rows.push_back(row);
+    m_selectedTrains.clear();
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QItemSelection selection;
+    const int lastColumn = columnCount() - 1;
+    for (const auto& [row, count] : runsOf(rows))
+        selection.select(index(row, 0), index(row + count - 1, lastColumn));
+    m_selection->select(selection, QItemSelectionModel::Select);
 }
 
 void TrainFilterModel::sourceInserted(int first, int last) {
     const int count = last - first + 1;
     for (int& train : m_trainOfRow)
         if (train >= first) train += count;
+    renumberRows();
     std::vector<int> added(static_cast<std::size_t>(count));
     std::iota(added.begin(), added.end(), first);
-    place(std::move(added));
-    endRelayout([first, count](int train) { return train >= first ? train + count : train; });
+    std::erase_if(added, [this](int train) { return !accepts(train); });
+    sortTrains(added);
+    // The rows the added trains take, among the rows there are.
+    std::vector<int> rows;
+    rows.reserve(added.size());
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < added.size(); ++k) {
+        while (kept < m_trainOfRow.size() && before(m_trainOfRow[kept], added[k])) ++kept;
+        rows.push_back(static_cast<int>(kept + k));
+    }
+    const auto runs = runsOf(rows);
+    if (runs.size() > runsOneByOne) {
+        beginRelayout();
+        place(std::move(added));
+        endRelayout();
+        return;
+    }
+    std::size_t next = 0;
+    for (const auto& [row, rowCount] : runs) {
+        beginInsertRows({}, row, row + rowCount - 1);
+        const auto from = added.begin() + static_cast<std::ptrdiff_t>(next);
+        m_trainOfRow.insert(m_trainOfRow.begin() + row, from, from + rowCount);
+        next += static_cast<std::size_t>(rowCount);
+        renumberRows();
+        endInsertRows();
+    }
 }
 
 void TrainFilterModel::sourceRemoved(int first, int last) {
     const int count = last - first + 1;
-    std::erase_if(m_trainOfRow, [&](int train) { return train >= first && train <= last; });
-    for (int& train : m_trainOfRow)
-        if (train > last) train -= count;
+    std::vector<int> rows;
+    for (int train = first; train <= last; ++train)
+        if (const int row = rowOf(train); row >= 0) rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    // The removed trains' rows show nothing until they go.
+    for (int& train : m_trainOfRow) {
+        if (train > last) {
+            train -= count;
+        } else if (train >= first) {
+            train = -1;
+        }
+    }
+    const auto runs = runsOf(rows);
+    if (runs.size() > runsOneByOne) {
+        beginRelayout();
+        std::erase(m_trainOfRow, -1);
+        renumberRows();
+        endRelayout();
+        return;
+    }
     renumberRows();
-    endRelayout([first, last, count](int train) {
-        return train < first ? train : train > last ? train - count : -1;
-    });
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        beginRemoveRows({}, run->first, run->first + run->second - 1);
+        m_trainOfRow.erase(m_trainOfRow.begin() + run->first,
+                           m_trainOfRow.begin() + run->first + run->second);
+        renumberRows();
+        endRemoveRows();
+    }
 }
 
 // A changed train may now sort elsewhere, or match the search or no longer: it is placed

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QAbstractProxyModel>
+#include <QPointer>
 #include <vector>
+
+class QItemSelectionModel;
 
 namespace rylmo::editing {
 
@@ -12,8 +15,9 @@ class TrainListModel;
 // Commands always act on trains, never on the rows shown: trainAt() and rowOf() translate.
 //
 // The rows shown are one permutation of train positions, kept in order by (sort key, train).
-// A change of some trains re-places only them (a merge, linear in the rows), and every change
-// of the rows reaches the views as a layout change that keeps their selection on the same trains.
+// A change of some trains re-places only them (a merge, linear in the rows). Trains added or
+// removed in a few runs of rows reach the views as rows inserted or removed; every other change
+// of the rows is a layout change, through which the selection stays on the same trains.
 class TrainFilterModel : public QAbstractProxyModel {
     Q_OBJECT
 public:
@@ -23,6 +27,11 @@ public:
     // The train (0-based position) shown in a row, or -1; the row of a train, or -1.
     int trainAt(int row) const;
     int rowOf(int train) const;
+
+    // The selection of the view that shows this model: a layout change keeps it on the same
+    // trains. Qt would keep it by a persistent index per selected cell, which costs seconds
+    // for a few hundred selected rows.
+    void followSelection(QItemSelectionModel* selection);
 
     // column -1 (or "Indeks" rising) is the file order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
@@ -48,9 +57,10 @@ private:
     // selection and current row) follow their trains; shift tells where those trains moved
     // (-1: gone).
     void beginRelayout();
-    template <typename Shift>
-    void endRelayout(Shift shift);
     void endRelayout();
+    // The selected trains are held through a layout change, the selection cleared.
+    void holdSelection();
+    void restoreSelection();
 
     void sourceInserted(int first, int last);
     void sourceRemoved(int first, int last);
@@ -66,6 +76,8 @@ private:
     std::vector<int> m_rowOfTrain;  // -1 when hidden
     QModelIndexList m_heldIndexes;
     std::vector<int> m_heldTrains;
+    QPointer<QItemSelectionModel> m_selection;
+    std::vector<int> m_selectedTrains;
 };
 
 }  // namespace rylmo::editing

@@ -1,3 +1,4 @@
+#include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTest>
 #include <numeric>
@@ -231,6 +232,76 @@ private slots:
         QCOMPARE(session.trainIndexModel()->rowCount(), 1);
         session.undoStack().undo();
         QCOMPARE(session.trainIndexModel()->rowCount(), 2);
+    }
+
+    // The view's selection stays on its trains through inserts and removals (a few runs of
+    // rows or many), sorting and undo; Qt's own keeping is not used, so the selection stays a
+    // few ranges whatever its size.
+    void selectionStaysOnItsTrains() {
+        EditingSession session;
+        session.open(generatedTimetable(200), "/tmp/", "a.roz");
+        editing::TrainFilterModel arranged{session.trainListModel()};
+        QItemSelectionModel selection(&arranged);
+        arranged.followSelection(&selection);
+        const auto selected = [&] {
+            std::vector<int> trains;
+            for (const QItemSelectionRange& range : selection.selection())
+                for (int row = range.top(); row <= range.bottom(); ++row)
+                    trains.push_back(arranged.trainAt(row));
+            std::sort(trains.begin(), trains.end());
+            return trains;
+        };
+        const auto selectTrains = [&](const std::vector<int>& trains) {
+            QItemSelection chosen;
+            for (int train : trains) {
+                const int row = arranged.rowOf(train);
+                chosen.select(arranged.index(row, 0),
+                              arranged.index(row, arranged.columnCount() - 1));
+            }
+            selection.select(chosen, QItemSelectionModel::ClearAndSelect);
+        };
+        const auto range = [](int first, int last) {
+            std::vector<int> trains(static_cast<std::size_t>(last - first + 1));
+            std::iota(trains.begin(), trains.end(), first);
+            return trains;
+        };
+        selection.select(QItemSelection(arranged.index(10, 0), arranged.index(19, 26)),
+                         QItemSelectionModel::ClearAndSelect);
+        session.insertEntry(&TimetableContent::trains, 15, Train{}, {});
+        std::vector<int> expected = range(10, 14);
+        for (int train : range(16, 20)) expected.push_back(train);
+        QCOMPARE(selected(), expected);
+        QCOMPARE(selection.selection().size(), 2);
+
+        // An insert at the selected train's own position: the selection moves with the train.
+        selectTrains({30});
+        session.insertEntry(&TimetableContent::trains, 30, Train{}, {});
+        QCOMPARE(selected(), std::vector<int>{31});
+        session.undoStack().undo();
+        QCOMPARE(selected(), std::vector<int>{30});
+        session.removeEntry(&TimetableContent::trains, 30, {});
+        QVERIFY(selected().empty());
+
+        // Sorted by numbers that scatter the file's order: a block of 40 trains takes more
+        // runs of rows than go one by one (a layout change), one of 20 fewer; and their undo.
+        TimetableContent scattered = generatedTimetable(200);
+        for (std::size_t i = 0; i < scattered.trains.size(); ++i)
+            scattered.trains[i].arrivalNumber = static_cast<int32_t>((i * 149) % 200);
+        session.open(scattered, "/tmp/", "b.roz");
+        arranged.sort(10, Qt::AscendingOrder);
+        const std::vector<int> chosen{0, 1, 2, 50, 51, 198};
+        for (int first : {100, 20}) {
+            selectTrains(chosen);
+            const int count = first == 100 ? 40 : 20;
+            session.removeEntries(&TimetableContent::trains, range(first, first + count - 1), {});
+            QCOMPARE(arranged.rowCount(), 200 - count);
+            std::vector<int> moved;
+            for (int train : chosen) moved.push_back(train > first ? train - count : train);
+            QCOMPARE(selected(), moved);
+            session.undoStack().undo();
+            QCOMPARE(selected(), chosen);
+            QVERIFY(selection.selection().size() <= 6);
+        }
     }
 
     // A deletion and the changes that keep the other references right are one step: undo
