@@ -181,7 +181,9 @@ void MainWindow::createActions() {
     connectCommand(m_deleteTrain,
                    [this] { trains::deleteTrains(m_session, this, selectedTrains()); });
     connectCommand(m_copyTrains, [this] {
+        const std::size_t before = m_session.content().trains.size();
         trains::copyTrains(m_session, this, m_copyTrains->text(), selectedTrains());
+        selectAppendedTrains(before);
     });
     connectCommand(m_shiftTrains, [this] {
         trains::shiftTrains(m_session, this, m_shiftTrains->text(), selectedTrains());
@@ -372,16 +374,18 @@ void MainWindow::goToProblem(int row) {
         case Section::generalData:
             m_generalData->trigger();
             return;
-        case Section::platforms:
-            // The chart at the time of the conflict, both trains chosen; the first one in the list.
+        case Section::platforms: {
+            // The chart at the time of the conflict, both trains chosen, in the list as well.
             if (entry < 0) return;
-            selectTrain(entry);
+            const int other = problem.otherEntry < m_session.content().trains.size()
+                                  ? static_cast<int>(problem.otherEntry)
+                                  : -1;
+            selectTrains(other < 0 ? std::vector<int>{entry} : std::vector<int>{entry, other});
             m_showChart->setChecked(true);
             showChosenView();
-            m_chart->showTrains(entry, problem.otherEntry == Problem::wholeSection
-                                           ? -1
-                                           : static_cast<int>(problem.otherEntry));
+            m_chart->showTrains(entry, other);
             return;
+        }
         case Section::depotNames:
         case Section::stationNames:
         case Section::trainNames:

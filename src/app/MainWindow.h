@@ -47,6 +47,8 @@ public:
     // The selected trains, in the order of the list's rows.
     std::vector<int> selectedTrains() const;
     void selectTrain(int train);
+    // Selects the trains (clearing a search that hides any) and shows the first of them.
+    void selectTrains(const std::vector<int>& trains);
     editing::ProblemChecker& problems() { return *m_problems; }
     QDockWidget* problemsDock() const { return m_problemsDock; }
 
@@ -90,6 +92,8 @@ private:
     // program's own format; Ctrl+V: appends the trains of the clipboard.
     void copySelectedTrains();
     void pasteTrains();
+    // Selects the trains appended after the first count, so that the next step acts on them.
+    void selectAppendedTrains(std::size_t count);
     void createSearchBar(QWidget* workspace);
     void createProblemsPanel();
     void showTrainList();

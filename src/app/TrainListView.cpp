@@ -140,11 +140,10 @@ void MainWindow::createTrainList() {
 void MainWindow::fitTrainColumns() {
     QHeaderView* header = m_trainList->horizontalHeader();
     if (!m_session.trainListModel()->isReadable()) {
-        for (int column = 0; column < header->count(); ++column)
-            header->resizeSection(column, column == 0 ? 60 : 50);
+        for (int column = 0; column < header->count(); ++column) header->resizeSection(column, 50);
         return;
     }
-    const int widths[] = {60, 150, 70, 70, 130, 130, 85, 70, 70, 130, 130, 85, 90, 55, 140, 100};
+    const int widths[] = {50, 150, 70, 70, 130, 130, 85, 70, 70, 130, 130, 85, 90, 55, 140, 100};
     for (int column = 0; column < header->count() && column < int(std::size(widths)); ++column) {
         header->resizeSection(column, widths[column]);
     }
@@ -249,25 +248,42 @@ void MainWindow::pasteTrains() {
     const QString text = held->hasFormat(type) ? QString::fromUtf8(held->data(type)) : held->text();
     const std::size_t before = m_session.content().trains.size();
     trains::pasteTrains(m_session, this, text);
-    // The pasted trains are selected, so that the next step acts on them.
+    selectAppendedTrains(before);
+}
+
+void MainWindow::selectAppendedTrains(std::size_t count) {
     const std::size_t after = m_session.content().trains.size();
-    if (after == before) return;
-    m_search->clear();
+    std::vector<int> appended;
+    for (std::size_t train = count; train < after; ++train)
+        appended.push_back(static_cast<int>(train));
+    selectTrains(appended);
+}
+
+void MainWindow::selectTrains(const std::vector<int>& trains) {
+    if (trains.empty()) return;
+    if (std::any_of(trains.begin(), trains.end(),
+                    [this](int train) { return m_trainFilter->rowOf(train) < 0; })) {
+        m_search->clear();
+    }
     std::vector<int> rows;
-    for (std::size_t train = before; train < after; ++train)
-        rows.push_back(m_trainFilter->rowOf(static_cast<int>(train)));
+    for (int train : trains)
+        if (const int row = m_trainFilter->rowOf(train); row >= 0) rows.push_back(row);
+    if (rows.empty()) return;
+    const int first = rows.front();
     std::sort(rows.begin(), rows.end());
-    QItemSelection pasted;
+    QItemSelection chosen;
     const int lastColumn = m_trainFilter->columnCount() - 1;
     for (std::size_t i = 0; i < rows.size();) {
         std::size_t end = i + 1;
         while (end < rows.size() && rows[end] == rows[end - 1] + 1) ++end;
-        pasted.select(m_trainFilter->index(rows[i], 0),
+        chosen.select(m_trainFilter->index(rows[i], 0),
                       m_trainFilter->index(rows[end - 1], lastColumn));
         i = end;
     }
-    m_trainList->selectionModel()->select(pasted, QItemSelectionModel::ClearAndSelect);
-    m_trainList->scrollTo(m_trainFilter->index(m_trainFilter->rowOf(static_cast<int>(before)), 0));
+    QItemSelectionModel* selection = m_trainList->selectionModel();
+    selection->setCurrentIndex(m_trainFilter->index(first, 0), QItemSelectionModel::NoUpdate);
+    selection->select(chosen, QItemSelectionModel::ClearAndSelect);
+    m_trainList->scrollTo(m_trainFilter->index(first, 0));
 }
 
 void MainWindow::selectTrain(int train) {

@@ -38,7 +38,7 @@ public:
 
     template <class Message>
     void report(Field field, Message message) {
-        if (!m_collector.counts(m_section, m_entry)) return;
+        if (!m_collector.counts(m_section, m_entry, m_other)) return;
         m_collector.keep({m_section, m_entry, field,
                           findingPlace(m_section, m_entry, field) + text(message), m_other});
     }
@@ -335,7 +335,7 @@ void checkTimetable(const TimetableContent& content, FindingCollector& collector
     findUnsavableParts(
         content,
         [&collector](Problem&& problem) {
-            if (collector.counts(problem.section, problem.entry))
+            if (collector.counts(problem.section, problem.entry, problem.otherEntry))
                 collector.keep(std::move(problem));
             return true;
         },
@@ -349,10 +349,12 @@ CheckResult checkTimetable(const TimetableContent& content, std::size_t limit,
         Limited(CheckResult& result, std::size_t limit, const std::atomic<bool>* stop,
                 DwellTimes dwell)
             : m_result(result), m_limit(limit), m_stop(stop), m_dwell(dwell) {}
-        bool counts(Section section, std::size_t entry) override {
+        bool counts(Section section, std::size_t entry, std::size_t other) override {
             ++m_result.total;
-            if (isAboutTrain(section) && entry < m_result.trainFindings.size())
-                ++m_result.trainFindings[entry];
+            for (std::size_t train : {entry, other}) {
+                if (isAboutTrain(section) && train < m_result.trainFindings.size())
+                    ++m_result.trainFindings[train];
+            }
             return m_result.problems.size() < m_limit;
         }
         void keep(Problem&& problem) override { m_result.problems.push_back(std::move(problem)); }

@@ -22,7 +22,8 @@ std::vector<Problem> checkTimetable(const TimetableContent& content);
 struct CheckResult {
     std::vector<Problem> problems;
     std::size_t total = 0;
-    std::vector<uint32_t> trainFindings;  // by train position (trains and platforms)
+    // By train position: the findings about each train (a platform conflict counts for both).
+    std::vector<uint32_t> trainFindings;
     bool stopped = false;
 };
 // Platform conflicts are found with dwell, the times a train ending or starting its run here
@@ -30,12 +31,13 @@ struct CheckResult {
 CheckResult checkTimetable(const TimetableContent& content, std::size_t limit,
                            const std::atomic<bool>* stop = nullptr, DwellTimes dwell = {});
 
-// Receives the findings one by one as the check makes them: counts() hears of each and says
-// whether keep() should get it with its message.
+// Receives the findings one by one as the check makes them: counts() hears of each (with the
+// second train of a platform conflict, or Problem::wholeSection) and says whether keep()
+// should get it with its message.
 class FindingCollector {
 public:
     virtual ~FindingCollector() = default;
-    virtual bool counts(Section section, std::size_t entry) = 0;
+    virtual bool counts(Section section, std::size_t entry, std::size_t other) = 0;
     virtual void keep(Problem&& problem) = 0;
     // Polled before each entry: the check ends once it holds true.
     virtual const std::atomic<bool>* stopFlag() const { return nullptr; }

@@ -82,8 +82,10 @@ void ProblemChecker::setResult(CheckResult result) {
     m_byTrain.assign(m_result.trainFindings.size(), {});
     for (std::size_t i = 0; i < m_result.problems.size(); ++i) {
         const Problem& p = m_result.problems[i];
-        if (isAboutTrain(p.section) && p.entry < m_byTrain.size())
-            m_byTrain[p.entry].push_back(static_cast<int>(i));
+        if (!isAboutTrain(p.section)) continue;
+        for (std::size_t train : {p.entry, p.otherEntry}) {
+            if (train < m_byTrain.size()) m_byTrain[train].push_back(static_cast<int>(i));
+        }
     }
     endResetModel();
     emit problemsChanged();

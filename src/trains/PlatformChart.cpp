@@ -416,6 +416,14 @@ void PlatformChart::paintChart(QPainter& painter, const View& view) const {
     // day of a hundred thousand stays draws a few hundred bars.
     std::array<int, kLanes * 2> drawnTo{};
     int drawnRow = -1;
+    // The bars drawn, in order, with their labels; a label is written once no later bar
+    // covers it, so that labels of overlapping bars never print over each other.
+    struct Drawn {
+        QRect bar;
+        QString label;
+    };
+    std::vector<Drawn> drawn;
+    std::vector<std::size_t> rowStarts;
     forEachShownBar(view, [&](std::size_t k, const QRect& rect) {
         const PlatformInterval& interval = m_intervals[k];
         const Train& t = m_session.content().trains[interval.train];
@@ -424,6 +432,7 @@ void PlatformChart::paintChart(QPainter& painter, const View& view) const {
         if (row != drawnRow) {
             drawnTo.fill(INT_MIN);
             drawnRow = row;
+            rowStarts.push_back(drawn.size());
         }
         int& anyTo = drawnTo[static_cast<std::size_t>(m_lanes[k])];
         int& redTo = drawnTo[static_cast<std::size_t>(kLanes + m_lanes[k])];
@@ -447,12 +456,27 @@ void PlatformChart::paintChart(QPainter& painter, const View& view) const {
         }
         if (m_problems && m_problems->hasProblems(static_cast<int>(interval.train)))
             painter.fillRect(bar.left(), bar.top() - 3, 6, 6, Qt::red);
-        const QString number = label(interval);
-        if (interval.stops && bar.width() > metrics.horizontalAdvance(number) + 6) {
-            painter.setPen(Qt::white);
-            painter.drawText(bar.adjusted(3, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, number);
-        }
+        QString number = label(interval);
+        if (!interval.stops || bar.width() <= metrics.horizontalAdvance(number) + 6) number.clear();
+        drawn.push_back({bar, number});
     });
+    rowStarts.push_back(drawn.size());
+    m_shownLabels.clear();
+    painter.setPen(Qt::white);
+    for (std::size_t r = 0; r + 1 < rowStarts.size(); ++r) {
+        for (std::size_t i = rowStarts[r]; i < rowStarts[r + 1]; ++i) {
+            if (drawn[i].label.isEmpty()) continue;
+            const QRect text = drawn[i].bar.adjusted(3, 0, -2, 0);
+            bool covered = false;
+            for (std::size_t j = i + 1; j < rowStarts[r + 1] && drawn[j].bar.left() <= text.right();
+                 ++j) {
+                covered = covered || drawn[j].bar.intersects(text);
+            }
+            if (covered) continue;
+            painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, drawn[i].label);
+            m_shownLabels.emplace_back(text, drawn[i].label);
+        }
+    }
 
     // Platform names and the header stay in place while the bars scroll under them.
     painter.fillRect(0, 0, kLabelWidth, height, colours.color(QPalette::Window));

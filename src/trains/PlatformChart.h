@@ -54,6 +54,8 @@ public:
     QRect barOf(int train) const;
     const std::vector<PlatformInterval>& intervals() const { return m_intervals; }
     const std::vector<bool>& conflicting() const { return m_conflicting; }
+    // The labels the last paint wrote, where it wrote them.
+    const std::vector<std::pair<QRect, QString>>& shownLabels() const { return m_shownLabels; }
 
     // The whole day on an A4 page across, under title: a PDF document, else a PNG picture.
     QByteArray dayPicture(bool pdf, const QString& title) const;
@@ -129,6 +131,7 @@ private:
     int m_chosenToo = -1;
     bool m_readable = false;
     const editing::ProblemChecker* m_problems = nullptr;
+    mutable std::vector<std::pair<QRect, QString>> m_shownLabels;
 };
 
 }  // namespace rylmo::trains

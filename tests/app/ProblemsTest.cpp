@@ -23,6 +23,7 @@
 #include "app/MainWindow.h"
 #include "document/Occupancy.h"
 #include "editing/ProblemChecker.h"
+#include "editing/TrainFilterModel.h"
 #include "editing/TrainListModel.h"
 #include "trains/PlatformChart.h"
 
@@ -205,6 +206,20 @@ private slots:
             }
         }
 
+        // Zoomed in on the two: the later bar covers the earlier one's label, which is left
+        // out (the tooltip has it); labels never meet.
+        chart->zoomBy(8.0, chart->barOf(1).left());
+        chart->viewport()->grab();
+        QStringList labels;
+        for (const auto& [where, text] : chart->shownLabels()) labels << text;
+        QCOMPARE(labels, QStringList{QStringLiteral("200")});
+        chart->fitDay();
+        chart->viewport()->grab();
+        for (const auto& [where, text] : chart->shownLabels()) {
+            for (const auto& [other, otherText] : chart->shownLabels())
+                QVERIFY(&where == &other || !where.intersects(other));
+        }
+
         f.window.session().removeEntry(&TimetableContent::trains, 2, QStringLiteral("x"));
         QTRY_VERIFY(chart->barOf(2).isEmpty());
         f.window.session().undoStack().undo();
@@ -333,7 +348,14 @@ private slots:
         QCOMPARE(trains[4].arrivalNumber, 102);
         QCOMPARE(trains[6].arrivalTime, 905);
         QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij skopiowanie 4 pociągów"));
+        // The copies are selected (in the order of the sorted rows), the first copy current.
+        std::vector<int> copies = f.window.selectedTrains();
+        std::sort(copies.begin(), copies.end());
+        QCOMPARE(copies, (std::vector<int>{3, 4, 5, 6}));
+        const auto* rows = static_cast<const editing::TrainFilterModel*>(f.list()->model());
+        QCOMPARE(rows->trainAt(f.list()->currentIndex().row()), 3);
         f.window.session().undoStack().undo();
+        f.window.selectTrains({0, 1});
 
         // The clipboard: the list's columns for a spreadsheet, the program's own format back.
         action("copy")->trigger();

@@ -61,7 +61,12 @@ TEST(ConsistencyCheck, TrainsOnOnePlatformAtOnceAreNamedByNumberAndTime) {
     EXPECT_EQ(describe(problems[0]),
               "Perony: peron 1: pociąg 4512 (7:05–7:12) i pociąg 8877 "
               "(7:00–12:15) zajmują go jednocześnie");
-    EXPECT_EQ(checkTimetable(c, 10).trainFindings[0], 1u);  // the first train carries the mark
+    EXPECT_EQ(problems[0].otherEntry, 6u);
+    // Both trains carry the mark, the others none; so they do when the list is full.
+    for (std::size_t limit : {10, 0}) {
+        const CheckResult result = checkTimetable(c, limit);
+        EXPECT_EQ(result.trainFindings, (std::vector<uint32_t>{1, 0, 0, 0, 0, 0, 1, 0}));
+    }
 }
 
 TEST(ConsistencyCheck, MessagesNameTheEntryAndTheField) {

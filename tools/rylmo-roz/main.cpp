@@ -89,7 +89,7 @@ int convert(const std::string& inPath, const std::string& outPath) {
 int check(const std::string& path) {
     class Printer : public rylmo::FindingCollector {
     public:
-        bool counts(rylmo::Section, std::size_t) override {
+        bool counts(rylmo::Section, std::size_t, std::size_t) override {
             ++found;
             return true;
         }
