@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -81,6 +82,11 @@ Train shiftedTrain(Train train, int32_t minutes) {
 std::string copyRefusal(const std::vector<Train>& trains, const std::vector<std::size_t>& group,
                         const CopyRule& rule) {
     const auto total = trains.size() + group.size() * static_cast<std::size_t>(rule.copies);
+    if (total > limits::maxTrainsAfterCopies) {
+        return "Po skopiowaniu rozkład miałby " + std::to_string(total) +
+               " pociągów; edytor obsługuje najwyżej " +
+               std::to_string(limits::maxTrainsAfterCopies) + " pociągów.";
+    }
     if (total > lastCoupledPosition + 1) {
         return "Po skopiowaniu rozkład miałby " + std::to_string(total) +
                " pociągów, więcej niż plik może wskazać.";
@@ -141,6 +147,35 @@ std::vector<Train> appendedGroup(std::vector<Train> group, const std::vector<int
                                  std::size_t count) {
     const Places places(from);
     for (Train& train : group) recouple(train, places, count);
+    return group;
+}
+
+std::vector<std::size_t> withCoupledTrains(const std::vector<Train>& trains,
+                                           std::vector<std::size_t> group) {
+    // Consists as sets of one union-find over every train.
+    std::vector<std::size_t> parent(trains.size());
+    std::iota(parent.begin(), parent.end(), std::size_t{0});
+    const auto root = [&parent](std::size_t i) {
+        while (parent[i] != i) i = parent[i] = parent[parent[i]];
+        return i;
+    };
+    for (std::size_t i = 0; i < trains.size(); ++i) {
+        for (const int32_t code : {trains[i].coupledWith, trains[i].toBeCoupledWith}) {
+            if (!isCouplingCode(code)) continue;
+            const auto other = static_cast<std::size_t>(couplingTrain(code));
+            if (other < trains.size()) parent[root(i)] = root(other);
+        }
+    }
+    std::vector<bool> inGroup(trains.size(), false);
+    std::vector<bool> groupConsist(trains.size(), false);
+    for (const std::size_t position : group) {
+        if (position >= trains.size()) continue;
+        inGroup[position] = true;
+        groupConsist[root(position)] = true;
+    }
+    for (std::size_t i = 0; i < trains.size(); ++i) {
+        if (!inGroup[i] && groupConsist[root(i)]) group.push_back(i);
+    }
     return group;
 }
 

@@ -16,6 +16,9 @@ namespace limits {
 inline constexpr int32_t maxShiftMinutes = 1439;
 inline constexpr int32_t maxNumberChange = 99999;
 inline constexpr int32_t maxCopies = 100;
+// More trains than the editor serves well (lists, checks, undo): copies that would make a
+// timetable larger are refused before anything is made.
+inline constexpr std::size_t maxTrainsAfterCopies = 1'000'000;
 }  // namespace limits
 
 // A time of day (hour × 100 + minute) moved by minutes, around the clock past midnight. A
@@ -35,7 +38,8 @@ struct CopyRule {
 };
 
 // Why the copies of the group (positions in trains) cannot be made: a train number that would
-// leave 0..99999, or a list too long for a coupling to name its trains. Empty when they can.
+// leave 0..99999, a list too long for a coupling to name its trains, or more trains than
+// limits::maxTrainsAfterCopies. Empty when they can.
 std::string copyRefusal(const std::vector<Train>& trains, const std::vector<std::size_t>& group,
                         const CopyRule& rule);
 
@@ -44,6 +48,11 @@ std::string copyRefusal(const std::vector<Train>& trains, const std::vector<std:
 // the group points at that train's copy of the same series; one to any other train stays.
 std::vector<Train> trainCopies(const std::vector<Train>& trains,
                                const std::vector<std::size_t>& group, const CopyRule& rule);
+
+// The group with every train coupled to one of its trains, directly or through others (the
+// whole consists): the group in its order, then the trains added, in file order.
+std::vector<std::size_t> withCoupledTrains(const std::vector<Train>& trains,
+                                           std::vector<std::size_t> group);
 
 // Trains to append after `count` trains, that came from positions `from` of some list (-1:
 // unknown): a coupling to one of those positions points at its appended train, any other

@@ -98,25 +98,26 @@ void deleteTrains(editing::EditingSession& session, QWidget* parent,
 
 namespace {
 
-// What the series dialog was confirmed with, or nothing.
-std::optional<CopyRule> askSeries(TrainSeriesDialog::Purpose purpose,
-                                  const editing::EditingSession& session, QWidget* parent,
-                                  const QString& caption, const std::vector<int>& trains) {
+// What the series dialog was confirmed with, and the trains it acts on; or nothing.
+std::optional<std::pair<CopyRule, std::vector<std::size_t>>> askSeries(
+    TrainSeriesDialog::Purpose purpose, const editing::EditingSession& session, QWidget* parent,
+    const QString& caption, const std::vector<int>& trains) {
     if (trains.empty()) return std::nullopt;
     TrainSeriesDialog dialog(purpose, session.content().trains, positionsOf(trains), parent);
     dialog.setWindowTitle(caption);
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return std::nullopt;
-    return dialog.rule();
+    return std::pair{dialog.rule(), dialog.group()};
 }
 
 }  // namespace
 
 void copyTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
                 const std::vector<int>& trains) {
-    const auto rule = askSeries(TrainSeriesDialog::Purpose::copy, session, parent, caption, trains);
-    if (!rule) return;
+    const auto asked =
+        askSeries(TrainSeriesDialog::Purpose::copy, session, parent, caption, trains);
+    if (!asked) return;
     const std::vector<Train>& all = session.content().trains;
-    std::vector<Train> copies = trainCopies(all, positionsOf(trains), *rule);
+    std::vector<Train> copies = trainCopies(all, asked->second, asked->first);
     const std::size_t count = copies.size();
     session.insertEntries(&TimetableContent::trains, static_cast<int>(all.size()),
                           std::move(copies), QStringLiteral("skopiowanie ") + trainsOf(count));
@@ -124,14 +125,14 @@ void copyTrains(editing::EditingSession& session, QWidget* parent, const QString
 
 void shiftTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
                  const std::vector<int>& trains) {
-    const auto rule =
+    const auto asked =
         askSeries(TrainSeriesDialog::Purpose::shift, session, parent, caption, trains);
-    if (!rule) return;
+    if (!asked) return;
     std::vector<Train> moved;
     moved.reserve(trains.size());
     for (int train : trains) {
         moved.push_back(shiftedTrain(session.content().trains.at(static_cast<std::size_t>(train)),
-                                     rule->minutes));
+                                     asked->first.minutes));
     }
     session.replaceEntries(&TimetableContent::trains, trains, std::move(moved),
                            QStringLiteral("przesunięcie ") + trainsOf(trains.size()));

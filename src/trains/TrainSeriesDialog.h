@@ -7,6 +7,7 @@
 #include "document/Timetable.h"
 #include "document/TrainCopies.h"
 
+class QCheckBox;
 class QLabel;
 class QSpinBox;
 
@@ -15,7 +16,8 @@ namespace rylmo::trains {
 // "Kopiuj pociągi..." and "Przesuń czas...": how far to move the chosen trains in time and,
 // for copies, how to renumber them and how many series to make, with a line that shows what
 // comes of the first train. "OK" with copies that would leave the train numbers' range says
-// why and stays.
+// why and stays. Copies of trains coupled with others can take the whole consists along. The
+// values confirmed last are offered again while the program runs.
 class TrainSeriesDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,7 +26,11 @@ public:
                       std::vector<std::size_t> group, QWidget* parent = nullptr);
 
     CopyRule rule() const;
+    // The chosen trains, with the trains coupled with them when they are to come along.
+    std::vector<std::size_t> group() const;
     QString preview() const;
+    // Offers the first values again (60 minutes, no number change, one copy).
+    static void forgetValues();
 
 private:
     void refreshPreview();
@@ -33,7 +39,9 @@ private:
     Purpose m_purpose;
     const std::vector<Train>& m_trains;
     std::vector<std::size_t> m_group;
+    std::vector<std::size_t> m_withCoupled;  // the group and its consists
     QSpinBox* m_minutes;
+    QCheckBox* m_takeCoupled = nullptr;
     QSpinBox* m_numberChange = nullptr;
     QSpinBox* m_copies = nullptr;
     QLabel* m_preview;

@@ -338,7 +338,8 @@ private slots:
             child<QSpinBox>(dialog, "numberChange")->setValue(2);
             child<QSpinBox>(dialog, "copies")->setValue(2);
             QCOMPARE(child<QLabel>(dialog, "preview")->text(),
-                     QStringLiteral("2 kopie: 10:05 → 11:05, 12:05; numery 300 → 302, 304"));
+                     QStringLiteral("Pociąg 300 i 1 inny — 2 kopie: 10:05 → 11:05, 12:05; "
+                                    "numery 300 → 302, 304"));
             child<QPushButton>(dialog, "ok")->click();
         });
         action("copyTrains")->trigger();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "document/Codes.h"
 #include "document/Problem.h"
 #include "document/TrainClipboard.h"
@@ -73,6 +75,36 @@ TEST(TrainCopies, SeriesShiftRenumberAndKeepCouplingsInsideTheirSeries) {
     // An ending train's departure number is not its own: it does not refuse.
     trains[2].departureNumber = 0;
     EXPECT_EQ(copyRefusal(trains, {2}, {60, -1, 1}).find("4513"), std::string::npos);
+    // Numbers exactly at the ends of the range are accepted.
+    trains[1].arrivalNumber = 99989;
+    EXPECT_EQ(copyRefusal(trains, {1}, {60, 5, 2}), "");  // ... 99999
+    trains[1].arrivalNumber = 2;
+    EXPECT_EQ(copyRefusal(trains, {1}, {60, -1, 2}), "");  // ... 0
+}
+
+TEST(TrainCopies, RefusesMoreTrainsThanTheEditorServes) {
+    // 999,999 trains and one copy of one: exactly the limit; of two, one past it.
+    const std::vector<Train> trains(limits::maxTrainsAfterCopies - 1, through(600, 610, 1));
+    EXPECT_EQ(copyRefusal(trains, {0}, {60, 0, 1}), "");
+    EXPECT_EQ(copyRefusal(trains, {0, 1}, {60, 0, 1}),
+              "Po skopiowaniu rozkład miałby 1000001 pociągów; edytor obsługuje najwyżej 1000000 "
+              "pociągów.");
+    // 100 copies of 100,000 trains: refused before anything is made.
+    const std::vector<Train> day(100000, through(600, 610, 1));
+    std::vector<std::size_t> all(day.size());
+    std::iota(all.begin(), all.end(), std::size_t{0});
+    EXPECT_NE(copyRefusal(day, all, {60, 0, 100}), "");
+}
+
+TEST(TrainCopies, CoupledTrainsComeAlongWithTheirConsists) {
+    std::vector<Train> trains(6, through(600, 610, 1));
+    trains[1].coupledWith = couplingCode(3, 1);      // 1 with 3
+    trains[4].toBeCoupledWith = couplingCode(3, 2);  // 4 with 3: 1, 3, 4 one consist
+    trains[5].coupledWith = couplingCode(9, 1);      // names no train
+    EXPECT_EQ(withCoupledTrains(trains, {3}), (std::vector<std::size_t>{3, 1, 4}));
+    EXPECT_EQ(withCoupledTrains(trains, {4, 0}), (std::vector<std::size_t>{4, 0, 1, 3}));
+    EXPECT_EQ(withCoupledTrains(trains, {5, 2}), (std::vector<std::size_t>{5, 2}));
+    EXPECT_EQ(withCoupledTrains(trains, {1, 3, 4}), (std::vector<std::size_t>{1, 3, 4}));
 }
 
 TEST(TrainCopies, ReferencesCountOtherTrainsAndPassagesOnly) {

@@ -21,6 +21,7 @@
 #include "editing/TrainListModel.h"
 #include "trains/TrainDialog.h"
 #include "trains/TrainForm.h"
+#include "trains/TrainSeriesDialog.h"
 #include "ui/PictureStrip.h"
 #include "ui/RollingStockPicture.h"
 
@@ -352,6 +353,61 @@ private slots:
     // Through the main window: each command is one step named in "Edycja", the delete asks
     // first, and undo gives the trains and the list back. (Random commands against undo and
     // redo are the editing session's property test.)
+    // The copy dialog: the preview names the first train (a train that starts here by its
+    // departure), the values confirmed last come back, a train coupled with one outside the
+    // choice takes its consist along unless the user says no, and a number that becomes
+    // exactly 99999 is accepted, one more refused.
+    void seriesDialogRemembersAndTakesConsists() {
+        TrainSeriesDialog::forgetValues();
+        std::vector<Train> trains(3, sampleTrain());
+        trains[0].runType = 1;  // starts here: no arrival
+        trains[0].departureNumber = 99997;
+        trains[0].departureTime = 2350;
+        trains[1].coupledWith = 21;  // with train 2
+        using Purpose = TrainSeriesDialog::Purpose;
+        {
+            TrainSeriesDialog dialog(Purpose::copy, trains, {0});
+            QCOMPARE(child<QLabel>(dialog, "preview")->text(),
+                     QStringLiteral("Pociąg 99997 — 1 kopia: 23:50 → 0:50; numery 99997 → 99997"));
+            QVERIFY(dialog.findChild<QCheckBox*>(QStringLiteral("takeCoupled")) == nullptr);
+            child<QSpinBox>(dialog, "numberChange")->setValue(1);
+            child<QSpinBox>(dialog, "copies")->setValue(2);  // 99998, 99999: the last number
+            child<QSpinBox>(dialog, "minutes")->setValue(-15);
+            test::ScriptedPrompter prompter;
+            child<QPushButton>(dialog, "ok")->click();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        {
+            TrainSeriesDialog dialog(Purpose::copy, trains, {0});
+            QCOMPARE(dialog.rule().minutes, -15);
+            QCOMPARE(dialog.rule().numberChange, 1);
+            QCOMPARE(dialog.rule().copies, 2);
+            child<QSpinBox>(dialog, "copies")->setValue(3);  // 100000
+            QVERIFY(child<QLabel>(dialog, "preview")->text().contains(QStringLiteral("100000")));
+            test::ScriptedPrompter prompter;
+            child<QPushButton>(dialog, "ok")->click();
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));  // refused, still open
+            QCOMPARE(prompter.messageTexts().size(), qsizetype(1));
+        }
+        // The time shift keeps its own values.
+        QCOMPARE(TrainSeriesDialog(Purpose::shift, trains, {0}).rule().minutes, 60);
+        {
+            TrainSeriesDialog dialog(Purpose::copy, trains, {1});
+            auto* take = child<QCheckBox>(dialog, "takeCoupled");
+            QVERIFY(take->isChecked());
+            QCOMPARE(dialog.group(), (std::vector<std::size_t>{1, 2}));
+            QVERIFY(child<QLabel>(dialog, "preview")
+                        ->text()
+                        .startsWith(QStringLiteral("Pociąg 4512 i 1 inny — ")));
+            take->setChecked(false);
+            QCOMPARE(dialog.group(), (std::vector<std::size_t>{1}));
+            QVERIFY(child<QLabel>(dialog, "preview")
+                        ->text()
+                        .startsWith(QStringLiteral("Pociąg 4512 — ")));
+        }
+        TrainSeriesDialog::forgetValues();
+    }
+
     void commandsThroughTheWindowWithUndo() {
         test::TempFolder folder;
         test::ScriptedPrompter prompter;
