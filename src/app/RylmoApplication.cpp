@@ -24,7 +24,7 @@ bool RylmoApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ui::showError(activeWindow(), QString::fromUtf8(e.what()));
+        ui::showError(activeWindow(), QString::fromStdString(failureMessage(e)));
     }
     return false;
 }

@@ -134,7 +134,7 @@ void CompositionsDialog::editComposition() {
     } catch (const std::exception& e) {
         // Opening the editor on what could be read would silently rewrite the text.
         ui::showError(this, QStringLiteral("Nie można edytować składu nr %1: ").arg(row) +
-                                QString::fromUtf8(e.what()));
+                                QString::fromStdString(failureMessage(e)));
         return;
     }
     CompositionEditor editor(m_session.document(), vehicles, this);

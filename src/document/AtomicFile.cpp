@@ -1,11 +1,13 @@
 #include "document/AtomicFileShared.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <string_view>
 
 #include "document/AtomicFile.h"
 #include "document/Error.h"
+#include "document/SystemError.h"
 
 namespace rylmo {
 
@@ -41,6 +43,8 @@ std::string temporaryPrefix(const std::string& targetName) {
 }
 
 std::filesystem::path followLinks(std::filesystem::path path) {
+    // As many links as the system itself follows; more is a loop, which saving must not
+    // replace with a plain file.
     for (int hop = 0; hop < 40; ++hop) {
         std::error_code error;
         if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) || error)
@@ -49,7 +53,7 @@ std::filesystem::path followLinks(std::filesystem::path path) {
         if (error) return path;
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    return path;
+    throw Error(errnoText(ELOOP));
 }
 
 std::string notARegularFile(const std::filesystem::path& path) {
@@ -81,6 +85,10 @@ void AtomicFile::fail(const std::string& message) {
 
 AtomicFile::~AtomicFile() {
     discardTemporary();
+}
+
+std::string cannotOpenMessage(const std::string& reason) {
+    return reason.empty() ? "niemozliwe otwarcie pliku" : "niemozliwe otwarcie pliku: " + reason;
 }
 
 }  // namespace rylmo

@@ -10,8 +10,11 @@ namespace rylmo {
 // The program's one seam to the platform's files: the same interface on Linux and Windows,
 // paths in UTF-8 everywhere. Failures throw rylmo::Error with the system's error text.
 
-// Opens a file for reading only; nullptr when it cannot be opened.
-std::FILE* openForReading(const std::string& path);
+// Opens a file for reading only; nullptr when it cannot be opened, with why in reason.
+std::FILE* openForReading(const std::string& path, std::string* reason = nullptr);
+
+// "niemozliwe otwarcie pliku: " and why, the message of a file that cannot be read.
+std::string cannotOpenMessage(const std::string& reason);
 
 // A file that replaces its target only when all of it was written. The bytes go to a hidden
 // temporary file beside the target (".<target name>.rylmo~XXXXXX"), which commit() puts in

@@ -32,18 +32,28 @@ void removeOnSignal(int signal) {
 
 }  // namespace
 
-std::FILE* openForReading(const std::string& path) {
+std::FILE* openForReading(const std::string& path, std::string* reason) {
+    const auto failed = [reason](const std::string& why) -> std::FILE* {
+        if (reason) *reason = why;
+        return nullptr;
+    };
     // Only a regular file is read: a folder has no contents, and a FIFO would block.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) return nullptr;
+    if (descriptor < 0) return failed(errnoText(errno));
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const bool folder = S_ISDIR(status.st_mode);
         ::close(descriptor);
-        return nullptr;
+        return failed(folder ? errnoText(EISDIR)
+                             : notARegularFile(std::filesystem::path(pathOf(path))));
     }
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
     std::FILE* file = ::fdopen(descriptor, "rb");
-    if (!file) ::close(descriptor);
+    if (!file) {
+        const int error = errno;
+        ::close(descriptor);
+        return failed(errnoText(error));
+    }
     return file;
 }
 

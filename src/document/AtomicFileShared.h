@@ -19,7 +19,7 @@ inline constexpr std::size_t kRandomLength = 6;
 std::string temporaryPrefix(const std::string& targetName);
 
 // The path a link leads to, following links that point at links; a dangling link leads to
-// the file it names, which the save then creates.
+// the file it names, which the save then creates. A loop of links throws rylmo::Error.
 std::filesystem::path followLinks(std::filesystem::path path);
 
 std::string notARegularFile(const std::filesystem::path& path);

@@ -43,12 +43,16 @@ BOOL WINAPI removeOnConsoleEvent(DWORD) {
 
 }  // namespace
 
-std::FILE* openForReading(const std::string& path) {
+std::FILE* openForReading(const std::string& path, std::string* reason) {
     // Only a file on a disk is read: a device or a pipe could block.
     std::FILE* file = _wfopen(wide(path).c_str(), L"rb");
-    if (file &&
-        GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FILE_TYPE_DISK) {
+    if (!file) {
+        if (reason) *reason = errnoText(errno);
+        return nullptr;
+    }
+    if (GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FILE_TYPE_DISK) {
         std::fclose(file);
+        if (reason) *reason = notARegularFile(pathOf(path));
         return nullptr;
     }
     return file;

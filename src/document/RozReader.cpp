@@ -126,8 +126,9 @@ TimetableContent readTimetableFile(const std::string& path) {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
     // Reading never writes: a timetable the user may only read opens as well.
-    std::unique_ptr<std::FILE, Closer> file(openForReading(path));
-    if (!file) throw Error("niemozliwe otwarcie pliku");
+    std::string reason;
+    std::unique_ptr<std::FILE, Closer> file(openForReading(path, &reason));
+    if (!file) throw Error(cannotOpenMessage(reason));
 
     // Preparing the contents (learning the size, reserving memory) and reaching them (reading)
     // each have their own message.

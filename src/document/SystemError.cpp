@@ -2,6 +2,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <new>
+#include <string>
+#include <system_error>
+
+#include "document/Error.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,6 +22,8 @@ const char* const kNameTooLong = "Nazwa pliku jest zbyt długa";
 const char* const kNotFound = "Nie ma takiego pliku ani folderu";
 const char* const kReadOnly = "System plików jest tylko do odczytu";
 const char* const kTooManyLinks = "Zbyt wiele dowiązań symbolicznych";
+const char* const kNotAFolder = "Część ścieżki nie jest folderem";
+const char* const kAFolder = "To jest folder, nie plik";
 
 }  // namespace
 
@@ -44,8 +51,37 @@ std::string errnoText(int code) {
 #endif
         case EMLINK:
             return kTooManyLinks;
+        case ENOTDIR:
+            return kNotAFolder;
+        case EISDIR:
+            return kAFolder;
+        case EPIPE:
+            return "Odbiorca danych zamknął połączenie (potok)";
+        case EEXIST:
+            return "Plik już istnieje";
+        case EBUSY:
+#ifdef ETXTBSY
+        case ETXTBSY:
+#endif
+            return "Plik jest używany przez inny program";
+        case EIO:
+            return "Błąd odczytu lub zapisu urządzenia";
+        case ENOMEM:
+            return "Za mało pamięci";
+        case EMFILE:
+        case ENFILE:
+            return "Zbyt wiele otwartych plików";
+        case EFBIG:
+            return "Plik jest zbyt duży";
+        case EXDEV:
+            return "Nie można przenieść pliku na inny dysk";
+        case EINVAL:
+            return "Niepoprawna nazwa lub operacja";
+        case ENXIO:
+        case ENODEV:
+            return "Nie ma takiego urządzenia";
         default:
-            return std::strerror(code);
+            return "Błąd systemu nr " + std::to_string(code);
     }
 }
 
@@ -91,5 +127,22 @@ std::string windowsErrorText(unsigned long code) {
     return utf8;
 }
 #endif
+
+std::string failureMessage(const std::exception& failure) {
+    if (dynamic_cast<const Error*>(&failure)) return failure.what();
+    if (dynamic_cast<const std::bad_alloc*>(&failure)) return "Za mało pamięci";
+    if (const auto* system = dynamic_cast<const std::system_error*>(&failure)) {
+        if (system->code().category() == std::generic_category())
+            return errnoText(system->code().value());
+        if (system->code().category() == std::system_category()) {
+#ifdef _WIN32
+            return windowsErrorText(static_cast<unsigned long>(system->code().value()));
+#else
+            return errnoText(system->code().value());
+#endif
+        }
+    }
+    return "Błąd wewnętrzny programu";
+}
 
 }  // namespace rylmo

@@ -171,7 +171,7 @@ void ProbabilityTableDialog::editEntry() {
         ui::showError(
             this,
             QStringLiteral("Nie można edytować indeksu prawdopodobieństwa nr %1: ").arg(position) +
-                QString::fromUtf8(e.what()));
+                QString::fromStdString(failureMessage(e)));
         return;
     }
     ProbabilityEntryDialog dialog(

@@ -4,6 +4,8 @@
 #include <QString>
 #include <exception>
 
+#include "document/Error.h"
+
 namespace rylmo::ui {
 
 // The application's error box: title "Rylmo", stop icon, OK; a full stop is added when the
@@ -18,7 +20,7 @@ bool guarded(QWidget* parent, Command&& command) {
         command();
         return true;
     } catch (const std::exception& e) {
-        showError(parent, QString::fromUtf8(e.what()));
+        showError(parent, QString::fromStdString(failureMessage(e)));
     }
     return false;
 }

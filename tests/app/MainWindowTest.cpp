@@ -248,7 +248,8 @@ private slots:
 
     void failedOpenChangesNothing() {
         const std::pair<QString, QString> failures[] = {
-            {QStringLiteral("/nonexistent/brak.roz"), QStringLiteral("niemozliwe otwarcie pliku.")},
+            {QStringLiteral("/nonexistent/brak.roz"),
+             QStringLiteral("niemozliwe otwarcie pliku: Nie ma takiego pliku ani folderu.")},
             {QStringLiteral(RYLMO_TEST_DATA "/ends-early.roz"),
              QStringLiteral("'' is not a valid integer value.")},
             {QStringLiteral(RYLMO_TEST_DATA "/unsupported-version.roz"),

@@ -85,8 +85,16 @@ TEST(RozReader, FilesThatCannotBeOpened) {
         }
         return std::string("no error");
     };
-    EXPECT_EQ(fail((folder / "missing.roz").string()), "niemozliwe otwarcie pliku");
-    EXPECT_EQ(fail(folder.path().string()), "niemozliwe otwarcie pliku");
+    // The message the file format's tools give, then why, in Polish.
+    EXPECT_EQ(fail((folder / "missing.roz").string()),
+              "niemozliwe otwarcie pliku: Nie ma takiego pliku ani folderu");
+#ifdef _WIN32
+    EXPECT_EQ(fail(folder.path().string()), "niemozliwe otwarcie pliku: Brak dostępu");
+#else
+    EXPECT_EQ(fail(folder.path().string()), "niemozliwe otwarcie pliku: To jest folder, nie plik");
+#endif
+    EXPECT_EQ(fail((folder / std::string(300, 'a')).string()),
+              "niemozliwe otwarcie pliku: Nazwa pliku jest zbyt długa");
 }
 
 TEST(RozReader, ANulByteEndsTheText) {

@@ -15,6 +15,7 @@
 #include "document/Error.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
+#include "document/SystemError.h"
 
 using namespace rylmo;
 using test::dataPath;
@@ -95,6 +96,42 @@ TEST(SavingPosix, SpecialFilesAreRefusedAndLeftAlone) {
     EXPECT_THROW(readTimetableFile(fifo), Error);  // and opening it neither blocks nor reads
     EXPECT_THROW(saveTimetableFile(test::workedExample(), "/dev/null"), Error);
     EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"kolejka.roz"});
+    const auto message = [](auto action) {
+        try {
+            action();
+        } catch (const Error& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(message([&] { readTimetableFile(fifo); }),
+              "niemozliwe otwarcie pliku: „kolejka.roz” nie jest zwykłym plikiem");
+
+    // A loop of links is refused with the system's reason, both links left as they were; a
+    // file inside a file is no folder.
+    fs::create_symlink("petla2", folder / "petla1");
+    fs::create_symlink("petla1", folder / "petla2");
+    EXPECT_EQ(message([&] { saveTimetableFile(test::workedExample(), folder / "petla1"); }),
+              "Zbyt wiele dowiązań symbolicznych");
+    EXPECT_TRUE(fs::is_symlink(folder / "petla1") && fs::is_symlink(folder / "petla2"));
+    EXPECT_EQ(message([&] { readTimetableFile(folder / "petla1"); }),
+              "niemozliwe otwarcie pliku: Zbyt wiele dowiązań symbolicznych");
+    const fs::path file = folder / "plik.roz";
+    saveTimetableFile(test::workedExample(), file);
+    EXPECT_EQ(message([&] { saveTimetableFile(test::workedExample(), file / "w.roz"); }),
+              "Część ścieżki nie jest folderem");
+}
+
+TEST(SavingPosix, FailuresOfTheStandardLibrarySayWhatInPolish) {
+    EXPECT_EQ(failureMessage(std::bad_alloc()), "Za mało pamięci");
+    EXPECT_EQ(
+        failureMessage(fs::filesystem_error("x", std::make_error_code(std::errc::not_a_directory))),
+        "Część ścieżki nie jest folderem");
+    EXPECT_EQ(failureMessage(std::logic_error("vector::_M_range_check")),
+              "Błąd wewnętrzny programu");
+    EXPECT_EQ(failureMessage(Error("Brak dostępu")), "Brak dostępu");
+    EXPECT_EQ(errnoText(EPIPE), "Odbiorca danych zamknął połączenie (potok)");
+    EXPECT_EQ(errnoText(9999), "Błąd systemu nr 9999");
 }
 
 TEST(SavingPosix, AWriteThatFailsMidwayLeavesTheOldFileIntact) {
@@ -111,7 +148,7 @@ TEST(SavingPosix, AWriteThatFailsMidwayLeavesTheOldFileIntact) {
             message = e.what();
         }
     }
-    EXPECT_EQ(message, "File too large");
+    EXPECT_EQ(message, "Plik jest zbyt duży");
     EXPECT_EQ(test::readBytes(target), "old content");
     EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"stacja.roz"});
     saveTimetableFile(big, target);

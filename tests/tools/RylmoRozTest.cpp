@@ -148,11 +148,20 @@ TEST(RylmoRoz, FailuresAndUsage) {
 
     r = run("check /nonexistent/file.roz");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "niemozliwe otwarcie pliku.\n");
+    EXPECT_EQ(r.err, "niemozliwe otwarcie pliku: Nie ma takiego pliku ani folderu.\n");
 
     r = run("convert " + quoted(dataPath("worked-example.roz")) + " /nonexistent/out.roz");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Nie ma takiego pliku ani folderu.\n");
+    // A file where a folder should be: said in Polish, as every failure of a file.
+    r = run("convert " + quoted(dataPath("worked-example.roz")) + " " +
+            quoted(dataPath("worked-example.roz") + "/out.roz"));
+    EXPECT_EQ(r.status, 1);
+#ifdef _WIN32
+    EXPECT_NE(r.err, "");
+#else
+    EXPECT_EQ(r.err, "Część ścieżki nie jest folderem.\n");
+#endif
 
     for (const char* wrong : {"", "dump", "dump a b", "frobnicate x", "--version"}) {
         r = run(wrong);

@@ -60,15 +60,15 @@ int dump(const std::string& path) {
 }
 
 int fromJson(const std::string& jsonPath, const std::string& outPath) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(rylmo::openForReading(jsonPath),
+    std::string reason;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(rylmo::openForReading(jsonPath, &reason),
                                                          std::fclose);
-    if (!file) throw rylmo::Error("niemozliwe otwarcie pliku");
+    if (!file) throw rylmo::Error(rylmo::cannotOpenMessage(reason));
     std::string text;
     char buffer[65536];
     while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get()))
         text.append(buffer, n);
     std::istringstream in(text);
-    if (!in) throw rylmo::Error("niemozliwe otwarcie pliku");
     nlohmann::json json;
     try {
         json = nlohmann::json::parse(in);
@@ -125,11 +125,8 @@ int run(const std::vector<std::string>& args) {
         if (args.size() == 3 && args[0] == "from-json") return fromJson(args[1], args[2]);
         if (args.size() == 3 && args[0] == "convert") return convert(args[1], args[2]);
         if (args.size() == 2 && args[0] == "check") return check(args[1]);
-    } catch (const rylmo::Error& e) {
-        std::cerr << rylmo::displayMessage(e.what()) << '\n';
-        return kFileError;
     } catch (const std::exception& e) {
-        std::cerr << rylmo::displayMessage(e.what()) << '\n';
+        std::cerr << rylmo::displayMessage(rylmo::failureMessage(e)) << '\n';
         return kFileError;
     }
     return usage();
