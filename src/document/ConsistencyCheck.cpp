@@ -134,9 +134,11 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
         r.index(name(8), t.destinationStation, c.stationNames.size(), 0, "stacji");
         if (t.symbolUnit != 0) {
             r.index(name(5), t.symbolUnit, c.locomotiveTypes.size(), 1, "lokomotyw");
-            const auto type = static_cast<std::size_t>(t.symbolUnit - 1);
-            if (t.symbolUnit > 0 && type < c.locomotiveTypes.size()) {
-                const std::string_view kind = c.locomotiveTypes[type].kind();
+            // In 64 bits: the smallest 32-bit value has no predecessor there.
+            const int64_t type = int64_t{t.symbolUnit} - 1;
+            if (type >= 0 && static_cast<uint64_t>(type) < c.locomotiveTypes.size()) {
+                const std::string_view kind =
+                    c.locomotiveTypes[static_cast<std::size_t>(type)].kind();
                 if (!isSelfPropelledKind(kind)) {
                     r.report(name(5), "lokomotywa " + str(t.symbolUnit) +
                                           " nie jest zespołem trakcyjnym ani autobusem szynowym");

@@ -69,6 +69,16 @@ TEST(ConsistencyCheck, TrainsOnOnePlatformAtOnceAreNamedByNumberAndTime) {
     }
 }
 
+TEST(ConsistencyCheck, TheSmallestUnitNumberIsOutOfTheListNotAnOverflow) {
+    const TimetableContent c = readTimetableFile(test::dataPath("symbol-unit-minimum.roz"));
+    ASSERT_EQ(c.trains.at(0).symbolUnit, INT32_MIN);
+    const std::vector<Problem> problems = checkTimetable(c);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(describe(problems[0]),
+              "Pociągi: pociąg nr 0, zespół trakcyjny: pozycja -2147483648 poza listą "
+              "lokomotyw (1 pozycja)");
+}
+
 TEST(ConsistencyCheck, MessagesNameTheEntryAndTheField) {
     TimetableContent c = test::workedExample();
     c.trains[0].originStation = 7;
