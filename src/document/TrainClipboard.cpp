@@ -32,13 +32,6 @@ struct LineFields {
     }
 };
 
-bool readNumber(std::string_view text, int64_t& value) {
-    text = trimBlanks(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc() && end == text.data() + text.size();
-}
-
 // The raw list's header: "Indeks" (or nothing) and then the field numbers 1 to 26.
 bool isHeader(const LineFields& fields) {
     const std::size_t skip = fields.count == fieldCount + 1 ? 1 : 0;
@@ -50,12 +43,41 @@ bool isHeader(const LineFields& fields) {
     return true;
 }
 
-// A pasted field as a message quotes it: its first 40 bytes, cut at a whole character.
+// A pasted field as a message quotes it: its first 40 bytes, cut at a whole character, with
+// control characters (a NUL byte, a tab) written as \xNN so that the message shows them.
 std::string quoted(std::string_view text) {
-    if (text.size() <= 40) return std::string(text);
-    std::size_t cut = 40;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    return std::string(text.substr(0, cut)) + "…";
+    std::size_t cut = text.size();
+    if (text.size() > 40) {
+        cut = 40;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    }
+    std::string shown;
+    for (const char c : text.substr(0, cut)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            const char* const digits = "0123456789ABCDEF";
+            shown += "\\x";
+            shown += digits[byte >> 4];
+            shown += digits[byte & 0xF];
+        } else {
+            shown += c;
+        }
+    }
+    return cut < text.size() ? shown + "…" : shown;
+}
+
+// Why a field is no value for its place, or empty when it is one.
+std::string fieldRefusal(std::string_view text, bool position, int64_t& value) {
+    text = trimBlanks(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool integer = !text.empty() && end == text.data() + text.size() &&
+                         (error == std::errc() || error == std::errc::result_out_of_range);
+    if (!integer) return "nie jest liczbą całkowitą";
+    if (error == std::errc::result_out_of_range || value < INT32_MIN || value > INT32_MAX)
+        return "leży poza zakresem liczb pliku (od -2147483648 do 2147483647)";
+    if (position && value < 0) return "nie jest pozycją pociągu (liczbą od 0 wzwyż)";
+    return {};
 }
 
 std::string lineText(std::size_t line) {
@@ -82,17 +104,19 @@ std::string trainClipboardText(const std::vector<Train>& trains,
 
 std::variant<PastedTrains, PasteRefusal> readPastedTrains(std::string_view text) {
     PastedTrains pasted;
-    const auto lineCount = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-    pasted.trains.reserve(lineCount);
-    pasted.from.reserve(lineCount);
+    // Room for as many trains as the tabs can separate fields of: blank lines take none.
+    const auto most =
+        static_cast<std::size_t>(std::count(text.begin(), text.end(), '\t')) / (fieldCount - 1);
+    pasted.trains.reserve(most);
+    pasted.from.reserve(most);
     bool own = false;
     std::size_t number = 0;
+    // Lines end in CR LF, LF or a lone CR, as the file reader takes them.
     for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         ++number;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (trimBlanks(line).empty()) continue;
         if (pasted.trains.empty() && !own && line == trainClipboardHeading) {
             own = true;
@@ -114,15 +138,14 @@ std::variant<PastedTrains, PasteRefusal> readPastedTrains(std::string_view text)
             int64_t value = 0;
             const bool position = withPosition && f == 0;
             const int trainField = static_cast<int>(f) + (withPosition ? 0 : 1);
-            if (!readNumber(fields.field[f], value) ||
-                (position ? value < 0 : value < INT32_MIN || value > INT32_MAX)) {
+            if (const std::string why = fieldRefusal(fields.field[f], position, value);
+                !why.empty()) {
                 const std::string name = position
                                              ? std::string("Indeks")
                                              : fieldLabel(Section::trains, fieldAt(trainField));
-                return PasteRefusal{number, lineText(number) + ", pole " + std::to_string(f + 1) +
-                                                " (" + name + "): „" +
-                                                quoted(trimBlanks(fields.field[f])) +
-                                                "” nie jest liczbą całkowitą."};
+                return PasteRefusal{
+                    number, lineText(number) + ", pole " + std::to_string(f + 1) + " (" + name +
+                                "): „" + quoted(trimBlanks(fields.field[f])) + "” " + why + "."};
             }
             if (position) {
                 from = value;

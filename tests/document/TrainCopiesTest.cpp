@@ -166,8 +166,35 @@ TEST(TrainClipboard, ABrokenLineRefusesThePasteNamingLineAndField) {
                                 "): „7:05” nie jest liczbą całkowitą.");
     EXPECT_EQ(refusal(good + "\n1\t2\t3").message,
               "Wiersz 2: 3 pola zamiast 26 pól pociągu oddzielonych tabulatorem.");
-    EXPECT_EQ(refusal(good.substr(0, good.size() - 2) + "\t99999999999").line, 1u);
+    EXPECT_EQ(refusal(good.substr(0, good.size() - 3) + "\t99999999999").message,
+              "Wiersz 1, pole 27 (" + fieldLabel(Section::trains, fieldAt(26)) +
+                  "): „99999999999” leży poza zakresem liczb pliku (od -2147483648 do "
+                  "2147483647).");
     EXPECT_EQ(refusal("\n  \n").message, "Schowek nie zawiera pociągów.");
+
+    // Blank lines count: the refusal after them names the line it is on, whatever ends the
+    // lines (CR LF, LF, a lone CR).
+    EXPECT_EQ(refusal("\r\n\n\r" + good + "\r" + badTime).line, 5u);
+    // A negative field is a value for the check to judge; a negative position names none.
+    std::string negative = good;
+    negative.replace(negative.find("\t2\t"), 3, "\t-1\t");
+    const auto pasted = readPastedTrains(negative + "\r" + good + "\r");
+    ASSERT_TRUE(std::holds_alternative<PastedTrains>(pasted));
+    EXPECT_EQ(std::get<PastedTrains>(pasted).trains.size(), 2u);
+    EXPECT_EQ(std::get<PastedTrains>(pasted).trains.at(0).arrivalTime, -1);
+    EXPECT_EQ(refusal(negative + "\n-1" + good.substr(1)).message,
+              "Wiersz 2, pole 1 (Indeks): „-1” nie jest pozycją pociągu (liczbą od 0 wzwyż).");
+    // A NUL byte is shown as an escape; a long field is cut at a whole UTF-8 character.
+    std::string withNul = good;
+    withNul.replace(withNul.find("\t2\t"), 3,
+                    std::string("\t1\0"
+                                "2\t",
+                                5));
+    EXPECT_NE(refusal(withNul).message.find("„1\\x002”"), std::string::npos);
+    std::string longField = good;
+    longField.replace(longField.find("\t2\t"), 3, "\t" + std::string(39, 'x') + "ąą\t");
+    const std::string message = refusal(longField).message;
+    EXPECT_NE(message.find("„" + std::string(39, 'x') + "…”"), std::string::npos) << message;
 }
 
 }  // namespace
