@@ -23,9 +23,7 @@ CoachesDialog::CoachesDialog(editing::EditingSession& session, QWidget* parent)
     : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("CoachesDialog"));
     m_model = new editing::TextListModel(session, &TimetableContent::coaches, this);
-    m_coachNames = ui::named(new QListView, "coachNames");
-    m_coachNames->setModel(m_model);
-    m_coachNames->setUniformItemSizes(true);
+    m_coachNames = ui::longListView("coachNames", m_model);
     m_coachNames->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview = ui::named(new QLabel, "preview");
     m_preview->setAlignment(Qt::AlignCenter);

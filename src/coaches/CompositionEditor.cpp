@@ -14,6 +14,7 @@
 #include "document/RollingStock.h"
 #include "ui/Controls.h"
 #include "ui/DocumentText.h"
+#include "ui/DocumentTextsModel.h"
 #include "ui/FixedSize.h"
 #include "ui/NumberListModel.h"
 #include "ui/Prompter.h"
@@ -30,8 +31,11 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
     m_counter = ui::named(new QLabel, "counter");
     m_insert = ui::button(QStringLiteral("Dodaj"), "insert");
     m_remove = ui::button(QStringLiteral("Usuń"), "remove");
-    m_type = ui::dropDownList("type", ui::toQStrings(vehicleNames(document.content)));
-    ui::makeLargeList(m_type, 20);
+    // Items made on demand: a list of millions of vehicles costs nothing to fill.
+    const TimetableContent& c = document.content;
+    m_type = ui::documentList("type", new ui::DocumentTextsModel(
+                                          {}, c.locomotiveTypes.size() + c.coaches.size(),
+                                          [&c](std::size_t i) { return vehicleAt(c, i); }, this));
     m_change = ui::button(QStringLiteral("Zmień"), "change");
     m_picture = ui::named(new QLabel, "picture");
     m_picture->setAlignment(Qt::AlignCenter);
@@ -70,7 +74,7 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
         showVehicle();
     });
     connect(m_type, &QComboBox::activated, this, [this](int item) {
-        showPicture(m_type->itemText(item), item + 1);
+        showPicture(ui::toQString(vehicleName(m_document.content, item + 1)), item + 1);
         refreshStates();
     });
     connect(m_type, &QComboBox::currentIndexChanged, this, &CompositionEditor::refreshStates);
@@ -98,8 +102,13 @@ void CompositionEditor::showVehicle() {
     // shows as the type.
     int item = -1;
     if (isVehicleNumber(m_document.content, vehicle)) {
-        for (int i = 0; i < m_type->count(); ++i) {
-            if (m_type->itemText(i).compare(name, Qt::CaseInsensitive) == 0) {
+        const std::string_view stored = vehicleName(m_document.content, vehicle);
+        for (int i = 0; i < vehicle; ++i) {
+            // A single-byte code page: names that differ in case only are as long.
+            const std::string_view other =
+                vehicleAt(m_document.content, static_cast<std::size_t>(i));
+            if (other.size() == stored.size() &&
+                (other == stored || ui::toQString(other).compare(name, Qt::CaseInsensitive) == 0)) {
                 item = i;
                 break;
             }

@@ -29,9 +29,7 @@ CompositionsDialog::CompositionsDialog(editing::EditingSession& session,
       m_typesCaption(typesCaption) {
     setObjectName(QStringLiteral("CompositionsDialog"));
     m_model = new editing::TextListModel(session, &TimetableContent::compositions, this);
-    m_compositions = ui::named(new QListView, "compositions");
-    m_compositions->setModel(m_model);
-    m_compositions->setUniformItemSizes(true);
+    m_compositions = ui::longListView("compositions", m_model);
     m_compositions->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_strip = ui::named(new ui::PictureStrip, "strip");
     m_strip->setStripLayout({10, 8});

@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollArea>
+#include <algorithm>
 
 #include "document/LocomotiveKinds.h"
 #include "document/References.h"
@@ -34,10 +35,8 @@ QString kindDescription(const LocomotiveType& type) {
 LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, QWidget* parent)
     : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("LocomotiveTypesDialog"));
-    m_pictureNames = ui::named(new QListView, "pictureNames");
-    m_pictureNames->setUniformItemSizes(true);
-    m_pictureNames->setModel(
-        new editing::TextListModel(session, &LocomotiveType::pictureName, this));
+    m_pictureNames = ui::longListView(
+        "pictureNames", new editing::TextListModel(session, &LocomotiveType::pictureName, this));
     m_details = ui::named(new QScrollArea, "details");
     m_details->setBackgroundRole(QPalette::Base);
     auto* panel = new QWidget;
@@ -104,10 +103,11 @@ void LocomotiveTypesDialog::refreshDetails() {
     // them describes the line.
     const std::string_view name =
         m_session.content().locomotiveTypes.at(static_cast<std::size_t>(row)).pictureName();
-    QString description;
-    for (const LocomotiveType& type : m_session.content().locomotiveTypes) {
-        if (type.pictureName() == name) description = kindDescription(type);
-    }
+    const auto& types = m_session.content().locomotiveTypes;
+    const auto last = std::find_if(types.rbegin(), types.rend(), [name](const LocomotiveType& t) {
+        return t.pictureName() == name;
+    });
+    const QString description = kindDescription(*last);
     m_picture->setPixmap(ui::rollingStockPicture(
         QString::fromStdString(m_session.document().rollingStockFolder), ui::toQString(name)));
     m_picture->adjustSize();

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -18,6 +19,17 @@ QComboBox* dropDownList(const char* name, const QStringList& items) {
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     return combo;
+}
+
+QListView* longListView(const char* name, QAbstractItemModel* entries) {
+    auto* view = named(new QListView, name);
+    view->setUniformItemSizes(true);
+    view->setModel(entries);
+    if (entries->rowCount() > 100000) {
+        view->setLayoutMode(QListView::Batched);
+        view->setBatchSize(5000);
+    }
+    return view;
 }
 
 QComboBox* documentList(const char* name, QAbstractItemModel* texts, int visibleCharacters) {

@@ -6,6 +6,7 @@
 
 class QAbstractItemModel;
 class QComboBox;
+class QListView;
 class QHBoxLayout;
 class QSlider;
 class QLabel;
@@ -25,6 +26,12 @@ Widget* named(Widget* widget, const char* name) {
 // A drop-down list of items with nothing chosen.
 QComboBox* dropDownList(const char* name, const QStringList& items = {});
 // A drop-down list of a document list's texts (a DocumentTextsModel), cheap however long.
+// A list view of a list of the document, which may hold millions of entries: rows of one
+// height; a list of more than a hundred thousand is laid out a batch at a time, so that the
+// window opens before the last row is placed (a shorter one is placed at once, so that the
+// view can scroll to any row straight away).
+QListView* longListView(const char* name, QAbstractItemModel* entries);
+
 QComboBox* documentList(const char* name, QAbstractItemModel* texts, int visibleCharacters = 20);
 
 // A stored value that names no item of list: shown as one more item holding text, chosen,
