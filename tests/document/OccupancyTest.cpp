@@ -94,6 +94,27 @@ TEST(Occupancy, EachRunTypeHoldsItsPlatforms) {
             .empty());
 }
 
+TEST(Occupancy, EdgesOfPlatformsAndTimes) {
+    using I = PlatformInterval;
+    // Platform 9, the last, holds stays and conflicts as platform 1 does.
+    TimetableContent c;
+    c.startTime = "600";
+    c.trains = {train(2, 705, 712, 9, 9), train(2, 710, 720, 9, 9)};
+    const std::vector<I> nine = platformOccupancy(c, {10, 5});
+    EXPECT_EQ(nine, (std::vector<I>{{9, 0, 425, 432, true, true}, {9, 1, 430, 440, true, true}}));
+    EXPECT_EQ(platformConflicts(c, nine).pairs, (std::vector<PlatformConflict>{{0, 1}}));
+    // Arrives and leaves in one minute: that minute, not a day.
+    EXPECT_EQ(occupancyOf({train(2, 705, 705, 1, 1)}),
+              (std::vector<I>{{1, 0, 425, 426, true, true}}));
+    // Already at the station, leaving after midnight: from the start of the day until then.
+    Train present = train(1, 0, 30, 0, 2);
+    present.status = 1;
+    EXPECT_EQ(occupancyOf({present}), (std::vector<I>{{2, 0, 360, 1470, true, false}}));
+    // A split part that ends its run here holds its arrival platform for the dwell.
+    EXPECT_EQ(occupancyOf({train(4, 705, 0, 3, 0)}),
+              (std::vector<I>{{3, 0, 425, 435, true, true}}));
+}
+
 TEST(Occupancy, ConflictsLeaveOutOneConsistAndWrapAtMidnight) {
     TimetableContent c;
     c.startTime = "0";

@@ -105,3 +105,25 @@ TEST(RoundTrip, WrittenDocumentsReadBackUnchanged) {
         ASSERT_EQ(writeTimetable(readTimetable(bytes)), bytes) << "document " << i;
     }
 }
+
+// A type's words are kept behind their lengths: words at the lengths where one more byte of
+// length is needed read and write back unchanged.
+TEST(RoundTrip, TypeWordsOfEveryLengthEdgeReadBackUnchanged) {
+    TimetableContent c;
+    c.version = 2;
+    c.startTime = "600";
+    c.stationPicture = "Stacja";
+    for (const std::size_t length : {1u, 127u, 128u, 129u, 255u, 256u, 257u, 65535u, 65536u}) {
+        const std::string word(length, 'w');
+        c.locomotiveTypes.emplace_back(word, word + "t", "3", "1");
+        EXPECT_EQ(c.locomotiveTypes.back().pictureName(), word);
+        EXPECT_EQ(c.locomotiveTypes.back().typeName().size(), length + 1);
+        EXPECT_EQ(c.locomotiveTypes.back().hierarchy(), "1");
+    }
+    c.locomotiveTypeCount = static_cast<int32_t>(c.locomotiveTypes.size());
+    const std::string bytes = writeTimetable(c);
+    TimetableContent back = readTimetable(bytes);
+    back.version = 2;
+    EXPECT_EQ(back, c);
+    EXPECT_EQ(writeTimetable(back), bytes);
+}

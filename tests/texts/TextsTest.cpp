@@ -139,6 +139,13 @@ private slots:
         early.storeAndClose();
         QVERIFY(early.changedLists().empty());
 
+        // A name exactly as long as a page can edit stays editable and whole.
+        c.stationNames = {"Zielonka", std::string(longestEditableName, 'x')};
+        NamesDialog whole(c);
+        QVERIFY(!namePage(whole, "stationNames")->isReadOnly());
+        QCOMPARE(namePage(whole, "stationNames")->document()->lastBlock().text().size(),
+                 qsizetype(longestEditableName));
+
         // A name too long to lay out is shown cut, on a page that can only be looked at and
         // that a store leaves alone; the other pages stay editable.
         c.stationNames = {"Zielonka", std::string(longestEditableName + 1, 'x')};
@@ -171,6 +178,14 @@ private slots:
         QVERIFY(!f.window.document().modified);
 
         // Deleting the first station renames the station; the depot page gains a trimmed name.
+        // A train from Stare Sady still comes from there; one to the deleted station names
+        // none (-1, which the problems panel lists).
+        TimetableContent referring = stationTexts();
+        Train train;
+        train.originStation = 2;
+        train.destinationStation = 0;
+        referring.trains = {train};
+        f.window.session().open(referring, "/tmp/", "a.roz");
         f.run("names", [](QDialog& dialog) {
             QTextCursor firstLine = namePage(dialog, "stationNames")->textCursor();
             firstLine.movePosition(QTextCursor::Start);
@@ -184,12 +199,15 @@ private slots:
         QCOMPARE(f.content().depotNames,
                  (std::vector<std::string>{"Lokomotywownia", "Parowozownia", "Szopa"}));
         QCOMPARE(f.content().trainNames, stationTexts().trainNames);
+        QCOMPARE(f.content().trains.at(0).originStation, 1);
+        QCOMPARE(f.content().trains.at(0).destinationStation, -1);
         QVERIFY(f.window.document().modified);
         QCOMPARE(f.window.session().undoStack().count(), 1);
         QCOMPARE(f.window.findChild<QAction*>(QStringLiteral("undo"))->text(),
                  QStringLiteral("Cofnij zmianę nazw"));
         f.window.session().undoStack().undo();
-        QCOMPARE(f.content(), stationTexts());
+        QCOMPARE(f.content(), referring);
+        f.window.session().open(stationTexts(), "/tmp/", "a.roz");
 
         // An empty line between names keeps the dialog open on that line; the close box
         // stores nothing.

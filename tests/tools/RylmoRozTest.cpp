@@ -68,6 +68,31 @@ TEST(RylmoRoz, DumpPrintsTheDocumentAsJson) {
               std::string::npos);
 }
 
+// A dump far longer than one output buffer arrives whole: read back by from-json, it gives the
+// very file it came from.
+TEST(RylmoRoz, ADumpOfMegabytesIsWholeJson) {
+    TempFolder folder;
+    rylmo::TimetableContent big = rylmo::test::workedExample();
+    for (int i = 0; i < 60000; ++i) {
+        rylmo::Train t = big.trains.front();
+        t.arrivalNumber = i;
+        t.departureTime = -i;
+        big.trains.push_back(t);
+        big.stationNames.push_back("Stacja " + std::to_string(i));
+    }
+    const std::string file = (folder / "duzy.roz").string();
+    rylmo::saveTimetableFile(big, file);
+    const ToolRun dumped = run("dump " + quoted(file));
+    ASSERT_EQ(dumped.status, 0) << dumped.err;
+    EXPECT_GT(dumped.out.size(), 4u << 20);
+    EXPECT_EQ(dumped.out.substr(dumped.out.size() - 2), "}\n");
+    const std::string json = (folder / "duzy.json").string();
+    writeBytes(json, dumped.out);
+    const std::string back = (folder / "z-powrotem.roz").string();
+    ASSERT_EQ(run("from-json " + quoted(json) + " " + quoted(back)).status, 0);
+    EXPECT_TRUE(readBytes(back) == readBytes(file));
+}
+
 TEST(RylmoRoz, ConvertAndFromJsonWriteVersionTwo) {
     TempFolder folder;
     const std::string out = (folder / "out.roz").string();

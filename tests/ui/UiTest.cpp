@@ -44,6 +44,14 @@ private slots:
         }
     }
 
+    // A name exactly as long as a list shows whole is whole; one more is cut with "…".
+    void shortTextsAreCutOnlyPastTheirLimit() {
+        const std::string limit(100, 'a');
+        QCOMPARE(ui::toShortQString(limit), QString(100, QLatin1Char('a')));
+        QCOMPARE(ui::toShortQString(limit + "b"), QString(99, QLatin1Char('a')) + QChar(0x2026));
+        QCOMPARE(ui::toShortQString("\xb9", 1), QStringLiteral("ą"));
+    }
+
     void documentTextRefusesCharactersOutsideWindows1250() {
         QCOMPARE(toDocumentText(QStringLiteral("Żółć")), std::string("\xaf\xf3\xb3\xe6"));
         QVERIFY_THROWS_EXCEPTION(Error, toDocumentText(QStringLiteral("日本")));
