@@ -178,6 +178,20 @@ private slots:
         QCOMPARE(picture.pixelColor(conflicting.center()), QColor(0xe5, 0x39, 0x35));
         QVERIFY(picture.pixelColor(alone.center()) != QColor(0xe5, 0x39, 0x35));
 
+        // Both trains of the conflict carry it, each tooltip lists it whole (nothing left
+        // for "i … innych"); "Pozycja" is the first train's; the finding selects both.
+        f.window.problems().checkNow();
+        const editing::ProblemChecker& problems = f.window.problems();
+        QCOMPARE(problems.rowCount(), 1);
+        QCOMPARE(problems.index(0, 1).data().toString(), QStringLiteral("1"));
+        for (int train : {1, 2}) {
+            QVERIFY(problems.hasProblems(train));
+            QVERIFY(problems.trainProblems(train).startsWith(QStringLiteral("Perony: peron 1: ")) ||
+                    problems.trainProblems(train).startsWith(QStringLiteral("peron 1: ")));
+            QVERIFY(!problems.trainProblems(train).contains(QStringLiteral("innych")));
+        }
+        QVERIFY(!problems.hasProblems(0));
+
         QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, alone.center());
         QCOMPARE(f.window.selectedTrain(), 0);
         f.prompter.dialogs.push_back([](QDialog& dialog) { dialog.reject(); });
@@ -205,6 +219,9 @@ private slots:
                 QVERIFY(image.width() > image.height() && image.width() >= 2000);
             }
         }
+
+        f.window.goToProblem(0);
+        QCOMPARE(f.window.selectedTrains(), (std::vector<int>{1, 2}));
 
         // Zoomed in on the two: the later bar covers the earlier one's label, which is left
         // out (the tooltip has it); labels never meet.
@@ -363,6 +380,16 @@ private slots:
         const QString table = QGuiApplication::clipboard()->text();
         QVERIFY(table.startsWith(QStringLiteral("Indeks\t1\t2")));
         QCOMPARE(table.count(QStringLiteral("\r\n")), 3);
+        // Each line is its row's own texts, however the list is sorted and searched.
+        const QStringList lines = table.split(QStringLiteral("\r\n"));
+        const auto* shown = static_cast<const editing::TrainFilterModel*>(f.list()->model());
+        for (int line = 1; line <= 2; ++line) {
+            const int row = shown->rowOf(f.window.selectedTrains()[std::size_t(line - 1)]);
+            QStringList cells;
+            for (int column = 0; column < shown->columnCount(); ++column)
+                cells << shown->index(row, column).data().toString();
+            QCOMPARE(lines[line], cells.join(QLatin1Char('\t')));
+        }
         action("paste")->trigger();
         QCOMPARE(trains.size(), std::size_t(5));
         QCOMPARE(trains[3], trains[0]);
@@ -392,6 +419,13 @@ private slots:
         action("shiftTrains")->trigger();
         QCOMPARE(trains[1].arrivalTime, 635);
         QCOMPARE(trains[1].departureTime, 640);
+        // Every moved train is shown anew in the sorted list.
+        for (int train = 0; train < 3; ++train) {
+            const int row = rows->rowOf(train);
+            QVERIFY(row >= 0);
+            QCOMPARE(rows->index(row, 2).data().toString(),
+                     QString::number(trains[std::size_t(train)].arrivalTime));
+        }
         QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij przesunięcie 3 pociągów"));
     }
 
@@ -470,6 +504,19 @@ private slots:
         QCOMPARE(f.column(5), (QStringList{"Ąbrowa", "Lublin", "Łódź"}));
         f.sortBy(5, Qt::DescendingOrder);
         QCOMPARE(f.column(5), (QStringList{"Łódź", "Lublin", "Ąbrowa"}));
+        // "Do stacji" sorts by the destination, not the origin: the orders differ here.
+        for (const auto& [train, destination] : {std::pair{0, 2}, {1, 4}, {2, 1}}) {
+            Train t = f.window.session().content().trains[std::size_t(train)];
+            t.destinationStation = destination;
+            f.window.session().replaceEntry(&TimetableContent::trains, train, t, {});
+        }
+        f.sortBy(10);
+        QCOMPARE(f.column(10), (QStringList{"Ąbrowa", "Lublin", "Łódź"}));
+        QCOMPARE(f.column(0), (QStringList{"1", "0", "2"}));
+        f.sortBy(5);
+        QCOMPARE(f.column(0), (QStringList{"2", "1", "0"}));
+        for (int undo = 0; undo < 3; ++undo) f.window.session().undoStack().undo();
+        f.sortBy(5, Qt::DescendingOrder);
 
         // Edit and delete act on the train, not on the row shown.
         f.list()->selectRow(0);  // Łódź: train 0

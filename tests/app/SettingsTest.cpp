@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +107,26 @@ private slots:
         });
         window.showOptions();
         QCOMPARE(test::readBytes(folder / "Rylmo.ini"), bytes);
+
+        // A relative folder typed there is the program's own at once; turning off the keeping
+        // of references is stored and holds for the next start.
+        QVERIFY(window.session().keepsReferences());
+        prompter.dialogs.push_back([](QDialog& dialog) {
+            child<QLineEdit>(dialog, "rollingStockFolder")->setText(QStringLiteral("tabor/"));
+            auto* keep = child<QCheckBox>(dialog, "keepReferences");
+            QVERIFY(keep->isChecked());
+            keep->setChecked(false);
+            child<QPushButton>(dialog, "ok")->click();
+        });
+        window.showOptions();
+        QCOMPARE(
+            window.document().rollingStockFolder,
+            (QCoreApplication::applicationDirPath() + QStringLiteral("/tabor/")).toStdString());
+        QVERIFY(!window.session().keepsReferences());
+        QVERIFY(test::readBytes(folder / "Rylmo.ini").find("PoprawiajOdwolania=0") !=
+                std::string::npos);
+        MainWindow again(qpath(folder / "Rylmo.ini"));
+        QVERIFY(!again.session().keepsReferences());
     }
 
     // Only a regular file that can be read is a settings file: a FIFO neither blocks the

@@ -122,6 +122,9 @@ private slots:
             QCOMPARE(type->count(), 5);
             QVERIFY(!child<QPushButton>(editor, "ok")->isEnabled());
             QVERIFY(!child<QPushButton>(editor, "insert")->isEnabled());
+            // Empty, the track bar still spans 1..1: the counter says 0, not 1.
+            QCOMPARE(child<QLabel>(editor, "counter")->text(),
+                     QStringLiteral("Liczba wagonów w składzie: 0"));
             for (int item : {3, 3, 2, 0}) {  // each inserted before the one shown
                 type->setCurrentIndex(item);
                 child<QPushButton>(editor, "insert")->click();

@@ -304,6 +304,33 @@ private slots:
         }
     }
 
+    // Searched but not sorted, an edited train is shown or hidden by its new texts; a search
+    // that matches the very end of a text finds it; texts gathered in the background before an
+    // edit are never installed after it.
+    void searchFollowsEditsToTheLastCharacter() {
+        EditingSession session;
+        session.open(generatedTimetable(20000), "/tmp/", "a.roz");
+        // An edit while the texts are still being gathered.
+        QVERIFY(session.trainListModel()->isGatheringSearchTexts());
+        Train marked = session.content().trains[5];
+        marked.reserved = 987654;  // the last field: the end of the text
+        session.replaceEntry(&TimetableContent::trains, 5, marked, {});
+        QTRY_VERIFY(!session.trainListModel()->isGatheringSearchTexts());
+        QVERIFY(session.trainListModel()->searchText(5).endsWith(QStringLiteral("987654")));
+
+        editing::TrainFilterModel arranged{session.trainListModel()};
+        arranged.setSearch(QStringLiteral("987654"));
+        QCOMPARE(arranged.rowCount(), 1);
+        QCOMPARE(arranged.trainAt(0), 5);
+        marked.reserved = 0;
+        session.replaceEntry(&TimetableContent::trains, 5, marked, {});
+        QCOMPARE(arranged.rowCount(), 0);
+        marked.reserved = 987654;
+        session.replaceEntry(&TimetableContent::trains, 7, marked, {});
+        QCOMPARE(arranged.rowCount(), 1);
+        QCOMPARE(arranged.trainAt(0), 7);
+    }
+
     // A deletion and the changes that keep the other references right are one step: undo
     // gives back the content exactly, redo the content after; off, only the rows go.
     void deletingKeepsReferencesAsOneStep() {
