@@ -475,6 +475,22 @@ void timeSeveralTrainsSteps(rylmo::app::MainWindow& window) {
         report("undo paste 10000 trains");
     }
 
+    // The largest copy accepted: a million trains.
+    settle(window);
+    window.trainList()->selectAll();
+    const int copies = static_cast<int>(1000000 / session.content().trains.size()) - 1;
+    prompter.driver = [copies](QDialog& dialog) {
+        dialog.findChild<QSpinBox*>(QStringLiteral("numberChange"))->setValue(0);
+        dialog.findChild<QSpinBox*>(QStringLiteral("copies"))->setValue(copies);
+        dialog.findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    };
+    trigger(window, "copyTrains");
+    report("copy all trains to a million",
+           QStringLiteral("\"trains\": %1").arg(session.content().trains.size()));
+    session.undoStack().undo();
+    window.grab();
+    report("undo copy to a million");
+
     settle(window);
     window.trainList()->selectAll();
     trigger(window, "deleteTrain");

@@ -50,17 +50,16 @@ void MainWindow::createTrainTable(QWidget* workspace) {
     // A click on a header sorts by that column, a second one reverses it; "Indeks" rising is
     // the file order, which needs no sorting at all.
     QHeaderView* header = m_trainList->horizontalHeader();
+    // The file order shows no arrow, so that "Indeks" fits its 50 pixels whole.
     header->setSectionsClickable(true);
-    header->setSortIndicatorShown(true);
+    header->setSortIndicatorShown(false);
     header->setSortIndicator(0, Qt::AscendingOrder);
     connect(header, &QHeaderView::sortIndicatorChanged, this,
-            [this](int column, Qt::SortOrder order) {
+            [this, header](int column, Qt::SortOrder order) {
                 const ui::BusyCursor busy;
-                if (column == 0 && order == Qt::AscendingOrder) {
-                    m_trainFilter->sort(-1);
-                } else {
-                    m_trainFilter->sort(column, order);
-                }
+                const bool fileOrder = column == 0 && order == Qt::AscendingOrder;
+                header->setSortIndicatorShown(!fileOrder);
+                m_trainFilter->sort(fileOrder ? -1 : column, order);
             });
     m_trainList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_trainList->hide();
