@@ -155,11 +155,21 @@ void timeTrainSteps(rylmo::app::MainWindow& window) {
 void timeLocomotiveSteps(rylmo::app::MainWindow& window) {
     settle(window);
     rylmo::editing::EditingSession& session = window.session();
-    prompter.driver = [](QDialog& dialog) {
+    prompter.driver = [&window](QDialog& dialog) {
         dialog.grab();
         report("locomotive types dialog",
                QStringLiteral("\"types\": %1")
                    .arg(dialog.findChild<QListView*>()->model()->rowCount()));
+        // Deleting the first type renumbers every vehicle after it: in trains, compositions,
+        // depot entries, passages and probability entries; then back.
+        auto* remove = dialog.findChild<QPushButton*>(QStringLiteral("delete"));
+        if (!remove->isEnabled()) return;
+        timer.restart();
+        remove->click();
+        dialog.grab();
+        report("delete locomotive type");
+        window.session().undoStack().undo();
+        report("undo delete locomotive type");
     };
     rylmo::locomotives::showLocomotiveTypes(session, &window, QStringLiteral("Lokomotywy"));
     prompter.driver = [&session](QDialog& dialog) {

@@ -118,11 +118,9 @@ void CoachesDialog::deleteCoach() {
     const std::vector<int> rows{row};
     const auto list = editing::EntryList::coaches;
     const ReferenceChanges changes = m_session.deletionChanges(list, rows);
-    if (!ui::confirmDelete(
-            this, question,
-            m_session.deletionNotice(
-                list, changes, 1,
-                referencesToVehicle(c, coachVehicleNumber(c, static_cast<std::size_t>(row)))))) {
+    if (!ui::confirmDelete(this, question, m_session.deletionNotice(list, changes, 1, [&] {
+            return referencesToVehicle(c, coachVehicleNumber(c, static_cast<std::size_t>(row)));
+        }))) {
         return;
     }
     m_session.deleteEntries(list, rows, changes, QStringLiteral("usunięcie wagonu"));

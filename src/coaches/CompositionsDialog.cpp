@@ -151,9 +151,9 @@ void CompositionsDialog::deleteComposition() {
     const ReferenceChanges changes = m_session.deletionChanges(list, rows);
     if (!ui::confirmDelete(
             this, QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z list?"),
-            m_session.deletionNotice(
-                list, changes, 1,
-                referencesToComposition(m_session.content(), static_cast<std::size_t>(row))))) {
+            m_session.deletionNotice(list, changes, 1, [&] {
+                return referencesToComposition(m_session.content(), static_cast<std::size_t>(row));
+            }))) {
         return;
     }
     m_session.deleteEntries(list, rows, changes, QStringLiteral("usunięcie składu %1").arg(row));

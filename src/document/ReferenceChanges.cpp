@@ -140,6 +140,9 @@ std::optional<std::string> withoutGoneTypes(std::string_view text, const Renumbe
 template <class Record, class Update>
 void changeRecords(const std::vector<Record>& records, std::vector<int>& rows,
                    std::vector<Record>& changed, Update update) {
+    // A deleted type may change every train: room for all, rather than copies as it grows.
+    rows.reserve(rows.size() + records.size());
+    changed.reserve(changed.size() + records.size());
     for (std::size_t i = 0; i < records.size(); ++i) {
         Record record = records[i];
         if (!update(record, i)) continue;

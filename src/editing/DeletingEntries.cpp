@@ -51,9 +51,10 @@ ReferenceChanges EditingSession::deletionChanges(EntryList list,
 }
 
 std::string EditingSession::deletionNotice(EntryList list, const ReferenceChanges& changes,
-                                           std::size_t deleted, const References& unkept) const {
+                                           std::size_t deleted,
+                                           const std::function<References()>& unkept) const {
     return m_keepsReferences ? referenceNotice(changes.effects, list, deleted)
-                             : referenceWarning(unkept);
+                             : referenceWarning(unkept());
 }
 
 void EditingSession::applyReferenceChanges(const ReferenceChanges& c) {

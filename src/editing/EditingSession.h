@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -82,9 +83,10 @@ public:
     // What deleting the rows of list changes elsewhere; nothing while references are not kept.
     ReferenceChanges deletionChanges(EntryList list, const std::vector<int>& rows) const;
     // The second line of the question before deleting deleted entries of list: what the
-    // changes do, or, while references are not kept, what will point elsewhere (unkept).
+    // changes do, or, while references are not kept, what will point elsewhere (unkept, asked
+    // only then).
     std::string deletionNotice(EntryList list, const ReferenceChanges& changes, std::size_t deleted,
-                               const References& unkept) const;
+                               const std::function<References()>& unkept) const;
     // Deletes the rows of list together with the changes deletionChanges gave for them, as one
     // step.
     void deleteEntries(EntryList list, std::vector<int> rows, const ReferenceChanges& changes,

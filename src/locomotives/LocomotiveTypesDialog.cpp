@@ -138,10 +138,10 @@ void LocomotiveTypesDialog::deleteType() {
     const std::vector<int> rows{row};
     const auto list = editing::EntryList::locomotiveTypes;
     const ReferenceChanges changes = m_session.deletionChanges(list, rows);
-    if (!ui::confirmDelete(
-            this, QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?"),
-            m_session.deletionNotice(list, changes, 1,
-                                     referencesToVehicle(m_session.content(), row + 1)))) {
+    if (!ui::confirmDelete(this, QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?"),
+                           m_session.deletionNotice(list, changes, 1, [&] {
+                               return referencesToVehicle(m_session.content(), row + 1);
+                           }))) {
         return;
     }
     m_session.deleteEntries(list, rows, changes, QStringLiteral("usunięcie lokomotywy"));

@@ -193,9 +193,9 @@ void ProbabilityTableDialog::deleteEntry() {
     if (!ui::confirmDelete(
             this,
             QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy prawdopodobienstwa?"),
-            m_session.deletionNotice(
-                list, changes, 1,
-                referencesToProbabilityEntry(c, static_cast<std::size_t>(position) - 1)))) {
+            m_session.deletionNotice(list, changes, 1, [&] {
+                return referencesToProbabilityEntry(c, static_cast<std::size_t>(position) - 1);
+            }))) {
         return;
     }
     m_session.deleteEntries(
