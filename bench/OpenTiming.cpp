@@ -19,6 +19,7 @@
 #include "app/RylmoApplication.h"
 #include "coaches/CoachCommands.h"
 #include "coaches/CompositionsDialog.h"
+#include "document/TrainCopies.h"
 #include "editing/ProblemChecker.h"
 #include "editing/TrainListModel.h"
 #include "locomotives/LocomotiveCommands.h"
@@ -485,21 +486,22 @@ void timeSeveralTrainsSteps(rylmo::app::MainWindow& window) {
         report("undo paste 10000 trains");
     }
 
-    // The largest copy accepted: a million trains.
+    // The largest copy accepted.
     settle(window);
     window.trainList()->selectAll();
-    const int copies = static_cast<int>(1000000 / session.content().trains.size()) - 1;
+    const int copies =
+        static_cast<int>(rylmo::limits::maxTrainsAfterCopies / session.content().trains.size()) - 1;
     prompter.driver = [copies](QDialog& dialog) {
         dialog.findChild<QSpinBox*>(QStringLiteral("numberChange"))->setValue(0);
         dialog.findChild<QSpinBox*>(QStringLiteral("copies"))->setValue(copies);
         dialog.findChild<QPushButton*>(QStringLiteral("ok"))->click();
     };
     trigger(window, "copyTrains");
-    report("copy all trains to a million",
+    report("copy all trains to the limit",
            QStringLiteral("\"trains\": %1").arg(session.content().trains.size()));
     session.undoStack().undo();
     window.grab();
-    report("undo copy to a million");
+    report("undo copy to the limit");
 
     settle(window);
     window.trainList()->selectAll();

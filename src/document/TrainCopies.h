@@ -16,9 +16,10 @@ namespace limits {
 inline constexpr int32_t maxShiftMinutes = 1439;
 inline constexpr int32_t maxNumberChange = 99999;
 inline constexpr int32_t maxCopies = 100;
-// More trains than the editor serves well (lists, checks, undo): copies that would make a
-// timetable larger are refused before anything is made.
-inline constexpr std::size_t maxTrainsAfterCopies = 1'000'000;
+// More trains than the editor serves well (lists, checks, undo), and the most that copies
+// make within a second: copies that would make a timetable larger are refused before
+// anything is made.
+inline constexpr std::size_t maxTrainsAfterCopies = 500'000;
 }  // namespace limits
 
 // A time of day (hour × 100 + minute) moved by minutes, around the clock past midnight. A

@@ -131,6 +131,29 @@ private slots:
         QVERIFY(!f.action("editTrain")->isEnabled());  // the new rows start unselected
     }
 
+    // Deleting 33 scattered trains (the list then comes anew) leaves no selection: the status
+    // bar and "Usuń pociąg" follow; so they do after its undo.
+    void manyScatteredDeletionsLeaveStatesRight() {
+        Fixture f;
+        TimetableContent c = test::workedExample();
+        c.trains.assign(100, c.trains.front());
+        f.window.session().open(c, "/tmp/", "a.roz");
+        f.window.newDocument();  // the list shown
+        std::vector<int> scattered;
+        for (int train = 0; train < 66; train += 2) scattered.push_back(train);
+        f.window.selectTrains(scattered);
+        auto* counter = f.window.findChild<QLabel*>(QStringLiteral("selectionPanel"));
+        QCOMPARE(counter->text(), QStringLiteral("Zaznaczone: 33 pociągi"));
+        f.prompter.answers = {QMessageBox::Yes};
+        f.action("deleteTrain")->trigger();
+        QCOMPARE(f.window.session().content().trains.size(), std::size_t(67));
+        QVERIFY(f.window.selectedTrains().empty());
+        QVERIFY(!counter->text().contains(QStringLiteral("33")));
+        QVERIFY(!f.action("deleteTrain")->isEnabled());
+        f.window.session().undoStack().undo();
+        QVERIFY(!f.action("deleteTrain")->isEnabled() || !f.window.selectedTrains().empty());
+    }
+
     void newAfterOpenKeepsEveryTableAndRow() {
         Fixture f;
         f.window.openFile(kSample);

@@ -237,6 +237,17 @@ private slots:
                 QVERIFY(&where == &other || !where.intersects(other));
         }
 
+        // A train edited onto another platform leaves its old row.
+        const QRect before = chart->barOf(0);
+        Train moved = f.window.session().content().trains[0];
+        moved.arrivalPlatform = moved.departurePlatform = 3;
+        f.window.session().replaceEntry(&TimetableContent::trains, 0, moved, QStringLiteral("x"));
+        QTRY_VERIFY(chart->barOf(0).top() > before.top());
+        chart->viewport()->grab();
+        QVERIFY(chart->trainAt(before.center()) != 0);
+        f.window.session().undoStack().undo();
+        QTRY_COMPARE(chart->barOf(0).top(), before.top());
+
         f.window.session().removeEntry(&TimetableContent::trains, 2, QStringLiteral("x"));
         QTRY_VERIFY(chart->barOf(2).isEmpty());
         f.window.session().undoStack().undo();

@@ -83,11 +83,11 @@ TEST(TrainCopies, SeriesShiftRenumberAndKeepCouplingsInsideTheirSeries) {
 }
 
 TEST(TrainCopies, RefusesMoreTrainsThanTheEditorServes) {
-    // 999,999 trains and one copy of one: exactly the limit; of two, one past it.
+    // One train short of the limit and one copy of one: exactly the limit; of two, one past.
     const std::vector<Train> trains(limits::maxTrainsAfterCopies - 1, through(600, 610, 1));
     EXPECT_EQ(copyRefusal(trains, {0}, {60, 0, 1}), "");
     EXPECT_EQ(copyRefusal(trains, {0, 1}, {60, 0, 1}),
-              "Po skopiowaniu rozkład miałby 1000001 pociągów; edytor obsługuje najwyżej 1000000 "
+              "Po skopiowaniu rozkład miałby 500001 pociągów; edytor obsługuje najwyżej 500000 "
               "pociągów.");
     // 100 copies of 100,000 trains: refused before anything is made.
     const std::vector<Train> day(100000, through(600, 610, 1));
