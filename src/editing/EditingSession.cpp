@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "editing/RowRuns.h"
 #include "editing/TrainListModel.h"
 #include "ui/NumberListModel.h"
 
@@ -235,19 +236,6 @@ std::vector<int> checkedRows(const std::vector<Entry>& entries, std::vector<int>
         throw std::invalid_argument("an entry position given twice");
     for (int row : rows) checkedRow(entries, row, false);
     return rows;
-}
-
-// The runs of consecutive rows, as (first row, count), ascending.
-std::vector<std::pair<int, int>> runsOf(const std::vector<int>& rows) {
-    std::vector<std::pair<int, int>> runs;
-    for (int row : rows) {
-        if (!runs.empty() && runs.back().first + runs.back().second == row) {
-            ++runs.back().second;
-        } else {
-            runs.emplace_back(row, 1);
-        }
-    }
-    return runs;
 }
 
 // Views follow this many runs of rows one by one (keeping their selection and place); more

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "editing/RowRuns.h"
 #include "editing/TrainListModel.h"
 #include "editing/TrainTexts.h"
 
@@ -18,19 +19,6 @@ constexpr int rowsNamedOneByOne = 64;
 // Trains added or removed in this many runs of rows or fewer reach the views run by run; more
 // are one layout change (each run costs a pass over the rows).
 constexpr std::size_t runsOneByOne = 32;
-
-// The runs of consecutive values of ascending rows, as (first, count).
-std::vector<std::pair<int, int>> runsOf(const std::vector<int>& rows) {
-    std::vector<std::pair<int, int>> runs;
-    for (int row : rows) {
-        if (!runs.empty() && runs.back().first + runs.back().second == row) {
-            ++runs.back().second;
-        } else {
-            runs.emplace_back(row, 1);
-        }
-    }
-    return runs;
-}
 
 // Whether text holds part. Qt's search rolls a hash over every character for a short part;
 // looking for its first character (a vector search) and comparing there is several times
