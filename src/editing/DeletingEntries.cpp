@@ -1,53 +1,15 @@
 // Deleting entries together with what keeps the other references right.
-#include <stdexcept>
-
+#include "document/EntryLists.h"
 #include "editing/EditingSession.h"
 
 namespace rylmo::editing {
 
-namespace {
-
-// Calls use with the member that holds list.
-template <class Use>
-void withList(EntryList list, Use use) {
-    switch (list) {
-        case EntryList::trains:
-            return use(&TimetableContent::trains);
-        case EntryList::depot:
-            return use(&TimetableContent::depot);
-        case EntryList::passages:
-            return use(&TimetableContent::passages);
-        case EntryList::locomotiveTypes:
-            return use(&TimetableContent::locomotiveTypes);
-        case EntryList::probabilities:
-            return use(&TimetableContent::probabilities);
-        case EntryList::compositions:
-            return use(&TimetableContent::compositions);
-        case EntryList::coaches:
-            return use(&TimetableContent::coaches);
-        case EntryList::depotNames:
-            return use(&TimetableContent::depotNames);
-        case EntryList::stationNames:
-            return use(&TimetableContent::stationNames);
-        case EntryList::trainNames:
-            return use(&TimetableContent::trainNames);
-        default:
-            throw std::logic_error("not a list of entries");
-    }
-}
-
-std::size_t sizeOf(const TimetableContent& content, EntryList list) {
-    std::size_t size = 0;
-    withList(list, [&](auto member) { size = (content.*member).size(); });
-    return size;
-}
-
-}  // namespace
-
 ReferenceChanges EditingSession::deletionChanges(EntryList list,
                                                  const std::vector<int>& rows) const {
     if (!m_keepsReferences) return {};
-    return referenceChanges(content(), list, Renumbering::deleting(sizeOf(content(), list), rows));
+    const std::size_t size =
+        withEntries(list, [this](auto member) { return (content().*member).size(); });
+    return referenceChanges(content(), list, Renumbering::deleting(size, rows));
 }
 
 std::string EditingSession::deletionNotice(EntryList list, const ReferenceChanges& changes,
@@ -73,7 +35,7 @@ void EditingSession::deleteEntries(EntryList list, std::vector<int> rows,
     const Step step(*this, text);
     // The changed records are named by their places before any removal: they change first.
     applyReferenceChanges(changes);
-    withList(list, [&](auto member) { removeEntries(member, std::move(rows), {}); });
+    withEntries(list, [&](auto member) { removeEntries(member, std::move(rows), {}); });
 }
 
 }  // namespace rylmo::editing

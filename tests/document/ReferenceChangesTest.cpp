@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "document/CompositionText.h"
+#include "document/EntryLists.h"
 #include "document/ProbabilityText.h"
 #include "document/ReferenceChanges.h"
 #include "document/Tokens.h"
@@ -32,65 +33,14 @@ TimetableContent applied(TimetableContent c, Section list, std::vector<int> rows
     replace(c.probabilities, changes.probabilityRows, changes.probabilities);
     remove(c.depot, changes.removedDepotEntries);
     remove(c.passages, changes.removedPassages);
-    switch (list) {
-        case Section::trains:
-            remove(c.trains, rows);
-            break;
-        case Section::locomotiveTypes:
-            remove(c.locomotiveTypes, rows);
-            break;
-        case Section::coaches:
-            remove(c.coaches, rows);
-            break;
-        case Section::compositions:
-            remove(c.compositions, rows);
-            break;
-        case Section::probabilities:
-            remove(c.probabilities, rows);
-            break;
-        case Section::depotNames:
-            remove(c.depotNames, rows);
-            break;
-        case Section::stationNames:
-            remove(c.stationNames, rows);
-            break;
-        default:
-            remove(c.trainNames, rows);
-            break;
-    }
+    withEntries(list, [&](auto member) { remove(c.*member, rows); });
     c.locomotiveTypeCount = static_cast<int32_t>(c.locomotiveTypes.size());
     return c;
 }
 
 TimetableContent deleting(const TimetableContent& c, Section list, std::vector<int> rows,
                           ReferenceEffects* effects = nullptr) {
-    std::size_t size = 0;
-    switch (list) {
-        case Section::trains:
-            size = c.trains.size();
-            break;
-        case Section::locomotiveTypes:
-            size = c.locomotiveTypes.size();
-            break;
-        case Section::coaches:
-            size = c.coaches.size();
-            break;
-        case Section::compositions:
-            size = c.compositions.size();
-            break;
-        case Section::probabilities:
-            size = c.probabilities.size();
-            break;
-        case Section::depotNames:
-            size = c.depotNames.size();
-            break;
-        case Section::stationNames:
-            size = c.stationNames.size();
-            break;
-        default:
-            size = c.trainNames.size();
-            break;
-    }
+    const std::size_t size = withEntries(list, [&c](auto member) { return (c.*member).size(); });
     const ReferenceChanges changes = referenceChanges(c, list, Renumbering::deleting(size, rows));
     if (effects) *effects = changes.effects;
     return applied(c, list, std::move(rows), changes);

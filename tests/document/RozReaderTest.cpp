@@ -92,9 +92,9 @@ TEST(RozReader, FilesThatCannotBeOpened) {
     EXPECT_EQ(fail(folder.path().string()), "niemozliwe otwarcie pliku: Brak dostępu");
 #else
     EXPECT_EQ(fail(folder.path().string()), "niemozliwe otwarcie pliku: To jest folder, nie plik");
-#endif
     EXPECT_EQ(fail((folder / std::string(300, 'a')).string()),
               "niemozliwe otwarcie pliku: Nazwa pliku jest zbyt długa");
+#endif
 }
 
 TEST(RozReader, ANulByteEndsTheText) {
