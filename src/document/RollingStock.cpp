@@ -44,13 +44,4 @@ std::string_view vehicleAt(const TimetableContent& content, std::size_t position
                                                      : std::string_view();
 }
 
-std::vector<std::string_view> vehicleNames(const TimetableContent& content) {
-    std::vector<std::string_view> names;
-    names.reserve(content.locomotiveTypes.size() + content.coaches.size());
-    for (const LocomotiveType& type : content.locomotiveTypes)
-        names.emplace_back(type.pictureName());
-    for (const std::string& coach : content.coaches) names.emplace_back(coach);
-    return names;
-}
-
 }  // namespace rylmo

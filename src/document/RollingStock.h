@@ -22,9 +22,6 @@ std::string_view vehicleName(const TimetableContent& content, int32_t number);
 // the coaches); empty beyond it.
 std::string_view vehicleAt(const TimetableContent& content, std::size_t position);
 
-// The names of every vehicle in number order, number 1 first: the types, then the coaches.
-std::vector<std::string_view> vehicleNames(const TimetableContent& content);
-
 // Vehicle number of the coach at 0-based position c.
 int32_t coachVehicleNumber(const TimetableContent& content, std::size_t coach);
 

@@ -24,21 +24,6 @@ QString toShortQString(std::string_view documentText, std::size_t longest) {
     return toQString(documentText.substr(0, longest - 1)) + QChar(0x2026);
 }
 
-template <class Texts>
-QStringList listOf(const Texts& texts) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(texts.size()));
-    for (const auto& text : texts) list << toQString(text);
-    return list;
-}
-
-QStringList toQStrings(const std::vector<std::string_view>& documentTexts) {
-    return listOf(documentTexts);
-}
-QStringList toQStrings(const std::vector<std::string>& documentTexts) {
-    return listOf(documentTexts);
-}
-
 std::string toDocumentText(const QString& text) {
     return utf8ToWindows1250(text.toStdString());
 }

@@ -17,10 +17,6 @@ QString toQString(std::string_view documentText);
 // "…" when the text was cut. A name of a megabyte then costs what a name of a line costs.
 QString toShortQString(std::string_view documentText, std::size_t longest = 100);
 
-// Document texts as a list of QStrings, in order.
-QStringList toQStrings(const std::vector<std::string_view>& documentTexts);
-QStringList toQStrings(const std::vector<std::string>& documentTexts);
-
 // Throws rylmo::Error naming a character that Windows-1250 cannot hold.
 std::string toDocumentText(const QString& text);
 
