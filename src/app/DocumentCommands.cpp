@@ -12,9 +12,9 @@
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
 #include "document/SaveCheck.h"
+#include "models/DocumentText.h"
 #include "trains/PlatformChart.h"
 #include "ui/BusyCursor.h"
-#include "ui/DocumentText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Prompter.h"
 
@@ -129,7 +129,7 @@ void MainWindow::exportChart() {
             "%1 – %2 – zajętość peronów; postój po przyjeździe %3 min, przed odjazdem "
             "%4 min")
             .arg(content.stationNames.empty() ? QStringLiteral("(bez nazwy)")
-                                              : ui::toQString(content.stationNames.front()),
+                                              : models::toQString(content.stationNames.front()),
                  QString::fromStdString(m_session.document().fileName))
             .arg(dwell.afterArrival)
             .arg(dwell.beforeDeparture);

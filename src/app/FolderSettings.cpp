@@ -7,7 +7,7 @@
 #include <QTemporaryFile>
 
 #include "app/OptionsDialog.h"
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 namespace rylmo::app {
 
@@ -29,7 +29,7 @@ const char* const kSection = "Program";
 const char* const keepReferencesKey = "PoprawiajOdwolania";
 
 QString setting(const ProfileFile& settings, const char* key, const std::string& fallback) {
-    return ui::toQString(settings.readString(kSection, key, fallback));
+    return models::toQString(settings.readString(kSection, key, fallback));
 }
 
 // The bytes to store for a folder typed in the options dialog: the stored bytes when the
@@ -37,8 +37,9 @@ QString setting(const ProfileFile& settings, const char* key, const std::string&
 void storeFolder(ProfileFile& settings, const char* key, const QString& typed) {
     const std::string stored = settings.readString(kSection, key, {});
     const QString folder = addSeparator(typed);
-    settings.writeString(kSection, key,
-                         folder == ui::toQString(stored) ? stored : ui::toDocumentText(folder));
+    settings.writeString(
+        kSection, key,
+        folder == models::toQString(stored) ? stored : models::toDocumentText(folder));
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ QString folderInUse(const QString& stored) {
 
 QString rollingStockFolderSetting(const ProfileFile& settings) {
     return setting(settings, "Tabor",
-                   ui::toDocumentText(QString::fromStdString(defaultRollingStockFolder)));
+                   models::toDocumentText(QString::fromStdString(defaultRollingStockFolder)));
 }
 
 QString stationFolderSetting(const ProfileFile& settings) {

@@ -10,8 +10,8 @@
 #include "document/RollingStock.h"
 #include "editing/EditingSession.h"
 #include "editing/TextListModel.h"
+#include "models/DocumentText.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
@@ -91,7 +91,7 @@ void CoachesDialog::addCoach() {
         this, QStringLiteral("Bitmapa (*.bmp)|*.bmp"),
         QString::fromStdString(m_session.document().rollingStockFolder));
     if (path.isEmpty()) return;
-    const QString name = ui::fileStem(path);
+    const QString name = models::fileStem(path);
     // A coach is its picture's name: a file with nothing before its first dot has none.
     if (name.isEmpty()) {
         ui::showError(this, QStringLiteral("Nie można dodać wagonu: nazwa pliku „") +
@@ -99,12 +99,12 @@ void CoachesDialog::addCoach() {
                                 QStringLiteral("” nie ma części przed kropką."));
         return;
     }
-    if (const QString bad = ui::unencodableCharacter(name); !bad.isEmpty()) {
-        ui::showError(this, ui::unencodableMessage(bad) + QStringLiteral("."));
+    if (const QString bad = models::unencodableCharacter(name); !bad.isEmpty()) {
+        ui::showError(this, models::unencodableMessage(bad) + QStringLiteral("."));
         return;
     }
     const int row = m_model->rowCount();
-    m_session.insertEntry(&TimetableContent::coaches, row, ui::toDocumentText(name),
+    m_session.insertEntry(&TimetableContent::coaches, row, models::toDocumentText(name),
                           QStringLiteral("dodanie wagonu"));
     select(row);
 }

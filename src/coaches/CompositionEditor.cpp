@@ -12,11 +12,11 @@
 #include "coaches/CompositionStrip.h"
 #include "coaches/CompositionView.h"
 #include "document/RollingStock.h"
+#include "models/DocumentText.h"
+#include "models/DocumentTextsModel.h"
+#include "models/NumberListModel.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
-#include "ui/DocumentTextsModel.h"
 #include "ui/FixedSize.h"
-#include "ui/NumberListModel.h"
 #include "ui/Prompter.h"
 #include "ui/RollingStockPicture.h"
 
@@ -33,7 +33,7 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
     m_remove = ui::button(QStringLiteral("Usuń"), "remove");
     // Items made on demand: a list of millions of vehicles costs nothing to fill.
     const TimetableContent& c = document.content;
-    m_type = ui::documentList("type", new ui::DocumentTextsModel(
+    m_type = ui::documentList("type", new models::DocumentTextsModel(
                                           {}, c.locomotiveTypes.size() + c.coaches.size(),
                                           [&c](std::size_t i) { return vehicleAt(c, i); }, this));
     m_change = ui::button(QStringLiteral("Zmień"), "change");
@@ -74,7 +74,7 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
         showVehicle();
     });
     connect(m_type, &QComboBox::activated, this, [this](int item) {
-        showPicture(ui::toQString(vehicleName(m_document.content, item + 1)), item + 1);
+        showPicture(models::toQString(vehicleName(m_document.content, item + 1)), item + 1);
         refreshStates();
     });
     connect(m_type, &QComboBox::currentIndexChanged, this, &CompositionEditor::refreshStates);
@@ -97,7 +97,7 @@ void CompositionEditor::showPicture(const QString& name, int32_t number) {
 
 void CompositionEditor::showVehicle() {
     const int32_t vehicle = m_row.shown();
-    const QString name = ui::toQString(vehicleName(m_document.content, vehicle));
+    const QString name = models::toQString(vehicleName(m_document.content, vehicle));
     // The first item of that name, whatever its letter case: a coach named like a type
     // shows as the type.
     int item = -1;
@@ -108,7 +108,8 @@ void CompositionEditor::showVehicle() {
             const std::string_view other =
                 vehicleAt(m_document.content, static_cast<std::size_t>(i));
             if (other.size() == stored.size() &&
-                (other == stored || ui::toQString(other).compare(name, Qt::CaseInsensitive) == 0)) {
+                (other == stored ||
+                 models::toQString(other).compare(name, Qt::CaseInsensitive) == 0)) {
                 item = i;
                 break;
             }

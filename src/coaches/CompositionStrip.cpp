@@ -1,7 +1,7 @@
 #include "coaches/CompositionStrip.h"
 
 #include "document/RollingStock.h"
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 namespace rylmo::coaches {
 
@@ -12,7 +12,7 @@ QVector<ui::StripEntry> compositionStripEntries(const TimetableContent& content,
     for (const int32_t vehicle : row) {
         ui::StripEntry entry;
         if (isVehicleNumber(content, vehicle)) {
-            entry.pictureName = ui::toQString(vehicleName(content, vehicle));
+            entry.pictureName = models::toQString(vehicleName(content, vehicle));
         } else {
             entry.placeholder = QString::number(vehicle);
         }

@@ -8,7 +8,7 @@
 
 #include "editing/RowRuns.h"
 #include "editing/TrainListModel.h"
-#include "ui/NumberListModel.h"
+#include "models/NumberListModel.h"
 
 namespace rylmo::editing {
 
@@ -149,7 +149,7 @@ private:
 EditingSession::EditingSession(QObject* parent)
     : QObject(parent),
       m_trainListModel(new TrainListModel(*this, this)),
-      m_trainIndexModel(new ui::NumberListModel(0, this)) {
+      m_trainIndexModel(new models::NumberListModel(0, this)) {
     connect(&m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
         m_document.modified = !clean;
         emit modifiedChanged(!clean);

@@ -12,7 +12,7 @@
 #include "document/Timetable.h"
 #include "editing/EntryList.h"
 
-namespace rylmo::ui {
+namespace rylmo::models {
 class NumberListModel;
 }
 
@@ -36,7 +36,7 @@ public:
 
     // The models that several windows share.
     TrainListModel* trainListModel() const { return m_trainListModel; }
-    ui::NumberListModel* trainIndexModel() const { return m_trainIndexModel; }
+    models::NumberListModel* trainIndexModel() const { return m_trainIndexModel; }
 
     // Calls refresh, as long as context lives, after every change to list.
     template <class Refresh>
@@ -169,7 +169,7 @@ private:
     Timetable m_document;
     QUndoStack m_undoStack;
     TrainListModel* m_trainListModel;
-    ui::NumberListModel* m_trainIndexModel;
+    models::NumberListModel* m_trainIndexModel;
     bool m_keepsReferences = true;
 };
 

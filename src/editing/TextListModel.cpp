@@ -1,7 +1,7 @@
 #include "editing/TextListModel.h"
 
 #include "editing/EditingSession.h"
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 namespace rylmo::editing {
 
@@ -66,7 +66,7 @@ QVariant TextListModel::data(const QModelIndex& index, int role) const {
         index.isValid() ? textAt(index.row()) : std::nullopt;
     if (role != Qt::DisplayRole || !text) return {};
     // A megabyte in one row would take seconds to lay out, and could not be read anyway.
-    return ui::toShortQString(*text, 200);
+    return models::toShortQString(*text, 200);
 }
 
 }  // namespace rylmo::editing

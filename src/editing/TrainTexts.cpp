@@ -11,7 +11,7 @@
 #include "document/RunTypes.h"
 #include "document/TimeText.h"
 #include "document/TrainCategories.h"
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 namespace rylmo::editing {
 
@@ -97,7 +97,7 @@ QString compositionNames(const TimetableContent& c, std::string_view text) {
     }
     QStringList names;
     for (std::size_t i = 0; i < std::min(row.size(), shown); ++i) {
-        names << (isVehicleNumber(c, row[i]) ? ui::toShortQString(vehicleName(c, row[i]), 40)
+        names << (isVehicleNumber(c, row[i]) ? models::toShortQString(vehicleName(c, row[i]), 40)
                                              : QStringLiteral("?%1").arg(row[i]));
     }
     if (row.size() > shown) names << QStringLiteral("… (%1)").arg(row.size());
@@ -175,8 +175,8 @@ TrainTexts::TrainTexts(const TimetableContent& c)
     });
     m_categories.gather([](std::size_t i) { return QString::fromUtf8(trainCategories[i].name); });
     for (const TrainCategory& category : trainCategories) m_categoryCodes.push_back(category.code);
-    m_stations.gather([&c](std::size_t i) { return ui::toShortQString(c.stationNames[i]); });
-    m_vehicles.gather([&c](std::size_t i) { return ui::toShortQString(vehicleAt(c, i)); });
+    m_stations.gather([&c](std::size_t i) { return models::toShortQString(c.stationNames[i]); });
+    m_vehicles.gather([&c](std::size_t i) { return models::toShortQString(vehicleAt(c, i)); });
     m_compositions.gather([&c](std::size_t i) { return compositionNames(c, c.compositions[i]); });
 }
 

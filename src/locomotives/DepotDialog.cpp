@@ -13,8 +13,8 @@
 #include "editing/EditingSession.h"
 #include "locomotives/DepotEntryDialog.h"
 #include "locomotives/DepotEntryForm.h"
+#include "models/DocumentText.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
@@ -94,7 +94,7 @@ void DepotDialog::showEntry() {
     const LocomotiveType* type = typeNumbered(c, entry.locomotiveType);
     m_picture->setPixmap(
         ui::rollingStockPicture(QString::fromStdString(m_session.document().rollingStockFolder),
-                                type ? ui::toQString(type->pictureName()) : QString()));
+                                type ? models::toQString(type->pictureName()) : QString()));
     m_picture->adjustSize();
     m_picture->move(10, 0);
     m_description->setText(depotEntryDescription(c, entry));
@@ -130,11 +130,12 @@ void DepotDialog::deleteEntry() {
     const int position = m_entries->value();
     if (position >= static_cast<int>(c.depot.size())) return;
     const DepotEntry& entry = c.depot[static_cast<std::size_t>(position)];
-    if (!ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć ") +
-                               ui::toShortQString(typeNameOrPlaceholder(c, entry.locomotiveType)) +
-                               QStringLiteral(" (") +
-                               ui::toShortQString(depotNameOrPlaceholder(c, entry.depot)) +
-                               QStringLiteral(") z lokomotywowni?"))) {
+    if (!ui::confirm(this,
+                     QStringLiteral("Czy napewno chcesz usunąć ") +
+                         models::toShortQString(typeNameOrPlaceholder(c, entry.locomotiveType)) +
+                         QStringLiteral(" (") +
+                         models::toShortQString(depotNameOrPlaceholder(c, entry.depot)) +
+                         QStringLiteral(") z lokomotywowni?"))) {
         return;
     }
     m_session.removeEntry(&TimetableContent::depot, position,

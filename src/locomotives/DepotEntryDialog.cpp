@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 
 #include "document/EntryNames.h"
+#include "models/DocumentText.h"
+#include "models/DocumentTextsModel.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
-#include "ui/DocumentTextsModel.h"
 #include "ui/RollingStockPicture.h"
 
 namespace rylmo::locomotives {
@@ -30,7 +30,7 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     m_typeCounter = ui::named(new QLabel, "typeCounter");
     m_typeCounter->setFrameShape(QFrame::Panel);
     m_typeCounter->setFrameShadow(QFrame::Sunken);
-    m_depot = ui::documentList("depot", new ui::DocumentTextsModel(c.depotNames, this));
+    m_depot = ui::documentList("depot", new models::DocumentTextsModel(c.depotNames, this));
     m_count = ui::spinEdit("count", depotLimits::maxCount, 1);
     m_atStation =
         ui::named(new QCheckBox(QStringLiteral("Lokomotywa stoi na stacji")), "atStation");
@@ -103,7 +103,7 @@ void DepotEntryDialog::fillFromEntry(const DepotEntry& entry) {
     m_original = entry;
     m_shown = formFromDepotEntry(entry, static_cast<int>(c.depotNames.size()));
     if (m_shown.depot < 0)
-        ui::showUnknownItem(m_depot, ui::toQString(unknownDepotText(entry.depot)));
+        ui::showUnknownItem(m_depot, models::toQString(unknownDepotText(entry.depot)));
     if (m_shown.atStation && m_shown.standPosition < 0) {
         ui::showUnknownItem(m_standPosition,
                             QStringLiteral("nieznana pozycja (%1)").arg(entry.standPosition));
@@ -153,11 +153,11 @@ void DepotEntryDialog::typeMoved() {
         const LocomotiveType& type = types[static_cast<std::size_t>(m_type) - 1];
         m_typePicture->setPixmap(
             ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
-                                    ui::toQString(type.pictureName())));
-        m_typeName->setText(ui::toShortQString(type.typeName()));
+                                    models::toQString(type.pictureName())));
+        m_typeName->setText(models::toShortQString(type.typeName()));
     } else if (!types.empty()) {
         m_typePicture->setPixmap(ui::rollingStockPicture({}, {}));
-        m_typeName->setText(ui::toQString(unknownTypeText(m_type)));
+        m_typeName->setText(models::toQString(unknownTypeText(m_type)));
     } else {
         m_typePicture->clear();
         m_typeName->clear();

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "document/EntryNames.h"
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 namespace rylmo::locomotives {
 
@@ -82,9 +82,9 @@ DepotEntry depotEntryFromForm(const DepotEntryForm& form, const DepotEntryForm& 
 }
 
 QString depotEntryDescription(const TimetableContent& content, const DepotEntry& entry) {
-    QString text = ui::toShortQString(typeNameOrPlaceholder(content, entry.locomotiveType)) +
+    QString text = models::toShortQString(typeNameOrPlaceholder(content, entry.locomotiveType)) +
                    QStringLiteral(", ") +
-                   ui::toShortQString(depotNameOrPlaceholder(content, entry.depot)) +
+                   models::toShortQString(depotNameOrPlaceholder(content, entry.depot)) +
                    QStringLiteral("\nIlość lokomotyw na stacji: %1\n").arg(entry.count);
     if (!standsAtStation(entry)) return text + QStringLiteral("Lokomotywa stoi w lokomotywowni");
     return text + QStringLiteral(

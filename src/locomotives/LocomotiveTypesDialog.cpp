@@ -12,8 +12,8 @@
 #include "editing/EditingSession.h"
 #include "editing/TextListModel.h"
 #include "locomotives/NewLocomotiveTypeDialog.h"
+#include "models/DocumentText.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
@@ -25,9 +25,9 @@ namespace {
 
 QString kindDescription(const LocomotiveType& type) {
     const std::string_view kind = kindText(type.kind());
-    return ui::toShortQString(type.typeName()) + QStringLiteral("\n") +
+    return models::toShortQString(type.typeName()) + QStringLiteral("\n") +
            QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
-           QStringLiteral(", hierarchia: ") + ui::toShortQString(type.hierarchy());
+           QStringLiteral(", hierarchia: ") + models::toShortQString(type.hierarchy());
 }
 
 }  // namespace
@@ -109,7 +109,7 @@ void LocomotiveTypesDialog::refreshDetails() {
     });
     const QString description = kindDescription(*last);
     m_picture->setPixmap(ui::rollingStockPicture(
-        QString::fromStdString(m_session.document().rollingStockFolder), ui::toQString(name)));
+        QString::fromStdString(m_session.document().rollingStockFolder), models::toQString(name)));
     m_picture->adjustSize();
     m_description->setText(description);
     m_description->adjustSize();

@@ -12,8 +12,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "models/DocumentText.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 #include "ui/RollingStockPicture.h"
@@ -98,10 +98,10 @@ NewLocomotiveTypeDialog::NewLocomotiveTypeDialog(const QString& rollingStockFold
 }
 
 QString NewLocomotiveTypeDialog::refusal() const {
-    if (QString why = ui::typeWordRefusal(m_pictureName->text(), QStringLiteral("Nazwa pliku"));
+    if (QString why = models::typeWordRefusal(m_pictureName->text(), QStringLiteral("Nazwa pliku"));
         !why.isEmpty())
         return why;
-    if (QString why = ui::typeWordRefusal(m_typeName->text(), QStringLiteral("Typ"));
+    if (QString why = models::typeWordRefusal(m_typeName->text(), QStringLiteral("Typ"));
         !why.isEmpty())
         return why;
     if (m_kind->currentIndex() < 0) return QStringLiteral("Wybierz „Rodzaj”.");
@@ -117,7 +117,7 @@ void NewLocomotiveTypeDialog::refreshStates() {
 void NewLocomotiveTypeDialog::browse() {
     const QString path = ui::prompter().openFileName(this, pictureFilter(), m_rollingStockFolder);
     if (path.isEmpty()) return;
-    m_pictureName->setText(ui::fileStem(path));
+    m_pictureName->setText(models::fileStem(path));
     // The preview is the chosen file itself, wherever it lies.
     const QImage image = ui::readPicture(path);
     m_picture->setPixmap(image.isNull() ? ui::rollingStockPicture({}, {})
@@ -125,8 +125,8 @@ void NewLocomotiveTypeDialog::browse() {
 }
 
 LocomotiveType NewLocomotiveTypeDialog::type() const {
-    return {ui::toDocumentText(ui::trimmedTyped(m_pictureName->text())),
-            ui::toDocumentText(ui::trimmedTyped(m_typeName->text())),
+    return {models::toDocumentText(models::trimmedTyped(m_pictureName->text())),
+            models::toDocumentText(models::trimmedTyped(m_typeName->text())),
             std::to_string(m_kind->currentIndex() + 1), std::to_string(m_hierarchy->value())};
 }
 

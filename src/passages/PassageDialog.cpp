@@ -16,12 +16,12 @@
 #include "document/EntryNames.h"
 #include "document/ProbabilityText.h"
 #include "document/Tokens.h"
+#include "models/DocumentText.h"
+#include "models/DocumentTextsModel.h"
+#include "models/NumberListModel.h"
 #include "passages/PassageStrip.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
-#include "ui/DocumentTextsModel.h"
 #include "ui/FixedSize.h"
-#include "ui/NumberListModel.h"
 #include "ui/PictureStrip.h"
 
 namespace rylmo::passages {
@@ -40,7 +40,7 @@ QStringList entryTokens(std::string_view text) {
     TokenScanner scanner(text);
     scanner.skipBlanks();
     while (!scanner.atEnd()) {
-        tokens << ui::toQString(scanner.take(',', ' '));
+        tokens << models::toQString(scanner.take(',', ' '));
         scanner.skipBlanks();
     }
     return tokens;
@@ -58,10 +58,10 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
     const TimetableContent& c = document.content;
 
     m_type = ui::documentList(
-        "type", new ui::DocumentTextsModel(
+        "type", new models::DocumentTextsModel(
                     {}, c.locomotiveTypes.size(),
                     [&c](std::size_t i) { return c.locomotiveTypes[i].typeName(); }, this));
-    m_depot = ui::documentList("depot", new ui::DocumentTextsModel(c.depotNames, this));
+    m_depot = ui::documentList("depot", new models::DocumentTextsModel(c.depotNames, this));
     m_fromAssignedDepot =
         ui::named(new QCheckBox(QStringLiteral("Lokomotywa z lokomotywowni przypisanej")),
                   "fromAssignedDepot");
@@ -162,11 +162,12 @@ void PassageDialog::fillFromPassage(const LocomotivePassage& passage) {
     const PassageForm& f = m_shown;
     if (f.typeItem == m_sizes.types) {
         ui::showUnknownItem(
-            m_type, ui::toQString(unknownTypeText(std::llabs(int64_t{passage.locomotiveType}))));
+            m_type,
+            models::toQString(unknownTypeText(std::llabs(int64_t{passage.locomotiveType}))));
     }
     if (f.depotItem == m_sizes.depots) {
-        ui::showUnknownItem(m_depot,
-                            ui::toQString(unknownDepotText(std::llabs(int64_t{passage.depot}))));
+        ui::showUnknownItem(
+            m_depot, models::toQString(unknownDepotText(std::llabs(int64_t{passage.depot}))));
     }
     {
         const QSignalBlocker quietArriving(m_arrivingTrain);
@@ -259,7 +260,7 @@ void PassageDialog::refreshGrid() {
     m_grid->setColumnCount(static_cast<int>(c.locomotiveTypes.size()));
     QStringList headers;
     for (const LocomotiveType& type : c.locomotiveTypes)
-        headers << ui::toShortQString(type.typeName());
+        headers << models::toShortQString(type.typeName());
     m_grid->setHorizontalHeaderLabels(headers);
     for (int k = 0; k < m_grid->columnCount(); ++k) {
         // An entry with fewer values than types leaves the other cells empty.

@@ -8,7 +8,7 @@
 #include "document/RollingStock.h"
 #include "document/TimeText.h"
 #include "document/TrainCategories.h"
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 namespace rylmo::passages {
 
@@ -27,7 +27,7 @@ const Entry* at(const std::vector<Entry>& entries, int64_t position) {
 
 QString textAt(const std::vector<std::string>& texts, int64_t position) {
     const std::string* text = at(texts, position);
-    return text ? ui::toShortQString(*text) : QString();
+    return text ? models::toShortQString(*text) : QString();
 }
 
 int32_t couplingOf(const Train& train, Side side) {
@@ -77,7 +77,7 @@ ui::StripEntry trainEntry(const TimetableContent& c, const Train& u, Side side, 
     const QString heading = arriving && !coupled ? category : category + QStringLiteral(", ");
     ui::StripEntry entry;
     const int32_t vehicle = u.symbolUnit != 0 ? u.symbolUnit : u.symbolVehicle;
-    if (isVehicleNumber(c, vehicle)) entry.pictureName = ui::toQString(vehicleName(c, vehicle));
+    if (isVehicleNumber(c, vehicle)) entry.pictureName = models::toQString(vehicleName(c, vehicle));
     entry.label = heading + '\n' + number + time + coach + '\n' + from + '\n' + to;
     const QString hintHead =
         arriving && !dialogHints ? category + QStringLiteral(", ") : heading + '\n';
@@ -88,9 +88,9 @@ ui::StripEntry trainEntry(const TimetableContent& c, const Train& u, Side side, 
 ui::StripEntry locomotiveEntry(const TimetableContent& c, int64_t type, int64_t depot) {
     ui::StripEntry entry;
     const LocomotiveType* locomotive = at(c.locomotiveTypes, type - 1);
-    if (locomotive) entry.pictureName = ui::toQString(locomotive->pictureName());
-    entry.label = ui::toShortQString(typeNameOrPlaceholder(c, type)) + '\n' +
-                  ui::toShortQString(depotNameOrPlaceholder(c, depot));
+    if (locomotive) entry.pictureName = models::toQString(locomotive->pictureName());
+    entry.label = models::toShortQString(typeNameOrPlaceholder(c, type)) + '\n' +
+                  models::toShortQString(depotNameOrPlaceholder(c, depot));
     entry.toolTip = entry.label;
     return entry;
 }

@@ -12,8 +12,8 @@
 
 #include "document/LocomotiveKinds.h"
 #include "document/References.h"
+#include "models/DocumentText.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
 #include "ui/FixedSize.h"
 #include "ui/RollingStockPicture.h"
 
@@ -95,12 +95,12 @@ void ProbabilityEntryDialog::showType() {
                             : nullptr) {
         m_picture->setPixmap(
             ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
-                                    ui::toQString(t->pictureName())));
+                                    models::toQString(t->pictureName())));
         const std::string_view kind = kindText(t->kind());
         m_description->setText(
-            QStringLiteral("(%1) ").arg(k) + ui::toShortQString(t->typeName()) + '\n' +
+            QStringLiteral("(%1) ").arg(k) + models::toShortQString(t->typeName()) + '\n' +
             QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
-            QStringLiteral(", hierarchia: ") + ui::toShortQString(t->hierarchy()));
+            QStringLiteral(", hierarchia: ") + models::toShortQString(t->hierarchy()));
     }
     m_picture->adjustSize();
     m_description->adjustSize();

@@ -11,9 +11,9 @@
 #include "document/ProbabilityText.h"
 #include "document/References.h"
 #include "editing/EditingSession.h"
+#include "models/DocumentText.h"
 #include "passages/ProbabilityEntryDialog.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
 #include "ui/ErrorHandler.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
@@ -102,13 +102,14 @@ void ProbabilityTableDialog::showEntry() {
             if (values[k] == 0) continue;
             const LocomotiveType& type = c.locomotiveTypes[k];
             auto* picture = new QLabel(panel);
-            picture->setPixmap(ui::rollingStockPicture(folder, ui::toQString(type.pictureName())));
+            picture->setPixmap(
+                ui::rollingStockPicture(folder, models::toQString(type.pictureName())));
             picture->adjustSize();
             picture->move(10, top);
-            auto* label =
-                new QLabel(QStringLiteral("(%1) \n").arg(k) + ui::toShortQString(type.typeName()) +
-                               QStringLiteral(" - %1%").arg(values[k]),
-                           panel);
+            auto* label = new QLabel(QStringLiteral("(%1) \n").arg(k) +
+                                         models::toShortQString(type.typeName()) +
+                                         QStringLiteral(" - %1%").arg(values[k]),
+                                     panel);
             label->adjustSize();
             label->move(picture->geometry().right() + 1 + 10, top + 15);
             picture->show();

@@ -4,7 +4,7 @@
 
 #include "document/Codes.h"
 #include "document/Tokens.h"
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 namespace rylmo::texts {
 
@@ -24,12 +24,12 @@ std::string startTimeText(StartTime time) {
 
 QString stationPictureRefusal(const QString& picture) {
     return picture.isEmpty() ? QStringLiteral("Podaj nazwę pliku stacji.")
-                             : ui::oneLineRefusal(picture);
+                             : models::oneLineRefusal(picture);
 }
 
 QString stationNameRefusal(const QString& name, bool hasStationNames) {
     return hasStationNames && name.isEmpty() ? QStringLiteral("Nazwa stacji nie może być pusta.")
-                                             : ui::oneLineRefusal(name);
+                                             : models::oneLineRefusal(name);
 }
 
 }  // namespace rylmo::texts

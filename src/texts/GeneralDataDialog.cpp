@@ -10,8 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "models/DocumentText.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 
@@ -88,14 +88,14 @@ GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QStr
     ui::makeFixedSize(*this, 611, 388);
 
     // Filling.
-    m_stationPicture->setText(ui::toQString(content.stationPicture));
-    if (m_hasStationNames) m_stationName->setText(ui::toQString(content.stationNames.front()));
+    m_stationPicture->setText(models::toQString(content.stationPicture));
+    if (m_hasStationNames) m_stationName->setText(models::toQString(content.stationNames.front()));
     if (!content.startTime.empty()) {
         const StartTime start = startTimeOf(content.startTime);
         m_startHour->setValue(start.hour);
         m_startMinute->setValue(start.minute);
     }
-    QString author = ui::toQString(content.authorInfo);
+    QString author = models::toQString(content.authorInfo);
     author.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_authorInfo->setPlainText(author);
     m_stationName->setFocus();
@@ -105,12 +105,12 @@ GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QStr
 void GeneralDataDialog::chooseStationFile() {
     const QString path = ui::prompter().openFileName(
         this, QStringLiteral("Stacja dla Trakovila (*.stc)|*.stc"), m_stationFolder);
-    if (!path.isEmpty()) m_stationPicture->setText(ui::fileStem(path));
+    if (!path.isEmpty()) m_stationPicture->setText(models::fileStem(path));
 }
 
 void GeneralDataDialog::refreshStates() {
-    const QString picture = ui::trimmedTyped(m_stationPicture->text());
-    const QString name = ui::trimmedTyped(m_stationName->text());
+    const QString picture = models::trimmedTyped(m_stationPicture->text());
+    const QString name = models::trimmedTyped(m_stationName->text());
     const QString pictureHint = stationPictureRefusal(picture);
     const QString nameHint = stationNameRefusal(name, m_hasStationNames);
     m_stationPictureHint->setText(pictureHint);
@@ -128,21 +128,22 @@ void GeneralDataDialog::confirm() {
         {m_stationPicture, QStringLiteral("Obraz stacji")},
         {m_authorInfo, QStringLiteral("Informacje o autorze")},
     };
-    const QString texts[] = {ui::trimmedTyped(m_stationName->text()),
-                             ui::trimmedTyped(m_stationPicture->text()), ui::trimmedTyped(author)};
+    const QString texts[] = {models::trimmedTyped(m_stationName->text()),
+                             models::trimmedTyped(m_stationPicture->text()),
+                             models::trimmedTyped(author)};
     for (std::size_t i = 0; i < std::size(fields); ++i) {
-        if (const QString bad = ui::unencodableCharacter(texts[i]); !bad.isEmpty()) {
+        if (const QString bad = models::unencodableCharacter(texts[i]); !bad.isEmpty()) {
             ui::prompter().message(this, QMessageBox::Warning,
-                                   ui::unencodableMessage(bad) + QStringLiteral(": pole „") +
+                                   models::unencodableMessage(bad) + QStringLiteral(": pole „") +
                                        fields[i].second + QStringLiteral("”."),
                                    QMessageBox::Ok, QMessageBox::Ok);
             fields[i].first->setFocus();
             return;
         }
     }
-    m_values.stationName = ui::toDocumentText(texts[0]);
-    m_values.stationPicture = ui::toDocumentText(texts[1]);
-    m_values.authorInfo = ui::toDocumentText(texts[2]);
+    m_values.stationName = models::toDocumentText(texts[0]);
+    m_values.stationPicture = models::toDocumentText(texts[1]);
+    m_values.authorInfo = models::toDocumentText(texts[2]);
     m_values.startTime = startTimeText({m_startHour->value(), m_startMinute->value()});
     accept();
 }

@@ -3,14 +3,14 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 namespace rylmo::texts {
 
 std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& text,
                                                                 const QString& caption) {
     QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines) line = ui::trimmedTyped(line);
+    for (QString& line : lines) line = models::trimmedTyped(line);
     while (!lines.isEmpty() && lines.constLast().isEmpty()) lines.removeLast();
 
     const QString where = QStringLiteral(" na stronie „") + caption + QStringLiteral("”.");
@@ -21,11 +21,11 @@ std::variant<std::vector<std::string>, PageRefusal> namesOfPage(const QString& t
         if (lines[i].isEmpty()) {
             return PageRefusal{line, QStringLiteral("Pusta nazwa w wierszu %1").arg(line) + where};
         }
-        if (const QString bad = ui::unencodableCharacter(lines[i]); !bad.isEmpty()) {
-            return PageRefusal{line, ui::unencodableMessage(bad) +
+        if (const QString bad = models::unencodableCharacter(lines[i]); !bad.isEmpty()) {
+            return PageRefusal{line, models::unencodableMessage(bad) +
                                          QStringLiteral(": wiersz %1").arg(line) + where};
         }
-        names.push_back(ui::toDocumentText(lines[i]));
+        names.push_back(models::toDocumentText(lines[i]));
     }
     return names;
 }
@@ -39,7 +39,7 @@ QString pageText(const std::vector<std::string>& names, std::size_t first, std::
                  std::size_t longest) {
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(last - first));
-    for (std::size_t i = first; i < last; ++i) lines << ui::toShortQString(names[i], longest);
+    for (std::size_t i = first; i < last; ++i) lines << models::toShortQString(names[i], longest);
     return lines.join(QLatin1Char('\n'));
 }
 

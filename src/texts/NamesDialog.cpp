@@ -10,8 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "models/DocumentText.h"
 #include "texts/NamePages.h"
-#include "ui/DocumentText.h"
+#include "ui/Controls.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 

@@ -17,7 +17,7 @@
 #include "document/TrainCategories.h"
 #include "editing/EditingSession.h"
 #include "editing/ProblemChecker.h"
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 namespace rylmo::trains {
 
@@ -350,7 +350,7 @@ QString PlatformChart::label(const PlatformInterval& interval) const {
     const int32_t name = interval.arrivalSide ? t.arrivalTrainName : t.departureTrainName;
     if (m_readable && name >= 1 && static_cast<std::size_t>(name) <= content.trainNames.size()) {
         text += QLatin1Char(' ') +
-                ui::toShortQString(content.trainNames[static_cast<std::size_t>(name) - 1], 30);
+                models::toShortQString(content.trainNames[static_cast<std::size_t>(name) - 1], 30);
     }
     return text;
 }

@@ -20,11 +20,11 @@
 #include "document/RollingStock.h"
 #include "document/TrainCategories.h"
 #include "editing/EditingSession.h"
+#include "models/DocumentText.h"
+#include "models/DocumentTextsModel.h"
+#include "models/NumberListModel.h"
 #include "ui/Controls.h"
-#include "ui/DocumentText.h"
-#include "ui/DocumentTextsModel.h"
 #include "ui/FixedSize.h"
-#include "ui/NumberListModel.h"
 #include "ui/PictureStrip.h"
 #include "ui/RollingStockPicture.h"
 
@@ -213,8 +213,9 @@ void TrainDialog::buildTrainPage(QWidget* page) {
     m_arrivalCategory = list("arrivalCategory", categories);
     m_departureCategory = list("departureCategory", categories);
     // Both sides share one model of each long name list.
-    auto* stationModel = new ui::DocumentTextsModel(c.stationNames, this);
-    auto* trainNameModel = new ui::DocumentTextsModel(c.trainNames, this, {QStringLiteral("Brak")});
+    auto* stationModel = new models::DocumentTextsModel(c.stationNames, this);
+    auto* trainNameModel =
+        new models::DocumentTextsModel(c.trainNames, this, {QStringLiteral("Brak")});
     m_originStation = ui::documentList("originStation", stationModel);
     m_destinationStation = ui::documentList("destinationStation", stationModel);
     m_entryPoint = spin("entryPoint", limits::maxPoint);
@@ -263,10 +264,10 @@ QGroupBox* TrainDialog::buildConsistGroup() {
     const TimetableContent& c = m_document.content;
     // Long lists make their items on demand.
     m_symbolVehicle = ui::documentList("symbolVehicle",
-                                       new ui::DocumentTextsModel(
+                                       new models::DocumentTextsModel(
                                            {}, c.locomotiveTypes.size() + c.coaches.size(),
                                            [&c](std::size_t i) { return vehicleAt(c, i); }, this));
-    m_unitDepot = ui::documentList("unitDepot", new ui::DocumentTextsModel(c.depotNames, this));
+    m_unitDepot = ui::documentList("unitDepot", new models::DocumentTextsModel(c.depotNames, this));
     greyWhenDisabled(m_unitDepot);
     m_unitDepot->setEnabled(false);
 
@@ -343,7 +344,7 @@ QGroupBox* TrainDialog::buildStandGroup() {
 }
 
 QGroupBox* TrainDialog::buildCouplingGroup() {
-    ui::NumberListModel* trainIndexes = m_session.trainIndexModel();
+    models::NumberListModel* trainIndexes = m_session.trainIndexModel();
     const QStringList coaches = numbered(1, 9, QStringLiteral(" wagon"));
     m_coupled =
         named(new QCheckBox(QStringLiteral("Skład jest połączony z inny składem")), "coupled");
@@ -486,7 +487,7 @@ void TrainDialog::symbolVehicleChosen() {
     if (unit) {
         const std::string_view kind = kindText(unit->kind());
         text = QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
-               QStringLiteral(" - ") + ui::toQString(unit->typeName());
+               QStringLiteral(" - ") + models::toQString(unit->typeName());
         m_unitDepot->setEnabled(true);
         if (m_unitDepot->currentIndex() < 0) {
             select(m_unitDepot, 0);
@@ -500,8 +501,9 @@ void TrainDialog::symbolVehicleChosen() {
     if (documentName.empty()) {
         m_symbolPicture->clear();
     } else {
-        m_symbolPicture->setPixmap(ui::rollingStockPicture(
-            QString::fromStdString(m_document.rollingStockFolder), ui::toQString(documentName)));
+        m_symbolPicture->setPixmap(
+            ui::rollingStockPicture(QString::fromStdString(m_document.rollingStockFolder),
+                                    models::toQString(documentName)));
     }
     m_symbolDescription->setText(text);
 }
@@ -520,7 +522,7 @@ void TrainDialog::compositionMoved() {
             for (int32_t vehicle :
                  readComposition(c.compositions[static_cast<std::size_t>(m_compositionNumber)])) {
                 if (isVehicleNumber(c, vehicle))
-                    entries.append({ui::toQString(vehicleName(c, vehicle)), {}, {}, false, {}});
+                    entries.append({models::toQString(vehicleName(c, vehicle)), {}, {}, false, {}});
             }
         } catch (const std::exception&) {
             // A composition text that does not read shows no pictures.

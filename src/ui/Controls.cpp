@@ -4,12 +4,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <algorithm>
-
-#include "ui/NumberListModel.h"
 
 namespace rylmo::ui {
 
@@ -114,6 +114,22 @@ QLabel* hintLabel(const char* name) {
     palette.setColor(QPalette::WindowText, Qt::darkRed);
     label->setPalette(palette);
     return label;
+}
+
+void makeLargeList(QComboBox* list, int visibleCharacters) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(visibleCharacters);
+    auto* view = new QListView(list);
+    view->setUniformItemSizes(true);
+    list->setView(view);
+}
+
+QString plainTextOf(const QPlainTextEdit& edit) {
+    QString text = edit.document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
+    }
+    return text;
 }
 
 }  // namespace rylmo::ui

@@ -10,6 +10,7 @@ class QListView;
 class QHBoxLayout;
 class QSlider;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QWidget;
@@ -33,6 +34,14 @@ QComboBox* dropDownList(const char* name, const QStringList& items = {});
 QListView* longListView(const char* name, QAbstractItemModel* entries);
 
 QComboBox* documentList(const char* name, QAbstractItemModel* texts, int visibleCharacters = 20);
+
+// Makes a drop-down list cheap however many items it holds: its size does not depend on
+// measuring every item, and its pop-up assumes items of one height.
+void makeLargeList(QComboBox* list, int visibleCharacters);
+
+// The text of a multi-line edit as typed: non-breaking spaces stay (toPlainText turns them into
+// plain spaces), lines are separated by '\n'.
+QString plainTextOf(const QPlainTextEdit& edit);
 
 // A stored value that names no item of list: shown as one more item holding text, chosen,
 // after the real ones, so that every real item, the first included, can still be chosen.

@@ -10,7 +10,7 @@
 #include "editing/EditingSession.h"
 #include "editing/TrainFilterModel.h"
 #include "editing/TrainListModel.h"
-#include "ui/NumberListModel.h"
+#include "models/NumberListModel.h"
 
 using namespace rylmo;
 using editing::EditingSession;

@@ -15,10 +15,11 @@
 #include "TestFiles.h"
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
+#include "models/DocumentText.h"
 #include "texts/GeneralData.h"
 #include "texts/NamePages.h"
 #include "texts/NamesDialog.h"
-#include "ui/DocumentText.h"
+#include "ui/Controls.h"
 
 using namespace rylmo;
 using namespace rylmo::texts;

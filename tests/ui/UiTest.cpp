@@ -8,13 +8,14 @@
 #include "TestFiles.h"
 #include "document/Error.h"
 #include "document/Windows1250.h"
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 #include "ui/PictureStrip.h"
 #include "ui/Prompter.h"
 #include "ui/RollingStockPicture.h"
 
 using namespace rylmo;
 using namespace rylmo::ui;
+using namespace rylmo::models;
 
 class UiTest : public QObject {
     Q_OBJECT
@@ -47,9 +48,10 @@ private slots:
     // A name exactly as long as a list shows whole is whole; one more is cut with "…".
     void shortTextsAreCutOnlyPastTheirLimit() {
         const std::string limit(100, 'a');
-        QCOMPARE(ui::toShortQString(limit), QString(100, QLatin1Char('a')));
-        QCOMPARE(ui::toShortQString(limit + "b"), QString(99, QLatin1Char('a')) + QChar(0x2026));
-        QCOMPARE(ui::toShortQString("\xb9", 1), QStringLiteral("ą"));
+        QCOMPARE(models::toShortQString(limit), QString(100, QLatin1Char('a')));
+        QCOMPARE(models::toShortQString(limit + "b"),
+                 QString(99, QLatin1Char('a')) + QChar(0x2026));
+        QCOMPARE(models::toShortQString("\xb9", 1), QStringLiteral("ą"));
     }
 
     void documentTextRefusesCharactersOutsideWindows1250() {

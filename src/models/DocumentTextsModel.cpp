@@ -1,10 +1,10 @@
-#include "ui/DocumentTextsModel.h"
+#include "models/DocumentTextsModel.h"
 
 #include <climits>
 
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
-namespace rylmo::ui {
+namespace rylmo::models {
 
 DocumentTextsModel::DocumentTextsModel(QStringList leading, std::size_t count, TextAt textAt,
                                        QObject* parent)
@@ -54,4 +54,4 @@ bool DocumentTextsModel::setData(const QModelIndex& index, const QVariant& value
     return true;
 }
 
-}  // namespace rylmo::ui
+}  // namespace rylmo::models

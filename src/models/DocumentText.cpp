@@ -1,13 +1,11 @@
-#include "ui/DocumentText.h"
+#include "models/DocumentText.h"
 
 #include <QList>
-#include <QPlainTextEdit>
-#include <QTextDocument>
 
 #include "document/FileStem.h"
 #include "document/Windows1250.h"
 
-namespace rylmo::ui {
+namespace rylmo::models {
 
 QString toQString(std::string_view documentText) {
     QString text;
@@ -72,17 +70,9 @@ QString typeWordRefusal(const QString& typed, const QString& field) {
     return {};
 }
 
-QString plainTextOf(const QPlainTextEdit& edit) {
-    QString text = edit.document()->toRawText();
-    for (QChar& c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
-    }
-    return text;
-}
-
 QString fileStem(const QString& path) {
     // The stem rules look only at ASCII separators, dots and blanks, so UTF-8 passes intact.
     return QString::fromStdString(rylmo::fileStem(path.toStdString()));
 }
 
-}  // namespace rylmo::ui
+}  // namespace rylmo::models

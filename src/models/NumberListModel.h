@@ -2,9 +2,7 @@
 
 #include <QAbstractListModel>
 
-class QComboBox;
-
-namespace rylmo::ui {
+namespace rylmo::models {
 
 // The items "0", "1", ... count - 1, made on demand, so that a drop-down list of every train
 // index of a huge timetable costs nothing to fill.
@@ -25,8 +23,4 @@ private:
     int m_count;
 };
 
-// Makes a drop-down list cheap however many items it holds: its size no longer depends on
-// measuring every item, and its pop-up assumes items of one height.
-void makeLargeList(QComboBox* list, int visibleCharacters);
-
-}  // namespace rylmo::ui
+}  // namespace rylmo::models

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace rylmo::ui {
+namespace rylmo::models {
 
 // The items of a drop-down list drawn from a list of the document: made on demand and cut
 // short (toShortQString), so that a list of a million names costs nothing to fill. Fixed
@@ -35,4 +35,4 @@ private:
     QStringList m_added;
 };
 
-}  // namespace rylmo::ui
+}  // namespace rylmo::models

@@ -1,9 +1,6 @@
-#include "ui/NumberListModel.h"
+#include "models/NumberListModel.h"
 
-#include <QComboBox>
-#include <QListView>
-
-namespace rylmo::ui {
+namespace rylmo::models {
 
 QVariant NumberListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_count) return {};
@@ -23,12 +20,4 @@ void NumberListModel::setCount(int count) {
     }
 }
 
-void makeLargeList(QComboBox* list, int visibleCharacters) {
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(visibleCharacters);
-    auto* view = new QListView(list);
-    view->setUniformItemSizes(true);
-    list->setView(view);
-}
-
-}  // namespace rylmo::ui
+}  // namespace rylmo::models

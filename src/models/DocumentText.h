@@ -4,11 +4,10 @@
 #include <QStringList>
 #include <vector>
 
-class QPlainTextEdit;
 #include <string>
 #include <string_view>
 
-namespace rylmo::ui {
+namespace rylmo::models {
 
 // Document texts are Windows-1250 bytes; widgets show QStrings.
 QString toQString(std::string_view documentText);
@@ -39,11 +38,7 @@ QString oneLineRefusal(const QString& typed);
 // it can.
 QString typeWordRefusal(const QString& typed, const QString& field);
 
-// The text of a multi-line edit as typed: non-breaking spaces stay (toPlainText turns them into
-// plain spaces), lines are separated by '\n'.
-QString plainTextOf(const QPlainTextEdit& edit);
-
 // The file stem of a chosen path: no folder, nothing from the first '.', no outer blanks.
 QString fileStem(const QString& path);
 
-}  // namespace rylmo::ui
+}  // namespace rylmo::models
