@@ -13,6 +13,7 @@
 #include "document/RozWriter.h"
 #include "document/SaveCheck.h"
 #include "models/DocumentText.h"
+#include "trains/ChartExport.h"
 #include "trains/PlatformChart.h"
 #include "ui/BusyCursor.h"
 #include "ui/ErrorHandler.h"
@@ -135,8 +136,9 @@ void MainWindow::exportChart() {
             .arg(dwell.beforeDeparture);
     ui::guarded(this, [&] {
         const ui::BusyCursor busy;
-        const QByteArray bytes =
-            m_chart->dayPicture(!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive), title);
+        const QByteArray bytes = trains::chartPicture(
+            content, m_chart->layout(), m_chart->marks(), m_chart->palette(),
+            !path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive), title);
         AtomicFile file(path.toStdString());
         file.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         file.commit();

@@ -17,6 +17,11 @@ inline constexpr int32_t hourOf(int32_t time) {
 inline constexpr int32_t minuteOf(int32_t time) {
     return time % 100;
 }
+inline constexpr int32_t minutesPerDay = 24 * 60;
+// The minutes from midnight of a time of day (its range unchecked).
+inline constexpr int32_t minuteOfDay(int32_t time) {
+    return hourOf(time) * 60 + minuteOf(time);
+}
 
 // A coupling: the train it leads to × 10 + the coach slot (1..9) of the train it is stored in.
 inline constexpr int32_t couplingCode(int32_t train, int32_t coach) {

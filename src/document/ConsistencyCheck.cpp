@@ -8,6 +8,7 @@
 #include "document/FieldLimits.h"
 #include "document/Occupancy.h"
 #include "document/ProbabilityText.h"
+#include "document/RunTypes.h"
 #include "document/RollingStock.h"
 #include "document/SaveCheck.h"
 #include "document/TimeText.h"
@@ -85,7 +86,8 @@ bool validCoupling(int32_t value, std::size_t trainCount) {
 // Marks the trains that lie on a closed coupling chain. Following a train's coupling field
 // leads from train to train; a sound chain comes back to where it started. Linear in the
 // number of trains, however the chains are tangled.
-std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains, int position) {
+std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains,
+                                       int32_t Train::*coupling) {
     const std::size_t n = trains.size();
     enum State : unsigned char { unseen, walking, done };
     std::vector<State> state(n, unseen);
@@ -105,7 +107,7 @@ std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains, int pos
             }
             state[u] = walking;
             path.push_back(u);
-            const int32_t value = field(trains[u], position);
+            const int32_t value = trains[u].*coupling;
             if (!validCoupling(value, n)) break;
             u = static_cast<std::size_t>(couplingTrain(value));
         }
@@ -115,100 +117,99 @@ std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains, int pos
 }
 
 void checkTrains(const TimetableContent& c, Reporter& r) {
-    const auto name = fieldAt;
-    std::vector<bool> closed[2] = {trainsOnClosedChains(c.trains, 12),
-                                   trainsOnClosedChains(c.trains, 13)};
+    const auto name = [](int32_t Train::*member) { return fieldOf(member); };
+    constexpr int32_t Train::*couplings[2] = {&Train::coupledWith, &Train::toBeCoupledWith};
+    const std::vector<bool> closed[2] = {trainsOnClosedChains(c.trains, couplings[0]),
+                                         trainsOnClosedChains(c.trains, couplings[1])};
     for (std::size_t i = 0; i < c.trains.size(); ++i) {
         const Train& t = c.trains[i];
         r.entry(i);
-        r.range(name(1), t.runType, 0, limits::runTypes - 1);
-        for (int position : {2, 6}) {
-            if (!isValidTime(field(t, position))) {
-                r.report(name(position), "niepoprawny czas " + str(field(t, position)) +
-                                             " (godzina 0–23, minuta 0–59)");
+        r.range(name(&Train::runType), t.runType, 0, runTypeCount - 1);
+        for (int32_t Train::*time : {&Train::arrivalTime, &Train::departureTime}) {
+            if (!isValidTime(t.*time)) {
+                r.report(name(time),
+                         "niepoprawny czas " + str(t.*time) + " (godzina 0–23, minuta 0–59)");
             }
         }
-        r.range(name(3), t.entryPoint, 0, limits::maxPoint);
-        r.range(name(7), t.exitPoint, 0, limits::maxPoint);
-        r.index(name(4), t.originStation, c.stationNames.size(), 0, "stacji");
-        r.index(name(8), t.destinationStation, c.stationNames.size(), 0, "stacji");
+        r.range(name(&Train::entryPoint), t.entryPoint, 0, limits::maxPoint);
+        r.range(name(&Train::exitPoint), t.exitPoint, 0, limits::maxPoint);
+        r.index(name(&Train::originStation), t.originStation, c.stationNames.size(), 0, "stacji");
+        r.index(name(&Train::destinationStation), t.destinationStation, c.stationNames.size(), 0, "stacji");
         if (t.symbolUnit != 0) {
-            r.index(name(5), t.symbolUnit, c.locomotiveTypes.size(), 1, "lokomotyw");
+            r.index(name(&Train::symbolUnit), t.symbolUnit, c.locomotiveTypes.size(), 1, "lokomotyw");
             // In 64 bits: the smallest 32-bit value has no predecessor there.
             const int64_t type = int64_t{t.symbolUnit} - 1;
             if (type >= 0 && static_cast<uint64_t>(type) < c.locomotiveTypes.size()) {
                 const std::string_view kind =
                     c.locomotiveTypes[static_cast<std::size_t>(type)].kind();
                 if (!isSelfPropelledKind(kind)) {
-                    r.report(name(5), "lokomotywa " + str(t.symbolUnit) +
+                    r.report(name(&Train::symbolUnit), "lokomotywa " + str(t.symbolUnit) +
                                           " nie jest zespołem trakcyjnym ani autobusem szynowym");
                 }
             }
-            r.index(name(9), t.unitDepot, c.depotNames.size(), 0, "lokomotywowni");
+            r.index(name(&Train::unitDepot), t.unitDepot, c.depotNames.size(), 0, "lokomotywowni");
         }
-        r.range(name(10), t.arrivalNumber, 0, limits::maxTrainNumber);
-        r.range(name(11), t.departureNumber, 0, limits::maxTrainNumber);
+        r.range(name(&Train::arrivalNumber), t.arrivalNumber, 0, limits::maxTrainNumber);
+        r.range(name(&Train::departureNumber), t.departureNumber, 0, limits::maxTrainNumber);
         for (int k = 0; k < 2; ++k) {
-            const int position = 12 + k;
-            const int32_t value = field(t, position);
+            const int32_t value = t.*couplings[k];
             if (value == 0) continue;
             if (!validCoupling(value, c.trains.size())) {
-                r.report(name(position), "niepoprawne sprzęgnięcie " + str(value) +
+                r.report(name(couplings[k]), "niepoprawne sprzęgnięcie " + str(value) +
                                              " (pociąg × 10 + wagon 1–9, pociąg z listy)");
             } else if (!closed[k][i]) {
-                r.report(name(position),
+                r.report(name(couplings[k]),
                          "łańcuch sprzęgniętych pociągów nie wraca do tego pociągu");
             }
         }
-        for (int position : {14, 15}) {
-            if (categoryRow(field(t, position)) < 0) {
-                r.report(name(position), "nieznana kategoria " + str(field(t, position)));
-            }
+        for (int32_t Train::*category : {&Train::arrivalCategory, &Train::departureCategory}) {
+            if (categoryRow(t.*category) < 0)
+                r.report(name(category), "nieznana kategoria " + str(t.*category));
         }
-        r.range(name(16), t.status, 0, limits::statuses - 1);
+        r.range(name(&Train::status), t.status, 0, statusCount - 1);
         if (t.symbolVehicle != 0 && !isVehicleNumber(c, t.symbolVehicle)) {
-            r.report(name(17), "pojazd " + str(t.symbolVehicle) + " nie istnieje");
+            r.report(name(&Train::symbolVehicle), "pojazd " + str(t.symbolVehicle) + " nie istnieje");
         }
         if (t.composition != 0) {
-            r.index(name(18), t.composition, c.compositions.size(), 0, "składów");
+            r.index(name(&Train::composition), t.composition, c.compositions.size(), 0, "składów");
         }
-        r.range(name(19), t.arrivalPlatform, 0, limits::platforms - 1);
-        r.range(name(20), t.departurePlatform, 0, limits::platforms - 1);
-        r.range(name(21), t.arrivalTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
-        r.range(name(22), t.departureTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
-        r.range(name(23), t.standCoordinate, -limits::maxPoint, limits::maxPoint);
-        r.range(name(24), t.standPosition, 0, limits::standPositions - 1);
-        r.range(name(25), t.standTrackNumber, 0, limits::maxTrackNumber);
-        r.range(name(26), t.reserved, 0, 0);
+        r.range(name(&Train::arrivalPlatform), t.arrivalPlatform, 0, limits::maxPlatform);
+        r.range(name(&Train::departurePlatform), t.departurePlatform, 0, limits::maxPlatform);
+        r.range(name(&Train::arrivalTrainName), t.arrivalTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
+        r.range(name(&Train::departureTrainName), t.departureTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
+        r.range(name(&Train::standCoordinate), t.standCoordinate, -limits::maxPoint, limits::maxPoint);
+        r.range(name(&Train::standPosition), t.standPosition, 0, limits::standPositions - 1);
+        r.range(name(&Train::standTrackNumber), t.standTrackNumber, 0, limits::maxTrackNumber);
+        r.range(name(&Train::reserved), t.reserved, 0, 0);
     }
 }
 
 void checkDepot(const TimetableContent& c, Reporter& r) {
-    const auto name = fieldAt;
+    const auto name = [](int32_t DepotEntry::*member) { return fieldOf(member); };
     for (std::size_t i = 0; i < c.depot.size(); ++i) {
         const DepotEntry& e = c.depot[i];
         r.entry(i);
-        r.index(name(1), e.locomotiveType, c.locomotiveTypes.size(), 1, "lokomotyw");
-        r.range(name(2), e.count, 1, limits::maxDepotCount);
-        r.index(name(3), e.depot, c.depotNames.size(), 0, "lokomotywowni");
-        r.range(name(4), e.standCoordinate, -limits::maxDepotCoordinate,
+        r.index(name(&DepotEntry::locomotiveType), e.locomotiveType, c.locomotiveTypes.size(), 1, "lokomotyw");
+        r.range(name(&DepotEntry::count), e.count, 1, limits::maxDepotCount);
+        r.index(name(&DepotEntry::depot), e.depot, c.depotNames.size(), 0, "lokomotywowni");
+        r.range(name(&DepotEntry::standCoordinate), e.standCoordinate, -limits::maxDepotCoordinate,
                 limits::maxDepotCoordinate);
-        r.range(name(5), e.standPosition, 0, limits::standPositions - 1);
-        r.range(name(6), e.standTrackNumber, 0, limits::maxDepotTrackNumber);
+        r.range(name(&DepotEntry::standPosition), e.standPosition, 0, limits::standPositions - 1);
+        r.range(name(&DepotEntry::standTrackNumber), e.standTrackNumber, 0, limits::maxDepotTrackNumber);
     }
 }
 
 void checkPassages(const TimetableContent& c, Reporter& r) {
-    const auto name = fieldAt;
+    const auto name = [](int32_t LocomotivePassage::*member) { return fieldOf(member); };
     const auto magnitude = [](int32_t v) { return std::llabs(static_cast<long long>(v)); };
     for (std::size_t i = 0; i < c.passages.size(); ++i) {
         const LocomotivePassage& p = c.passages[i];
         r.entry(i);
-        r.index(name(1), magnitude(p.locomotiveType), c.locomotiveTypes.size(), 1, "lokomotyw");
-        r.index(name(2), magnitude(p.depot), c.depotNames.size(), 0, "lokomotywowni");
-        r.index(name(3), magnitude(p.arrivingTrain), c.trains.size(), 0, "pociągów");
-        r.index(name(4), magnitude(p.departingTrain), c.trains.size(), 0, "pociągów");
-        r.range(name(5), magnitude(p.probabilityIndex), 0,
+        r.index(name(&LocomotivePassage::locomotiveType), magnitude(p.locomotiveType), c.locomotiveTypes.size(), 1, "lokomotyw");
+        r.index(name(&LocomotivePassage::depot), magnitude(p.depot), c.depotNames.size(), 0, "lokomotywowni");
+        r.index(name(&LocomotivePassage::arrivingTrain), magnitude(p.arrivingTrain), c.trains.size(), 0, "pociągów");
+        r.index(name(&LocomotivePassage::departingTrain), magnitude(p.departingTrain), c.trains.size(), 0, "pociągów");
+        r.range(name(&LocomotivePassage::probabilityIndex), magnitude(p.probabilityIndex), 0,
                 static_cast<int64_t>(c.probabilities.size()));
     }
 }
@@ -231,13 +232,16 @@ void checkProbabilities(const TimetableContent& c, Reporter& r) {
         int64_t sum = 0;
         for (std::size_t k = 0; k < values.size(); ++k) {
             sum += values[k];
-            if (values[k] < 0 || values[k] > 100) {
+            if (values[k] < 0 || values[k] > limits::maxPercent) {
                 r.report(Field::none, "wartość " + str(values[k]) + " dla lokomotywy " +
                                           str(static_cast<int64_t>(k + 1)) +
-                                          " spoza zakresu 0–100");
+                                          " spoza zakresu 0–" + str(limits::maxPercent));
             }
         }
-        if (sum != 100) r.report(Field::none, "suma wartości wynosi " + str(sum) + " zamiast 100");
+        if (sum != limits::maxPercent) {
+            r.report(Field::none, "suma wartości wynosi " + str(sum) + " zamiast " +
+                                      str(limits::maxPercent));
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace rylmo::limits {
@@ -8,11 +9,12 @@ namespace rylmo::limits {
 // reports values outside them.
 
 // Trains.
-inline constexpr int32_t runTypes = 7;         // runType 0..6
-inline constexpr int32_t statuses = 2;         // status 0..1
-inline constexpr int32_t platforms = 10;       // platforms 0..9, 0 for none
+// runType and status: runTypeCount and statusCount (RunTypes.h).
+inline constexpr int32_t minPlatform = 1;      // platforms 1..9; 0 for none (a goods track)
+inline constexpr int32_t maxPlatform = 9;
 inline constexpr int32_t standPositions = 10;  // standPosition 0..9, for trains and depot entries
-inline constexpr int32_t coachNumbers = 9;     // the coach of a coupling, 1..9
+inline constexpr int32_t minCoach = 1;  // the coach of a coupling, 1..9
+inline constexpr int32_t maxCoach = 9;
 inline constexpr int32_t maxPoint = 3156;  // entry and exit points; a train's stand coordinate, ±
 inline constexpr int32_t maxTrainNumber = 99999;
 inline constexpr int32_t maxTrackNumber = 99;  // a train's number in its group of tracks
@@ -24,5 +26,14 @@ inline constexpr int32_t maxDepotTrackNumber = 5700;
 
 // Probability entries: percentages.
 inline constexpr int32_t maxPercent = 100;
+
+// Copies of trains: a shift within one day, numbers changed within the train number range.
+inline constexpr int32_t maxShiftMinutes = 24 * 60 - 1;
+inline constexpr int32_t maxNumberChange = maxTrainNumber;
+inline constexpr int32_t maxCopies = 100;
+// More trains than the editor serves well (lists, checks, undo), and the most that copies
+// make within a second: copies that would make a timetable larger are refused before
+// anything is made.
+inline constexpr std::size_t maxTrainsAfterCopies = 500'000;
 
 }  // namespace rylmo::limits

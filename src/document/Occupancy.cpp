@@ -10,6 +10,8 @@
 #include <utility>
 
 #include "document/Codes.h"
+#include "document/FieldLimits.h"
+#include "document/RunTypes.h"
 #include "document/TimeText.h"
 #include "document/Tokens.h"
 
@@ -19,7 +21,7 @@ namespace {
 
 std::optional<int32_t> minutesOf(int32_t time) {
     if (!isValidTime(time)) return std::nullopt;
-    return hourOf(time) * 60 + minuteOf(time);
+    return minuteOfDay(time);
 }
 
 std::optional<int32_t> startMinutes(const std::string& text) {
@@ -42,20 +44,22 @@ public:
         const std::optional<int32_t> arrival = minutesOf(t.arrivalTime);
         const std::optional<int32_t> departure = minutesOf(t.departureTime);
         // A train already at the station holds its platform from the start of the day.
-        const std::optional<int32_t> from = t.status == 1 && m_dayStart ? m_dayStart : arrival;
-        switch (t.runType) {
-            case 2:
-            case 3:
+        const std::optional<int32_t> from = isAtStation(t.status) && m_dayStart ? m_dayStart : arrival;
+        const std::optional<RunType> type = runTypeOf(t.runType);
+        if (!type) return;
+        switch (*type) {
+            case RunType::passesThrough:
+            case RunType::splitPart:
                 if (from && departure) stays(t, train, *from, *departure);
                 break;
-            case 0:
-            case 4:
+            case RunType::ends:
+            case RunType::splitPartEnds:
                 if (from) add(t.arrivalPlatform, train, *from, *from + m_dwell.afterArrival, true);
                 break;
-            case 1:
-            case 6:
+            case RunType::starts:
+            case RunType::joinedPartStarts:
                 if (!departure) break;
-                if (t.status == 1 && m_dayStart) {
+                if (isAtStation(t.status) && m_dayStart) {
                     add(t.departurePlatform, train, *m_dayStart, later(*m_dayStart, *departure),
                         false);
                 } else {
@@ -63,10 +67,8 @@ public:
                         *departure, false);
                 }
                 break;
-            case 5:
+            case RunType::doesNotStop:
                 passes(t, train, arrival, departure);
-                break;
-            default:
                 break;
         }
     }
@@ -104,7 +106,7 @@ private:
     }
 
     void add(int32_t platform, std::size_t train, int32_t start, int32_t end, bool arrivalSide) {
-        if (platform < 1 || platform > 9 || end <= start) return;
+        if (platform < limits::minPlatform || platform > limits::maxPlatform || end <= start) return;
         while (start < 0) {
             start += minutesPerDay;
             end += minutesPerDay;
@@ -129,12 +131,6 @@ struct Piece {
 };
 
 }  // namespace
-
-std::string minuteText(int32_t minutes) {
-    minutes %= minutesPerDay;
-    const int32_t minute = minutes % 60;
-    return std::to_string(minutes / 60) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
-}
 
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell,
                                                 std::size_t first, std::size_t last) {
@@ -202,11 +198,11 @@ std::vector<Piece> piecesOf(const std::vector<PlatformInterval>& intervals,
 }
 
 // The pieces of every interval, by platform (index 1..9).
-std::array<std::vector<Piece>, 10> piecesByPlatform(
+std::array<std::vector<Piece>, limits::maxPlatform + 1> piecesByPlatform(
     const std::vector<PlatformInterval>& intervals) {
-    std::array<std::vector<Piece>, 10> byPlatform;
-    const std::array<std::vector<std::size_t>, 10> ordered = intervalsByPlatform(intervals);
-    for (std::size_t platform = 1; platform < ordered.size(); ++platform)
+    std::array<std::vector<Piece>, limits::maxPlatform + 1> byPlatform;
+    const std::array<std::vector<std::size_t>, limits::maxPlatform + 1> ordered = intervalsByPlatform(intervals);
+    for (std::size_t platform = limits::minPlatform; platform < ordered.size(); ++platform)
         byPlatform[platform] = piecesOf(intervals, ordered[platform]);
     return byPlatform;
 }
@@ -258,17 +254,18 @@ void markConflicting(const std::vector<Piece>& pieces,
 
 }  // namespace
 
-std::array<std::vector<std::size_t>, 10> intervalsByPlatform(
+std::array<std::vector<std::size_t>, limits::maxPlatform + 1> intervalsByPlatform(
     const std::vector<PlatformInterval>& intervals) {
-    std::array<std::vector<std::size_t>, 10> byPlatform;
-    std::array<std::vector<uint32_t>, 10> counts;  // per platform: intervals starting before
+    std::array<std::vector<std::size_t>, limits::maxPlatform + 1> byPlatform;
+    std::array<std::vector<uint32_t>, limits::maxPlatform + 1> counts;  // per platform: intervals starting before
     for (const PlatformInterval& interval : intervals) {
-        if (interval.platform < 1 || interval.platform > 9) continue;
+        if (interval.platform < limits::minPlatform || interval.platform > limits::maxPlatform)
+            continue;
         std::vector<uint32_t>& count = counts[static_cast<std::size_t>(interval.platform)];
         if (count.empty()) count.assign(minutesPerDay + 1, 0);
         ++count[static_cast<std::size_t>(interval.start) + 1];
     }
-    for (std::size_t platform = 1; platform < counts.size(); ++platform) {
+    for (std::size_t platform = limits::minPlatform; platform < counts.size(); ++platform) {
         std::vector<uint32_t>& count = counts[platform];
         if (count.empty()) continue;
         for (std::size_t minute = 1; minute < count.size(); ++minute)
@@ -277,7 +274,8 @@ std::array<std::vector<std::size_t>, 10> intervalsByPlatform(
     }
     for (std::size_t k = 0; k < intervals.size(); ++k) {
         const PlatformInterval& interval = intervals[k];
-        if (interval.platform < 1 || interval.platform > 9) continue;
+        if (interval.platform < limits::minPlatform || interval.platform > limits::maxPlatform)
+            continue;
         const auto platform = static_cast<std::size_t>(interval.platform);
         byPlatform[platform][counts[platform][static_cast<std::size_t>(interval.start)]++] = k;
     }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "document/Codes.h"
+#include "document/FieldLimits.h"
 #include "document/Timetable.h"
 
 namespace rylmo {
@@ -18,12 +20,11 @@ struct DwellTimes {
     int32_t beforeDeparture = 10;
 };
 
-inline constexpr int32_t minutesPerDay = 24 * 60;
 
 // A train holding a platform from start to end (end excluded), in minutes from midnight;
 // start lies within the day, end passes minutesPerDay when the interval runs over midnight.
 struct PlatformInterval {
-    int32_t platform = 0;  // 1..9
+    int32_t platform = 0;  // limits::minPlatform..maxPlatform
     std::size_t train = 0;
     int32_t start = 0;
     int32_t end = 0;
@@ -32,9 +33,6 @@ struct PlatformInterval {
 
     bool operator==(const PlatformInterval&) const = default;
 };
-
-// A minute of the day as findings and the chart show it, "7:05"; past midnight from 0:00 again.
-std::string minuteText(int32_t minutes);
 
 // Every interval in which a train holds a platform, train by train. Platform 0 (and any
 // number outside 1..9) holds nothing; a time that is not hour × 100 + minute of a day gives
@@ -47,7 +45,7 @@ std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content,
 
 // The positions of each platform's intervals (index 1..9; 0 stays empty), each platform's in
 // order of start and then of position: a counting sort by minute, linear in the intervals.
-std::array<std::vector<std::size_t>, 10> intervalsByPlatform(
+std::array<std::vector<std::size_t>, limits::maxPlatform + 1> intervalsByPlatform(
     const std::vector<PlatformInterval>& intervals);
 
 // Two intervals (positions in the occupancy, first < second) of one platform that share at

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "document/Timetable.h"
+
 namespace rylmo {
 
 // The parts of a timetable a finding can be about; each is mended in its own window.
@@ -40,6 +42,11 @@ inline Field fieldAt(int position) {
 }
 inline Field fieldOf(GeneralField field) {
     return static_cast<Field>(field);
+}
+// The field of a record's member.
+template <class Record>
+constexpr Field fieldOf(int32_t Record::*member) {
+    return static_cast<Field>(fieldPosition(member));
 }
 
 // One thing wrong with a document. The message is Polish (UTF-8) and names the entry and the

@@ -148,6 +148,15 @@ struct RecordLayout<LocomotivePassage> {
 };
 
 // position is 1-based, as in the file; the caller keeps it within 1..fieldCount.
+// The position of a record's member among its fields, as field() counts them; 0 for none.
+template <class Record>
+constexpr int fieldPosition(int32_t Record::*member) {
+    for (std::size_t k = 0; k < RecordLayout<Record>::members.size(); ++k) {
+        if (RecordLayout<Record>::members[k] == member) return static_cast<int>(k) + 1;
+    }
+    return 0;
+}
+
 template <class Record>
 int32_t& field(Record& record, int position) {
     return record.*RecordLayout<Record>::members[position - 1];

@@ -5,22 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "document/FieldLimits.h"
 #include "document/Timetable.h"
 
 namespace rylmo {
 
 // Building a day from trains that repeat: copies moved in time and renumbered, and groups of
 // trains appended after the others with their couplings kept inside the group.
-
-namespace limits {
-inline constexpr int32_t maxShiftMinutes = 1439;
-inline constexpr int32_t maxNumberChange = 99999;
-inline constexpr int32_t maxCopies = 100;
-// More trains than the editor serves well (lists, checks, undo), and the most that copies
-// make within a second: copies that would make a timetable larger are refused before
-// anything is made.
-inline constexpr std::size_t maxTrainsAfterCopies = 500'000;
-}  // namespace limits
 
 // A time of day (hour × 100 + minute) moved by minutes, around the clock past midnight. A
 // time out of range stays as it is: it names no minute to move from.

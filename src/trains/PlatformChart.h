@@ -1,17 +1,13 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-#include <QByteArray>
 #include <QTimer>
-#include <array>
 #include <cstddef>
-#include <memory>
 #include <utility>
 #include <vector>
 
-#include "document/Occupancy.h"
-
-class QPainter;
+#include "document/PlatformLayout.h"
+#include "trains/ChartPainting.h"
 
 namespace rylmo::editing {
 class EditingSession;
@@ -52,13 +48,12 @@ public:
     // the first bar of a train lies (empty when it holds no platform).
     int trainAt(const QPoint& point) const;
     QRect barOf(int train) const;
-    const std::vector<PlatformInterval>& intervals() const { return m_intervals; }
-    const std::vector<bool>& conflicting() const { return m_conflicting; }
+    // The layout as shown, built anew first when the session changed.
+    const PlatformLayout& layout();
+    // What a paint marks: the chosen trains, the readable labels, the trains with findings.
+    ChartMarks marks() const;
     // The labels the last paint wrote, where it wrote them.
     const std::vector<std::pair<QRect, QString>>& shownLabels() const { return m_shownLabels; }
-
-    // The whole day on an A4 page across, under title: a PDF document, else a PNG picture.
-    QByteArray dayPicture(bool pdf, const QString& title) const;
 
 signals:
     void trainClicked(int train);
@@ -82,48 +77,16 @@ private:
     void changed();
     void trainsChanged(int first, int last);
     void showRebuilt();
-    void indexPlatform(std::size_t platform);
     void refreshScrollBars();
-    int rowOf(int32_t platform) const;
-    // What part of the chart a painting shows, at what scale.
-    struct View {
-        double pixelsPerMinute;
-        int left;  // scrolled by, in pixels
-        int top;
-        int width;
-        int height;
-
-        int xOf(double minute) const;
-        QRect pieceRect(int row, int lane, int32_t start, int32_t end) const;
-    };
-    View shownView() const;
-    void paintChart(QPainter& painter, const View& view) const;
-    void assignLanes(const std::vector<std::size_t>& positions);
-    // Calls visit(interval, rect) for the bars that show in the viewport (both pieces of a
-    // stay over midnight).
-    template <class Visit>
-    void forEachShownBar(const View& view, Visit visit) const;
+    ChartView shownView() const;
+    // The stay shown at a viewport point, or intervals().size().
+    std::size_t stayAt(const QPoint& point) const;
     QString summary(std::size_t interval) const;
-    QString label(const PlatformInterval& interval) const;
 
     const editing::EditingSession& m_session;
     QTimer m_rebuild;
     bool m_stale = true;  // the session changed since the chart was built
-    std::vector<PlatformInterval> m_intervals;
-    std::vector<bool> m_conflicting;
-    std::vector<uint8_t> m_lanes;                           // by interval
-    std::array<std::vector<std::size_t>, 10> m_byPlatform;  // interval positions by start
-    std::array<int32_t, 10> m_longest{};                    // longest stay of each platform
-    // The latest end in each block of m_byPlatform's positions: a paint skips whole blocks
-    // that end before the window, so that a stay of many hours does not make it look at every
-    // bar after its start.
-    std::array<std::vector<int32_t>, 10> m_blockEnds;
-    // The stays of each platform that pass midnight, latest end first.
-    std::array<std::vector<std::size_t>, 10> m_overMidnight;
-    std::unique_ptr<Consists> m_consists;
-    std::vector<std::size_t> m_firstInterval;  // of each train's stays; one more at the end
-    std::vector<std::pair<int32_t, int32_t>> m_couplings;  // by train, as last rebuilt
-    std::vector<int32_t> m_platforms;                      // the rows: platforms in use
+    PlatformLayout m_layout;
     DwellTimes m_dwell;
     double m_pixelsPerMinute = 1.0;
     bool m_fitted = true;
@@ -131,7 +94,7 @@ private:
     int m_chosenToo = -1;
     bool m_readable = false;
     const editing::ProblemChecker* m_problems = nullptr;
-    mutable std::vector<std::pair<QRect, QString>> m_shownLabels;
+    std::vector<std::pair<QRect, QString>> m_shownLabels;
 };
 
 }  // namespace rylmo::trains

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "document/RunTypes.h"
 #include "document/TrainCategories.h"
 
 namespace rylmo::trains {
@@ -60,8 +61,8 @@ TrainForm defaultForm(const TrainListSizes& sizes) {
 
 TrainForm formFromTrain(const Train& t, const TrainListSizes& sizes) {
     TrainForm form;
-    form.runType = entry(t.runType, limits::runTypes);
-    form.status = entry(t.status, limits::statuses);
+    form.runType = entry(t.runType, runTypeCount);
+    form.status = entry(t.status, statusCount);
     form.composition = t.composition;
     if (t.symbolUnit != 0) {
         form.depot = entry(t.unitDepot, sizes.depots);
@@ -69,8 +70,8 @@ TrainForm formFromTrain(const Train& t, const TrainListSizes& sizes) {
     } else {
         form.vehicle = entry(int64_t{t.symbolVehicle} - 1, sizes.vehicles);
     }
-    form.arrivalPlatform = entry(t.arrivalPlatform, limits::platforms);
-    form.departurePlatform = entry(t.departurePlatform, limits::platforms);
+    form.arrivalPlatform = entry(t.arrivalPlatform, limits::maxPlatform + 1);
+    form.departurePlatform = entry(t.departurePlatform, limits::maxPlatform + 1);
     form.entryPoint = clampTo(t.entryPoint, limits::maxPoint);
     form.exitPoint = clampTo(t.exitPoint, limits::maxPoint);
     form.standSet = t.standCoordinate != 0;
@@ -84,13 +85,13 @@ TrainForm formFromTrain(const Train& t, const TrainListSizes& sizes) {
     if (form.coupled) {
         form.coupledTrain =
             t.coupledWith > 0 ? entry(couplingTrain(t.coupledWith), sizes.trains) : -1;
-        form.coupledCoach = entry(couplingCoach(t.coupledWith) - 1, limits::coachNumbers);
+        form.coupledCoach = entry(couplingCoach(t.coupledWith) - 1, limits::maxCoach);
     }
     form.toBeCoupled = t.toBeCoupledWith != 0;
     if (form.toBeCoupled) {
         form.toBeCoupledTrain =
             t.toBeCoupledWith > 0 ? entry(couplingTrain(t.toBeCoupledWith), sizes.trains) : -1;
-        form.toBeCoupledCoach = entry(couplingCoach(t.toBeCoupledWith) - 1, limits::coachNumbers);
+        form.toBeCoupledCoach = entry(couplingCoach(t.toBeCoupledWith) - 1, limits::maxCoach);
     }
     form.originStation = entry(t.originStation, sizes.stations);
     form.arrivalHour = clampTo(hourOf(t.arrivalTime), 23);

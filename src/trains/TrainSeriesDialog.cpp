@@ -35,7 +35,7 @@ QSpinBox* rangeEdit(const char* name, int32_t bound, int32_t value, const QStrin
 
 QString clockText(int32_t time) {
     if (!isValidTime(time)) return QString::number(time);
-    return QString::fromStdString(minuteText(hourOf(time) * 60 + minuteOf(time)));
+    return QString::fromStdString(minuteText(minuteOfDay(time)));
 }
 
 }  // namespace

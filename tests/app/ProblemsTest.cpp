@@ -286,8 +286,8 @@ private slots:
             const TimetableContent& now = f.window.session().content();
             const std::vector<PlatformInterval> expected =
                 platformOccupancy(now, chart->dwellTimes());
-            QCOMPARE(chart->intervals(), expected);
-            QCOMPARE(chart->conflicting(), platformConflicts(now, expected, 0).conflicting);
+            QCOMPARE(chart->layout().intervals(), expected);
+            QCOMPARE(chart->layout().conflicting(), platformConflicts(now, expected, 0).conflicting);
         }
     }
 

@@ -9,6 +9,7 @@
 #define getpid _getpid
 #else
 #include <unistd.h>
+#include "TestTrains.h"
 #endif
 
 namespace rylmo::test {
@@ -34,20 +35,12 @@ TimetableContent workedExample() {
     c.version = 2;
     c.stationPicture = "Wola";
     c.depot = {{1, 2, 0, 0, 0, 0}};
-    Train train;
-    train.runType = 2;
-    train.arrivalTime = 830;
-    train.entryPoint = 1;
-    train.departureTime = 835;
-    train.exitPoint = 2;
-    train.arrivalNumber = 1234;
-    train.departureNumber = 1234;
-    train.arrivalCategory = 2;
-    train.departureCategory = 2;
-    train.symbolVehicle = 2;
-    train.arrivalPlatform = 1;
-    train.departurePlatform = 1;
-    c.trains = {train};
+    c.trains = {test::train(2, 830, 835)
+                    .points(1, 2)
+                    .numbers(1234, 1234)
+                    .categories(2, 2)
+                    .vehicle(2)
+                    .platforms(1, 1)};
     c.startTime = "600";
     c.locomotiveTypeCount = 1;
     c.probabilities = {"100,"};

@@ -6,19 +6,10 @@
 #include "document/Problem.h"
 #include "document/TrainClipboard.h"
 #include "document/TrainCopies.h"
+#include "TestTrains.h"
 
 namespace rylmo {
 namespace {
-
-Train through(int32_t arrival, int32_t departure, int32_t number) {
-    Train t;
-    t.runType = 2;
-    t.arrivalTime = arrival;
-    t.departureTime = departure;
-    t.arrivalNumber = number;
-    t.departureNumber = number;
-    return t;
-}
 
 TEST(TrainCopies, TimesMoveAroundTheClockAndOnlyOnTheSidesATrainHas) {
     EXPECT_EQ(shiftedTime(705, 60), 805);
@@ -29,12 +20,12 @@ TEST(TrainCopies, TimesMoveAroundTheClockAndOnlyOnTheSidesATrainHas) {
     EXPECT_EQ(shiftedTime(2460, 60), 2460);  // out of range: no minute to move from
     EXPECT_EQ(shiftedTime(-5, 60), -5);
 
-    Train starts = through(1234, 900, 10);
+    Train starts = Train(test::train(2, 1234, 900).numbers(10, 10));
     starts.runType = 1;  // starts here: its arrival side is not its own
     const Train moved = shiftedTrain(starts, 30);
     EXPECT_EQ(moved.arrivalTime, 1234);
     EXPECT_EQ(moved.departureTime, 930);
-    Train ends = through(900, 1234, 10);
+    Train ends = Train(test::train(2, 900, 1234).numbers(10, 10));
     ends.runType = 4;
     EXPECT_EQ(shiftedTrain(ends, 30).departureTime, 1234);
     EXPECT_EQ(shiftedTrain(ends, 30).arrivalTime, 930);
@@ -42,8 +33,8 @@ TEST(TrainCopies, TimesMoveAroundTheClockAndOnlyOnTheSidesATrainHas) {
 
 TEST(TrainCopies, SeriesShiftRenumberAndKeepCouplingsInsideTheirSeries) {
     // Trains 1 and 2 are one consist; train 1 is also coupled to train 0, outside the group.
-    std::vector<Train> trains = {through(600, 610, 100), through(705, 712, 4512),
-                                 through(705, 715, 4513)};
+    std::vector<Train> trains = {Train(test::train(2, 600, 610).numbers(100, 100)), Train(test::train(2, 705, 712).numbers(4512, 4512)),
+                                 Train(test::train(2, 705, 715).numbers(4513, 4513))};
     trains[1].coupledWith = couplingCode(2, 1);
     trains[1].toBeCoupledWith = couplingCode(0, 3);
     trains[2].toBeCoupledWith = couplingCode(1, 2);
@@ -84,20 +75,20 @@ TEST(TrainCopies, SeriesShiftRenumberAndKeepCouplingsInsideTheirSeries) {
 
 TEST(TrainCopies, RefusesMoreTrainsThanTheEditorServes) {
     // One train short of the limit and one copy of one: exactly the limit; of two, one past.
-    const std::vector<Train> trains(limits::maxTrainsAfterCopies - 1, through(600, 610, 1));
+    const std::vector<Train> trains(limits::maxTrainsAfterCopies - 1, Train(test::train(2, 600, 610).numbers(1, 1)));
     EXPECT_EQ(copyRefusal(trains, {0}, {60, 0, 1}), "");
     EXPECT_EQ(copyRefusal(trains, {0, 1}, {60, 0, 1}),
               "Po skopiowaniu rozkład miałby 500001 pociągów; edytor obsługuje najwyżej 500000 "
               "pociągów.");
     // 100 copies of 100,000 trains: refused before anything is made.
-    const std::vector<Train> day(100000, through(600, 610, 1));
+    const std::vector<Train> day(100000, Train(test::train(2, 600, 610).numbers(1, 1)));
     std::vector<std::size_t> all(day.size());
     std::iota(all.begin(), all.end(), std::size_t{0});
     EXPECT_NE(copyRefusal(day, all, {60, 0, 100}), "");
 }
 
 TEST(TrainCopies, CoupledTrainsComeAlongWithTheirConsists) {
-    std::vector<Train> trains(6, through(600, 610, 1));
+    std::vector<Train> trains(6, Train(test::train(2, 600, 610).numbers(1, 1)));
     trains[1].coupledWith = couplingCode(3, 1);      // 1 with 3
     trains[4].toBeCoupledWith = couplingCode(3, 2);  // 4 with 3: 1, 3, 4 one consist
     trains[5].coupledWith = couplingCode(9, 1);      // names no train
@@ -109,7 +100,7 @@ TEST(TrainCopies, CoupledTrainsComeAlongWithTheirConsists) {
 
 TEST(TrainCopies, ReferencesCountOtherTrainsAndPassagesOnly) {
     TimetableContent c;
-    c.trains = {through(600, 610, 1), through(700, 710, 2), through(800, 810, 3)};
+    c.trains = {Train(test::train(2, 600, 610).numbers(1, 1)), Train(test::train(2, 700, 710).numbers(2, 2)), Train(test::train(2, 800, 810).numbers(3, 3))};
     c.trains[0].coupledWith = couplingCode(1, 1);
     c.trains[2].toBeCoupledWith = couplingCode(1, 2);
     c.trains[1].coupledWith = couplingCode(2, 1);  // inside the group when both go
@@ -123,7 +114,7 @@ TEST(TrainCopies, ReferencesCountOtherTrainsAndPassagesOnly) {
 }
 
 TEST(TrainClipboard, OwnFormatAndSpreadsheetLinesReadBack) {
-    std::vector<Train> trains = {through(600, 610, 1), through(705, 712, 4512)};
+    std::vector<Train> trains = {Train(test::train(2, 600, 610).numbers(1, 1)), Train(test::train(2, 705, 712).numbers(4512, 4512))};
     trains[1].coupledWith = couplingCode(0, 1);
     trains[1].reserved = -7;
     const auto own = readPastedTrains(trainClipboardText(trains, {1, 0}));

@@ -9,6 +9,7 @@
 
 #include "Child.h"
 #include "OpenedSession.h"
+#include "TestTrains.h"
 #include "app/RylmoApplication.h"
 #include "editing/EditingSession.h"
 #include "passages/PassageDialog.h"
@@ -26,20 +27,14 @@ namespace {
 
 using test::child;
 
-Train train(int32_t runType, int32_t arrival, int32_t departure, int32_t arrivalNumber,
-            int32_t departureNumber) {
-    Train t;
-    t.runType = runType;
-    t.arrivalTime = arrival;
-    t.departureTime = departure;
-    t.arrivalNumber = arrivalNumber;
-    t.departureNumber = departureNumber;
-    t.arrivalCategory = 2;
-    t.departureCategory = 6;
-    t.originStation = 1;
-    t.destinationStation = 2;
-    t.symbolVehicle = 3;
-    return t;
+// A passenger train from station 1 to station 2 hauled by vehicle 3.
+Train stopping(int32_t runType, int32_t arrival, int32_t departure, int32_t arrivalNumber,
+               int32_t departureNumber) {
+    return test::train(runType, arrival, departure)
+        .numbers(arrivalNumber, departureNumber)
+        .categories(2, 6)
+        .stations(1, 2)
+        .vehicle(3);
 }
 
 // Train 0 alone; trains 1 and 2 coupled on arrival (coaches 1 and 2); train 3 starts here;
@@ -52,8 +47,8 @@ TimetableContent passageContent() {
     c.stationNames = {"Zielonka", "Borowiec", "Stare Sady"};
     c.depotNames = {"Lokomotywownia", "Parowozownia"};
     c.probabilities = {"100,0,", "30,70,", "50,50,"};
-    c.trains = {train(2, 705, 712, 4512, 4513), train(0, 1130, 0, 3310, 0),
-                train(0, 1131, 0, 3312, 0), train(1, 0, 1405, 0, 901), train(2, 800, 810, 1, 2)};
+    c.trains = {stopping(2, 705, 712, 4512, 4513), stopping(0, 1130, 0, 3310, 0),
+                stopping(0, 1131, 0, 3312, 0), stopping(1, 0, 1405, 0, 901), stopping(2, 800, 810, 1, 2)};
     c.trains[1].coupledWith = 2 * 10 + 1;  // train 2 follows; this one is coach 1
     c.trains[2].coupledWith = 1 * 10 + 2;  // back to train 1; coach 2
     c.trains[4].coupledWith = 3 * 10 + 1;  // to train 3, which leads nowhere

@@ -14,6 +14,7 @@
 #include "OpenedSession.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "TestTrains.h"
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
 #include "document/CompositionText.h"
@@ -33,25 +34,16 @@ namespace {
 const QString kPictures = QStringLiteral(RYLMO_SAMPLE_FOLDER "/tabor/");
 
 Train sampleTrain() {
-    Train t;
-    t.runType = 2;
-    t.arrivalTime = 705;
-    t.entryPoint = 120;
-    t.originStation = 1;
-    t.departureTime = 712;
-    t.exitPoint = 2900;
-    t.destinationStation = 2;
-    t.arrivalNumber = 4512;
-    t.departureNumber = 4513;
-    t.arrivalCategory = 2;
-    t.departureCategory = 6;
-    t.status = 1;
-    t.symbolVehicle = 3;
-    t.composition = 1;
-    t.arrivalPlatform = 1;
-    t.departurePlatform = 2;
-    t.arrivalTrainName = 1;
-    t.departureTrainName = 2;
+    Train t = test::train(2, 705, 712)
+                  .points(120, 2900)
+                  .stations(1, 2)
+                  .numbers(4512, 4513)
+                  .categories(2, 6)
+                  .status(1)
+                  .vehicle(3)
+                  .composition(1)
+                  .platforms(1, 2)
+                  .names(1, 2);
     return t;
 }
 
