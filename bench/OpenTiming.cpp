@@ -375,8 +375,8 @@ void timeChartSteps(rylmo::app::MainWindow& window) {
     settle(window);
     window.findChild<QAction*>(QStringLiteral("showChart"))->trigger();
     window.grab();
-    report("occupancy chart",
-           QStringLiteral("\"intervals\": %1").arg(window.platformChart()->layout().intervals().size()));
+    report("occupancy chart", QStringLiteral("\"intervals\": %1")
+                                  .arg(window.platformChart()->layout().intervals().size()));
     rylmo::editing::EditingSession& session = window.session();
     if (!session.content().trains.empty()) {
         rylmo::Train moved = session.content().trains[0];

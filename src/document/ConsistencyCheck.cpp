@@ -8,8 +8,8 @@
 #include "document/FieldLimits.h"
 #include "document/Occupancy.h"
 #include "document/ProbabilityText.h"
-#include "document/RunTypes.h"
 #include "document/RollingStock.h"
+#include "document/RunTypes.h"
 #include "document/SaveCheck.h"
 #include "document/TimeText.h"
 #include "document/TrainCategories.h"
@@ -86,8 +86,7 @@ bool validCoupling(int32_t value, std::size_t trainCount) {
 // Marks the trains that lie on a closed coupling chain. Following a train's coupling field
 // leads from train to train; a sound chain comes back to where it started. Linear in the
 // number of trains, however the chains are tangled.
-std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains,
-                                       int32_t Train::*coupling) {
+std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains, int32_t Train::*coupling) {
     const std::size_t n = trains.size();
     enum State : unsigned char { unseen, walking, done };
     std::vector<State> state(n, unseen);
@@ -134,17 +133,20 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
         r.range(name(&Train::entryPoint), t.entryPoint, 0, limits::maxPoint);
         r.range(name(&Train::exitPoint), t.exitPoint, 0, limits::maxPoint);
         r.index(name(&Train::originStation), t.originStation, c.stationNames.size(), 0, "stacji");
-        r.index(name(&Train::destinationStation), t.destinationStation, c.stationNames.size(), 0, "stacji");
+        r.index(name(&Train::destinationStation), t.destinationStation, c.stationNames.size(), 0,
+                "stacji");
         if (t.symbolUnit != 0) {
-            r.index(name(&Train::symbolUnit), t.symbolUnit, c.locomotiveTypes.size(), 1, "lokomotyw");
+            r.index(name(&Train::symbolUnit), t.symbolUnit, c.locomotiveTypes.size(), 1,
+                    "lokomotyw");
             // In 64 bits: the smallest 32-bit value has no predecessor there.
             const int64_t type = int64_t{t.symbolUnit} - 1;
             if (type >= 0 && static_cast<uint64_t>(type) < c.locomotiveTypes.size()) {
                 const std::string_view kind =
                     c.locomotiveTypes[static_cast<std::size_t>(type)].kind();
                 if (!isSelfPropelledKind(kind)) {
-                    r.report(name(&Train::symbolUnit), "lokomotywa " + str(t.symbolUnit) +
-                                          " nie jest zespołem trakcyjnym ani autobusem szynowym");
+                    r.report(name(&Train::symbolUnit),
+                             "lokomotywa " + str(t.symbolUnit) +
+                                 " nie jest zespołem trakcyjnym ani autobusem szynowym");
                 }
             }
             r.index(name(&Train::unitDepot), t.unitDepot, c.depotNames.size(), 0, "lokomotywowni");
@@ -156,7 +158,7 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
             if (value == 0) continue;
             if (!validCoupling(value, c.trains.size())) {
                 r.report(name(couplings[k]), "niepoprawne sprzęgnięcie " + str(value) +
-                                             " (pociąg × 10 + wagon 1–9, pociąg z listy)");
+                                                 " (pociąg × 10 + wagon 1–9, pociąg z listy)");
             } else if (!closed[k][i]) {
                 r.report(name(couplings[k]),
                          "łańcuch sprzęgniętych pociągów nie wraca do tego pociągu");
@@ -168,16 +170,20 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
         }
         r.range(name(&Train::status), t.status, 0, statusCount - 1);
         if (t.symbolVehicle != 0 && !isVehicleNumber(c, t.symbolVehicle)) {
-            r.report(name(&Train::symbolVehicle), "pojazd " + str(t.symbolVehicle) + " nie istnieje");
+            r.report(name(&Train::symbolVehicle),
+                     "pojazd " + str(t.symbolVehicle) + " nie istnieje");
         }
         if (t.composition != 0) {
             r.index(name(&Train::composition), t.composition, c.compositions.size(), 0, "składów");
         }
         r.range(name(&Train::arrivalPlatform), t.arrivalPlatform, 0, limits::maxPlatform);
         r.range(name(&Train::departurePlatform), t.departurePlatform, 0, limits::maxPlatform);
-        r.range(name(&Train::arrivalTrainName), t.arrivalTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
-        r.range(name(&Train::departureTrainName), t.departureTrainName, 0, static_cast<int64_t>(c.trainNames.size()));
-        r.range(name(&Train::standCoordinate), t.standCoordinate, -limits::maxPoint, limits::maxPoint);
+        r.range(name(&Train::arrivalTrainName), t.arrivalTrainName, 0,
+                static_cast<int64_t>(c.trainNames.size()));
+        r.range(name(&Train::departureTrainName), t.departureTrainName, 0,
+                static_cast<int64_t>(c.trainNames.size()));
+        r.range(name(&Train::standCoordinate), t.standCoordinate, -limits::maxPoint,
+                limits::maxPoint);
         r.range(name(&Train::standPosition), t.standPosition, 0, limits::standPositions - 1);
         r.range(name(&Train::standTrackNumber), t.standTrackNumber, 0, limits::maxTrackNumber);
         r.range(name(&Train::reserved), t.reserved, 0, 0);
@@ -189,13 +195,15 @@ void checkDepot(const TimetableContent& c, Reporter& r) {
     for (std::size_t i = 0; i < c.depot.size(); ++i) {
         const DepotEntry& e = c.depot[i];
         r.entry(i);
-        r.index(name(&DepotEntry::locomotiveType), e.locomotiveType, c.locomotiveTypes.size(), 1, "lokomotyw");
+        r.index(name(&DepotEntry::locomotiveType), e.locomotiveType, c.locomotiveTypes.size(), 1,
+                "lokomotyw");
         r.range(name(&DepotEntry::count), e.count, 1, limits::maxDepotCount);
         r.index(name(&DepotEntry::depot), e.depot, c.depotNames.size(), 0, "lokomotywowni");
         r.range(name(&DepotEntry::standCoordinate), e.standCoordinate, -limits::maxDepotCoordinate,
                 limits::maxDepotCoordinate);
         r.range(name(&DepotEntry::standPosition), e.standPosition, 0, limits::standPositions - 1);
-        r.range(name(&DepotEntry::standTrackNumber), e.standTrackNumber, 0, limits::maxDepotTrackNumber);
+        r.range(name(&DepotEntry::standTrackNumber), e.standTrackNumber, 0,
+                limits::maxDepotTrackNumber);
     }
 }
 
@@ -205,10 +213,14 @@ void checkPassages(const TimetableContent& c, Reporter& r) {
     for (std::size_t i = 0; i < c.passages.size(); ++i) {
         const LocomotivePassage& p = c.passages[i];
         r.entry(i);
-        r.index(name(&LocomotivePassage::locomotiveType), magnitude(p.locomotiveType), c.locomotiveTypes.size(), 1, "lokomotyw");
-        r.index(name(&LocomotivePassage::depot), magnitude(p.depot), c.depotNames.size(), 0, "lokomotywowni");
-        r.index(name(&LocomotivePassage::arrivingTrain), magnitude(p.arrivingTrain), c.trains.size(), 0, "pociągów");
-        r.index(name(&LocomotivePassage::departingTrain), magnitude(p.departingTrain), c.trains.size(), 0, "pociągów");
+        r.index(name(&LocomotivePassage::locomotiveType), magnitude(p.locomotiveType),
+                c.locomotiveTypes.size(), 1, "lokomotyw");
+        r.index(name(&LocomotivePassage::depot), magnitude(p.depot), c.depotNames.size(), 0,
+                "lokomotywowni");
+        r.index(name(&LocomotivePassage::arrivingTrain), magnitude(p.arrivingTrain),
+                c.trains.size(), 0, "pociągów");
+        r.index(name(&LocomotivePassage::departingTrain), magnitude(p.departingTrain),
+                c.trains.size(), 0, "pociągów");
         r.range(name(&LocomotivePassage::probabilityIndex), magnitude(p.probabilityIndex), 0,
                 static_cast<int64_t>(c.probabilities.size()));
     }
@@ -234,13 +246,13 @@ void checkProbabilities(const TimetableContent& c, Reporter& r) {
             sum += values[k];
             if (values[k] < 0 || values[k] > limits::maxPercent) {
                 r.report(Field::none, "wartość " + str(values[k]) + " dla lokomotywy " +
-                                          str(static_cast<int64_t>(k + 1)) +
-                                          " spoza zakresu 0–" + str(limits::maxPercent));
+                                          str(static_cast<int64_t>(k + 1)) + " spoza zakresu 0–" +
+                                          str(limits::maxPercent));
             }
         }
         if (sum != limits::maxPercent) {
-            r.report(Field::none, "suma wartości wynosi " + str(sum) + " zamiast " +
-                                      str(limits::maxPercent));
+            r.report(Field::none,
+                     "suma wartości wynosi " + str(sum) + " zamiast " + str(limits::maxPercent));
         }
     }
 }

@@ -10,10 +10,10 @@ namespace rylmo::limits {
 
 // Trains.
 // runType and status: runTypeCount and statusCount (RunTypes.h).
-inline constexpr int32_t minPlatform = 1;      // platforms 1..9; 0 for none (a goods track)
+inline constexpr int32_t minPlatform = 1;  // platforms 1..9; 0 for none (a goods track)
 inline constexpr int32_t maxPlatform = 9;
 inline constexpr int32_t standPositions = 10;  // standPosition 0..9, for trains and depot entries
-inline constexpr int32_t minCoach = 1;  // the coach of a coupling, 1..9
+inline constexpr int32_t minCoach = 1;         // the coach of a coupling, 1..9
 inline constexpr int32_t maxCoach = 9;
 inline constexpr int32_t maxPoint = 3156;  // entry and exit points; a train's stand coordinate, ±
 inline constexpr int32_t maxTrainNumber = 99999;

@@ -44,7 +44,8 @@ public:
         const std::optional<int32_t> arrival = minutesOf(t.arrivalTime);
         const std::optional<int32_t> departure = minutesOf(t.departureTime);
         // A train already at the station holds its platform from the start of the day.
-        const std::optional<int32_t> from = isAtStation(t.status) && m_dayStart ? m_dayStart : arrival;
+        const std::optional<int32_t> from =
+            isAtStation(t.status) && m_dayStart ? m_dayStart : arrival;
         const std::optional<RunType> type = runTypeOf(t.runType);
         if (!type) return;
         switch (*type) {
@@ -106,7 +107,8 @@ private:
     }
 
     void add(int32_t platform, std::size_t train, int32_t start, int32_t end, bool arrivalSide) {
-        if (platform < limits::minPlatform || platform > limits::maxPlatform || end <= start) return;
+        if (platform < limits::minPlatform || platform > limits::maxPlatform || end <= start)
+            return;
         while (start < 0) {
             start += minutesPerDay;
             end += minutesPerDay;
@@ -201,7 +203,8 @@ std::vector<Piece> piecesOf(const std::vector<PlatformInterval>& intervals,
 std::array<std::vector<Piece>, limits::maxPlatform + 1> piecesByPlatform(
     const std::vector<PlatformInterval>& intervals) {
     std::array<std::vector<Piece>, limits::maxPlatform + 1> byPlatform;
-    const std::array<std::vector<std::size_t>, limits::maxPlatform + 1> ordered = intervalsByPlatform(intervals);
+    const std::array<std::vector<std::size_t>, limits::maxPlatform + 1> ordered =
+        intervalsByPlatform(intervals);
     for (std::size_t platform = limits::minPlatform; platform < ordered.size(); ++platform)
         byPlatform[platform] = piecesOf(intervals, ordered[platform]);
     return byPlatform;
@@ -257,7 +260,8 @@ void markConflicting(const std::vector<Piece>& pieces,
 std::array<std::vector<std::size_t>, limits::maxPlatform + 1> intervalsByPlatform(
     const std::vector<PlatformInterval>& intervals) {
     std::array<std::vector<std::size_t>, limits::maxPlatform + 1> byPlatform;
-    std::array<std::vector<uint32_t>, limits::maxPlatform + 1> counts;  // per platform: intervals starting before
+    std::array<std::vector<uint32_t>, limits::maxPlatform + 1>
+        counts;  // per platform: intervals starting before
     for (const PlatformInterval& interval : intervals) {
         if (interval.platform < limits::minPlatform || interval.platform > limits::maxPlatform)
             continue;

@@ -20,7 +20,6 @@ struct DwellTimes {
     int32_t beforeDeparture = 10;
 };
 
-
 // A train holding a platform from start to end (end excluded), in minutes from midnight;
 // start lies within the day, end passes minutesPerDay when the interval runs over midnight.
 struct PlatformInterval {

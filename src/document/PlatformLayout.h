@@ -56,7 +56,7 @@ private:
     DwellTimes m_dwell;
     std::vector<PlatformInterval> m_intervals;
     std::vector<bool> m_conflicting;
-    std::vector<uint8_t> m_lanes;  // by interval
+    std::vector<uint8_t> m_lanes;                                      // by interval
     std::array<std::vector<std::size_t>, platformSlots> m_byPlatform;  // positions by start
     std::array<int32_t, platformSlots> m_longest{};  // longest stay of each platform
     // The latest end in each block of m_byPlatform's positions: a view skips whole blocks

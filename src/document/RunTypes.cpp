@@ -5,12 +5,12 @@ namespace rylmo {
 namespace {
 
 constexpr const char* runTypeTexts[runTypeCount] = {"kończy bieg",
-                                                     "rozpoczyna bieg",
-                                                     "przelotowy",
-                                                     "człon rozłączanego",
-                                                     "człon rozłączanego, kończy bieg",
-                                                     "nie zatrzymuje się",
-                                                     "człon łączonego, rozpoczyna bieg"};
+                                                    "rozpoczyna bieg",
+                                                    "przelotowy",
+                                                    "człon rozłączanego",
+                                                    "człon rozłączanego, kończy bieg",
+                                                    "nie zatrzymuje się",
+                                                    "człon łączonego, rozpoczyna bieg"};
 
 constexpr const char* runTypeItems[runTypeCount] = {
     "0 - pociąg kończy bieg na stacji",

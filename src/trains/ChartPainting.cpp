@@ -128,8 +128,7 @@ QRect ChartView::pieceRect(int row, int lane, int32_t start, int32_t end) const 
     return {x, rowTop + 4 + lane * chart::laneStep, std::max(2, xOf(end) - x), barHeight};
 }
 
-QString barLabel(const TimetableContent& content, const PlatformInterval& interval,
-                 bool readable) {
+QString barLabel(const TimetableContent& content, const PlatformInterval& interval, bool readable) {
     const Train& t = content.trains[interval.train];
     QString text = QString::number(interval.arrivalSide ? t.arrivalNumber : t.departureNumber);
     const int32_t name = interval.arrivalSide ? t.arrivalTrainName : t.departureTrainName;

@@ -51,8 +51,8 @@ struct ChartView {
 struct ChartMarks {
     int chosen = -1;
     int chosenToo = -1;
-    bool readable = false;                  // labels carry the trains' names too
-    std::function<bool(int)> hasProblems;   // trains with findings get the list's red mark
+    bool readable = false;                 // labels carry the trains' names too
+    std::function<bool(int)> hasProblems;  // trains with findings get the list's red mark
 };
 
 // Calls visit(interval, rect) for each bar the view shows (both pieces of a stay over

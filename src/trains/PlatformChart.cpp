@@ -130,7 +130,8 @@ void PlatformChart::showTrains(int first, int second) {
                                        : m_layout.firstStayOf(static_cast<std::size_t>(first));
     if (stay < m_layout.intervals().size()) {
         // Close enough to tell the two apart: a few hours across the window.
-        const double hours = ChartView::fittingScale(viewport()->width()) * minutesPerDay / (4 * 60);
+        const double hours =
+            ChartView::fittingScale(viewport()->width()) * minutesPerDay / (4 * 60);
         if (m_pixelsPerMinute < hours) zoomBy(hours / m_pixelsPerMinute, chart::labelWidth);
         horizontalScrollBar()->setValue(
             static_cast<int>((m_layout.intervals()[stay].start - 30) * m_pixelsPerMinute));
@@ -213,7 +214,8 @@ QString PlatformChart::summary(std::size_t k) const {
                        .arg(QString::fromStdString(minuteText(interval.start)),
                             QString::fromStdString(minuteText(interval.end)));
     if (!interval.stops) text += QStringLiteral(", bez zatrzymania");
-    if (m_layout.conflicting()[k]) text += QStringLiteral("\nZajmuje peron razem z innym pociągiem");
+    if (m_layout.conflicting()[k])
+        text += QStringLiteral("\nZajmuje peron razem z innym pociągiem");
     return text;
 }
 

@@ -287,7 +287,8 @@ private slots:
             const std::vector<PlatformInterval> expected =
                 platformOccupancy(now, chart->dwellTimes());
             QCOMPARE(chart->layout().intervals(), expected);
-            QCOMPARE(chart->layout().conflicting(), platformConflicts(now, expected, 0).conflicting);
+            QCOMPARE(chart->layout().conflicting(),
+                     platformConflicts(now, expected, 0).conflicting);
         }
     }
 

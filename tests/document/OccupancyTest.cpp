@@ -2,9 +2,9 @@
 
 #include <random>
 
+#include "TestTrains.h"
 #include "document/Codes.h"
 #include "document/Occupancy.h"
-#include "TestTrains.h"
 
 using namespace rylmo;
 
@@ -78,10 +78,12 @@ TEST(Occupancy, EachRunTypeHoldsItsPlatforms) {
     EXPECT_EQ(occupancyOf({test::train(1, 0, 3).platforms(0, 1)}),
               (std::vector<I>{{1, 0, 1438, 1443, true, false}}));
     // Platform 0 or beyond 9, times out of range, an unknown run type: nothing.
-    EXPECT_TRUE(
-        occupancyOf({test::train(2, 705, 712).platforms(0, 0), test::train(0, 705, 0).platforms(10, 0), test::train(2, 2475, 2500).platforms(1, 1),
-                     test::train(0, -5, 0).platforms(1, 0), test::train(9, 705, 712).platforms(1, 1)})
-            .empty());
+    EXPECT_TRUE(occupancyOf({test::train(2, 705, 712).platforms(0, 0),
+                             test::train(0, 705, 0).platforms(10, 0),
+                             test::train(2, 2475, 2500).platforms(1, 1),
+                             test::train(0, -5, 0).platforms(1, 0),
+                             test::train(9, 705, 712).platforms(1, 1)})
+                    .empty());
 }
 
 TEST(Occupancy, EdgesOfPlatformsAndTimes) {
@@ -108,8 +110,9 @@ TEST(Occupancy, EdgesOfPlatformsAndTimes) {
 TEST(Occupancy, ConflictsLeaveOutOneConsistAndWrapAtMidnight) {
     TimetableContent c;
     c.startTime = "0";
-    c.trains = {test::train(2, 705, 712).platforms(2, 2), test::train(2, 710, 720).platforms(2, 2), test::train(2, 712, 730).platforms(2, 2),
-                test::train(2, 2355, 15).platforms(3, 3), test::train(1, 0, 10).platforms(0, 3),    test::train(2, 705, 712).platforms(4, 4),
+    c.trains = {test::train(2, 705, 712).platforms(2, 2), test::train(2, 710, 720).platforms(2, 2),
+                test::train(2, 712, 730).platforms(2, 2), test::train(2, 2355, 15).platforms(3, 3),
+                test::train(1, 0, 10).platforms(0, 3),    test::train(2, 705, 712).platforms(4, 4),
                 test::train(3, 706, 712).platforms(4, 4)};
     c.trains[5].toBeCoupledWith = couplingCode(6, 1);  // one consist, split here
     const std::vector<PlatformInterval> intervals = platformOccupancy(c, {10, 10});
@@ -138,8 +141,9 @@ TEST(Occupancy, SweepAgreesWithComparingEveryPair) {
         const int trains = 1 + static_cast<int>(random() % 12);
         for (int i = 0; i < trains; ++i) {
             const auto below = [&](int n) { return static_cast<int32_t>(random() % n); };
-            Train t = test::train(below(8), below(25) * 100 + below(61), below(25) * 100 + below(61))
-                          .platforms(below(4), below(4));
+            Train t =
+                test::train(below(8), below(25) * 100 + below(61), below(25) * 100 + below(61))
+                    .platforms(below(4), below(4));
             t.status = static_cast<int32_t>(random() % 3);
             if (random() % 4 == 0)
                 t.coupledWith = couplingCode(static_cast<int32_t>(random() % trains), 1);

@@ -37,10 +37,10 @@ public:
     TrainBuilder& couplings(int32_t coupledWith, int32_t toBeCoupledWith) {
         return set(&Train::coupledWith, coupledWith, &Train::toBeCoupledWith, toBeCoupledWith);
     }
-    TrainBuilder& vehicle(int32_t symbolVehicle) { return set(&Train::symbolVehicle, symbolVehicle); }
-    TrainBuilder& composition(int32_t composition) {
-        return set(&Train::composition, composition);
+    TrainBuilder& vehicle(int32_t symbolVehicle) {
+        return set(&Train::symbolVehicle, symbolVehicle);
     }
+    TrainBuilder& composition(int32_t composition) { return set(&Train::composition, composition); }
     TrainBuilder& status(int32_t status) { return set(&Train::status, status); }
 
     operator Train() const { return m_train; }  // NOLINT: the builder stands for its train

@@ -2,11 +2,11 @@
 
 #include <numeric>
 
+#include "TestTrains.h"
 #include "document/Codes.h"
 #include "document/Problem.h"
 #include "document/TrainClipboard.h"
 #include "document/TrainCopies.h"
-#include "TestTrains.h"
 
 namespace rylmo {
 namespace {
@@ -33,7 +33,8 @@ TEST(TrainCopies, TimesMoveAroundTheClockAndOnlyOnTheSidesATrainHas) {
 
 TEST(TrainCopies, SeriesShiftRenumberAndKeepCouplingsInsideTheirSeries) {
     // Trains 1 and 2 are one consist; train 1 is also coupled to train 0, outside the group.
-    std::vector<Train> trains = {Train(test::train(2, 600, 610).numbers(100, 100)), Train(test::train(2, 705, 712).numbers(4512, 4512)),
+    std::vector<Train> trains = {Train(test::train(2, 600, 610).numbers(100, 100)),
+                                 Train(test::train(2, 705, 712).numbers(4512, 4512)),
                                  Train(test::train(2, 705, 715).numbers(4513, 4513))};
     trains[1].coupledWith = couplingCode(2, 1);
     trains[1].toBeCoupledWith = couplingCode(0, 3);
@@ -75,7 +76,8 @@ TEST(TrainCopies, SeriesShiftRenumberAndKeepCouplingsInsideTheirSeries) {
 
 TEST(TrainCopies, RefusesMoreTrainsThanTheEditorServes) {
     // One train short of the limit and one copy of one: exactly the limit; of two, one past.
-    const std::vector<Train> trains(limits::maxTrainsAfterCopies - 1, Train(test::train(2, 600, 610).numbers(1, 1)));
+    const std::vector<Train> trains(limits::maxTrainsAfterCopies - 1,
+                                    Train(test::train(2, 600, 610).numbers(1, 1)));
     EXPECT_EQ(copyRefusal(trains, {0}, {60, 0, 1}), "");
     EXPECT_EQ(copyRefusal(trains, {0, 1}, {60, 0, 1}),
               "Po skopiowaniu rozkład miałby 500001 pociągów; edytor obsługuje najwyżej 500000 "
@@ -100,7 +102,9 @@ TEST(TrainCopies, CoupledTrainsComeAlongWithTheirConsists) {
 
 TEST(TrainCopies, ReferencesCountOtherTrainsAndPassagesOnly) {
     TimetableContent c;
-    c.trains = {Train(test::train(2, 600, 610).numbers(1, 1)), Train(test::train(2, 700, 710).numbers(2, 2)), Train(test::train(2, 800, 810).numbers(3, 3))};
+    c.trains = {Train(test::train(2, 600, 610).numbers(1, 1)),
+                Train(test::train(2, 700, 710).numbers(2, 2)),
+                Train(test::train(2, 800, 810).numbers(3, 3))};
     c.trains[0].coupledWith = couplingCode(1, 1);
     c.trains[2].toBeCoupledWith = couplingCode(1, 2);
     c.trains[1].coupledWith = couplingCode(2, 1);  // inside the group when both go
@@ -114,7 +118,8 @@ TEST(TrainCopies, ReferencesCountOtherTrainsAndPassagesOnly) {
 }
 
 TEST(TrainClipboard, OwnFormatAndSpreadsheetLinesReadBack) {
-    std::vector<Train> trains = {Train(test::train(2, 600, 610).numbers(1, 1)), Train(test::train(2, 705, 712).numbers(4512, 4512))};
+    std::vector<Train> trains = {Train(test::train(2, 600, 610).numbers(1, 1)),
+                                 Train(test::train(2, 705, 712).numbers(4512, 4512))};
     trains[1].coupledWith = couplingCode(0, 1);
     trains[1].reserved = -7;
     const auto own = readPastedTrains(trainClipboardText(trains, {1, 0}));

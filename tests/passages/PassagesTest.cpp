@@ -48,7 +48,8 @@ TimetableContent passageContent() {
     c.depotNames = {"Lokomotywownia", "Parowozownia"};
     c.probabilities = {"100,0,", "30,70,", "50,50,"};
     c.trains = {stopping(2, 705, 712, 4512, 4513), stopping(0, 1130, 0, 3310, 0),
-                stopping(0, 1131, 0, 3312, 0), stopping(1, 0, 1405, 0, 901), stopping(2, 800, 810, 1, 2)};
+                stopping(0, 1131, 0, 3312, 0), stopping(1, 0, 1405, 0, 901),
+                stopping(2, 800, 810, 1, 2)};
     c.trains[1].coupledWith = 2 * 10 + 1;  // train 2 follows; this one is coach 1
     c.trains[2].coupledWith = 1 * 10 + 2;  // back to train 1; coach 2
     c.trains[4].coupledWith = 3 * 10 + 1;  // to train 3, which leads nowhere
