@@ -5,11 +5,12 @@
 #include <filesystem>
 #include <memory>
 
+#include "WindowFixture.h"
+
 std::unique_ptr<QObject> makeMainWindowTest();
 std::unique_ptr<QObject> makeSettingsTest();
 std::unique_ptr<QObject> makeDialogsTest();
 std::unique_ptr<QObject> makeProblemsTest();
+std::unique_ptr<QObject> makeTrainListTest();
 
-inline QString qpath(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
+using rylmo::test::qpath;

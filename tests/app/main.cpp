@@ -7,7 +7,8 @@
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
     int failures = 0;
-    for (auto make : {makeMainWindowTest, makeSettingsTest, makeDialogsTest, makeProblemsTest}) {
+    for (auto make : {makeMainWindowTest, makeSettingsTest, makeDialogsTest, makeProblemsTest,
+                      makeTrainListTest}) {
         std::unique_ptr<QObject> test = make();
         failures += QTest::qExec(test.get(), argc, argv);
     }

@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QTest>
 #include <cstdint>
+#include <memory>
 
 #include "Child.h"
 #include "OpenedSession.h"
@@ -447,10 +448,14 @@ private slots:
     }
 };
 
+std::unique_ptr<QObject> makeChartTest();
+
 int main(int argc, char** argv) {
     app::RylmoApplication application(argc, argv);
     TrainsTest test;
-    return QTest::qExec(&test, argc, argv);
+    const std::unique_ptr<QObject> chart = makeChartTest();
+    const int failures = QTest::qExec(&test, argc, argv) + QTest::qExec(chart.get(), argc, argv);
+    return failures == 0 ? 0 : 1;
 }
 
 #include "TrainsTest.moc"
