@@ -1,11 +1,9 @@
-// The main window's document commands: new, open, save, save as, and the question about
-// unsaved changes that opening, "Nowy" and closing ask.
-#include <QCloseEvent>
+#include "app/DocumentCommands.h"
+
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/FolderSettings.h"
-#include "app/MainWindow.h"
+#include "app/Settings.h"
 #include "document/AtomicFile.h"
 #include "document/Occupancy.h"
 #include "document/Problem.h"
@@ -62,16 +60,16 @@ std::pair<std::string, std::string> documentFile(const QString& path) {
 
 }  // namespace
 
-bool MainWindow::askToSave(bool continueWhenSaveCancelled) {
+bool DocumentCommands::askToSave(bool continueWhenSaveCancelled) {
     if (!m_session.isModified()) return true;
     const auto answer = ui::prompter().message(
-        this, QMessageBox::Question,
+        m_window, QMessageBox::Question,
         QStringLiteral("Zapisać zmiany w dokumencie ") +
             QString::fromStdString(m_session.document().fileName) + QStringLiteral("?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::No) return true;
-    switch (save()) {
+    switch (saveDocument()) {
         case Outcome::done:
             return true;
         case Outcome::cancelled:
@@ -82,10 +80,10 @@ bool MainWindow::askToSave(bool continueWhenSaveCancelled) {
     return false;
 }
 
-bool MainWindow::writeTo(const QString& path) {
+bool DocumentCommands::writeTo(const QString& path) {
     // The document is named after the file only once the file is written, so that a failed
     // save leaves it named after the file it came from, modified, with its undo history.
-    return ui::guarded(this, [&] {
+    return ui::guarded(m_window, [&] {
         const ui::BusyCursor busy;
         saveTimetableFile(m_session.content(), path.toStdString());
         const auto [folder, name] = documentFile(path);
@@ -93,38 +91,38 @@ bool MainWindow::writeTo(const QString& path) {
     });
 }
 
-bool MainWindow::canBeWritten() {
+bool DocumentCommands::canBeWritten() {
     const std::vector<Problem> problems = unsavableParts(m_session.content());
     if (problems.empty()) return true;
-    ui::showError(this, QStringLiteral("Nie można zapisać rozkładu: ") +
-                            QString::fromStdString(problems.front().message) +
-                            QStringLiteral(". ") + mendHint(problems.front()));
+    ui::showError(m_window, QStringLiteral("Nie można zapisać rozkładu: ") +
+                                QString::fromStdString(problems.front().message) +
+                                QStringLiteral(". ") + mendHint(problems.front()));
     return false;
 }
 
-MainWindow::Outcome MainWindow::save() {
+DocumentCommands::Outcome DocumentCommands::saveDocument() {
     // Asking for a file name is pointless while the document cannot be written.
     if (!canBeWritten()) return Outcome::failed;
-    if (m_session.document().untitled) return saveAs();
+    if (m_session.document().untitled) return saveDocumentAs();
     return writeTo(QString::fromStdString(documentPath(m_session.document()))) ? Outcome::done
                                                                                : Outcome::failed;
 }
 
-MainWindow::Outcome MainWindow::saveAs() {
+DocumentCommands::Outcome DocumentCommands::saveDocumentAs() {
     if (!canBeWritten()) return Outcome::failed;
-    const QString path =
-        ui::prompter().saveFileName(this, kSaveFilter, QStringLiteral("roz"), fileDialogFolder());
+    const QString path = ui::prompter().saveFileName(m_window, kSaveFilter, QStringLiteral("roz"),
+                                                     fileDialogFolder());
     if (path.isEmpty()) return Outcome::cancelled;
     return writeTo(path) ? Outcome::done : Outcome::failed;
 }
 
-void MainWindow::exportChart() {
+void DocumentCommands::exportChart(trains::PlatformChart& chart) {
     const QString path = ui::prompter().saveFileName(
-        this, QStringLiteral("Dokument PDF (*.pdf)|*.pdf|Obraz PNG (*.png)|*.png"),
+        m_window, QStringLiteral("Dokument PDF (*.pdf)|*.pdf|Obraz PNG (*.png)|*.png"),
         QStringLiteral("pdf"), fileDialogFolder());
     if (path.isEmpty()) return;
     const TimetableContent& content = m_session.content();
-    const DwellTimes dwell = m_chart->dwellTimes();
+    const DwellTimes dwell = chart.dwellTimes();
     const QString title =
         QStringLiteral(
             "%1 – %2 – zajętość peronów; postój po przyjeździe %3 min, przed odjazdem "
@@ -134,10 +132,10 @@ void MainWindow::exportChart() {
                  QString::fromStdString(m_session.document().fileName))
             .arg(dwell.afterArrival)
             .arg(dwell.beforeDeparture);
-    ui::guarded(this, [&] {
+    ui::guarded(m_window, [&] {
         const ui::BusyCursor busy;
         const QByteArray bytes = trains::chartPicture(
-            content, m_chart->layout(), m_chart->marks(), m_chart->palette(),
+            content, chart.layout(), chart.marks(), chart.palette(),
             !path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive), title);
         AtomicFile file(path.toStdString());
         file.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -145,52 +143,40 @@ void MainWindow::exportChart() {
     });
 }
 
-// The open and save dialogs start where the timetable is, else in the station folder.
-QString MainWindow::fileDialogFolder() const {
+QString DocumentCommands::fileDialogFolder() const {
     const std::string& folder = m_session.document().fileFolder;
     return folder.empty() ? folderInUse(stationFolderSetting(m_settings))
                           : QString::fromStdString(folder);
 }
 
 // Kept on purpose: "Nowy" keeps every table and only makes the document untitled.
-void MainWindow::newDocument() {
-    showTrainList();
+void DocumentCommands::newDocument() {
+    m_documentShown();
     m_session.startUntitled();
 }
 
-void MainWindow::openDocument() {
+void DocumentCommands::openDocument() {
     if (!askToSave(true)) return;
-    const QString path = ui::prompter().openFileName(this, kOpenFilter, fileDialogFolder());
+    const QString path = ui::prompter().openFileName(m_window, kOpenFilter, fileDialogFolder());
     if (path.isEmpty()) return;
     openFile(path);
 }
 
-void MainWindow::openFile(const QString& path) {
-    ui::guarded(this, [&] {
+void DocumentCommands::openFile(const QString& path) {
+    ui::guarded(m_window, [&] {
         const ui::BusyCursor busy;
         TimetableContent content = readTimetableFile(path.toStdString());
         const auto [folder, name] = documentFile(path);
         m_session.open(std::move(content), folder, name);
-        showTrainList();
-        refreshStates();
+        m_documentShown();
     });
 }
 
-void MainWindow::saveDocument() {
-    save();
-}
-
-void MainWindow::saveDocumentAs() {
-    saveAs();
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing asks about unsaved changes; a save that is cancelled or fails keeps the window.
-    if (askToSave(false)) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
+DocumentCommands::DocumentCommands(editing::EditingSession& session, ProfileFile& settings,
+                                   QWidget* window, std::function<void()> documentShown)
+    : m_session(session),
+      m_settings(settings),
+      m_window(window),
+      m_documentShown(std::move(documentShown)) {}
 
 }  // namespace rylmo::app

@@ -1,16 +1,11 @@
 #include "app/MainWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
+#include <QCoreApplication>
 #include <QDockWidget>
-#include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -19,24 +14,21 @@
 #include <QVBoxLayout>
 
 #include "app/AboutBox.h"
-#include "app/FolderSettings.h"
 #include "app/OptionsDialog.h"
+#include "app/ProblemsPanel.h"
+#include "app/Settings.h"
 #include "coaches/CoachCommands.h"
 #include "document/Problem.h"
-#include "document/RozReader.h"
-#include "document/RozWriter.h"
-#include "document/SaveCheck.h"
 #include "editing/ProblemChecker.h"
-#include "editing/TrainFilterModel.h"
 #include "editing/TrainListModel.h"
 #include "locomotives/LocomotiveCommands.h"
-#include "models/DocumentText.h"
 #include "passages/PassageCommands.h"
 #include "texts/TextCommands.h"
+#include "trains/DwellTimeBar.h"
 #include "trains/PlatformChart.h"
+#include "trains/TrainClipboard.h"
 #include "trains/TrainCommands.h"
 #include "ui/Artwork.h"
-#include "ui/BusyCursor.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Prompter.h"
 
@@ -53,7 +45,8 @@ QString title() {
 MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSettingsPath,
                        QWidget* parent)
     : QMainWindow(parent),
-      m_settings(settingsPath.toStdString(), fallbackSettingsPath.toStdString()) {
+      m_settings(settingsPath.toStdString(), fallbackSettingsPath.toStdString()),
+      m_documents(m_session, m_settings, this, [this] { showDocument(); }) {
     setObjectName(QStringLiteral("MainWindow"));
     resize(800, 542);
     setWindowIcon(ui::applicationIcon());
@@ -65,7 +58,7 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     createProblemsPanel();
     createMenus();
     createToolBar();
-    createTrainList();
+    createWorkspace();
     createStatusBar();
 
     connect(&m_session, &editing::EditingSession::modifiedChanged, this,
@@ -76,6 +69,7 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     });
     m_session.setRollingStockFolder(
         folderInUse(rollingStockFolderSetting(m_settings)).toStdString());
+    m_session.setKeepsReferences(keepsReferencesSetting(m_settings));
     refreshStates();
 }
 
@@ -106,7 +100,20 @@ void MainWindow::createViewActions() {
     m_fitChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(m_fitChart, &QAction::triggered, this, [this] { m_chart->fitDay(); });
     m_exportChart = command("exportChart", QStringLiteral("Eksportuj wykres..."), {});
-    connect(m_exportChart, &QAction::triggered, this, [this] { exportChart(); });
+    connect(m_exportChart, &QAction::triggered, this,
+            [this] { m_documents.exportChart(*m_chart); });
+
+    // The readable train list, kept in the settings so that the choice survives a restart.
+    m_readableList = command("readableList", QStringLiteral("Lista czytelna"), {});
+    m_readableList->setCheckable(true);
+    m_readableList->setChecked(readableListSetting(m_settings));
+    m_session.trainListModel()->setReadable(m_readableList->isChecked());
+    connect(m_readableList, &QAction::toggled, this, [this](bool readable) {
+        m_session.trainListModel()->setReadable(readable);
+        m_chart->setReadable(readable);
+        m_trainList->fitColumns();
+        ui::guarded(this, [&] { storeReadableList(m_settings, readable); });
+    });
 }
 
 void MainWindow::createActions() {
@@ -142,21 +149,8 @@ void MainWindow::createActions() {
     m_options = command("options", "Opcje...", "Opcje");
     m_help = command("help", title() + " - Pomoc...", {});
     m_help->setShortcut(QKeySequence(Qt::Key_F1));
+    m_help->setVisible(false);  // until there is a guide to open
     m_about = command("about", title() + " - Informacje...", "Informacje");
-
-    // The readable train list, kept in the settings so that the choice survives a restart.
-    m_readableList = command("readableList", QStringLiteral("Lista czytelna"), {});
-    m_readableList->setCheckable(true);
-    m_readableList->setChecked(m_settings.readString("Widok", "ListaCzytelna", "0") == "1");
-    m_session.setKeepsReferences(keepsReferencesSetting(m_settings));
-    m_session.trainListModel()->setReadable(m_readableList->isChecked());
-    connect(m_readableList, &QAction::toggled, this, [this](bool readable) {
-        m_session.trainListModel()->setReadable(readable);
-        m_chart->setReadable(readable);
-        fitTrainColumns();
-        ui::guarded(
-            this, [&] { m_settings.writeString("Widok", "ListaCzytelna", readable ? "1" : "0"); });
-    });
 
     // The undo stack names the step: "Cofnij dodanie pociągu", "Ponów usunięcie pociągu 3".
     m_undo = m_session.undoStack().createUndoAction(this, QStringLiteral("Cofnij"));
@@ -183,13 +177,17 @@ void MainWindow::createActions() {
     connectCommand(m_copyTrains, [this] {
         const std::size_t before = m_session.content().trains.size();
         trains::copyTrains(m_session, this, m_copyTrains->text(), selectedTrains());
-        selectAppendedTrains(before);
+        m_trainList->selectAppendedTrains(before);
     });
     connectCommand(m_shiftTrains, [this] {
         trains::shiftTrains(m_session, this, m_shiftTrains->text(), selectedTrains());
     });
-    connectCommand(m_copy, [this] { copySelectedTrains(); });
-    connectCommand(m_paste, [this] { pasteTrains(); });
+    connectCommand(m_copy, [this] { m_trainList->copySelectedTrains(); });
+    connectCommand(m_paste, [this] {
+        const std::size_t before = m_session.content().trains.size();
+        trains::pasteTrains(m_session, this);
+        m_trainList->selectAppendedTrains(before);
+    });
     connectCommand(m_locomotiveTypes, [this] {
         locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text());
     });
@@ -298,48 +296,95 @@ void MainWindow::createStatusBar() {
 void MainWindow::createProblemsPanel() {
     m_problems = new editing::ProblemChecker(m_session, this);
     m_session.trainListModel()->setProblems(m_problems);
-    m_problemsDock = new QDockWidget(QStringLiteral("Problemy"), this);
-    m_problemsDock->setObjectName(QStringLiteral("problems"));
-    m_problemsDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-                                QDockWidget::DockWidgetFloatable);
-    auto* list = new QTableView(m_problemsDock);
-    list->setObjectName(QStringLiteral("problemList"));
-    list->setModel(m_problems);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setWordWrap(false);
-    list->verticalHeader()->hide();
-    list->horizontalHeader()->setStretchLastSection(true);
-    list->setColumnWidth(0, 170);
-    list->setColumnWidth(1, 60);
-    // At least four rows of findings show whatever the dock's first height.
-    list->setMinimumHeight(list->horizontalHeader()->sizeHint().height() +
-                           4 * list->verticalHeader()->defaultSectionSize() +
-                           2 * list->frameWidth());
-    m_problemsDock->setWidget(list);
-    // The title bar's buttons carry Qt's own tooltips, which its Polish translation lacks.
-    const std::pair<const char*, QString> buttonTips[] = {
-        {"qt_dockwidget_closebutton", QStringLiteral("Zamknij panel")},
-        {"qt_dockwidget_floatbutton",
-         QStringLiteral("Odłącz panel od okna lub przyłącz go z powrotem")}};
-    for (const auto& [name, tip] : buttonTips) {
-        if (auto* button = m_problemsDock->findChild<QAbstractButton*>(QString::fromLatin1(name)))
-            button->setToolTip(tip);
-    }
-    addDockWidget(Qt::BottomDockWidgetArea, m_problemsDock);
-    resizeDocks({m_problemsDock}, {list->minimumHeight() + 30}, Qt::Vertical);
-    connect(m_problems, &editing::ProblemChecker::problemsChanged, this, [this] {
-        const std::size_t listed = m_problems->problems().size();
-        const std::size_t total = m_problems->total();
-        m_problemsDock->setWindowTitle(
-            total == listed
-                ? QStringLiteral("Problemy (%1)").arg(total)
-                : QStringLiteral("Problemy (%1, pokazano pierwsze %2)").arg(total).arg(listed));
+    auto* panel = new ProblemsPanel(*m_problems, this);
+    m_problemsDock = panel;
+    addDockWidget(Qt::BottomDockWidgetArea, panel);
+    resizeDocks({panel}, {panel->fittingHeight()}, Qt::Vertical);
+    connect(panel, &ProblemsPanel::problemActivated, this,
+            [this](int row) { ui::guarded(this, [&] { goToProblem(row); }); });
+}
+
+// The train list or the platform chart fills the window; the list's context menu serves the
+// chart's bars too.
+void MainWindow::createWorkspace() {
+    auto* workspace = new QWidget(this);
+    workspace->setAutoFillBackground(true);
+    workspace->setBackgroundRole(QPalette::Dark);
+    setCentralWidget(workspace);
+    m_trainMenu = new QMenu(this);
+    m_trainMenu->setObjectName(QStringLiteral("trainMenu"));
+    m_trainMenu->addActions({m_addTrain, m_editTrain});
+    m_trainMenu->addSeparator();
+    m_trainMenu->addActions({m_deleteTrain, m_copyTrains, m_shiftTrains});
+    m_trainMenu->addSeparator();
+    m_trainMenu->addActions({m_copy, m_paste});
+    m_trainList = new TrainListPane(m_session, workspace);
+    m_trainList->setMenu(m_trainMenu);
+    m_trainList->hide();
+    connect(m_trainList, &TrainListPane::trainActivated, m_editTrain, &QAction::trigger);
+    connect(m_trainList, &TrainListPane::selectionChanged, this, [this] { refreshStates(); });
+    createPlatformChart(workspace);
+    auto* layout = new QVBoxLayout(workspace);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_trainList);
+    layout->addWidget(m_dwellTimes);
+    layout->addWidget(m_chart);
+}
+
+// The chart acts on its trains as the list does: a click selects the train in the list, a
+// double-click edits it, the context menu and Delete act on it. Above it, the dwell times it
+// and the platform check use.
+void MainWindow::createPlatformChart(QWidget* workspace) {
+    m_chart = new trains::PlatformChart(m_session, workspace);
+    m_chart->hide();
+    m_chart->setReadable(m_readableList->isChecked());
+    m_chart->setProblems(m_problems);
+    const DwellTimes dwell = dwellTimesSetting(m_settings);
+    m_chart->setDwellTimes(dwell);
+    m_problems->setDwellTimes(dwell);
+    m_dwellTimes = new trains::DwellTimeBar(dwell, maxDwellMinutes, m_fitChart, workspace);
+    m_dwellTimes->hide();
+    connect(m_dwellTimes, &trains::DwellTimeBar::dwellTimesChanged, this, [this](DwellTimes times) {
+        m_chart->setDwellTimes(times);
+        m_problems->setDwellTimes(times);
+        ui::guarded(this, [&] { storeDwellTimes(m_settings, times); });
     });
-    connect(list, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
-        ui::guarded(this, [&] { goToProblem(index.row()); });
-    });
+    const auto onTrain = [this](QAction* action) {
+        return [this, action](int train) {
+            selectTrain(train);
+            if (selectedTrain() == train) action->trigger();
+        };
+    };
+    connect(m_chart, &trains::PlatformChart::trainClicked, this,
+            [this](int train) { selectTrain(train); });
+    connect(m_chart, &trains::PlatformChart::trainActivated, this, onTrain(m_editTrain));
+    connect(m_chart, &trains::PlatformChart::deleteRequested, this, onTrain(m_deleteTrain));
+    connect(m_chart, &trains::PlatformChart::menuRequested, this,
+            [this](int, const QPoint& at) { m_trainMenu->popup(at); });
+    connect(m_trainList, &TrainListPane::selectionChanged, this,
+            [this] { m_chart->setChosenTrain(selectedTrain()); });
+}
+
+void MainWindow::showDocument() {
+    m_documentShown = true;
+    showChosenView();
+}
+
+void MainWindow::showChosenView() {
+    if (!m_documentShown) return;
+    const bool chart = m_showChart->isChecked();
+    if (!chart && m_trainList->isHidden()) m_trainList->fitColumns();
+    // The view shown takes the focus before the other hides: a list that hides with the focus
+    // would pass it on with a Tab of its own, which moves its current row and its selection.
+    QWidget* shown = chart ? static_cast<QWidget*>(m_chart) : m_trainList;
+    shown->show();
+    if (chart) m_dwellTimes->show();
+    shown->setFocus();
+    m_trainList->setVisible(!chart);
+    m_dwellTimes->setVisible(chart);
+    m_chart->setVisible(chart);
+    refreshStates();
 }
 
 void MainWindow::goToProblem(int row) {
@@ -435,6 +480,15 @@ void MainWindow::showOptions() {
     dialog.setWindowTitle(m_options->text());
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
     ui::guarded(this, [&] { storeFolderSettings(dialog, m_session, m_settings); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing asks about unsaved changes; a save that is cancelled or fails keeps the window.
+    if (m_documents.askToSave(false)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void MainWindow::showAbout() {

@@ -10,8 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/FolderSettings.h"
 #include "app/ProfileFile.h"
+#include "app/Settings.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 

@@ -1,8 +1,8 @@
 #include <QDir>
 
-#include "app/FolderSettings.h"
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
+#include "app/Settings.h"
 #include "document/AtomicFile.h"
 
 int main(int argc, char** argv) {

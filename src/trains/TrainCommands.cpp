@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "document/Problem.h"
-#include "document/TrainClipboard.h"
 #include "document/TrainCopies.h"
 #include "editing/EditingSession.h"
 #include "trains/TrainDialog.h"
@@ -37,12 +36,11 @@ void editTrain(editing::EditingSession& session, QWidget* parent, const QString&
                          QStringLiteral("edycję pociągu %1").arg(train));
 }
 
-namespace {
-
-// "12 pociągów", "1 pociągu": how many trains a step names.
 QString trainsOf(std::size_t count) {
     return count == 1 ? QStringLiteral("1 pociągu") : QStringLiteral("%1 pociągów").arg(count);
 }
+
+namespace {
 
 std::vector<std::size_t> positionsOf(const std::vector<int>& trains) {
     return {trains.begin(), trains.end()};
@@ -136,23 +134,6 @@ void shiftTrains(editing::EditingSession& session, QWidget* parent, const QStrin
     }
     session.replaceEntries(&TimetableContent::trains, trains, std::move(moved),
                            QStringLiteral("przesunięcie ") + trainsOf(trains.size()));
-}
-
-void pasteTrains(editing::EditingSession& session, QWidget* parent, const QString& clipboardText) {
-    auto read = readPastedTrains(clipboardText.toStdString());
-    if (const auto* refusal = std::get_if<PasteRefusal>(&read)) {
-        ui::prompter().message(parent, QMessageBox::Warning,
-                               QStringLiteral("Nie można wkleić pociągów. ") +
-                                   QString::fromStdString(refusal->message),
-                               QMessageBox::Ok, QMessageBox::Ok);
-        return;
-    }
-    auto& pasted = std::get<PastedTrains>(read);
-    const std::size_t count = session.content().trains.size();
-    std::vector<Train> group = appendedGroup(std::move(pasted.trains), pasted.from, count);
-    const std::size_t added = group.size();
-    session.insertEntries(&TimetableContent::trains, static_cast<int>(count), std::move(group),
-                          QStringLiteral("wklejenie ") + trainsOf(added));
 }
 
 }  // namespace rylmo::trains

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <vector>
 
 class QWidget;
@@ -10,6 +11,9 @@ class EditingSession;
 }
 
 namespace rylmo::trains {
+
+// "12 pociągów", "1 pociągu": how many trains an undo step names.
+QString trainsOf(std::size_t count);
 
 // "Dodaj pociąg", "Edytuj pociąg" and "Usuń pociąg": each opens its dialog or question over
 // parent and makes one undoable step of what the user confirmed. train is the 0-based index
@@ -28,10 +32,5 @@ void copyTrains(editing::EditingSession& session, QWidget* parent, const QString
                 const std::vector<int>& trains);
 void shiftTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
                  const std::vector<int>& trains);
-
-// The clipboard's own type for trains; pasting appends what clipboardText (the program's own
-// format, or tab-separated raw fields) holds, or says which line and field it cannot read.
-inline constexpr const char* trainsMimeType = "application/x-rylmo-trains";
-void pasteTrains(editing::EditingSession& session, QWidget* parent, const QString& clipboardText);
 
 }  // namespace rylmo::trains

@@ -11,7 +11,7 @@
 #include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "app/FolderSettings.h"
+#include "app/Settings.h"
 #include "app/MainWindow.h"
 #include "app/ProfileFile.h"
 #include "document/Error.h"

@@ -1,10 +1,11 @@
-#include "app/FolderSettings.h"
+#include "app/Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <algorithm>
 
 #include "app/OptionsDialog.h"
 #include "models/DocumentText.h"
@@ -103,6 +104,40 @@ void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& s
 
 bool keepsReferencesSetting(const ProfileFile& settings) {
     return settings.readString(kSection, keepReferencesKey, "1") != "0";
+}
+
+bool readableListSetting(const ProfileFile& settings) {
+    return settings.readString("Widok", "ListaCzytelna", "0") == "1";
+}
+
+void storeReadableList(ProfileFile& settings, bool readable) {
+    settings.writeString("Widok", "ListaCzytelna", readable ? "1" : "0");
+}
+
+namespace {
+
+const char* const dwellSection = "Wykres";
+const char* const afterArrivalKey = "PostojPoPrzyjezdzie";
+const char* const beforeDepartureKey = "PostojPrzedOdjazdem";
+
+int32_t dwellSetting(const ProfileFile& settings, const char* key, int32_t fallback) {
+    bool number = false;
+    const int value =
+        QString::fromStdString(settings.readString(dwellSection, key, {})).trimmed().toInt(&number);
+    return number ? std::clamp<int32_t>(value, 0, maxDwellMinutes) : fallback;
+}
+
+}  // namespace
+
+DwellTimes dwellTimesSetting(const ProfileFile& settings) {
+    const DwellTimes fallback;
+    return {dwellSetting(settings, afterArrivalKey, fallback.afterArrival),
+            dwellSetting(settings, beforeDepartureKey, fallback.beforeDeparture)};
+}
+
+void storeDwellTimes(ProfileFile& settings, DwellTimes dwell) {
+    settings.writeString(dwellSection, afterArrivalKey, std::to_string(dwell.afterArrival));
+    settings.writeString(dwellSection, beforeDepartureKey, std::to_string(dwell.beforeDeparture));
 }
 
 }  // namespace rylmo::app

@@ -5,7 +5,16 @@
 #include <string>
 
 #include "app/ProfileFile.h"
+#include "document/Occupancy.h"
 #include "editing/EditingSession.h"
+
+// The program's settings in Rylmo.ini, each key read and written here alone, with its default:
+//   [Program] Tabor               the rolling-stock folder (defaultRollingStockFolder)
+//             Stacje              the folder the open and save dialogs start in (none)
+//             PoprawiajOdwolania  deleting keeps references right (1)
+//   [Widok]   ListaCzytelna       the readable train list (0)
+//   [Wykres]  PostojPoPrzyjezdzie, PostojPrzedOdjazdem   the dwell times (DwellTimes{})
+// A write that fails throws rylmo::Error.
 
 namespace rylmo::app {
 
@@ -34,6 +43,14 @@ QString stationFolderSetting(const ProfileFile& settings);
 // Whether deleting an entry keeps the references to the entries after it right ("Program",
 // "PoprawiajOdwolania"; on unless it is "0").
 bool keepsReferencesSetting(const ProfileFile& settings);
+
+bool readableListSetting(const ProfileFile& settings);
+void storeReadableList(ProfileFile& settings, bool readable);
+
+// The dwell times of the chart and the platform check, each within 0..maxDwellMinutes.
+inline constexpr int32_t maxDwellMinutes = 180;
+DwellTimes dwellTimesSetting(const ProfileFile& settings);
+void storeDwellTimes(ProfileFile& settings, DwellTimes dwell);
 
 // The folder the program uses for a stored one: a relative folder ("tabor\\", as a portable
 // copy carries) is taken from the program's folder; an absolute one stands as it is.

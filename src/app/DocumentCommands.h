@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "app/ProfileFile.h"
+
+class QWidget;
+
+namespace rylmo::editing {
+class EditingSession;
+}
+namespace rylmo::trains {
+class PlatformChart;
+}
+
+namespace rylmo::app {
+
+// The document commands of the main window: new, open, save, save as, the question about
+// unsaved changes that opening, "Nowy" and closing ask, and "Eksportuj wykres...". Each shows
+// its own failures over window.
+class DocumentCommands {
+public:
+    // documentShown is called once a document is new or opened.
+    DocumentCommands(editing::EditingSession& session, ProfileFile& settings, QWidget* window,
+                     std::function<void()> documentShown);
+
+    // "Nowy" keeps every table and only makes the document untitled.
+    void newDocument();
+    void openDocument();
+    // Opens path as if it had been chosen in the open dialog.
+    void openFile(const QString& path);
+    void save() { saveDocument(); }
+    void saveAs() { saveDocumentAs(); }
+    // Asks whether to save unsaved changes; false when the command asking must stop.
+    bool askToSave(bool continueWhenSaveCancelled);
+    // The platform chart of the whole day as PDF or PNG.
+    void exportChart(trains::PlatformChart& chart);
+
+private:
+    enum class Outcome { done, cancelled, failed };
+
+    Outcome saveDocument();
+    Outcome saveDocumentAs();
+    // Says what is missing when the document cannot be written.
+    bool canBeWritten();
+    // Writes the document to path and names it after path; false (and shown) on failure.
+    bool writeTo(const QString& path);
+    // The open and save dialogs start where the timetable is, else in the station folder.
+    QString fileDialogFolder() const;
+
+    editing::EditingSession& m_session;
+    ProfileFile& m_settings;
+    QWidget* m_window;
+    std::function<void()> m_documentShown;
+};
+
+}  // namespace rylmo::app
