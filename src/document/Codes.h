@@ -40,6 +40,18 @@ inline constexpr bool isCouplingCode(int32_t code) {
     return code > 0 && couplingCoach(code) != 0;
 }
 
+// A stand coordinate (of a train or a depot entry): its distance, negative when the consist is
+// coupled from the right.
+inline constexpr int32_t standCoordinate(int32_t distance, bool fromRight) {
+    return fromRight ? -distance : distance;
+}
+inline constexpr bool standsFromRight(int32_t coordinate) {
+    return coordinate < 0;
+}
+inline constexpr int64_t standDistance(int32_t coordinate) {
+    return coordinate < 0 ? -int64_t{coordinate} : coordinate;
+}
+
 // A train can run as a self-propelled unit of a locomotive type of kind 1 (electric multiple
 // unit) or 2 (rail bus) only.
 inline bool isSelfPropelledKind(std::string_view kind) {

@@ -156,7 +156,7 @@ void TrainTexts::rankOnce() const {
 
 TrainTexts::TrainTexts(const TimetableContent& c)
     : m_runTypes(runTypeCount, true),
-      m_statuses(2, true),
+      m_statuses(statusCount, true),
       m_stations(c.stationNames.size(), false),
       m_vehicles(c.locomotiveTypes.size() + c.coaches.size(), false),
       m_categories(trainCategories.size(), true),
@@ -171,7 +171,7 @@ TrainTexts::TrainTexts(const TimetableContent& c)
         return QString::fromUtf8(runTypeText(static_cast<int32_t>(type)));
     });
     m_statuses.gather([](std::size_t status) {
-        return status == 0 ? QStringLiteral("przyjedzie") : QStringLiteral("jest na stacji");
+        return QString::fromUtf8(statusText(static_cast<int32_t>(status)));
     });
     m_categories.gather([](std::size_t i) { return QString::fromUtf8(trainCategories[i].name); });
     for (const TrainCategory& category : trainCategories) m_categoryCodes.push_back(category.code);
@@ -209,7 +209,7 @@ TrainCell TrainTexts::cell(const Train& t, int row, int column, bool folded) con
     const auto category = [&](int32_t code) {
         const auto found = std::find(m_categoryCodes.begin(), m_categoryCodes.end(), code);
         return found == m_categoryCodes.end()
-                   ? TrainCell{QStringLiteral("?%1").arg(code), true}
+                   ? TrainCell{QString::fromStdString(categoryName(code)), true}
                    : named(m_categories, found - m_categoryCodes.begin(), folded);
     };
     // A train that starts here has no arrival side, one that ends here no departure side.

@@ -31,12 +31,12 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     m_typeCounter->setFrameShape(QFrame::Panel);
     m_typeCounter->setFrameShadow(QFrame::Sunken);
     m_depot = ui::documentList("depot", new models::DocumentTextsModel(c.depotNames, this));
-    m_count = ui::spinEdit("count", depotLimits::maxCount, 1);
+    m_count = ui::spinEdit("count", limits::maxDepotCount, 1);
     m_atStation =
         ui::named(new QCheckBox(QStringLiteral("Lokomotywa stoi na stacji")), "atStation");
-    m_coordinate = ui::spinEdit("standCoordinate", depotLimits::maxCoordinate);
+    m_coordinate = ui::spinEdit("standCoordinate", limits::maxDepotCoordinate);
     m_standPosition = ui::dropDownList("standPosition", ui::standPositionItems());
-    m_trackNumber = ui::spinEdit("standTrackNumber", depotLimits::maxTrackNumber);
+    m_trackNumber = ui::spinEdit("standTrackNumber", limits::maxDepotTrackNumber);
     m_coupleRight = ui::named(new QCheckBox(QStringLiteral("Połącz ze składem z prawej strony")),
                               "coupleRight");
     for (QWidget* dependent :
@@ -142,7 +142,7 @@ DepotEntryForm DepotEntryDialog::form() const {
     f.atStation = m_atStation->isChecked();
     f.coupleRight = m_coupleRight->isChecked();
     f.coordinate = m_coordinate->value();
-    f.standPosition = ui::chosenItem(m_standPosition, depotLimits::standPositions);
+    f.standPosition = ui::chosenItem(m_standPosition, limits::standPositions);
     f.trackNumber = m_trackNumber->value();
     return f;
 }

@@ -1,5 +1,7 @@
 #include "locomotives/DepotEntryForm.h"
 
+#include "document/Codes.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -27,18 +29,18 @@ bool standsAtStation(const DepotEntry& entry) {
 DepotEntryForm formFromDepotEntry(const DepotEntry& entry, int depots) {
     DepotEntryForm form;
     form.type = entry.locomotiveType;
-    form.count = within(entry.count, 1, depotLimits::maxCount);
+    form.count = within(entry.count, 1, limits::maxDepotCount);
     form.depot = entry.depot >= 0 && entry.depot < depots ? entry.depot : -1;
     form.atStation = standsAtStation(entry);
     if (form.atStation) {
-        form.coupleRight = entry.standCoordinate < 0;
-        form.coordinate = within(std::llabs(static_cast<int64_t>(entry.standCoordinate)), 0,
-                                 depotLimits::maxCoordinate);
+        form.coupleRight = standsFromRight(entry.standCoordinate);
+        form.coordinate =
+            within(standDistance(entry.standCoordinate), 0, limits::maxDepotCoordinate);
         form.standPosition =
-            entry.standPosition >= 0 && entry.standPosition < depotLimits::standPositions
+            entry.standPosition >= 0 && entry.standPosition < limits::standPositions
                 ? entry.standPosition
                 : -1;
-        form.trackNumber = within(entry.standTrackNumber, 0, depotLimits::maxTrackNumber);
+        form.trackNumber = within(entry.standTrackNumber, 0, limits::maxDepotTrackNumber);
     }
     return form;
 }
@@ -49,7 +51,7 @@ DepotEntry plainDepotEntry(const DepotEntryForm& form) {
     entry.count = form.count;
     entry.depot = form.depot;
     if (form.atStation) {
-        entry.standCoordinate = form.coupleRight ? -form.coordinate : form.coordinate;
+        entry.standCoordinate = standCoordinate(form.coordinate, form.coupleRight);
         entry.standPosition = std::max(form.standPosition, 0);
         entry.standTrackNumber = form.trackNumber;
     }

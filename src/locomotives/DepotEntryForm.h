@@ -22,13 +22,6 @@ struct DepotEntryForm {
     bool operator==(const DepotEntryForm&) const = default;
 };
 
-namespace depotLimits {
-inline constexpr int maxCount = limits::maxDepotCount;
-inline constexpr int maxCoordinate = limits::maxDepotCoordinate;
-inline constexpr int maxTrackNumber = limits::maxDepotTrackNumber;
-inline constexpr int standPositions = limits::standPositions;
-}  // namespace depotLimits
-
 // The controls of a new entry: the first type and depot, one locomotive in the depot.
 DepotEntryForm defaultDepotEntryForm();
 

@@ -6,6 +6,7 @@
 #include "document/Codes.h"
 #include "document/EntryNames.h"
 #include "document/RollingStock.h"
+#include "document/RunTypes.h"
 #include "document/TimeText.h"
 #include "document/TrainCategories.h"
 #include "models/DocumentText.h"
@@ -46,21 +47,22 @@ QString stationText(const TimetableContent& c, int64_t position) {
 
 // From and to stations of a train as one side of the strip shows them.
 std::pair<QString, QString> stations(const TimetableContent& c, const Train& u, Side side) {
-    switch (u.runType) {
-        case 0:
-        case 1:
-        case 4:
-        case 6:
+    const std::optional<RunType> type = runTypeOf(u.runType);
+    if (!type) return {};
+    switch (*type) {
+        case RunType::ends:
+        case RunType::starts:
+        case RunType::splitPartEnds:
+        case RunType::joinedPartStarts:
             return side == Side::arriving
                        ? std::pair{stationText(c, u.originStation), stationText(c, 0)}
                        : std::pair{stationText(c, 0), stationText(c, u.destinationStation)};
-        case 2:
-        case 3:
-        case 5:
+        case RunType::passesThrough:
+        case RunType::splitPart:
+        case RunType::doesNotStop:
             return {stationText(c, u.originStation), stationText(c, u.destinationStation)};
-        default:
-            return {};
     }
+    return {};
 }
 
 ui::StripEntry trainEntry(const TimetableContent& c, const Train& u, Side side, int slot,

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "document/FieldLimits.h"
 #include "document/LocomotiveKinds.h"
 #include "document/References.h"
 #include "models/DocumentText.h"
@@ -33,7 +34,7 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document,
     m_picture->move(10, 8);
     m_description = ui::named(new QLabel(panel), "description");
     m_description->move(10, 60);
-    m_percent = ui::spinEdit("percent", 100);
+    m_percent = ui::spinEdit("percent", limits::maxPercent);
     m_percent->setKeyboardTracking(true);
     m_sum = ui::named(new QLabel, "sum");
     m_notice = ui::hintLabel("notice");
@@ -123,9 +124,9 @@ void ProbabilityEntryDialog::refreshSum() {
     const int64_t sum = m_values.sum();
     m_sum->setText(QString::number(sum) + QLatin1Char('%'));
     QPalette palette = m_sum->palette();
-    palette.setColor(QPalette::WindowText, sum == 100 ? Qt::darkGreen : Qt::red);
+    palette.setColor(QPalette::WindowText, sum == limits::maxPercent ? Qt::darkGreen : Qt::red);
     m_sum->setPalette(palette);
-    m_ok->setEnabled(sum == 100);
+    m_ok->setEnabled(sum == limits::maxPercent);
     if (m_values.typeCount() == 0) return;
     const ProbabilityValues::Limits limits = m_values.limitsFor(type());
     const QSignalBlocker quiet(m_percent);

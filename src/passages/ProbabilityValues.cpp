@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "document/FieldLimits.h"
 #include "document/ProbabilityText.h"
 
 namespace rylmo::passages {
@@ -26,9 +27,10 @@ int64_t ProbabilityValues::sum() const {
 ProbabilityValues::Limits ProbabilityValues::limitsFor(int type) const {
     const int64_t own = value(type);
     const int64_t total = sum();
-    if (total == 100) return {static_cast<int32_t>(own), own != 0};
-    const int64_t maximum = std::max(own, own + (100 - total));
-    return {static_cast<int32_t>(std::clamp<int64_t>(maximum, 0, std::max<int64_t>(own, 100))),
+    if (total == limits::maxPercent) return {static_cast<int32_t>(own), own != 0};
+    const int64_t maximum = std::max(own, own + (limits::maxPercent - total));
+    return {static_cast<int32_t>(
+                std::clamp<int64_t>(maximum, 0, std::max<int64_t>(own, limits::maxPercent))),
             true};
 }
 

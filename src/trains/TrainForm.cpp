@@ -75,9 +75,8 @@ TrainForm formFromTrain(const Train& t, const TrainListSizes& sizes) {
     form.entryPoint = clampTo(t.entryPoint, limits::maxPoint);
     form.exitPoint = clampTo(t.exitPoint, limits::maxPoint);
     form.standSet = t.standCoordinate != 0;
-    form.coupleRight = t.standCoordinate < 0;
-    const int64_t magnitude =
-        t.standCoordinate < 0 ? -int64_t{t.standCoordinate} : t.standCoordinate;
+    form.coupleRight = standsFromRight(t.standCoordinate);
+    const int64_t magnitude = standDistance(t.standCoordinate);
     form.standCoordinate = static_cast<int>(std::min<int64_t>(magnitude, limits::maxPoint));
     form.standPosition = entry(t.standPosition, limits::standPositions);
     form.standTrackNumber = clampTo(t.standTrackNumber, limits::maxTrackNumber);
@@ -146,7 +145,7 @@ Train trainFromForm(const TrainForm& f, bool depotAvailable, const Train& origin
     t.arrivalTrainName = selected(f.arrivalTrainName, original.arrivalTrainName);
     t.departureTrainName = selected(f.departureTrainName, original.departureTrainName);
     if (f.standSet) {
-        t.standCoordinate = f.coupleRight ? -f.standCoordinate : f.standCoordinate;
+        t.standCoordinate = standCoordinate(f.standCoordinate, f.coupleRight);
         t.standPosition = selected(f.standPosition, original.standPosition);
         t.standTrackNumber = f.standTrackNumber;
     }

@@ -58,8 +58,6 @@ struct TrainListSizes {
     static TrainListSizes of(const TimetableContent& content);
 };
 
-namespace limits = rylmo::limits;
-
 // The controls for a new train.
 TrainForm defaultForm(const TrainListSizes& sizes);
 
