@@ -14,13 +14,16 @@
 #include "ui/Controls.h"
 #include "ui/ErrorHandler.h"
 #include "ui/FixedSize.h"
+#include "ui/ListWindow.h"
 #include "ui/Prompter.h"
 #include "ui/RollingStockPicture.h"
 
 namespace rylmo::coaches {
 
 CoachesDialog::CoachesDialog(editing::EditingSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session) {
+    : QDialog(parent),
+      m_session(session),
+      m_buttons(this, false, {[this] { addCoach(); }, {}, [this] { deleteCoach(); }}) {
     setObjectName(QStringLiteral("CoachesDialog"));
     m_model = new editing::TextListModel(session, &TimetableContent::coaches, this);
     m_coachNames = ui::longListView("coachNames", m_model);
@@ -30,28 +33,15 @@ CoachesDialog::CoachesDialog(editing::EditingSession& session, QWidget* parent)
     m_preview->setFrameShape(QFrame::StyledPanel);
     m_preview->setBackgroundRole(QPalette::Base);
     m_preview->setAutoFillBackground(true);
-    m_add = ui::button(QStringLiteral("Dodaj"), "add");
-    m_delete = ui::button(QStringLiteral("Usuń"), "delete");
-    m_close = ui::button(QStringLiteral("Zamknij"), "close");
 
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(ui::captionFor(QStringLiteral("&Nazwy plików"), m_coachNames), 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Widok wagonu")), 0, 1);
-    layout->addWidget(m_coachNames, 1, 0);
-    layout->addWidget(m_preview, 1, 1);
-    layout->addLayout(ui::buttonRow({m_add, m_delete}, {m_close}), 2, 0, 1, 2);
-    layout->setColumnStretch(0, 2);
-    layout->setColumnStretch(1, 3);
+    ui::layListBesideDetail(this, QStringLiteral("&Nazwy plików"), m_coachNames,
+                            QStringLiteral("Widok wagonu"), m_preview, m_buttons);
     ui::makeFixedSize(*this, 441, 259);
 
     connect(m_coachNames->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         preview();
         refreshStates();
     });
-    ui::onClicked(m_add, this, [this] { addCoach(); });
-    ui::onClicked(m_delete, this, [this] { deleteCoach(); });
-    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     select(0);
 }
 
@@ -83,7 +73,7 @@ void CoachesDialog::preview() {
 }
 
 void CoachesDialog::refreshStates() {
-    m_delete->setEnabled(selectedCoach() >= 0);
+    m_buttons.remove->setEnabled(selectedCoach() >= 0);
 }
 
 void CoachesDialog::addCoach() {

@@ -2,9 +2,10 @@
 
 #include <QDialog>
 
+#include "ui/ListWindow.h"
+
 class QLabel;
 class QListView;
-class QPushButton;
 
 namespace rylmo::editing {
 class EditingSession;
@@ -33,12 +34,10 @@ private:
     void select(int row);
 
     editing::EditingSession& m_session;
+    ui::ListButtons m_buttons;
     editing::TextListModel* m_model;
     QListView* m_coachNames;
     QLabel* m_preview;
-    QPushButton* m_add;
-    QPushButton* m_delete;
-    QPushButton* m_close;
 };
 
 }  // namespace rylmo::coaches

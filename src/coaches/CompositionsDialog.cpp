@@ -15,6 +15,7 @@
 #include "ui/Controls.h"
 #include "ui/ErrorHandler.h"
 #include "ui/FixedSize.h"
+#include "ui/ListWindow.h"
 #include "ui/PictureStrip.h"
 #include "ui/Prompter.h"
 
@@ -26,17 +27,16 @@ CompositionsDialog::CompositionsDialog(editing::EditingSession& session,
     : QDialog(parent),
       m_session(session),
       m_coachesCaption(coachesCaption),
-      m_typesCaption(typesCaption) {
+      m_typesCaption(typesCaption),
+      m_buttons(this, true,
+                {[this] { addComposition(); }, [this] { editComposition(); },
+                 [this] { deleteComposition(); }}) {
     setObjectName(QStringLiteral("CompositionsDialog"));
     m_model = new editing::TextListModel(session, &TimetableContent::compositions, this);
     m_compositions = ui::longListView("compositions", m_model);
     m_compositions->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_strip = ui::named(new ui::PictureStrip, "strip");
     m_strip->setStripLayout({10, 8});
-    m_add = ui::button(QStringLiteral("&Dodaj"), "add");
-    m_edit = ui::button(QStringLiteral("&Edytuj"), "edit");
-    m_delete = ui::button(QStringLiteral("&Usuń"), "delete");
-    m_close = ui::button(QStringLiteral("Zamknij"), "close");
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -44,7 +44,7 @@ CompositionsDialog::CompositionsDialog(editing::EditingSession& session,
     layout->addWidget(m_compositions, 1, 0);
     layout->addWidget(new QLabel(QStringLiteral("Widok składu")), 2, 0);
     layout->addWidget(m_strip, 3, 0);
-    layout->addLayout(ui::buttonRow({m_add, m_edit, m_delete}, {m_close}), 4, 0);
+    layout->addLayout(m_buttons.row(), 4, 0);
     layout->setRowStretch(1, 1);
     layout->setRowStretch(3, 1);
     ui::makeFixedSize(*this, 651, 308);
@@ -53,10 +53,6 @@ CompositionsDialog::CompositionsDialog(editing::EditingSession& session,
         drawStrip();
         refreshStates();
     });
-    ui::onClicked(m_add, this, [this] { addComposition(); });
-    ui::onClicked(m_edit, this, [this] { editComposition(); });
-    ui::onClicked(m_delete, this, [this] { deleteComposition(); });
-    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_model, &QAbstractItemModel::modelReset, this, &CompositionsDialog::refreshStates);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &CompositionsDialog::refreshStates);
     select(m_model->rowCount() > 0 ? 0 : -1);
@@ -98,8 +94,8 @@ void CompositionsDialog::drawStrip() {
 
 void CompositionsDialog::refreshStates() {
     const bool selected = selectedComposition() >= 0;
-    m_edit->setEnabled(selected);
-    m_delete->setEnabled(selected);
+    m_buttons.edit->setEnabled(selected);
+    m_buttons.remove->setEnabled(selected);
 }
 
 void CompositionsDialog::addComposition() {

@@ -2,8 +2,9 @@
 
 #include <QDialog>
 
+#include "ui/ListWindow.h"
+
 class QListView;
-class QPushButton;
 
 namespace rylmo::editing {
 class EditingSession;
@@ -41,13 +42,10 @@ private:
     editing::EditingSession& m_session;
     QString m_coachesCaption;
     QString m_typesCaption;
+    ui::ListButtons m_buttons;
     editing::TextListModel* m_model;
     QListView* m_compositions;
     ui::PictureStrip* m_strip;
-    QPushButton* m_add;
-    QPushButton* m_edit;
-    QPushButton* m_delete;
-    QPushButton* m_close;
 };
 
 }  // namespace rylmo::coaches

@@ -16,17 +16,17 @@
 #include "models/DocumentText.h"
 #include "ui/Controls.h"
 #include "ui/ErrorHandler.h"
-#include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 #include "ui/RollingStockPicture.h"
 
 namespace rylmo::locomotives {
 
 DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session) {
+    : TrackBarWindow({"entries", QStringLiteral("Lokomotywownia "), 0, false, false},
+                     {[this] { addEntry(); }, [this] { editEntry(); }, [this] { deleteEntry(); }},
+                     parent),
+      m_session(session) {
     setObjectName(QStringLiteral("DepotDialog"));
-    m_entries = ui::trackBar("entries");
-    m_counter = ui::named(new QLabel, "counter");
     m_counter->setFrameShape(QFrame::Panel);
     m_counter->setFrameShadow(QFrame::Sunken);
     m_details = ui::named(new QScrollArea, "details");
@@ -35,27 +35,8 @@ DepotDialog::DepotDialog(editing::EditingSession& session, QWidget* parent)
     m_details->setWidget(panel);
     m_picture = ui::named(new QLabel(panel), "picture");
     m_description = ui::named(new QLabel(panel), "description");
-    m_add = ui::button(QStringLiteral("Dodaj"), "add");
-    m_edit = ui::button(QStringLiteral("Edytuj"), "edit");
-    m_delete = ui::button(QStringLiteral("Usuń"), "delete");
-    m_close = ui::button(QStringLiteral("Zamknij"), "close");
-
-    auto* group = new QGroupBox(QStringLiteral("Lokomotywownia "));
-    auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(m_entries);
-    groupLayout->addWidget(m_counter);
-    groupLayout->addWidget(m_details, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(group, 1);
-    layout->addLayout(ui::buttonRow({m_add, m_edit, m_delete}, {m_close}));
-    ui::makeFixedSize(*this, 650, 310);
-
-    connect(m_entries, &QSlider::valueChanged, this, &DepotDialog::showEntry);
-    ui::onClicked(m_add, this, [this] { addEntry(); });
-    ui::onClicked(m_edit, this, [this] { editEntry(); });
-    ui::onClicked(m_delete, this, [this] { deleteEntry(); });
-    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    addView(m_details, 1);
+    finish(650, 310, [this] { showEntry(); });
     // The track bar, the counter and the shown entry follow every change of the depot,
     // whoever makes it (the buttons here, or an undo).
     session.followList(editing::EntryList::depot, this, [this] {
@@ -72,10 +53,7 @@ void DepotDialog::showAt(int entry) {
 
 void DepotDialog::refreshStates() {
     const int n = static_cast<int>(m_session.content().depot.size());
-    // An emptied depot keeps the track bar's range: its maximum never goes below 0.
-    if (n > 0) m_entries->setMaximum(n - 1);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_entries, m_edit, m_delete})
-        w->setEnabled(n > 0);
+    setEntryCount(n);
     // Kept on purpose: the counter says "types" but counts the entries.
     m_counter->setText(n > 0 ? QStringLiteral("Liczba typów lokomotyw na stacji: %1").arg(n)
                              : QStringLiteral("Nie ma żadnych lokomotyw na stacji"));

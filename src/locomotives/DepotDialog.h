@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/ListWindow.h"
 
 #include "document/Timetable.h"
 
 class QLabel;
-class QPushButton;
 class QScrollArea;
-class QSlider;
 
 namespace rylmo::editing {
 class EditingSession;
@@ -17,7 +15,7 @@ namespace rylmo::locomotives {
 
 // "Lokomotywownia": the depot entries one at a time on a track bar, with adding, editing and
 // deleting. Each is one undoable step.
-class DepotDialog : public QDialog {
+class DepotDialog : public ui::TrackBarWindow {
     Q_OBJECT
 public:
     explicit DepotDialog(editing::EditingSession& session, QWidget* parent = nullptr);
@@ -33,15 +31,9 @@ public:
 
 private:
     editing::EditingSession& m_session;
-    QSlider* m_entries;
-    QLabel* m_counter;
     QScrollArea* m_details;
     QLabel* m_picture;
     QLabel* m_description;
-    QPushButton* m_add;
-    QPushButton* m_edit;
-    QPushButton* m_delete;
-    QPushButton* m_close;
 };
 
 }  // namespace rylmo::locomotives

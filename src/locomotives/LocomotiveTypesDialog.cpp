@@ -16,6 +16,7 @@
 #include "ui/Controls.h"
 #include "ui/ErrorHandler.h"
 #include "ui/FixedSize.h"
+#include "ui/ListWindow.h"
 #include "ui/Prompter.h"
 #include "ui/RollingStockPicture.h"
 
@@ -33,7 +34,9 @@ QString kindDescription(const LocomotiveType& type) {
 }  // namespace
 
 LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session) {
+    : QDialog(parent),
+      m_session(session),
+      m_buttons(this, false, {[this] { addType(); }, {}, [this] { deleteType(); }}) {
     setObjectName(QStringLiteral("LocomotiveTypesDialog"));
     m_pictureNames = ui::longListView(
         "pictureNames", new editing::TextListModel(session, &LocomotiveType::pictureName, this));
@@ -45,19 +48,9 @@ LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, Q
     m_picture->move(10, 8);
     m_description = ui::named(new QLabel(panel), "description");
     m_description->move(10, 60);
-    m_add = ui::button(QStringLiteral("Dodaj"), "add");
-    m_delete = ui::button(QStringLiteral("Usuń"), "delete");
-    m_close = ui::button(QStringLiteral("Zamknij"), "close");
 
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(ui::captionFor(QStringLiteral("&Nazwa pliku"), m_pictureNames), 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Szczegóły")), 0, 1);
-    layout->addWidget(m_pictureNames, 1, 0);
-    layout->addWidget(m_details, 1, 1);
-    layout->addLayout(ui::buttonRow({m_add, m_delete}, {m_close}), 2, 0, 1, 2);
-    layout->setColumnStretch(0, 2);
-    layout->setColumnStretch(1, 3);
+    ui::layListBesideDetail(this, QStringLiteral("&Nazwa pliku"), m_pictureNames,
+                            QStringLiteral("Szczegóły"), m_details, m_buttons);
     ui::makeFixedSize(*this, 650, 323);
 
     connect(m_pictureNames->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
@@ -70,9 +63,6 @@ LocomotiveTypesDialog::LocomotiveTypesDialog(editing::EditingSession& session, Q
         refreshDetails();
         refreshStates();
     });
-    ui::onClicked(m_add, this, [this] { addType(); });
-    ui::onClicked(m_delete, this, [this] { deleteType(); });
-    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     selectRow(0);
 }
 
@@ -119,7 +109,7 @@ void LocomotiveTypesDialog::refreshDetails() {
 }
 
 void LocomotiveTypesDialog::refreshStates() {
-    m_delete->setEnabled(currentRow() >= 0);
+    m_buttons.remove->setEnabled(currentRow() >= 0);
 }
 
 void LocomotiveTypesDialog::addType() {

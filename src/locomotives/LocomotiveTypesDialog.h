@@ -2,9 +2,10 @@
 
 #include <QDialog>
 
+#include "ui/ListWindow.h"
+
 class QLabel;
 class QListView;
-class QPushButton;
 class QScrollArea;
 
 namespace rylmo::editing {
@@ -32,13 +33,11 @@ public:
 
 private:
     editing::EditingSession& m_session;
+    ui::ListButtons m_buttons;
     QListView* m_pictureNames;
     QScrollArea* m_details;
     QLabel* m_picture;
     QLabel* m_description;
-    QPushButton* m_add;
-    QPushButton* m_delete;
-    QPushButton* m_close;
 };
 
 }  // namespace rylmo::locomotives

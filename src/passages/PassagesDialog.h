@@ -1,10 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
-class QLabel;
-class QPushButton;
-class QSlider;
+#include "ui/ListWindow.h"
 
 namespace rylmo::editing {
 class EditingSession;
@@ -18,7 +14,7 @@ namespace rylmo::passages {
 
 // "Przejścia lokomotyw": the passages one at a time, each as the strips of its arriving and
 // departing train, with adding, editing and deleting. Each is one undoable step.
-class PassagesDialog : public QDialog {
+class PassagesDialog : public ui::TrackBarWindow {
     Q_OBJECT
 public:
     explicit PassagesDialog(editing::EditingSession& session, QWidget* parent = nullptr);
@@ -39,15 +35,8 @@ private:
     int current() const;  // 0-based; -1 with no passages
 
     editing::EditingSession& m_session;
-    QSlider* m_passages;
-    QLabel* m_counter;
-    QLabel* m_position;
     ui::PictureStrip* m_arrivingStrip;
     ui::PictureStrip* m_departingStrip;
-    QPushButton* m_add;
-    QPushButton* m_edit;
-    QPushButton* m_delete;
-    QPushButton* m_close;
 };
 
 }  // namespace rylmo::passages

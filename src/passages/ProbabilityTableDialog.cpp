@@ -15,49 +15,26 @@
 #include "passages/ProbabilityEntryDialog.h"
 #include "ui/Controls.h"
 #include "ui/ErrorHandler.h"
-#include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 #include "ui/RollingStockPicture.h"
 
 namespace rylmo::passages {
 
 ProbabilityTableDialog::ProbabilityTableDialog(editing::EditingSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session) {
+    : TrackBarWindow({"entries", QStringLiteral(" Prawdopodobieństwo przyjazdu "), 1, true, true},
+                     {[this] { addEntry(); }, [this] { editEntry(); }, [this] { deleteEntry(); }},
+                     parent),
+      m_session(session) {
     setObjectName(QStringLiteral("ProbabilityTableDialog"));
-    m_entries = ui::trackBar("entries", 1);
-    m_counter = ui::named(new QLabel, "counter");
-    m_position = ui::named(new QLabel, "position");
     m_view = ui::named(new QScrollArea, "view");
     m_view->setBackgroundRole(QPalette::Base);
     m_view->setWidget(new QWidget);
-    m_add = ui::button(QStringLiteral("&Dodaj"), "add");
-    m_edit = ui::button(QStringLiteral("&Edytuj"), "edit");
-    m_delete = ui::button(QStringLiteral("&Usuń"), "delete");
-    m_close = ui::button(QStringLiteral("Zamknij"), "close");
-
-    auto* group = new QGroupBox(QStringLiteral(" Prawdopodobieństwo przyjazdu "));
-    auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(m_entries);
-    auto* counters = new QHBoxLayout;
-    counters->addWidget(m_counter, 1);
-    counters->addWidget(m_position);
-    groupLayout->addLayout(counters);
-    groupLayout->addWidget(new QLabel(QStringLiteral("Widok")));
-    groupLayout->addWidget(m_view, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(group, 1);
-    layout->addLayout(ui::buttonRow({m_add, m_edit, m_delete}, {m_close}));
-    ui::makeFixedSize(*this, 560, 400);
-
-    connect(m_entries, &QSlider::valueChanged, this, [this] {
+    addView(new QLabel(QStringLiteral("Widok")));
+    addView(m_view, 1);
+    finish(560, 400, [this] {
         showEntry();
         refreshStates();
     });
-    ui::onClicked(m_add, this, [this] { addEntry(); });
-    ui::onClicked(m_edit, this, [this] { editEntry(); });
-    ui::onClicked(m_delete, this, [this] { deleteEntry(); });
-    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     session.followList(editing::EntryList::probabilities, this, [this] {
         refreshStates();
         showEntry();
@@ -72,9 +49,7 @@ void ProbabilityTableDialog::showAt(int entry) {
 
 void ProbabilityTableDialog::refreshStates() {
     const int n = static_cast<int>(m_session.content().probabilities.size());
-    if (n > 0) m_entries->setMaximum(n);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_entries, m_edit, m_delete})
-        w->setEnabled(n > 0);
+    setEntryCount(n);
     m_position->setVisible(n > 0);
     m_counter->setText(
         n > 0 ? QStringLiteral("Liczba prawdopodobieństw: %1").arg(n)

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <QVector>
+#include "ui/ListWindow.h"
 
 class QLabel;
-class QPushButton;
 class QScrollArea;
-class QSlider;
 
 namespace rylmo::editing {
 class EditingSession;
@@ -16,7 +14,7 @@ namespace rylmo::passages {
 
 // "Tablica prawdopodobieństwa": the probability entries one at a time, each shown as the
 // types it gives a chance, with adding, editing and deleting. Each is one undoable step.
-class ProbabilityTableDialog : public QDialog {
+class ProbabilityTableDialog : public ui::TrackBarWindow {
     Q_OBJECT
 public:
     explicit ProbabilityTableDialog(editing::EditingSession& session, QWidget* parent = nullptr);
@@ -35,15 +33,8 @@ public:
 
 private:
     editing::EditingSession& m_session;
-    QSlider* m_entries;
-    QLabel* m_counter;
-    QLabel* m_position;
     QScrollArea* m_view;
     QVector<QLabel*> m_shown;  // pictures and labels of the shown entry, in pairs
-    QPushButton* m_add;
-    QPushButton* m_edit;
-    QPushButton* m_delete;
-    QPushButton* m_close;
 };
 
 }  // namespace rylmo::passages
