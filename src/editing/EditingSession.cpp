@@ -23,54 +23,7 @@ std::size_t checkedRow(const std::vector<Entry>& entries, int row, bool end) {
 
 }  // namespace
 
-// The edits. Each keeps only what it touches: the entry, or the texts it replaced.
-template <class Entry>
-class InsertEntry : public QUndoCommand {
-public:
-    InsertEntry(EditingSession& s, ListMember<Entry> list, int row, Entry entry,
-                const QString& text)
-        : QUndoCommand(text), m_session(s), m_list(list), m_row(row), m_entry(std::move(entry)) {}
-    void redo() override { m_session.doInsert(m_list, m_row, m_entry); }
-    void undo() override { m_session.doRemove(m_list, m_row); }
-
-private:
-    EditingSession& m_session;
-    ListMember<Entry> m_list;
-    int m_row;
-    Entry m_entry;
-};
-
-template <class Entry>
-class RemoveEntry : public QUndoCommand {
-public:
-    RemoveEntry(EditingSession& s, ListMember<Entry> list, int row, const QString& text)
-        : QUndoCommand(text), m_session(s), m_list(list), m_row(row) {}
-    void redo() override { m_entry = m_session.doRemove(m_list, m_row); }
-    void undo() override { m_session.doInsert(m_list, m_row, m_entry); }
-
-private:
-    EditingSession& m_session;
-    ListMember<Entry> m_list;
-    int m_row;
-    Entry m_entry{};
-};
-
-template <class Entry>
-class ReplaceEntry : public QUndoCommand {
-public:
-    ReplaceEntry(EditingSession& s, ListMember<Entry> list, int row, Entry entry,
-                 const QString& text)
-        : QUndoCommand(text), m_session(s), m_list(list), m_row(row), m_other(std::move(entry)) {}
-    // The entry kept is the one that is not in the list: swapping restores either state.
-    void redo() override { m_other = m_session.doReplace(m_list, m_row, std::move(m_other)); }
-    void undo() override { m_other = m_session.doReplace(m_list, m_row, std::move(m_other)); }
-
-private:
-    EditingSession& m_session;
-    ListMember<Entry> m_list;
-    int m_row;
-    Entry m_other;
-};
+// The edits. Each keeps only what it touches: the entries, or the texts it replaced.
 
 // The several-entry edits keep their rows ascending. Inserting entries at rows and removing
 // them are one edit run in the two directions: the entries live in the list or here.
@@ -206,24 +159,26 @@ void EditingSession::setRollingStockFolder(const std::string& folder) {
     emit frameChanged();
 }
 
+// A single entry is a run of one.
 template <class Entry>
 void EditingSession::insertEntry(ListMember<Entry> list, int row, Entry entry,
                                  const QString& text) {
-    checkedRow(m_document.content.*list, row, true);
-    m_undoStack.push(new InsertEntry<Entry>(*this, list, row, std::move(entry), text));
+    std::vector<Entry> entries;
+    entries.push_back(std::move(entry));
+    insertEntries(list, row, std::move(entries), text);
 }
 
 template <class Entry>
 void EditingSession::removeEntry(ListMember<Entry> list, int row, const QString& text) {
-    checkedRow(m_document.content.*list, row, false);
-    m_undoStack.push(new RemoveEntry<Entry>(*this, list, row, text));
+    removeEntries(list, {row}, text);
 }
 
 template <class Entry>
 void EditingSession::replaceEntry(ListMember<Entry> list, int row, Entry entry,
                                   const QString& text) {
-    checkedRow(m_document.content.*list, row, false);
-    m_undoStack.push(new ReplaceEntry<Entry>(*this, list, row, std::move(entry), text));
+    std::vector<Entry> entries;
+    entries.push_back(std::move(entry));
+    replaceEntries(list, {row}, std::move(entries), text);
 }
 
 namespace {
@@ -296,40 +251,6 @@ EditingSession::Step::Step(EditingSession& session, const QString& text) : m_ses
 
 EditingSession::Step::~Step() {
     m_session.m_undoStack.endMacro();
-}
-
-template <class Entry>
-void EditingSession::doInsert(ListMember<Entry> list, int row, Entry entry) {
-    auto& entries = m_document.content.*list;
-    const EntryList id = entryListOf(list);
-    emit contentAboutToChange();
-    emit entriesAboutToBeInserted(id, row, 1);
-    entries.insert(entries.begin() + checkedRow(entries, row, true), std::move(entry));
-    if (id == EntryList::locomotiveTypes) keepTypeCount();
-    emit entriesInserted(id, row, 1);
-}
-
-template <class Entry>
-Entry EditingSession::doRemove(ListMember<Entry> list, int row) {
-    auto& entries = m_document.content.*list;
-    const EntryList id = entryListOf(list);
-    const std::size_t at = checkedRow(entries, row, false);
-    emit contentAboutToChange();
-    emit entriesAboutToBeRemoved(id, row, 1);
-    Entry removed = std::move(entries[at]);
-    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(at));
-    if (id == EntryList::locomotiveTypes) keepTypeCount();
-    emit entriesRemoved(id, row, 1);
-    return removed;
-}
-
-template <class Entry>
-Entry EditingSession::doReplace(ListMember<Entry> list, int row, Entry entry) {
-    auto& entries = m_document.content.*list;
-    emit contentAboutToChange();
-    Entry previous = std::exchange(entries[checkedRow(entries, row, false)], std::move(entry));
-    emit entriesChanged(entryListOf(list), row, row);
-    return previous;
 }
 
 template <class Entry>
@@ -431,20 +352,20 @@ void EditingSession::keepTypeCount() {
         static_cast<int32_t>(m_document.content.locomotiveTypes.size());
 }
 
-#define RYLMO_EDITS_FOR(Entry)                                                                \
-    template void EditingSession::insertEntry<Entry>(ListMember<Entry>, int, Entry,           \
-                                                     const QString&);                         \
-    template void EditingSession::removeEntry<Entry>(ListMember<Entry>, int, const QString&); \
-    template void EditingSession::replaceEntry<Entry>(ListMember<Entry>, int, Entry,          \
-                                                      const QString&);                        \
-    template void EditingSession::removeEntries<Entry>(ListMember<Entry>, std::vector<int>,   \
-                                                       const QString&);                       \
-    template void EditingSession::replaceEntries<Entry>(ListMember<Entry>, std::vector<int>,  \
-                                                        std::vector<Entry>, const QString&);
+#define RYLMO_EDITS_FOR(Entry)                                                                     \
+    template void EditingSession::insertEntry<Entry>(ListMember<Entry>, int, Entry,                \
+                                                     const QString&);                              \
+    template void EditingSession::removeEntry<Entry>(ListMember<Entry>, int, const QString&);      \
+    template void EditingSession::replaceEntry<Entry>(ListMember<Entry>, int, Entry,               \
+                                                      const QString&);                             \
+    template void EditingSession::removeEntries<Entry>(ListMember<Entry>, std::vector<int>,        \
+                                                       const QString&);                            \
+    template void EditingSession::replaceEntries<Entry>(ListMember<Entry>, std::vector<int>,       \
+                                                        std::vector<Entry>, const QString&);       \
+    template void EditingSession::insertEntries<Entry>(ListMember<Entry>, int, std::vector<Entry>, \
+                                                       const QString&);
 
 RYLMO_EDITS_FOR(Train)
-template void EditingSession::insertEntries<Train>(ListMember<Train>, int, std::vector<Train>,
-                                                   const QString&);
 RYLMO_EDITS_FOR(DepotEntry)
 RYLMO_EDITS_FOR(LocomotivePassage)
 RYLMO_EDITS_FOR(LocomotiveType)

@@ -131,12 +131,6 @@ signals:
 
 private:
     template <class Entry>
-    friend class InsertEntry;
-    template <class Entry>
-    friend class RemoveEntry;
-    template <class Entry>
-    friend class ReplaceEntry;
-    template <class Entry>
     friend class InsertOrRemoveEntries;
     template <class Entry>
     friend class ReplaceEntries;
@@ -144,12 +138,6 @@ private:
     friend class SetGeneralText;
 
     // The raw changes the edits make, each announced.
-    template <class Entry>
-    void doInsert(ListMember<Entry> list, int row, Entry entry);
-    template <class Entry>
-    Entry doRemove(ListMember<Entry> list, int row);
-    template <class Entry>
-    Entry doReplace(ListMember<Entry> list, int row, Entry entry);
     // rows ascending; the entries taken out or put in follow them.
     template <class Entry>
     std::vector<Entry> doRemoveRows(ListMember<Entry> list, const std::vector<int>& rows);
