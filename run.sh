@@ -9,7 +9,7 @@ install_missing_packages
 
 build=build-release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRYLMO_BUILD_TESTS=OFF -DRYLMO_BUILD_BENCH=OFF
-cmake --build "$build" --parallel 2 --target rylmo
+cmake --build "$build" --parallel "$(nproc)" --target rylmo
 
 # Point the rolling-stock folder at the sample pictures, unless the user has settings already.
 settings="$build/bin/Rylmo.ini"

@@ -9,7 +9,7 @@ install_missing_packages
 
 build=build-test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRYLMO_SANITIZE=ON
-cmake --build "$build" --parallel 2
+cmake --build "$build" --parallel "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$build" --output-on-failure --parallel 2
+ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

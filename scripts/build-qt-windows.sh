@@ -77,7 +77,17 @@ if [ -z "$source_dir" ]; then
   source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
   [ -n "$source_dir" ] || { echo "apt-get source qt6-base gave no source folder" >&2; exit 1; }
 fi
+case "$(basename "$source_dir")" in
+  qt6-base-"$qt_version"*) ;;
+  *) echo "the Qt source is $(basename "$source_dir"), not $qt_version: the options and the patch are for $qt_version" >&2
+     exit 1 ;;
+esac
 patch_qt "$source_dir"
+if ! grep -q '^#if QT_CONFIG(directwrite3) && QT_CONFIG(direct2d)$' \
+  "$source_dir/src/plugins/platforms/windows/qwindowsintegration.cpp"; then
+  echo "the patch of qwindowsintegration.cpp did not apply" >&2
+  exit 1
+fi
 
 host_cmake=$(dirname "$(dirname "$(dpkg -L qt6-base-dev | grep '/cmake/Qt6/Qt6Config.cmake$' | head -n1)")")
 cmake -S "$source_dir" -B "$work/build" -G Ninja \

@@ -3,10 +3,12 @@
 # On a fresh Debian machine, run as root: it installs clang-format first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if ! command -v clang-format >/dev/null; then
+# One version of the formatter: another one formats some constructs differently.
+formatter=clang-format-14
+if ! command -v "$formatter" >/dev/null; then
   apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends clang-format
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$formatter"
 fi
 mapfile -t files < <(git ls-files '*.cpp' '*.h' | grep -E '^(src|tests|tools|bench)/')
-clang-format --dry-run --Werror "${files[@]}"
+"$formatter" --dry-run --Werror "${files[@]}"
 echo "formatting: ${#files[@]} files as .clang-format has them"

@@ -12,6 +12,6 @@ install_missing_packages "${packages[@]}"
 build=build-windows
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRYLMO_CORE_ONLY=ON \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake"
-cmake --build "$build" --parallel 2
+cmake --build "$build" --parallel "$(nproc)"
 export WINEDEBUG=-all
 ctest --test-dir "$build" --output-on-failure

@@ -31,8 +31,10 @@ ctest --test-dir "$build" --output-on-failure --timeout 600
 echo "== timing tool under wine"
 generated=$(mktemp -d)
 trap 'rm -rf "$generated"' EXIT
-bench=build-test/bench/rylmo-bench
-[ -x "$bench" ] || bench=build-release/bench/rylmo-bench
+# The generator is a program of the build machine: built here, whatever was built before.
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release --parallel "$(nproc)" --target rylmo-bench
+bench=build-release/bench/rylmo-bench
 "$bench" --write-timetable "$generated/rich.roz" "$generated/tabor"
 unset WINEPATH  # from here on the programs load what the zip holds
 package=$build/Rylmo
@@ -45,11 +47,17 @@ echo "== the zip, unpacked in a folder with Polish letters, on a private X serve
 unpacked="$generated/Łódź Żółta"
 mkdir -p "$unpacked"
 unzip -q "$zip" -d "$unpacked"
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number once it accepts clients.
+displayFile="$generated/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayFile" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true; rm -rf "$generated"' EXIT
-sleep 2
+for _ in $(seq 100); do
+  [ -s "$displayFile" ] && break
+  sleep 0.1
+done
+[ -s "$displayFile" ] || { echo "Xvfb did not start" >&2; exit 1; }
+display=:$(head -n1 "$displayFile")
 started=$(date +%s)
 DISPLAY=$display "$wine" "$unpacked/Rylmo/rylmo.exe" "$(windowsPath "$unpacked/Rylmo/przyklad/Zielonka.roz")" &
 shown=""

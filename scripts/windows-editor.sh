@@ -24,7 +24,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DRYLMO_SHARED_RUNTIME=ON \
   -DCMAKE_FIND_ROOT_PATH="$qt" -DCMAKE_PREFIX_PATH="$qt" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" >/dev/null
-cmake --build "$build" --parallel 2
+cmake --build "$build" --parallel "$(nproc)"
 
 # The compiler's runtime DLLs, where Debian's mingw-w64 keeps them.
 runtime=(

@@ -103,6 +103,7 @@ void CoachesDialog::deleteCoach() {
     const int row = selectedCoach();
     if (row < 0) return;
     const TimetableContent& c = m_session.content();
+    // Kept on purpose: the caption's spelling, which authors know.
     const QString question = QStringLiteral("Czy napewno chcesz usunąć wagon ") +
                              m_model->index(row).data().toString() + QStringLiteral("?");
     const std::vector<int> rows{row};

@@ -130,6 +130,7 @@ void CompositionEditor::insertVehicle() {
 }
 
 void CompositionEditor::removeVehicle() {
+    // Kept on purpose: the caption's spelling, which authors know.
     if (m_row.empty() ||
         !ui::confirm(this, QStringLiteral("Czy napewno chcesz usunąć wybrany wagon ze składu?"))) {
         return;

@@ -145,6 +145,7 @@ void CompositionsDialog::deleteComposition() {
     const std::vector<int> rows{row};
     const auto list = editing::EntryList::compositions;
     const ReferenceChanges changes = m_session.deletionChanges(list, rows);
+    // Kept on purpose: the caption's spelling, which authors know.
     if (!ui::confirmDelete(
             this, QStringLiteral("Czy napewno chcesz usunąć wybrany zestawienie wagonów z list?"),
             m_session.deletionNotice(list, changes, 1, [&] {

@@ -41,6 +41,8 @@ public:
 
     // Checks now, waiting for the result (for tests and the timing tool).
     void checkNow();
+    // How long the checker waits after a change before it checks (150 ms; 0 for tests).
+    void setDelay(int milliseconds) { m_wait.setInterval(milliseconds); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

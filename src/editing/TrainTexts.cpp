@@ -165,6 +165,7 @@ TrainTexts::TrainTexts(const TimetableContent& c)
         m_stations.mark(t.originStation);
         m_stations.mark(t.destinationStation);
         m_vehicles.mark(shownVehicle(t));
+        // Kept on purpose: composition 0 means none, so the first one is never a train's.
         if (t.composition != 0) m_compositions.mark(t.composition);
     }
     m_runTypes.gather([](std::size_t type) {

@@ -108,6 +108,7 @@ void DepotDialog::deleteEntry() {
     const int position = m_entries->value();
     if (position >= static_cast<int>(c.depot.size())) return;
     const DepotEntry& entry = c.depot[static_cast<std::size_t>(position)];
+    // Kept on purpose: the caption's spelling, which authors know.
     if (!ui::confirm(this,
                      QStringLiteral("Czy napewno chcesz usunąć ") +
                          models::toShortQString(typeNameOrPlaceholder(c, entry.locomotiveType)) +

@@ -65,6 +65,7 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     grid->addWidget(m_depot, 4, 0, 1, 2);
     grid->addWidget(m_count, 4, 2);
     grid->addWidget(m_atStation, 5, 0, 1, 3);
+    // Kept on purpose: the caption's spelling, which authors know.
     grid->addWidget(ui::captionFor(QStringLiteral("Wspórzędna punktu"), m_coordinate), 6, 0);
     grid->addWidget(ui::captionFor(QStringLiteral("Pozycja"), m_standPosition), 6, 1);
     grid->addWidget(ui::captionFor(QStringLiteral("Numer w grupie torów"), m_trackNumber), 6, 2);
@@ -168,6 +169,7 @@ void DepotEntryDialog::typeMoved() {
 void DepotEntryDialog::refreshStates() {
     const int types = static_cast<int>(m_document.content.locomotiveTypes.size());
     m_typeSlider->setEnabled(types > 0);
+    // Kept on purpose: the caption's spelling, which authors know.
     m_typeCounter->setText(
         types > 0 ? QStringLiteral("Liczba typów lokomotyw dostepnych w grze: %1").arg(types)
                   : QStringLiteral("Nie ma żadnych lokomotyw w grze"));

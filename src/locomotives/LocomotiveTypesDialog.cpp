@@ -128,6 +128,7 @@ void LocomotiveTypesDialog::deleteType() {
     const std::vector<int> rows{row};
     const auto list = editing::EntryList::locomotiveTypes;
     const ReferenceChanges changes = m_session.deletionChanges(list, rows);
+    // Kept on purpose: the caption's spelling, which authors know.
     if (!ui::confirmDelete(this, QStringLiteral("Czy napewno chcesz usunąć wybraną lokomotywę?"),
                            m_session.deletionNotice(list, changes, 1, [&] {
                                return referencesToVehicle(m_session.content(), row + 1);

@@ -98,6 +98,7 @@ void PassagesDialog::editPassage() {
 void PassagesDialog::deletePassage() {
     const int c = current();
     if (c < 0) return;
+    // Kept on purpose: the caption's spelling, which authors know.
     if (!ui::confirm(this,
                      QStringLiteral("Czy napewno chcesz usunąć wybrane przejście lokomotywy?")))
         return;

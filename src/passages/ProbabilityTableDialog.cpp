@@ -166,6 +166,7 @@ void ProbabilityTableDialog::deleteEntry() {
     const std::vector<int> rows{position - 1};
     const auto list = editing::EntryList::probabilities;
     const ReferenceChanges changes = m_session.deletionChanges(list, rows);
+    // Kept on purpose: the caption's spelling, which authors know.
     if (!ui::confirmDelete(
             this,
             QStringLiteral("Czy napewno chcesz usunąć wybrany indeks tablicy prawdopodobienstwa?"),

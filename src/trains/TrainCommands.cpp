@@ -76,6 +76,7 @@ void deleteTrains(editing::EditingSession& session, QWidget* parent,
         if (train < 0 || static_cast<std::size_t>(train) >= count) return;
     if (trains.empty()) return;
     const bool one = trains.size() == 1;
+    // Kept on purpose: the caption's spelling, which authors know.
     QString question = one ? QStringLiteral("Czy napewno chcesz usunąć wybrany pociąg z rozkładu?")
                            : QStringLiteral("Czy na pewno chcesz usunąć z rozkładu %1?")
                                  .arg(QString::fromStdString(polishCount(

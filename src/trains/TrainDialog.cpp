@@ -252,6 +252,7 @@ void TrainDialog::refreshStates() {
     } else if (m_compositionSlider->value() == 0) {
         m_compositionCaption->setText(QStringLiteral("0 - brak widoku składu"));
     } else {
+        // Kept on purpose: the caption's spelling, which authors know.
         m_compositionCaption->setText(QStringLiteral("Zestwanie składu nr ") +
                                       QString::number(m_compositionSlider->value()));
     }

@@ -246,6 +246,7 @@ QGroupBox* TrainDialog::buildConsistGroup() {
 }
 
 QGroupBox* TrainDialog::buildCompositionGroup() {
+    // Kept on purpose: position 0 stands for no composition, so the first cannot be chosen.
     m_compositionSlider = ui::trackBar("compositionSlider");
     if (m_sizes.compositions > 0) {
         m_compositionSlider->setMaximum(m_sizes.compositions - 1);
@@ -278,6 +279,7 @@ QGroupBox* TrainDialog::buildStandGroup() {
     auto* stand = new QGroupBox(QStringLiteral(" Miejsce postoju "));
     auto* standGrid = new QGridLayout(stand);
     standGrid->addWidget(m_standSet, 0, 0, 1, 2);
+    // Kept on purpose: the caption's spelling, which authors know.
     standGrid->addWidget(caption(QStringLiteral("Wspórzędna punktu"), m_standCoordinate), 1, 0);
     standGrid->addWidget(m_standCoordinate, 1, 1);
     standGrid->addWidget(m_coupleRight, 2, 0, 1, 2);
@@ -295,6 +297,7 @@ QGroupBox* TrainDialog::buildCouplingGroup() {
         numbered(limits::minCoach, limits::maxCoach, QStringLiteral(" wagon"));
     m_coupled =
         named(new QCheckBox(QStringLiteral("Skład jest połączony z inny składem")), "coupled");
+    // Kept on purpose: the caption's spelling, which authors know.
     m_toBeCoupled =
         named(new QCheckBox(QStringLiteral("Skład bedzie łączony z innym składem")), "toBeCoupled");
     m_coupledTrain = list("coupledTrain");

@@ -11,9 +11,9 @@
 #include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
-#include "app/Settings.h"
 #include "app/MainWindow.h"
 #include "app/ProfileFile.h"
+#include "app/Settings.h"
 #include "document/Error.h"
 
 using namespace rylmo;
