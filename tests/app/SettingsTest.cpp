@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <tuple>
 
 #include "AppTests.h"
 #include "Child.h"
@@ -40,6 +41,31 @@ const std::string kWindowsFile =
 class SettingsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The dwell times within 0..maxDwellMinutes, a value that is no number the default; what
+    // is stored reads back.
+    void dwellTimesAtTheirLimits() {
+        test::TempFolder folder;
+        const std::string path = (folder / "Rylmo.ini").string();
+        const DwellTimes fallback;
+        for (const auto& [after, before, expected] :
+             {std::tuple{"0", "180", DwellTimes{0, maxDwellMinutes}},
+              std::tuple{"-1", "181", DwellTimes{0, maxDwellMinutes}},
+              std::tuple{" 7 ", "x", DwellTimes{7, fallback.beforeDeparture}},
+              std::tuple{"", "99999999999",
+                         DwellTimes{fallback.afterArrival, fallback.beforeDeparture}}}) {
+            test::writeBytes(path, std::string("[Wykres]\r\nPostojPoPrzyjezdzie=") + after +
+                                       "\r\nPostojPrzedOdjazdem=" + before + "\r\n");
+            const DwellTimes read = dwellTimesSetting(ProfileFile(path));
+            QCOMPARE(read.afterArrival, expected.afterArrival);
+            QCOMPARE(read.beforeDeparture, expected.beforeDeparture);
+        }
+        ProfileFile file(path);
+        storeDwellTimes(file, {3, maxDwellMinutes});
+        const DwellTimes stored = dwellTimesSetting(ProfileFile(path));
+        QCOMPARE(stored.afterArrival, 3);
+        QCOMPARE(stored.beforeDeparture, maxDwellMinutes);
+    }
+
     void readsWindowsFilesRaw() {
         test::TempFolder folder;
         test::writeBytes(folder / "Rylmo.ini", kWindowsFile);

@@ -18,7 +18,9 @@
 #include "TestTrains.h"
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
+#include "document/Codes.h"
 #include "document/CompositionText.h"
+#include "document/RunTypes.h"
 #include "editing/EditingSession.h"
 #include "editing/TrainListModel.h"
 #include "trains/TrainDialog.h"
@@ -92,6 +94,79 @@ Train editedUnchanged(const Timetable& d, const Train& stored) {
 class TrainsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The form shows each stored value at its limit and brings one past it within range or
+    // leaves its list without a selection; an unchanged "OK" gives the stored train back.
+    void trainFormAtItsLimits() {
+        const TrainListSizes sizes{3, 2, 1, 4, 5, 6};
+        Train last = test::train(runTypeCount - 1, 2359, 0).platforms(limits::maxPlatform, 0);
+        last.status = statusCount - 1;
+        last.entryPoint = limits::maxPoint;
+        last.standCoordinate = -limits::maxPoint;
+        last.standPosition = limits::standPositions - 1;
+        last.standTrackNumber = limits::maxTrackNumber;
+        last.arrivalNumber = limits::maxTrainNumber;
+        last.coupledWith = couplingCode(sizes.trains - 1, limits::maxCoach);
+        last.arrivalTrainName = sizes.trainNames;
+        last.originStation = sizes.stations - 1;
+        last.symbolVehicle = sizes.vehicles;
+        const TrainForm atLimits = formFromTrain(last, sizes);
+        QCOMPARE(atLimits.runType, runTypeCount - 1);
+        QCOMPARE(atLimits.status, statusCount - 1);
+        QCOMPARE(atLimits.arrivalPlatform, limits::maxPlatform);
+        QCOMPARE(atLimits.entryPoint, limits::maxPoint);
+        QVERIFY(atLimits.standSet && atLimits.coupleRight);
+        QCOMPARE(atLimits.standCoordinate, limits::maxPoint);
+        QCOMPARE(atLimits.standPosition, limits::standPositions - 1);
+        QCOMPARE(atLimits.arrivalNumber, limits::maxTrainNumber);
+        QCOMPARE(atLimits.coupledTrain, sizes.trains - 1);
+        QCOMPARE(atLimits.coupledCoach, limits::maxCoach - 1);
+        QCOMPARE(atLimits.arrivalTrainName, sizes.trainNames);
+        QCOMPARE(atLimits.originStation, sizes.stations - 1);
+        QCOMPARE(atLimits.vehicle, sizes.vehicles - 1);
+        QCOMPARE(trainFromForm(atLimits, false, last, &atLimits), last);
+
+        Train beyond = test::train(runTypeCount, 2460, -1).platforms(limits::maxPlatform + 1, -1);
+        beyond.status = statusCount;
+        beyond.entryPoint = limits::maxPoint + 1;
+        beyond.exitPoint = -1;
+        beyond.standCoordinate = INT32_MIN;  // its distance does not fit 32 bits
+        beyond.standPosition = limits::standPositions;
+        beyond.standTrackNumber = limits::maxTrackNumber + 1;
+        beyond.arrivalNumber = limits::maxTrainNumber + 1;
+        beyond.coupledWith = couplingCode(sizes.trains, 1);
+        beyond.toBeCoupledWith = couplingCode(1, 0);  // no coach
+        beyond.arrivalTrainName = sizes.trainNames + 1;
+        beyond.originStation = sizes.stations;
+        beyond.symbolVehicle = sizes.vehicles + 1;
+        beyond.arrivalCategory = 7;  // no such category
+        beyond.reserved = 5;
+        const TrainForm past = formFromTrain(beyond, sizes);
+        for (int selection :
+             {past.runType, past.status, past.arrivalPlatform, past.departurePlatform,
+              past.standPosition, past.coupledTrain, past.toBeCoupledCoach, past.arrivalTrainName,
+              past.originStation, past.vehicle, past.arrivalCategory}) {
+            QCOMPARE(selection, -1);
+        }
+        QCOMPARE(past.arrivalHour, 23);
+        QCOMPARE(past.arrivalMinute, 59);
+        QCOMPARE(past.entryPoint, limits::maxPoint);
+        QCOMPARE(past.exitPoint, 0);
+        QCOMPARE(past.standCoordinate, limits::maxPoint);
+        QCOMPARE(past.standTrackNumber, limits::maxTrackNumber);
+        QCOMPARE(past.arrivalNumber, limits::maxTrainNumber);
+        QCOMPARE(trainFromForm(past, false, beyond, &past), beyond);
+        // A value the user changes is stored as shown; what could not be shown stays.
+        TrainForm edited = past;
+        edited.arrivalNumber = 1;
+        edited.standCoordinate = 7;
+        edited.coupleRight = false;
+        const Train stored = trainFromForm(edited, false, beyond, &past);
+        QCOMPARE(stored.arrivalNumber, 1);
+        QCOMPARE(stored.standCoordinate, 7);
+        QCOMPARE(stored.runType, beyond.runType);
+        QCOMPARE(stored.coupledWith, beyond.coupledWith);
+    }
+
     void symbolisingVehicleFollowsTheKindOfTheType() {
         const Timetable d = timetable();
         // Confirmed unchanged, a train keeps how it was stored, even where the type's kind
