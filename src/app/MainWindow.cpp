@@ -54,6 +54,7 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     setWindowTitle(title());
 
     createActions();
+    connectActions();
     createViewActions();
     createProblemsPanel();
     createMenus();
@@ -162,7 +163,10 @@ void MainWindow::createActions() {
     m_redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_redo->setIcon(ui::redoIcon());
+}
 
+// What each command does.
+void MainWindow::connectActions() {
     connect(m_newDocument, &QAction::triggered, this, [this] { newDocument(); });
     connect(m_openDocument, &QAction::triggered, this, [this] { openDocument(); });
     connect(m_saveDocument, &QAction::triggered, this, [this] { saveDocument(); });

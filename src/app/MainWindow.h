@@ -72,6 +72,7 @@ protected:
 
 private:
     void createActions();
+    void connectActions();
     void createViewActions();
     void createMenus();
     void createToolBar();

@@ -115,6 +115,25 @@ std::vector<bool> trainsOnClosedChains(const std::vector<Train>& trains, int32_t
     return onCycle;
 }
 
+// The unit of a self-propelled train and its depot.
+void checkTrainVehicle(const TimetableContent& c, const Train& t, Reporter& r) {
+    const auto name = [](int32_t Train::*member) { return fieldOf(member); };
+    if (t.symbolUnit != 0) {
+        r.index(name(&Train::symbolUnit), t.symbolUnit, c.locomotiveTypes.size(), 1, "lokomotyw");
+        // In 64 bits: the smallest 32-bit value has no predecessor there.
+        const int64_t type = int64_t{t.symbolUnit} - 1;
+        if (type >= 0 && static_cast<uint64_t>(type) < c.locomotiveTypes.size()) {
+            const std::string_view kind = c.locomotiveTypes[static_cast<std::size_t>(type)].kind();
+            if (!isSelfPropelledKind(kind)) {
+                r.report(name(&Train::symbolUnit),
+                         "lokomotywa " + str(t.symbolUnit) +
+                             " nie jest zespołem trakcyjnym ani autobusem szynowym");
+            }
+        }
+        r.index(name(&Train::unitDepot), t.unitDepot, c.depotNames.size(), 0, "lokomotywowni");
+    }
+}
+
 void checkTrains(const TimetableContent& c, Reporter& r) {
     const auto name = [](int32_t Train::*member) { return fieldOf(member); };
     constexpr int32_t Train::*couplings[2] = {&Train::coupledWith, &Train::toBeCoupledWith};
@@ -135,22 +154,7 @@ void checkTrains(const TimetableContent& c, Reporter& r) {
         r.index(name(&Train::originStation), t.originStation, c.stationNames.size(), 0, "stacji");
         r.index(name(&Train::destinationStation), t.destinationStation, c.stationNames.size(), 0,
                 "stacji");
-        if (t.symbolUnit != 0) {
-            r.index(name(&Train::symbolUnit), t.symbolUnit, c.locomotiveTypes.size(), 1,
-                    "lokomotyw");
-            // In 64 bits: the smallest 32-bit value has no predecessor there.
-            const int64_t type = int64_t{t.symbolUnit} - 1;
-            if (type >= 0 && static_cast<uint64_t>(type) < c.locomotiveTypes.size()) {
-                const std::string_view kind =
-                    c.locomotiveTypes[static_cast<std::size_t>(type)].kind();
-                if (!isSelfPropelledKind(kind)) {
-                    r.report(name(&Train::symbolUnit),
-                             "lokomotywa " + str(t.symbolUnit) +
-                                 " nie jest zespołem trakcyjnym ani autobusem szynowym");
-                }
-            }
-            r.index(name(&Train::unitDepot), t.unitDepot, c.depotNames.size(), 0, "lokomotywowni");
-        }
+        checkTrainVehicle(c, t, r);
         r.range(name(&Train::arrivalNumber), t.arrivalNumber, 0, limits::maxTrainNumber);
         r.range(name(&Train::departureNumber), t.departureNumber, 0, limits::maxTrainNumber);
         for (int k = 0; k < 2; ++k) {

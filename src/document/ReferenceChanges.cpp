@@ -375,9 +375,10 @@ const char* laterEntries(Section list) {
 
 }  // namespace
 
-std::string referenceNotice(const ReferenceEffects& e, Section list, std::size_t deleted) {
-    std::vector<std::string> parts;
-    // What goes with the deleted entries, with the verb of the first.
+namespace {
+
+// What goes with the deleted entries, with the verb of the first; empty for nothing.
+std::string removedPart(const ReferenceEffects& e) {
     struct Removed {
         int count;
         Forms noun;
@@ -408,7 +409,14 @@ std::string referenceNotice(const ReferenceEffects& e, Section list, std::size_t
     }
     // Several kinds take the plural verb whatever the first count.
     if (kinds > 1) removedPart.replace(0, removedPart.find(" też"), "Usunięte zostaną");
-    if (kinds > 0) parts.push_back(removedPart);
+    return kinds > 0 ? removedPart : std::string();
+}
+
+}  // namespace
+
+std::string referenceNotice(const ReferenceEffects& e, Section list, std::size_t deleted) {
+    std::vector<std::string> parts;
+    if (std::string removed = removedPart(e); !removed.empty()) parts.push_back(std::move(removed));
 
     const Forms trainNoun{"pociąg", "pociągi", "pociągów"};
     const Forms passageNoun{"przejście", "przejścia", "przejść"};

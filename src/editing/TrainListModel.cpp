@@ -49,19 +49,7 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
             });
     connect(&session, &EditingSession::entriesInserted, this,
             [this](EntryList list, int row, int count) {
-                if (list != EntryList::trains) return;
-                m_sortKeysColumn = -1;
-                gatherNamesOf(row, row + count - 1);
-                if (m_searchReady && textsFollowAtOnce(count, rowCount())) {
-                    m_search.insert(m_search.begin() + row, static_cast<std::size_t>(count),
-                                    QString());
-                    for (int i = row; i < row + count; ++i)
-                        m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
-                } else {
-                    invalidateSearch();
-                }
-                endInsertRows();
-                renumberFrom(row + count);
+                if (list == EntryList::trains) trainsInserted(row, count);
             });
     connect(&session, &EditingSession::entriesAboutToBeRemoved, this,
             [this](EntryList list, int row, int count) {
@@ -69,32 +57,11 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
             });
     connect(&session, &EditingSession::entriesRemoved, this,
             [this](EntryList list, int row, int count) {
-                if (list != EntryList::trains) return;
-                m_sortKeysColumn = -1;
-                if (m_searchReady) {
-                    m_search.erase(m_search.begin() + row, m_search.begin() + row + count);
-                } else {
-                    invalidateSearch();
-                }
-                endRemoveRows();
-                renumberFrom(row);
+                if (list == EntryList::trains) trainsRemoved(row, count);
             });
     connect(&session, &EditingSession::entriesChanged, this,
             [this](EntryList list, int first, int last) {
-                if (list != EntryList::trains) return;
-                gatherNamesOf(first, last);
-                if (m_sortKeysColumn > 0) {
-                    for (int i = first; i <= last; ++i)
-                        m_sortKeys[static_cast<std::size_t>(i)] =
-                            computeSortKey(i, m_sortKeysColumn);
-                }
-                if (m_searchReady && textsFollowAtOnce(last - first + 1, rowCount())) {
-                    for (int i = first; i <= last; ++i)
-                        m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
-                } else {
-                    invalidateSearch();
-                }
-                emit dataChanged(index(first, 1), index(last, columnCount() - 1));
+                if (list == EntryList::trains) trainsChanged(first, last);
             });
     // Thousands of trains removed or put back at scattered places come as the list anew.
     connect(&session, &EditingSession::listAboutToBeReset, this, [this](EntryList list) {
@@ -115,6 +82,46 @@ TrainListModel::TrainListModel(EditingSession& session, QObject* parent)
     });
     connect(&m_gatheringWatcher, &QFutureWatcher<std::vector<QString>>::finished, this,
             &TrainListModel::gathered);
+}
+
+void TrainListModel::trainsInserted(int row, int count) {
+    m_sortKeysColumn = -1;
+    gatherNamesOf(row, row + count - 1);
+    if (m_searchReady && textsFollowAtOnce(count, rowCount())) {
+        m_search.insert(m_search.begin() + row, static_cast<std::size_t>(count), QString());
+        for (int i = row; i < row + count; ++i)
+            m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
+    } else {
+        invalidateSearch();
+    }
+    endInsertRows();
+    renumberFrom(row + count);
+}
+
+void TrainListModel::trainsRemoved(int row, int count) {
+    m_sortKeysColumn = -1;
+    if (m_searchReady) {
+        m_search.erase(m_search.begin() + row, m_search.begin() + row + count);
+    } else {
+        invalidateSearch();
+    }
+    endRemoveRows();
+    renumberFrom(row);
+}
+
+void TrainListModel::trainsChanged(int first, int last) {
+    gatherNamesOf(first, last);
+    if (m_sortKeysColumn > 0) {
+        for (int i = first; i <= last; ++i)
+            m_sortKeys[static_cast<std::size_t>(i)] = computeSortKey(i, m_sortKeysColumn);
+    }
+    if (m_searchReady && textsFollowAtOnce(last - first + 1, rowCount())) {
+        for (int i = first; i <= last; ++i)
+            m_search[static_cast<std::size_t>(i)] = rowSearchText(i);
+    } else {
+        invalidateSearch();
+    }
+    emit dataChanged(index(first, 1), index(last, columnCount() - 1));
 }
 
 TrainListModel::~TrainListModel() {

@@ -52,6 +52,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // The session changed trains: the rows, their names, sort keys and search texts follow.
+    void trainsInserted(int row, int count);
+    void trainsRemoved(int row, int count);
+    void trainsChanged(int first, int last);
     // The "Indeks" texts from row on have moved.
     void renumberFrom(int row);
 
