@@ -17,14 +17,15 @@
 
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
-#include "coaches/CoachCommands.h"
+#include "coaches/CoachesDialog.h"
 #include "coaches/CompositionsDialog.h"
 #include "document/TrainCopies.h"
 #include "editing/ProblemChecker.h"
 #include "editing/TrainListModel.h"
-#include "locomotives/LocomotiveCommands.h"
-#include "passages/PassageCommands.h"
+#include "locomotives/DepotDialog.h"
+#include "locomotives/LocomotiveTypesDialog.h"
 #include "passages/PassagesDialog.h"
+#include "passages/ProbabilityTableDialog.h"
 #include "texts/NamesDialog.h"
 #include "texts/TextCommands.h"
 #include "trains/PlatformChart.h"
@@ -172,7 +173,8 @@ void timeLocomotiveSteps(rylmo::app::MainWindow& window) {
         window.session().undoStack().undo();
         report("undo delete locomotive type");
     };
-    rylmo::locomotives::showLocomotiveTypes(session, &window, QStringLiteral("Lokomotywy"));
+    rylmo::ui::showListWindow<rylmo::locomotives::LocomotiveTypesDialog>(
+        &window, QStringLiteral("Lokomotywy"), -1, session);
     prompter.driver = [&session](QDialog& dialog) {
         dialog.grab();
         report("depot dialog",
@@ -187,7 +189,8 @@ void timeLocomotiveSteps(rylmo::app::MainWindow& window) {
                     static_cast<double>(timer.nsecsElapsed()) / 1e6 / std::max(pages, 1));
         timer.restart();
     };
-    rylmo::locomotives::showDepot(session, &window, QStringLiteral("Lokomotywownia"));
+    rylmo::ui::showListWindow<rylmo::locomotives::DepotDialog>(
+        &window, QStringLiteral("Lokomotywownia"), -1, session);
 }
 
 void timeCoachSteps(rylmo::app::MainWindow& window) {
@@ -197,7 +200,8 @@ void timeCoachSteps(rylmo::app::MainWindow& window) {
         dialog.grab();
         report("coaches dialog");
     };
-    rylmo::coaches::showCoaches(session, &window, QStringLiteral("Wagony"));
+    rylmo::ui::showListWindow<rylmo::coaches::CoachesDialog>(&window, QStringLiteral("Wagony"), -1,
+                                                             session);
     prompter.driver = [&session](QDialog& dialog) {
         dialog.grab();
         report("compositions dialog",
@@ -227,8 +231,9 @@ void timeCoachSteps(rylmo::app::MainWindow& window) {
         };
         static_cast<rylmo::coaches::CompositionsDialog&>(dialog).editComposition();
     };
-    rylmo::coaches::showCompositions(session, &window, QStringLiteral("Skład pociągów"),
-                                     QStringLiteral("Wagony"), QStringLiteral("Lokomotywy"));
+    rylmo::ui::showListWindow<rylmo::coaches::CompositionsDialog>(
+        &window, QStringLiteral("Skład pociągów"), -1, session, QStringLiteral("Wagony"),
+        QStringLiteral("Lokomotywy"));
 }
 
 void timePassageSteps(rylmo::app::MainWindow& window) {
@@ -239,8 +244,8 @@ void timePassageSteps(rylmo::app::MainWindow& window) {
         report("probability table dialog",
                QStringLiteral("\"entries\": %1").arg(session.content().probabilities.size()));
     };
-    rylmo::passages::showProbabilityTable(session, &window,
-                                          QStringLiteral("Tablica prawdopodobieństwa"));
+    rylmo::ui::showListWindow<rylmo::passages::ProbabilityTableDialog>(
+        &window, QStringLiteral("Tablica prawdopodobieństwa"), -1, session);
     prompter.driver = [&session](QDialog& dialog) {
         dialog.grab();
         report("passages dialog",
@@ -263,7 +268,8 @@ void timePassageSteps(rylmo::app::MainWindow& window) {
         };
         static_cast<rylmo::passages::PassagesDialog&>(dialog).editPassage();
     };
-    rylmo::passages::showPassages(session, &window, QStringLiteral("Przejścia lokomotyw"));
+    rylmo::ui::showListWindow<rylmo::passages::PassagesDialog>(
+        &window, QStringLiteral("Przejścia lokomotyw"), -1, session);
 }
 
 void timeListSteps(rylmo::app::MainWindow& window) {

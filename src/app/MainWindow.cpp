@@ -17,12 +17,15 @@
 #include "app/OptionsDialog.h"
 #include "app/ProblemsPanel.h"
 #include "app/Settings.h"
-#include "coaches/CoachCommands.h"
+#include "coaches/CoachesDialog.h"
+#include "coaches/CompositionsDialog.h"
 #include "document/Problem.h"
 #include "editing/ProblemChecker.h"
 #include "editing/TrainListModel.h"
-#include "locomotives/LocomotiveCommands.h"
-#include "passages/PassageCommands.h"
+#include "locomotives/DepotDialog.h"
+#include "locomotives/LocomotiveTypesDialog.h"
+#include "passages/PassagesDialog.h"
+#include "passages/ProbabilityTableDialog.h"
 #include "texts/TextCommands.h"
 #include "trains/DwellTimeBar.h"
 #include "trains/PlatformChart.h"
@@ -192,20 +195,14 @@ void MainWindow::connectActions() {
         trains::pasteTrains(m_session, this);
         m_trainList->selectAppendedTrains(before);
     });
-    connectCommand(m_locomotiveTypes, [this] {
-        locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text());
-    });
-    connectCommand(m_depot, [this] { locomotives::showDepot(m_session, this, m_depot->text()); });
-    connectCommand(m_probabilityTable, [this] {
-        passages::showProbabilityTable(m_session, this, m_probabilityTable->text());
-    });
-    connectCommand(m_passages,
-                   [this] { passages::showPassages(m_session, this, m_passages->text()); });
-    connectCommand(m_coaches, [this] { coaches::showCoaches(m_session, this, m_coaches->text()); });
-    connectCommand(m_compositions, [this] {
-        coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(),
-                                  m_locomotiveTypes->text());
-    });
+    const std::pair<QAction*, Section> lists[] = {{m_locomotiveTypes, Section::locomotiveTypes},
+                                                  {m_depot, Section::depot},
+                                                  {m_probabilityTable, Section::probabilities},
+                                                  {m_passages, Section::passages},
+                                                  {m_coaches, Section::coaches},
+                                                  {m_compositions, Section::compositions}};
+    for (const auto& [action, section] : lists)
+        connectCommand(action, [this, section = section] { showList(section, -1); });
     connectCommand(m_names, [this] { texts::editNames(m_session, this, m_names->text()); });
     connectCommand(m_generalData, [this] {
         texts::editGeneralData(m_session, this, m_generalData->text(),
@@ -402,23 +399,12 @@ void MainWindow::goToProblem(int row) {
             if (selectedTrain() == entry) m_editTrain->trigger();
             return;
         case Section::locomotiveTypes:
-            locomotives::showLocomotiveTypes(m_session, this, m_locomotiveTypes->text(), entry);
-            return;
         case Section::depot:
-            locomotives::showDepot(m_session, this, m_depot->text(), entry);
-            return;
         case Section::passages:
-            passages::showPassages(m_session, this, m_passages->text(), entry);
-            return;
         case Section::probabilities:
-            passages::showProbabilityTable(m_session, this, m_probabilityTable->text(), entry);
-            return;
         case Section::coaches:
-            coaches::showCoaches(m_session, this, m_coaches->text(), entry);
-            return;
         case Section::compositions:
-            coaches::showCompositions(m_session, this, m_compositions->text(), m_coaches->text(),
-                                      m_locomotiveTypes->text(), entry);
+            showList(problem.section, entry);
             return;
         case Section::generalData:
             m_generalData->trigger();
@@ -440,6 +426,36 @@ void MainWindow::goToProblem(int row) {
         case Section::trainNames:
             texts::editNames(m_session, this, m_names->text(),
                              QString::fromUtf8(sectionTitle(problem.section)));
+            return;
+    }
+}
+
+void MainWindow::showList(Section section, int entry) {
+    switch (section) {
+        case Section::locomotiveTypes:
+            ui::showListWindow<locomotives::LocomotiveTypesDialog>(this, m_locomotiveTypes->text(),
+                                                                   entry, m_session);
+            return;
+        case Section::depot:
+            ui::showListWindow<locomotives::DepotDialog>(this, m_depot->text(), entry, m_session);
+            return;
+        case Section::passages:
+            ui::showListWindow<passages::PassagesDialog>(this, m_passages->text(), entry,
+                                                         m_session);
+            return;
+        case Section::probabilities:
+            ui::showListWindow<passages::ProbabilityTableDialog>(this, m_probabilityTable->text(),
+                                                                 entry, m_session);
+            return;
+        case Section::coaches:
+            ui::showListWindow<coaches::CoachesDialog>(this, m_coaches->text(), entry, m_session);
+            return;
+        case Section::compositions:
+            ui::showListWindow<coaches::CompositionsDialog>(this, m_compositions->text(), entry,
+                                                            m_session, m_coaches->text(),
+                                                            m_locomotiveTypes->text());
+            return;
+        default:
             return;
     }
 }

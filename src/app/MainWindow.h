@@ -7,6 +7,7 @@
 #include "app/DocumentCommands.h"
 #include "app/ProfileFile.h"
 #include "app/TrainListPane.h"
+#include "document/Problem.h"
 #include "document/Timetable.h"
 #include "editing/EditingSession.h"
 
@@ -87,6 +88,8 @@ private:
     // Runs a command that works on the session, showing its failure.
     void connectCommand(QAction* action, std::function<void()> run);
     void refreshCaption();
+    // Opens the list window of a section at entry (-1: where it opens by itself).
+    void showList(Section section, int entry);
 
     editing::EditingSession m_session;
     ProfileFile m_settings;

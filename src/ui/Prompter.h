@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <utility>
 
 class QDialog;
 class QUrl;
@@ -88,6 +89,13 @@ void showListWindow(ListWindow& window, const QString& caption, int entry) {
     window.setWindowTitle(caption);
     if (entry >= 0) window.showAt(entry);
     prompter().exec(window);
+}
+
+// The same for a list window made here of args and parent.
+template <class ListWindow, class... Args>
+void showListWindow(QWidget* parent, const QString& caption, int entry, Args&&... args) {
+    ListWindow window(std::forward<Args>(args)..., parent);
+    showListWindow(window, caption, entry);
 }
 
 }  // namespace rylmo::ui

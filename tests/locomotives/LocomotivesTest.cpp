@@ -18,7 +18,6 @@
 #include "locomotives/DepotDialog.h"
 #include "locomotives/DepotEntryDialog.h"
 #include "locomotives/DepotEntryForm.h"
-#include "locomotives/LocomotiveCommands.h"
 #include "locomotives/LocomotiveTypesDialog.h"
 
 using namespace rylmo;
