@@ -272,14 +272,14 @@ QVariant TrainListModel::data(const QModelIndex& index, int role) const {
         (role == Qt::DecorationRole || role == Qt::ToolTipRole)) {
         const QString problems = m_problems->trainProblems(index.row());
         if (problems.isEmpty()) return {};
-        return role == Qt::ToolTipRole ? QVariant(problems) : QVariant(QColor(Qt::red));
+        return role == Qt::ToolTipRole ? QVariant(problems) : QVariant(problemColour());
     }
     if (m_readable) {
         if (role == sortKeyRole) return texts().sortKey(train, index.row(), index.column());
         if (role != Qt::DisplayRole && role != Qt::ForegroundRole) return {};
         const TrainCell cell = texts().cell(train, index.row(), index.column());
         if (role == Qt::ForegroundRole)
-            return cell.unknown ? QVariant(QColor(Qt::red)) : QVariant();
+            return cell.unknown ? QVariant(problemColour()) : QVariant();
         return cell.text;
     }
     const qint64 value = index.column() == 0 ? index.row() : field(train, index.column());

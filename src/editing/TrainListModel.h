@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <memory>
@@ -24,6 +25,9 @@ public:
     ~TrainListModel() override;
 
     static constexpr int columns = 1 + RecordLayout<Train>::fieldCount;
+    // The mark of a train with findings (the list's decoration, the chart's corner) and of a
+    // name the readable list cannot show.
+    static QColor problemColour() { return Qt::red; }
     // The value a cell sorts by: numbers as numbers, times as times, names alphabetically.
     static constexpr int sortKeyRole = Qt::UserRole + 1;
 

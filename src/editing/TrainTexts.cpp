@@ -83,7 +83,7 @@ int64_t shownVehicle(const Train& t) {
 
 QString timeText(int32_t value) {
     if (!isValidTime(value)) return QString::number(value);
-    return QStringLiteral("%1:%2").arg(hourOf(value)).arg(minuteOf(value), 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(clockText(hourOf(value), minuteOf(value)));
 }
 
 // The vehicles of a composition by name, the first few of a long one.

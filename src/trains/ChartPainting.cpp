@@ -8,6 +8,7 @@
 #include <climits>
 #include <cmath>
 
+#include "editing/TrainListModel.h"
 #include "models/DocumentText.h"
 
 namespace rylmo::trains {
@@ -184,7 +185,8 @@ std::vector<std::pair<QRect, QString>> paintChart(QPainter& painter, const QPale
             painter.drawRect(bar.adjusted(1, 1, -1, -1));
         }
         if (marks.hasProblems && marks.hasProblems(train))
-            painter.fillRect(bar.left(), bar.top() - 3, 6, 6, Qt::red);
+            painter.fillRect(bar.left(), bar.top() - 3, 6, 6,
+                             editing::TrainListModel::problemColour());
         QString number = barLabel(content, interval, marks.readable);
         if (!interval.stops || bar.width() <= metrics.horizontalAdvance(number) + 6) number.clear();
         drawn.push_back({bar, number});

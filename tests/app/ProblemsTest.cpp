@@ -62,7 +62,8 @@ private slots:
         QTRY_VERIFY(!f.window.problems().isChecking());
         QCOMPARE(f.window.problems().problems().size(), std::size_t(1));
         const QModelIndex last = f.window.session().trainListModel()->index(2, 0);
-        QCOMPARE(last.data(Qt::DecorationRole).value<QColor>(), QColor(Qt::red));
+        QCOMPARE(last.data(Qt::DecorationRole).value<QColor>(),
+                 editing::TrainListModel::problemColour());
         QVERIFY(
             !f.window.session().trainListModel()->index(1, 0).data(Qt::DecorationRole).isValid());
     }

@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include "TestTrains.h"
+
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -9,7 +11,6 @@
 #define getpid _getpid
 #else
 #include <unistd.h>
-#include "TestTrains.h"
 #endif
 
 namespace rylmo::test {

@@ -132,46 +132,6 @@ private slots:
         QCOMPARE(f.window.settings().readString("Wykres", "PostojPrzedOdjazdem", ""),
                  std::string("150"));
     }
-
-    // Zoomed in on the evening, the chart finds the bars there behind hundreds of short stays
-    // and one that lasts all day, and the morning piece of a stay over midnight.
-    void chartFindsBarsBehindLongStays() {
-        test::WindowFixture f;
-        TimetableContent c = listContent();
-        Train stay = c.trains[0];
-        c.trains.clear();
-        for (int i = 0; i < 300; ++i) {  // 6:00 to 11:00, a minute each
-            stay.arrivalTime = 600 + (i / 60) * 100 + i % 60;
-            stay.departureTime = stay.arrivalTime + 1;
-            c.trains.push_back(stay);
-        }
-        stay.arrivalTime = 30;  // all day: train 300
-        stay.departureTime = 2300;
-        c.trains.push_back(stay);
-        stay.arrivalTime = 2130;  // train 301
-        stay.departureTime = 2140;
-        c.trains.push_back(stay);
-        stay.arrivalTime = 2200;  // to 1:00 the next day: train 302
-        stay.departureTime = 100;
-        c.trains.push_back(stay);
-        f.window.session().open(c, "/tmp/", "a.roz");
-        f.window.findChild<QAction*>(QStringLiteral("showChart"))->trigger();
-        trains::PlatformChart* chart = f.window.platformChart();
-        chart->resize(900, 300);
-        QTRY_VERIFY(!chart->barOf(301).isEmpty());
-        chart->grab();
-        chart->showTrains(301, 301);  // zoomed in on 21:00 on
-        const QRect evening = chart->barOf(301);
-        QVERIFY(evening.left() > trains::chart::labelWidth &&
-                evening.right() < chart->viewport()->width());
-        QCOMPARE(chart->trainAt(evening.center()), 301);
-        chart->fitDay();
-        const QRect night = chart->barOf(302);  // its evening piece; the morning one ends at 1:00
-        const int left = trains::chart::labelWidth;
-        const QPoint quarterPastMidnight(left + 15 * (night.right() - left) / minutesPerDay,
-                                         night.center().y());
-        QCOMPARE(chart->trainAt(quarterPastMidnight), 302);
-    }
 };
 
 std::unique_ptr<QObject> makeChartTest() {
