@@ -1,7 +1,5 @@
 #include "TestFiles.h"
 
-#include "TestTrains.h"
-
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -12,6 +10,8 @@
 #else
 #include <unistd.h>
 #endif
+
+#include "TestTrains.h"
 
 namespace rylmo::test {
 
