@@ -17,6 +17,7 @@
 #include "app/OptionsDialog.h"
 #include "app/ProblemsPanel.h"
 #include "app/Settings.h"
+#include "app/StatusPanels.h"
 #include "coaches/CoachesDialog.h"
 #include "coaches/CompositionsDialog.h"
 #include "document/Problem.h"
@@ -63,7 +64,7 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     createMenus();
     createToolBar();
     createWorkspace();
-    createStatusBar();
+    m_statusPanels = std::make_unique<StatusPanels>(statusBar());
 
     connect(&m_session, &editing::EditingSession::modifiedChanged, this,
             [this] { refreshStates(); });
@@ -77,7 +78,11 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     refreshStates();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The session goes after the window's parts: its last signals (the undo stack cleared as
+    // it goes) must not reach them.
+    disconnect(&m_session, nullptr, this, nullptr);
+}
 
 QAction* MainWindow::command(const char* name, const QString& caption, const QString& hint) {
     auto* action = new QAction(caption, this);
@@ -272,28 +277,6 @@ void MainWindow::createToolBar() {
     addToolBar(Qt::TopToolBarArea, toolBar);
 }
 
-void MainWindow::createStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("statusBar"));
-    bar->setSizeGripEnabled(true);
-    // Kept on purpose: three of the four panels stay empty; only the first shows the version.
-    for (int width : {100, 50, 50, 50}) {
-        auto* panel = new QLabel(bar);
-        panel->setFixedWidth(width);
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        bar->addWidget(panel);
-        if (!m_versionPanel) {
-            panel->setAlignment(Qt::AlignCenter);
-            m_versionPanel = panel;
-        }
-    }
-    m_versionPanel->setObjectName(QStringLiteral("versionPanel"));
-    m_selectionPanel = new QLabel(bar);
-    m_selectionPanel->setObjectName(QStringLiteral("selectionPanel"));
-    bar->addPermanentWidget(m_selectionPanel);
-}
-
 void MainWindow::createProblemsPanel() {
     m_problems = new editing::ProblemChecker(m_session, this);
     m_session.trainListModel()->setProblems(m_problems);
@@ -473,15 +456,7 @@ void MainWindow::refreshStates() {
     m_editTrain->setEnabled(selected == 1);
     for (QAction* action : {m_deleteTrain, m_copyTrains, m_shiftTrains, m_copy})
         action->setEnabled(selected > 0);
-    m_selectionPanel->setText(
-        selected == 0 ? QString()
-                      : QStringLiteral("Zaznaczone: ") +
-                            QString::fromStdString(polishCount(static_cast<int64_t>(selected),
-                                                               "pociąg", "pociągi", "pociągów")));
-    const int version = m_session.content().version;
-    m_versionPanel->setText(version == 1   ? QStringLiteral("1.44")
-                            : version == 2 ? QStringLiteral("1.61")
-                                           : QString());
+    m_statusPanels->show(m_session.content().version, selected);
 }
 
 void MainWindow::refreshCaption() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/DocumentCommands.h"
@@ -13,7 +14,6 @@
 
 class QAction;
 class QDockWidget;
-class QLabel;
 class QMenu;
 class QTableView;
 
@@ -27,6 +27,8 @@ class PlatformChart;
 }  // namespace rylmo::trains
 
 namespace rylmo::app {
+
+class StatusPanels;
 
 // The main window: the editing session's timetable with its menus, tool bar, status bar, the
 // problems panel, and either the train list or the platform chart.
@@ -77,7 +79,6 @@ private:
     void createViewActions();
     void createMenus();
     void createToolBar();
-    void createStatusBar();
     void createProblemsPanel();
     void createWorkspace();
     void createPlatformChart(QWidget* workspace);
@@ -102,8 +103,7 @@ private:
     bool m_documentShown = false;  // a document is open or new: the list or the chart shows
     QDockWidget* m_problemsDock = nullptr;
     QMenu* m_trainMenu = nullptr;
-    QLabel* m_versionPanel = nullptr;
-    QLabel* m_selectionPanel = nullptr;
+    std::unique_ptr<StatusPanels> m_statusPanels;
 
     QAction* m_readableList = nullptr;
     QAction* m_showList = nullptr;
