@@ -39,7 +39,7 @@ void PlatformLayout::build(const TimetableContent& content, DwellTimes dwell) {
 // Only the platforms the changed stays left or took are sorted, checked and laid out again.
 bool PlatformLayout::patch(const TimetableContent& content, std::size_t first, std::size_t last) {
     if (!m_consists || first > last || last - first >= patchedAtMost ||
-        m_firstInterval.size() != content.trains.size() + 1) {
+        last >= content.trains.size() || m_firstInterval.size() != content.trains.size() + 1) {
         return false;
     }
     for (std::size_t t = first; t <= last; ++t) {

@@ -94,6 +94,8 @@ TEST(PlatformLayout, RefusesPatchesItCannotMake) {
     EXPECT_TRUE(layout.patch(c, 0, 63));   // 64 trains: the most a patch takes
     EXPECT_FALSE(layout.patch(c, 0, 64));  // one more
     EXPECT_FALSE(layout.patch(c, 5, 4));
+    EXPECT_TRUE(layout.patch(c, 69, 69));   // the last train
+    EXPECT_FALSE(layout.patch(c, 69, 70));  // one past it
     c.trains[3].coupledWith = couplingCode(4, 1);
     EXPECT_FALSE(layout.patch(c, 3, 3));  // the consists change
     c.trains[3].coupledWith = 0;
