@@ -306,6 +306,7 @@ void MainWindow::createWorkspace() {
     m_trainList->setMenu(m_trainMenu);
     m_trainList->hide();
     connect(m_trainList, &TrainListPane::trainActivated, m_editTrain, &QAction::trigger);
+    connect(m_trainList, &TrainListPane::deleteRequested, m_deleteTrain, &QAction::trigger);
     connect(m_trainList, &TrainListPane::selectionChanged, this, [this] { refreshStates(); });
     createPlatformChart(workspace);
     auto* layout = new QVBoxLayout(workspace);

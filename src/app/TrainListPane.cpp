@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -64,6 +65,7 @@ void TrainListPane::createTable() {
                 header->setSortIndicatorShown(!fileOrder);
                 m_arranged->sort(fileOrder ? -1 : column, order);
             });
+    m_table->installEventFilter(this);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (m_menu) m_menu->popup(m_table->viewport()->mapToGlobal(at));
@@ -77,6 +79,20 @@ void TrainListPane::createTable() {
     for (auto signal : {&QAbstractItemModel::rowsRemoved, &QAbstractItemModel::rowsInserted})
         connect(trains, signal, this, &TrainListPane::selectionChanged);
     connect(trains, &QAbstractItemModel::modelReset, this, &TrainListPane::selectionChanged);
+}
+
+// Delete in the list deletes the selected trains, as the chart's Delete does; elsewhere (the
+// search field) it stays the key's own.
+bool TrainListPane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier &&
+            !selectedTrains().empty()) {
+            emit deleteRequested();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // "Szukaj": the rows whose texts hold what is typed, whatever its case and diacritics.

@@ -45,6 +45,11 @@ signals:
     void selectionChanged();
     // A row was double-clicked.
     void trainActivated();
+    // Delete was pressed in the list with trains selected.
+    void deleteRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createTable();
