@@ -475,7 +475,7 @@ void MainWindow::showOptions() {
     OptionsDialog dialog(m_session.document().rollingStockFolder, m_settings, this);
     dialog.setWindowTitle(m_options->text());
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
-    ui::guarded(this, [&] { storeFolderSettings(dialog, m_session, m_settings); });
+    ui::guarded(this, [&] { storeOptions(dialog, m_session, m_settings); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -91,8 +91,8 @@ QString settingsFilePath(const QString& programFolder) {
     return config + QLatin1Char('/') + name;
 }
 
-void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session,
-                         ProfileFile& settings) {
+void storeOptions(const OptionsDialog& dialog, editing::EditingSession& session,
+                  ProfileFile& settings) {
     session.setRollingStockFolder(
         folderInUse(addSeparator(dialog.rollingStockFolder())).toStdString());
     storeFolder(settings, "Tabor", dialog.rollingStockFolder());

@@ -59,7 +59,7 @@ QString folderInUse(const QString& stored);
 // Applies the options dialog's "OK": the rolling-stock folder of the document, then the keys
 // "Tabor" and "Stacje" of section "Program", then how deleting treats references. A value the user
 // did not change is written back byte for byte. A failed write stops at that step.
-void storeFolderSettings(const OptionsDialog& dialog, editing::EditingSession& session,
-                         ProfileFile& settings);
+void storeOptions(const OptionsDialog& dialog, editing::EditingSession& session,
+                  ProfileFile& settings);
 
 }  // namespace rylmo::app
