@@ -35,9 +35,9 @@ std::optional<int32_t> startMinutes(const std::string& text) {
 
 class Occupancy {
 public:
-    Occupancy(const TimetableContent& content, DwellTimes dwell)
-        : m_dwell(dwell), m_dayStart(startMinutes(content.startTime)) {
-        m_intervals.reserve(content.trains.size());
+    Occupancy(const std::string& startTime, DwellTimes dwell, std::size_t trains)
+        : m_dwell(dwell), m_dayStart(startMinutes(startTime)) {
+        m_intervals.reserve(trains);
     }
 
     void addTrain(const Train& t, std::size_t train) {
@@ -134,16 +134,24 @@ struct Piece {
 
 }  // namespace
 
+std::vector<PlatformInterval> trainStays(const Train& train, std::size_t position,
+                                         const std::string& startTime, DwellTimes dwell) {
+    Occupancy occupancy(startTime, dwell, 2);
+    occupancy.addTrain(train, position);
+    return occupancy.take();
+}
+
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell,
                                                 std::size_t first, std::size_t last) {
-    Occupancy occupancy(content, dwell);
+    Occupancy occupancy(content.startTime, dwell,
+                        last >= first ? std::min(last - first + 1, content.trains.size()) : 0);
     for (std::size_t i = first; i <= last && i < content.trains.size(); ++i)
         occupancy.addTrain(content.trains[i], i);
     return occupancy.take();
 }
 
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell) {
-    Occupancy occupancy(content, dwell);
+    Occupancy occupancy(content.startTime, dwell, content.trains.size());
     for (std::size_t i = 0; i < content.trains.size(); ++i)
         occupancy.addTrain(content.trains[i], i);
     return occupancy.take();

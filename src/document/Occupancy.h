@@ -42,6 +42,10 @@ std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content,
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell,
                                                 std::size_t first, std::size_t last);
 
+// The stays of one train, as if it stood at position in a timetable that starts at startTime.
+std::vector<PlatformInterval> trainStays(const Train& train, std::size_t position,
+                                         const std::string& startTime, DwellTimes dwell);
+
 // The positions of each platform's intervals (index 1..9; 0 stays empty), each platform's in
 // order of start and then of position: a counting sort by minute, linear in the intervals.
 std::array<std::vector<std::size_t>, limits::maxPlatform + 1> intervalsByPlatform(

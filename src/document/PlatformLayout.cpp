@@ -12,6 +12,8 @@ constexpr std::size_t patchedAtMost = 64;  // trains an edit may change for a pa
 }  // namespace
 
 PlatformLayout::PlatformLayout() = default;
+PlatformLayout::PlatformLayout(PlatformLayout&&) noexcept = default;
+PlatformLayout& PlatformLayout::operator=(PlatformLayout&&) noexcept = default;
 PlatformLayout::~PlatformLayout() = default;
 
 void PlatformLayout::build(const TimetableContent& content, DwellTimes dwell) {
@@ -90,11 +92,77 @@ std::size_t PlatformLayout::firstStayOf(std::size_t train) const {
     return m_firstInterval[train];
 }
 
+std::size_t PlatformLayout::endOfStays(std::size_t train) const {
+    if (train + 1 >= m_firstInterval.size()) return firstStayOf(train);
+    return m_firstInterval[train + 1];
+}
+
+void PlatformLayout::setPlatformCount(int32_t count) {
+    m_platformCount = std::clamp(count, 0, limits::maxPlatform);
+    findRows();
+}
+
+int32_t PlatformLayout::highestUsedPlatform() const {
+    for (int32_t platform = limits::maxPlatform; platform >= limits::minPlatform; --platform) {
+        if (!m_byPlatform[static_cast<std::size_t>(platform)].empty()) return platform;
+    }
+    return 0;
+}
+
 void PlatformLayout::findRows() {
     m_rows.clear();
-    for (int32_t platform = limits::minPlatform; platform <= limits::maxPlatform; ++platform) {
-        if (!m_byPlatform[static_cast<std::size_t>(platform)].empty()) m_rows.push_back(platform);
+    const int32_t last = std::max(highestUsedPlatform(), m_platformCount);
+    for (int32_t platform = limits::minPlatform; platform <= last; ++platform)
+        m_rows.push_back(platform);
+}
+
+std::size_t PlatformLayout::conflictWith(const PlatformInterval& stay,
+                                         const std::vector<std::size_t>& moved) const {
+    std::size_t found = m_intervals.size();
+    if (!m_consists) return found;
+    // The stay's pieces within the day: one over midnight goes on from 0 the next morning.
+    const std::pair<int32_t, int32_t> pieces[2] = {
+        {stay.start, std::min(stay.end, minutesPerDay)},
+        {0, stay.end > minutesPerDay ? std::min(stay.end - minutesPerDay, minutesPerDay) : 0}};
+    for (const auto& [from, to] : pieces) {
+        if (to <= from) continue;
+        forEachPiece(stay.platform, from, to, [&](std::size_t k, int32_t start, int32_t end) {
+            if (found < m_intervals.size() || start >= to || end <= from) return;
+            const std::size_t train = m_intervals[k].train;
+            if (std::find(moved.begin(), moved.end(), train) != moved.end() ||
+                m_consists->together(train, stay.train)) {
+                return;
+            }
+            found = k;
+        });
+        if (found < m_intervals.size()) break;
     }
+    return found;
+}
+
+std::vector<std::size_t> PlatformLayout::staysMovingWith(std::size_t stay) const {
+    if (stay >= m_intervals.size()) return {};
+    std::vector<std::size_t> group{stay};
+    const PlatformInterval& first = m_intervals[stay];
+    // Grows the span while stays of the consist reach into it.
+    int32_t from = first.start;
+    int32_t to = first.end;
+    for (bool grew = true; grew;) {
+        grew = false;
+        forEachPiece(first.platform, from, to, [&](std::size_t k, int32_t start, int32_t end) {
+            const PlatformInterval& other = m_intervals[k];
+            if (start >= to || end <= from || !m_consists->together(other.train, first.train) ||
+                std::find(group.begin(), group.end(), k) != group.end()) {
+                return;
+            }
+            group.push_back(k);
+            from = std::min(from, other.start);
+            to = std::max(to, other.end);
+            grew = true;
+        });
+    }
+    std::sort(group.begin(), group.end());
+    return group;
 }
 
 // A platform's conflict marks, lanes, and the index a view uses.

@@ -24,6 +24,8 @@ public:
     static constexpr std::size_t platformSlots = limits::maxPlatform + 1;  // indexed by platform
 
     PlatformLayout();
+    PlatformLayout(PlatformLayout&&) noexcept;
+    PlatformLayout& operator=(PlatformLayout&&) noexcept;
     ~PlatformLayout();
 
     void build(const TimetableContent& content, DwellTimes dwell);
@@ -32,15 +34,33 @@ public:
     // or fewer, more trains than a patch takes).
     bool patch(const TimetableContent& content, std::size_t first, std::size_t last);
 
+    // The chart shows platforms 1 to the highest one a stay holds, or to count when that is
+    // more: an empty platform is still a place to move a train to.
+    void setPlatformCount(int32_t count);
+    // The highest platform a stay holds, 0 when none.
+    int32_t highestUsedPlatform() const;
+
     const std::vector<PlatformInterval>& intervals() const { return m_intervals; }
     const std::vector<bool>& conflicting() const { return m_conflicting; }
     int laneOf(std::size_t interval) const { return m_lanes[interval]; }
-    // The platforms that hold a stay, in order: the chart's rows.
+    // The platforms shown, in order: the chart's rows.
     const std::vector<int32_t>& rows() const { return m_rows; }
     // The row of platform, -1 when no stay holds it.
     int rowOf(int32_t platform) const;
     // The first stay of train, or intervals().size() when it holds no platform.
     std::size_t firstStayOf(std::size_t train) const;
+    // The stays of train: positions firstStayOf(train) up to, not including, this.
+    std::size_t endOfStays(std::size_t train) const;
+    const Consists& consists() const { return *m_consists; }
+
+    // A stay of the layout that shares a minute with stay on its platform, of a train of
+    // another consist and not one of moved (trains whose stays are being replaced); or
+    // intervals().size() when there is none.
+    std::size_t conflictWith(const PlatformInterval& stay,
+                             const std::vector<std::size_t>& moved) const;
+    // The stays that move with stay: those of its consist on its platform that overlap it,
+    // directly or through each other, stay among them; in order of position.
+    std::vector<std::size_t> staysMovingWith(std::size_t stay) const;
 
     // Calls visit(interval, start, end) for each piece of platform's stays that reaches into
     // the minutes first..last, in order of start: the next morning's piece of a stay over
@@ -69,6 +89,7 @@ private:
     std::vector<std::size_t> m_firstInterval;  // of each train's stays; one more at the end
     std::vector<std::pair<int32_t, int32_t>> m_couplings;  // by train, as last built
     std::vector<int32_t> m_rows;
+    int32_t m_platformCount = 0;
 
     static constexpr std::size_t block = 64;  // stays per block of the index
 };

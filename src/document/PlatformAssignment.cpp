@@ -1,0 +1,593 @@
+#include "document/PlatformAssignment.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <functional>
+#include <unordered_map>
+#include <utility>
+
+#include "document/Codes.h"
+
+namespace rylmo {
+
+namespace {
+
+constexpr int32_t platformSlots = limits::maxPlatform + 1;
+constexpr std::size_t searchBudget = 200000;  // nodes of one block's exhaustive search
+
+// Stays of one consist on one platform that overlap: what moves as one.
+struct Unit {
+    int32_t platform = 0;  // held now
+    int32_t start = 0;     // on the line that starts at the cut, in minutes
+    int32_t end = 0;       // may pass minutesPerDay: the unit runs over the cut
+    std::size_t consist = 0;
+    int32_t trains = 0;  // what moving it costs
+    bool movable = false;
+    std::size_t firstStay = 0;
+    std::vector<std::size_t> siblings;  // units holding the other stay of one of its trains
+
+    bool overCut() const { return end > minutesPerDay; }
+};
+
+struct Segment {
+    int32_t start;
+    int32_t end;
+};
+
+// The parts of a unit on the line from the cut: one over the cut has its end at the line's
+// start and its beginning at the line's end.
+int segmentsOf(const Unit& unit, Segment (&out)[2]) {
+    if (unit.end - unit.start >= minutesPerDay) {
+        out[0] = {0, minutesPerDay};
+        return 1;
+    }
+    if (!unit.overCut()) {
+        out[0] = {unit.start, unit.end};
+        return 1;
+    }
+    out[0] = {0, unit.end - minutesPerDay};
+    out[1] = {unit.start, minutesPerDay};
+    return 2;
+}
+
+bool meet(const Unit& a, const Unit& b) {
+    Segment sa[2], sb[2];
+    const int na = segmentsOf(a, sa);
+    const int nb = segmentsOf(b, sb);
+    for (int i = 0; i < na; ++i)
+        for (int j = 0; j < nb; ++j)
+            if (sa[i].start < sb[j].end && sb[j].start < sa[i].end) return true;
+    return false;
+}
+
+// Stays that stay where they are, by platform, for the question whether a unit fits beside
+// them: sorted by start, with the latest end of each block of them, so that a long stay does
+// not make every question look at all that follow it.
+class Obstacles {
+public:
+    void add(const Unit& unit) {
+        Segment segments[2];
+        const int n = segmentsOf(unit, segments);
+        for (int i = 0; i < n; ++i)
+            m_byPlatform[static_cast<std::size_t>(unit.platform)].push_back(
+                {segments[i].start, segments[i].end, unit.consist});
+    }
+    void index() {
+        for (std::size_t p = 0; p < m_byPlatform.size(); ++p) {
+            std::vector<Entry>& entries = m_byPlatform[p];
+            std::sort(entries.begin(), entries.end(),
+                      [](const Entry& a, const Entry& b) { return a.start < b.start; });
+            m_blockEnds[p].assign((entries.size() + block - 1) / block, INT32_MIN);
+            for (std::size_t i = 0; i < entries.size(); ++i)
+                m_blockEnds[p][i / block] = std::max(m_blockEnds[p][i / block], entries[i].end);
+        }
+    }
+    bool blocks(int32_t platform, const Unit& unit) const {
+        Segment segments[2];
+        const int n = segmentsOf(unit, segments);
+        for (int i = 0; i < n; ++i)
+            if (blocks(platform, segments[i], unit.consist)) return true;
+        return false;
+    }
+
+private:
+    struct Entry {
+        int32_t start;
+        int32_t end;
+        std::size_t consist;
+    };
+    bool blocks(int32_t platform, Segment segment, std::size_t consist) const {
+        const auto p = static_cast<std::size_t>(platform);
+        const std::vector<Entry>& entries = m_byPlatform[p];
+        for (std::size_t i = 0; i < entries.size() && entries[i].start < segment.end;) {
+            if (i % block == 0 && m_blockEnds[p][i / block] <= segment.start) {
+                i += block;
+                continue;
+            }
+            const Entry& e = entries[i++];
+            if (e.end > segment.start && e.consist != consist) return true;
+        }
+        return false;
+    }
+    static constexpr std::size_t block = 32;
+    std::array<std::vector<Entry>, platformSlots> m_byPlatform;
+    std::array<std::vector<int32_t>, platformSlots> m_blockEnds;
+};
+
+// The two latest ends on a platform, of different consists: whether a unit that starts at a
+// minute finds the platform free of every consist but its own.
+struct LatestEnds {
+    int32_t end[2] = {INT32_MIN, INT32_MIN};
+    std::size_t consist[2] = {SIZE_MAX, SIZE_MAX};
+
+    void offer(int32_t e, std::size_t c) {
+        if (c == consist[0]) {
+            end[0] = std::max(end[0], e);
+        } else if (e > end[0]) {
+            end[1] = end[0];
+            consist[1] = consist[0];
+            end[0] = e;
+            consist[0] = c;
+        } else if (e > end[1]) {
+            end[1] = e;
+            consist[1] = c;
+        }
+    }
+    int32_t otherThan(std::size_t c) const { return c == consist[0] ? end[1] : end[0]; }
+};
+
+constexpr int32_t unplaced = 0;
+
+// How good a block's placement is: fewer stays left without a platform first, then fewer
+// trains moved.
+struct Cost {
+    int64_t unplaced = 0;  // trains
+    int64_t moved = 0;     // trains
+    auto operator<=>(const Cost&) const = default;
+};
+
+class Planner {
+public:
+    Planner(const TimetableContent& content, const PlacementRequest& request)
+        : m_content(content), m_request(request), m_consists(content.trains) {}
+
+    PlatformPlan plan(std::size_t listed) {
+        PlatformPlan result;
+        result.stays = platformOccupancy(m_content, m_request.dwell);
+        m_stays = &result.stays;
+        buildUnits();
+        cutTheDay();
+        placeUnits();
+        collect(result, listed);
+        return result;
+    }
+
+private:
+    bool movableTrain(std::size_t train) const {
+        return m_request.movable.empty() ||
+               (train < m_request.movable.size() && m_request.movable[train]);
+    }
+
+    // Each platform's stays in order of start; those of one consist that overlap become one
+    // unit.
+    void buildUnits() {
+        const std::vector<PlatformInterval>& stays = *m_stays;
+        m_unitOf.assign(stays.size(), 0);
+        const auto byPlatform = intervalsByPlatform(stays);
+        for (const std::vector<std::size_t>& positions : byPlatform) {
+            std::unordered_map<std::size_t, std::size_t> open;  // consist → its latest unit
+            for (std::size_t k : positions) {
+                const PlatformInterval& stay = stays[k];
+                const std::size_t consist = m_consists.of(stay.train);
+                const auto found = open.find(consist);
+                if (found != open.end() && m_units[found->second].end > stay.start) {
+                    Unit& unit = m_units[found->second];
+                    unit.end = std::max(unit.end, stay.end);
+                    unit.firstStay = std::min(unit.firstStay, k);
+                    m_unitOf[k] = found->second;
+                    continue;
+                }
+                Unit unit;
+                unit.platform = stay.platform;
+                unit.start = stay.start;
+                unit.end = stay.end;
+                unit.consist = consist;
+                unit.firstStay = k;
+                m_unitOf[k] = m_units.size();
+                open[consist] = m_units.size();
+                m_units.push_back(std::move(unit));
+            }
+        }
+        // Trains counted once per unit; a unit moves when any of its trains may.
+        std::vector<std::size_t> lastUnitOfTrain(m_content.trains.size(), SIZE_MAX);
+        std::vector<std::size_t> firstStayOfTrain(m_content.trains.size(), SIZE_MAX);
+        for (std::size_t k = 0; k < stays.size(); ++k) {
+            const std::size_t train = stays[k].train;
+            Unit& unit = m_units[m_unitOf[k]];
+            if (movableTrain(train)) unit.movable = true;
+            if (lastUnitOfTrain[train] != m_unitOf[k]) ++unit.trains;
+            if (firstStayOfTrain[train] == SIZE_MAX) {
+                firstStayOfTrain[train] = k;
+            } else if (m_unitOf[firstStayOfTrain[train]] != m_unitOf[k] &&
+                       changesPlatform(m_content.trains[train])) {
+                const std::size_t a = m_unitOf[firstStayOfTrain[train]];
+                const std::size_t b = m_unitOf[k];
+                m_units[a].siblings.push_back(b);
+                m_units[b].siblings.push_back(a);
+            }
+            lastUnitOfTrain[train] = m_unitOf[k];
+        }
+        m_original.resize(m_units.size());
+        for (std::size_t u = 0; u < m_units.size(); ++u) m_original[u] = m_units[u].platform;
+        m_current = m_original;
+    }
+
+    // The line starts at the minute of the day that the fewest movable units run over.
+    void cutTheDay() {
+        std::vector<int32_t> change(minutesPerDay + 1, 0);
+        for (const Unit& unit : m_units) {
+            // One that runs over every minute is the same wherever the cut lies.
+            if (!unit.movable || unit.end - unit.start >= minutesPerDay) continue;
+            if (unit.end <= minutesPerDay) {
+                ++change[static_cast<std::size_t>(unit.start)];
+                --change[static_cast<std::size_t>(unit.end)];
+            } else {
+                ++change[static_cast<std::size_t>(unit.start)];
+                ++change[0];
+                --change[static_cast<std::size_t>(unit.end - minutesPerDay)];
+            }
+        }
+        int32_t running = 0;
+        int32_t fewest = INT32_MAX;
+        for (int32_t minute = 0; minute < minutesPerDay; ++minute) {
+            running += change[static_cast<std::size_t>(minute)];
+            if (running < fewest) {
+                fewest = running;
+                m_cut = minute;
+            }
+        }
+        for (Unit& unit : m_units) {
+            const int32_t length = unit.end - unit.start;
+            unit.start = (unit.start - m_cut + minutesPerDay) % minutesPerDay;
+            unit.end = unit.start + length;
+        }
+    }
+
+    bool siblingAllows(std::size_t u, int32_t platform) const {
+        for (std::size_t s : m_units[u].siblings)
+            if (m_original[s] == platform || m_current[s] == platform) return false;
+        return true;
+    }
+
+    // Whether the unit may take the platform at all: allowed, not its train's other platform,
+    // free of the stays that do not move.
+    bool mayTake(std::size_t u, int32_t platform) const {
+        return m_request.allowed.test(static_cast<std::size_t>(platform)) &&
+               siblingAllows(u, platform) && !m_obstacles.blocks(platform, m_units[u]);
+    }
+
+    void placeUnits() {
+        std::vector<std::size_t> overCut;
+        std::vector<std::size_t> line;
+        for (std::size_t u = 0; u < m_units.size(); ++u) {
+            if (!m_units[u].movable) {
+                m_obstacles.add(m_units[u]);
+            } else if (m_units[u].overCut()) {
+                overCut.push_back(u);
+            } else {
+                line.push_back(u);
+            }
+        }
+        m_obstacles.index();
+        const auto inOrder = [this](std::size_t a, std::size_t b) {
+            const Unit& ua = m_units[a];
+            const Unit& ub = m_units[b];
+            return ua.start != ub.start ? ua.start < ub.start : ua.firstStay < ub.firstStay;
+        };
+        std::sort(overCut.begin(), overCut.end(), inOrder);
+        std::sort(line.begin(), line.end(), inOrder);
+        placeOverCut(overCut);
+        m_obstacles.index();
+        for (std::size_t first = 0; first < line.size();) {
+            std::size_t last = first + 1;
+            int32_t reach = m_units[line[first]].end;
+            while (last < line.size() && m_units[line[last]].start < reach)
+                reach = std::max(reach, m_units[line[last++]].end);
+            placeBlock(std::vector<std::size_t>(line.begin() + static_cast<std::ptrdiff_t>(first),
+                                                line.begin() + static_cast<std::ptrdiff_t>(last)));
+            first = last;
+        }
+    }
+
+    // Units over the cut all meet there: each keeps its platform when no other one took it,
+    // else takes the lowest free one.
+    void placeOverCut(const std::vector<std::size_t>& units) {
+        std::vector<std::size_t> placed;
+        const auto fits = [&](std::size_t u, int32_t platform) {
+            if (!mayTake(u, platform)) return false;
+            for (std::size_t other : placed) {
+                if (m_current[other] == platform && m_units[other].consist != m_units[u].consist &&
+                    meet(m_units[other], m_units[u])) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        for (std::size_t u : units) {
+            int32_t chosen = fits(u, m_original[u]) ? m_original[u] : unplaced;
+            for (int32_t p = limits::minPlatform; chosen == unplaced && p <= limits::maxPlatform;
+                 ++p) {
+                if (fits(u, p)) chosen = p;
+            }
+            if (chosen == unplaced) {
+                m_unplaced.push_back(u);
+                continue;
+            }
+            m_current[u] = chosen;
+            placed.push_back(u);
+        }
+        for (std::size_t u : placed) {
+            Unit moved = m_units[u];
+            moved.platform = m_current[u];
+            m_obstacles.add(moved);
+        }
+    }
+
+    enum class Fit { plain, leavingClaimed };
+
+    // When the next unit after block[i] that holds platform p now comes while block[i] is
+    // still there: its start; INT32_MAX when none does.
+    int32_t claimOf(const std::array<std::vector<std::size_t>, platformSlots>& holders,
+                    std::array<std::size_t, platformSlots>& nextHolder,
+                    const std::vector<std::size_t>& block, std::size_t i, int32_t p) const {
+        const auto slot = static_cast<std::size_t>(p);
+        std::size_t& next = nextHolder[slot];
+        while (next < holders[slot].size() && holders[slot][next] <= i) ++next;
+        if (next == holders[slot].size()) return INT32_MAX;
+        const int32_t start = m_units[block[holders[slot][next]]].start;
+        return start < m_units[block[i]].end ? start : INT32_MAX;
+    }
+
+    // A first fit over the block in order: the cost, with m_current holding the choice and
+    // unplacedOut the units left without a platform.
+    Cost firstFit(const std::vector<std::size_t>& block, Fit fit,
+                  std::vector<std::size_t>& unplacedOut) {
+        std::array<LatestEnds, platformSlots> latest;
+        // For each platform, the units of the block that hold it now, in order: the next one
+        // still to come claims it from its start.
+        std::array<std::vector<std::size_t>, platformSlots> holders;
+        std::array<std::size_t, platformSlots> nextHolder{};
+        if (fit == Fit::leavingClaimed) {
+            for (std::size_t i = 0; i < block.size(); ++i)
+                holders[static_cast<std::size_t>(m_original[block[i]])].push_back(i);
+        }
+        Cost cost;
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            const std::size_t u = block[i];
+            const Unit& unit = m_units[u];
+            const auto free = [&](int32_t p) {
+                return latest[static_cast<std::size_t>(p)].otherThan(unit.consist) <= unit.start &&
+                       mayTake(u, p);
+            };
+            int32_t chosen = free(m_original[u]) ? m_original[u] : unplaced;
+            int32_t latestClaim = INT32_MIN;
+            for (int32_t p = limits::minPlatform; chosen != m_original[u] && p <= limits::maxPlatform; ++p) {
+                if (!free(p)) continue;
+                if (fit == Fit::plain) {
+                    chosen = p;
+                    break;
+                }
+                // The platform's next holder after this unit would have to move if it comes
+                // before this unit leaves: a platform nobody claims, else the one claimed
+                // latest.
+                const int32_t claim = claimOf(holders, nextHolder, block, i, p);
+                if (claim > latestClaim) {
+                    latestClaim = claim;
+                    chosen = p;
+                }
+            }
+            if (chosen == unplaced) {
+                cost.unplaced += unit.trains;
+                unplacedOut.push_back(u);
+                m_current[u] = m_original[u];
+                continue;
+            }
+            if (chosen != m_original[u]) cost.moved += unit.trains;
+            m_current[u] = chosen;
+            latest[static_cast<std::size_t>(chosen)].offer(unit.end, unit.consist);
+        }
+        return cost;
+    }
+
+    // The fewest moves for a small block, by trying every platform for every unit in order,
+    // cut off where it can no longer beat the best found; false when the search ran out of
+    // its budget.
+    bool searchBlock(const std::vector<std::size_t>& block, Cost& best,
+                     std::vector<int32_t>& bestChoice) {
+        std::vector<int32_t> choice(block.size(), unplaced);
+        std::size_t nodes = 0;
+        bool complete = true;
+        std::function<void(std::size_t, Cost)> visit = [&](std::size_t i, Cost cost) {
+            if (!(cost < best)) return;  // only what beats the best so far
+            if (++nodes > searchBudget) {
+                complete = false;
+                return;
+            }
+            if (i == block.size()) {
+                best = cost;
+                bestChoice = choice;
+                return;
+            }
+            const std::size_t u = block[i];
+            const Unit& unit = m_units[u];
+            const auto fits = [&](int32_t p) {
+                if (!mayTake(u, p)) return false;
+                for (std::size_t j = 0; j < i; ++j) {
+                    const Unit& other = m_units[block[j]];
+                    if (choice[j] == p && other.consist != unit.consist && other.end > unit.start)
+                        return false;
+                }
+                return true;
+            };
+            const auto tryPlatform = [&](int32_t p, Cost next) {
+                if (!complete || !fits(p)) return;
+                choice[i] = p;
+                m_current[u] = p;
+                visit(i + 1, next);
+                m_current[u] = m_original[u];
+                choice[i] = unplaced;
+            };
+            tryPlatform(m_original[u], cost);
+            for (int32_t p = limits::minPlatform; p <= limits::maxPlatform; ++p) {
+                if (p != m_original[u])
+                    tryPlatform(p, {cost.unplaced, cost.moved + unit.trains});
+            }
+            if (complete) visit(i + 1, {cost.unplaced + unit.trains, cost.moved});
+        };
+        visit(0, {});
+        return complete;
+    }
+
+    void placeBlock(const std::vector<std::size_t>& block) {
+        std::vector<std::size_t> unplacedPlain;
+        const Cost plain = firstFit(block, Fit::plain, unplacedPlain);
+        std::vector<int32_t> bestChoice(block.size());
+        for (std::size_t i = 0; i < block.size(); ++i) bestChoice[i] = m_current[block[i]];
+        std::vector<std::size_t> bestUnplaced = std::move(unplacedPlain);
+        Cost best = plain;
+        const auto restore = [&] {
+            for (std::size_t u : block) m_current[u] = m_original[u];
+        };
+        restore();
+        if (!m_request.firstFitOnly && !(best == Cost{})) {
+            std::vector<std::size_t> unplacedClaimed;
+            const Cost claimed = firstFit(block, Fit::leavingClaimed, unplacedClaimed);
+            if (claimed < best) {
+                best = claimed;
+                for (std::size_t i = 0; i < block.size(); ++i) bestChoice[i] = m_current[block[i]];
+                bestUnplaced = std::move(unplacedClaimed);
+            }
+            restore();
+            if (block.size() <= exactBlock) {
+                std::vector<int32_t> choice;
+                Cost bound = best;
+                if (searchBlock(block, bound, choice) && bound < best) {
+                    best = bound;
+                    bestChoice = choice;
+                    bestUnplaced.clear();
+                    for (std::size_t i = 0; i < block.size(); ++i) {
+                        if (choice[i] == unplaced) bestUnplaced.push_back(block[i]);
+                    }
+                }
+                restore();
+            }
+        }
+        for (std::size_t i = 0; i < block.size(); ++i)
+            m_current[block[i]] = bestChoice[i] == unplaced ? m_original[block[i]] : bestChoice[i];
+        m_unplaced.insert(m_unplaced.end(), bestUnplaced.begin(), bestUnplaced.end());
+    }
+
+    // How many units need a platform at each minute of the day.
+    std::vector<int32_t> load() const {
+        std::vector<int32_t> change(minutesPerDay + 1, 0);
+        for (const Unit& unit : m_units) {
+            Segment segments[2];
+            const int n = segmentsOf(unit, segments);
+            for (int i = 0; i < n; ++i) {
+                ++change[static_cast<std::size_t>(segments[i].start)];
+                --change[static_cast<std::size_t>(segments[i].end)];
+            }
+        }
+        std::vector<int32_t> onLine(minutesPerDay);
+        int32_t running = 0;
+        for (std::size_t m = 0; m < onLine.size(); ++m) onLine[m] = running += change[m];
+        return onLine;
+    }
+
+    void collect(PlatformPlan& result, std::size_t listed) {
+        std::vector<bool> trainMoved(m_content.trains.size(), false);
+        for (std::size_t k = 0; k < m_stays->size(); ++k) {
+            const std::size_t u = m_unitOf[k];
+            if (m_current[u] == m_original[u]) continue;
+            result.moves.push_back({k, m_current[u]});
+            const std::size_t train = (*m_stays)[k].train;
+            if (!trainMoved[train]) ++result.movedTrains;
+            trainMoved[train] = true;
+        }
+        std::vector<bool> unplacedUnit(m_units.size(), false);
+        for (std::size_t u : m_unplaced) unplacedUnit[u] = true;
+        const std::vector<int32_t> need = load();
+        std::vector<bool> named(m_content.trains.size(), false);
+        for (std::size_t k = 0; k < m_stays->size(); ++k) {
+            const std::size_t u = m_unitOf[k];
+            const std::size_t train = (*m_stays)[k].train;
+            if (!unplacedUnit[u] || named[train]) continue;
+            named[train] = true;
+            ++result.unplacedTrains;
+            if (result.unplaced.size() >= listed) continue;
+            // The busiest minute of the unit's stay on the line, told as a time of day.
+            const Unit& unit = m_units[u];
+            int32_t busiest = unit.start % minutesPerDay;
+            for (int32_t m = unit.start; m < std::min(unit.end, unit.start + minutesPerDay); ++m) {
+                const int32_t at = m % minutesPerDay;
+                if (need[static_cast<std::size_t>(at)] > need[static_cast<std::size_t>(busiest)])
+                    busiest = at;
+            }
+            result.unplaced.push_back({train, k, (busiest + m_cut) % minutesPerDay,
+                                       need[static_cast<std::size_t>(busiest)]});
+        }
+    }
+
+    const TimetableContent& m_content;
+    const PlacementRequest& m_request;
+    const Consists m_consists;
+    const std::vector<PlatformInterval>* m_stays = nullptr;
+    std::vector<Unit> m_units;
+    std::vector<std::size_t> m_unitOf;  // by stay
+    std::vector<int32_t> m_original;    // by unit
+    std::vector<int32_t> m_current;     // by unit: as placed so far
+    std::vector<std::size_t> m_unplaced;
+    Obstacles m_obstacles;
+    int32_t m_cut = 0;
+};
+
+}  // namespace
+
+PlatformSet usedPlatforms(const std::vector<PlatformInterval>& stays) {
+    PlatformSet used;
+    for (const PlatformInterval& stay : stays) {
+        if (stay.platform >= limits::minPlatform && stay.platform <= limits::maxPlatform)
+            used.set(static_cast<std::size_t>(stay.platform));
+    }
+    return used;
+}
+
+PlatformPlan planPlatforms(const TimetableContent& content, const PlacementRequest& request,
+                           std::size_t listed) {
+    PlatformPlan plan = Planner(content, request).plan(listed);
+    if (request.firstFitOnly || (plan.unplacedTrains == 0 && plan.movedTrains == 0)) return plan;
+    // Blocks are chosen one by one, but a train's two stays may lie in two of them: the plain
+    // first fit over the whole day is the floor the plan never falls below.
+    PlacementRequest plain = request;
+    plain.firstFitOnly = true;
+    PlatformPlan floor = Planner(content, plain).plan(listed);
+    const auto cost = [](const PlatformPlan& p) { return std::pair(p.unplacedTrains, p.movedTrains); };
+    return cost(floor) < cost(plan) ? std::move(floor) : std::move(plan);
+}
+
+std::vector<TrainChange> planChanges(const TimetableContent& content, const PlatformPlan& plan) {
+    std::vector<TrainChange> changes;
+    for (const StayPlacement& move : plan.moves) {
+        if (move.stay >= plan.stays.size()) continue;
+        const PlatformInterval& stay = plan.stays[move.stay];
+        if (stay.train >= content.trains.size()) continue;
+        if (changes.empty() || changes.back().train != stay.train)
+            changes.push_back({stay.train, content.trains[stay.train]});
+        changes.back().after = withStayOnPlatform(changes.back().after, stay.arrivalSide,
+                                                  move.platform);
+    }
+    return changes;
+}
+
+}  // namespace rylmo

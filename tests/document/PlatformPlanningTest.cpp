@@ -1,0 +1,384 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "TestTrains.h"
+#include "document/Codes.h"
+#include "document/PlatformAssignment.h"
+#include "document/PlatformLayout.h"
+#include "document/RunTypes.h"
+#include "document/StayMoves.h"
+
+using namespace rylmo;
+
+namespace {
+
+constexpr int32_t passes = static_cast<int32_t>(RunType::passesThrough);
+constexpr int32_t ends = static_cast<int32_t>(RunType::ends);
+constexpr int32_t starts = static_cast<int32_t>(RunType::starts);
+
+TimetableContent timetableOf(std::vector<Train> trains) {
+    TimetableContent content;
+    content.trains = std::move(trains);
+    return content;
+}
+
+PlatformLayout layoutOf(const TimetableContent& content) {
+    PlatformLayout layout;
+    layout.build(content, DwellTimes{});
+    return layout;
+}
+
+TimetableContent applied(TimetableContent content, const std::vector<TrainChange>& changes) {
+    for (const TrainChange& change : changes) content.trains.at(change.train) = change.after;
+    return content;
+}
+
+bool hasConflict(const TimetableContent& content) {
+    const auto stays = platformOccupancy(content, DwellTimes{});
+    return !platformConflicts(content, stays, 0).complete;
+}
+
+PlatformSet platforms(std::initializer_list<int> numbers) {
+    PlatformSet set;
+    for (int n : numbers) set.set(static_cast<std::size_t>(n));
+    return set;
+}
+
+PlatformPlan planAll(const TimetableContent& content, PlatformSet allowed, bool firstFit = false) {
+    PlacementRequest request;
+    request.allowed = allowed;
+    request.firstFitOnly = firstFit;
+    return planPlatforms(content, request);
+}
+
+}  // namespace
+
+TEST(StayMoves, aStayChangesTheSidesThatHeldItsPlatformOnly) {
+    // One stay over both sides: both change; a departure side of 0 stays 0.
+    Train both = withStayOnPlatform(test::train(passes, 700, 710).platforms(2, 2), true, 5);
+    EXPECT_EQ(both.arrivalPlatform, 5);
+    EXPECT_EQ(both.departurePlatform, 5);
+    Train arrivalOnly = withStayOnPlatform(test::train(passes, 700, 710).platforms(2, 0), true, 5);
+    EXPECT_EQ(arrivalOnly.arrivalPlatform, 5);
+    EXPECT_EQ(arrivalOnly.departurePlatform, 0);
+    Train starting = withStayOnPlatform(test::train(starts, 0, 710).platforms(0, 3), false, 1);
+    EXPECT_EQ(starting.arrivalPlatform, 0);
+    EXPECT_EQ(starting.departurePlatform, 1);
+    // A train that changes platforms: each piece its own side.
+    const Train changing = test::train(passes, 700, 740).platforms(2, 4);
+    EXPECT_TRUE(changesPlatform(changing));
+    EXPECT_EQ(withStayOnPlatform(changing, true, 6).arrivalPlatform, 6);
+    EXPECT_EQ(withStayOnPlatform(changing, true, 6).departurePlatform, 4);
+    EXPECT_EQ(withStayOnPlatform(changing, false, 6).arrivalPlatform, 2);
+    EXPECT_EQ(withStayOnPlatform(changing, false, 6).departurePlatform, 6);
+    // Ending and starting trains never change platforms, whatever their unused side says.
+    EXPECT_FALSE(changesPlatform(test::train(ends, 700, 0).platforms(2, 4)));
+}
+
+TEST(StayMoves, aConsistMovesTogetherAndPlatformsOutsideOneToNineAreRefused) {
+    // Trains 0 and 1 are one consist on platform 2; train 2 of the consist stands on 3.
+    const TimetableContent content = timetableOf({
+        test::train(passes, 700, 720).platforms(2, 2).couplings(couplingCode(1, 1), 0),
+        test::train(passes, 705, 730).platforms(2, 2).couplings(couplingCode(2, 1), 0),
+        test::train(passes, 700, 730).platforms(3, 3).couplings(couplingCode(0, 1), 0),
+        test::train(passes, 700, 730).platforms(2, 2),
+    });
+    const PlatformLayout layout = layoutOf(content);
+    const std::vector<TrainChange> moved = platformMove(content, layout, 0, 9);
+    ASSERT_EQ(moved.size(), 2u);
+    EXPECT_EQ(moved[0].train, 0u);
+    EXPECT_EQ(moved[1].train, 1u);
+    EXPECT_EQ(moved[1].after.departurePlatform, 9);
+    EXPECT_EQ(platformMove(content, layout, 0, 1).size(), 2u);
+    EXPECT_TRUE(platformMove(content, layout, 0, 10).empty());
+    EXPECT_TRUE(platformMove(content, layout, 0, 0).empty());
+    EXPECT_TRUE(platformMove(content, layout, 0, 2).empty());  // where it is
+    EXPECT_TRUE(platformMove(content, layout, layout.intervals().size(), 4).empty());
+}
+
+TEST(StayMoves, outcomeFindsConflictsToTheMinuteAndAroundMidnight) {
+    const TimetableContent content = timetableOf({
+        test::train(passes, 700, 710).platforms(1, 1).numbers(1, 1),
+        test::train(passes, 710, 720).platforms(2, 2).numbers(2, 2),
+        test::train(passes, 2350, 20).platforms(3, 3).numbers(3, 3),
+        test::train(passes, 10, 15).platforms(4, 4).numbers(4, 4),
+    });
+    const PlatformLayout layout = layoutOf(content);
+    const auto outcome = [&](std::size_t stay, int32_t platform) {
+        return moveOutcome(content, layout, DwellTimes{},
+                           platformMove(content, layout, stay, platform));
+    };
+    // Train 1 arrives the minute train 0 leaves: no conflict; one minute earlier there is one.
+    EXPECT_EQ(outcome(1, 1).conflict, layout.intervals().size());
+    const TimetableContent onOne = applied(content, platformMove(content, layout, 1, 1));
+    const PlatformLayout onOneLayout = layoutOf(onOne);
+    EXPECT_EQ(moveOutcome(onOne, onOneLayout, DwellTimes{}, timeMove(onOne, 1, -1)).conflict, 0u);
+    EXPECT_EQ(moveOutcome(onOne, onOneLayout, DwellTimes{}, timeMove(onOne, 1, 1)).conflict,
+              onOneLayout.intervals().size());
+    // The next morning's part of a stay over midnight meets an early stay.
+    EXPECT_EQ(outcome(3, 3).conflict, 2u);
+    EXPECT_EQ(outcome(2, 4).conflict, 3u);
+    // Time moves: around midnight, none for a whole day.
+    EXPECT_EQ(timeMove(content, 2, 15).at(0).after.arrivalTime, 5);
+    EXPECT_EQ(timeMove(content, 2, 15).at(0).after.departureTime, 35);
+    EXPECT_TRUE(timeMove(content, 2, 0).empty());
+    EXPECT_TRUE(timeMove(content, 2, minutesPerDay).empty());
+    EXPECT_TRUE(timeMove(content, 4, 5).empty());
+}
+
+TEST(PlatformLayout, rowsRunFromOneToTheStationsPlatformCount) {
+    PlatformLayout layout = layoutOf(timetableOf({test::train(passes, 700, 710).platforms(3, 3)}));
+    const auto rows = [&] { return layout.rows(); };
+    EXPECT_EQ(rows(), (std::vector<int32_t>{1, 2, 3}));
+    layout.setPlatformCount(5);
+    EXPECT_EQ(rows(), (std::vector<int32_t>{1, 2, 3, 4, 5}));
+    layout.setPlatformCount(2);  // fewer than the timetable uses: the timetable wins
+    EXPECT_EQ(rows().size(), 3u);
+    layout.setPlatformCount(10);
+    EXPECT_EQ(rows().size(), 9u);
+    PlatformLayout empty = layoutOf(TimetableContent{});
+    EXPECT_TRUE(empty.rows().empty());
+    empty.setPlatformCount(1);
+    EXPECT_EQ(empty.rows(), (std::vector<int32_t>{1}));
+}
+
+TEST(PlatformAssignment, placesWhatFitsAndNamesWhereThePlatformsRunOut) {
+    // Three trains at 7:00 on platform 1, two platforms allowed: one cannot be placed.
+    const TimetableContent content = timetableOf({
+        test::train(passes, 700, 710).platforms(1, 1),
+        test::train(passes, 700, 710).platforms(1, 1),
+        test::train(passes, 705, 720).platforms(1, 1),
+    });
+    PlatformPlan plan = planAll(content, platforms({1, 2}));
+    EXPECT_EQ(plan.movedTrains, 1u);
+    ASSERT_EQ(plan.unplacedTrains, 1u);
+    ASSERT_EQ(plan.unplaced.size(), 1u);
+    EXPECT_EQ(plan.unplaced[0].train, 2u);
+    EXPECT_EQ(plan.unplaced[0].minute, 7 * 60 + 5);
+    EXPECT_EQ(plan.unplaced[0].stays, 3);
+    // With three platforms all fit, and the one that could stay stays.
+    plan = planAll(content, platforms({1, 2, 3}));
+    EXPECT_EQ(plan.unplacedTrains, 0u);
+    EXPECT_EQ(plan.movedTrains, 2u);
+    EXPECT_FALSE(hasConflict(applied(content, planChanges(content, plan))));
+    EXPECT_EQ(planChanges(content, plan).front().train, 1u);
+    // The list is bounded, the count is not.
+    PlacementRequest request;
+    request.allowed = platforms({1});
+    const PlatformPlan bounded = planPlatforms(content, request, 1);
+    EXPECT_EQ(bounded.unplacedTrains, 2u);
+    EXPECT_EQ(bounded.unplaced.size(), 1u);
+}
+
+TEST(PlatformAssignment, keepsTrainsOutsideTheSetAndThePlatformsNotAllowed) {
+    const TimetableContent content = timetableOf({
+        test::train(passes, 700, 730).platforms(1, 1),
+        test::train(passes, 710, 740).platforms(1, 1),
+        test::train(passes, 720, 750).platforms(2, 2),
+        test::train(passes, 2350, 30).platforms(2, 2),
+        test::train(passes, 10, 20).platforms(2, 2),
+    });
+    PlacementRequest request;
+    request.allowed = platforms({1, 2, 4});
+    request.movable = {true, false, false, true, true};
+    const PlatformPlan plan = planPlatforms(content, request);
+    const TimetableContent result = applied(content, planChanges(content, plan));
+    EXPECT_EQ(result.trains[1], content.trains[1]);
+    EXPECT_EQ(result.trains[2], content.trains[2]);
+    EXPECT_EQ(result.trains[0].arrivalPlatform, 4);  // 2 is held by train 2, an obstacle
+    EXPECT_FALSE(hasConflict(result));
+    // Over midnight: one of the two moves, to the only free platform.
+    EXPECT_EQ(plan.movedTrains, 2u);
+    EXPECT_NE(result.trains[3].arrivalPlatform, result.trains[4].arrivalPlatform);
+}
+
+TEST(PlatformAssignment, neverPutsAStayOnItsTrainsOtherPlatform) {
+    // Train 0 arrives on 1 and leaves from 2; its arrival meets train 1 on platform 1. On 2 the
+    // two stays would be one long one: it goes to 3.
+    const TimetableContent content = timetableOf({
+        test::train(passes, 700, 800).platforms(1, 2),
+        test::train(passes, 700, 800).platforms(1, 1),
+    });
+    const PlatformPlan plan = planAll(content, platforms({1, 2, 3}));
+    const TimetableContent result = applied(content, planChanges(content, plan));
+    EXPECT_FALSE(hasConflict(result));
+    EXPECT_EQ(plan.movedTrains, 1u);
+    EXPECT_EQ(result.trains[0].departurePlatform, 2);
+    EXPECT_TRUE(result.trains[0].arrivalPlatform == 3 || result.trains[1].arrivalPlatform == 2 ||
+                result.trains[1].arrivalPlatform == 3);
+}
+
+namespace {
+
+// A random day of single stays on up to `platforms` platforms, some coupled in pairs.
+TimetableContent randomDay(std::mt19937& random, int trains, int platforms, bool couplings, bool changing,
+                           int dayMinutes = 20 * 60) {
+    const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    std::vector<Train> list;
+    for (int i = 0; i < trains; ++i) {
+        const int arrival = 60 + below(dayMinutes - 120);
+        const int departure = arrival + 1 + below(40);
+        const int platform = 1 + below(platforms);
+        list.push_back(test::train(passes, timeOfDay(arrival / 60, arrival % 60),
+                                   timeOfDay(departure / 60, departure % 60))
+                           .platforms(platform, changing && below(4) == 0 ? 1 + below(platforms) : platform));
+    }
+    if (couplings) {
+        for (int i = 0; i + 1 < trains; i += 5) {
+            list[static_cast<std::size_t>(i)].coupledWith = couplingCode(i + 1, 1);
+            list[static_cast<std::size_t>(i) + 1].coupledWith = couplingCode(i, 1);
+            list[static_cast<std::size_t>(i) + 1].arrivalTime =
+                list[static_cast<std::size_t>(i)].arrivalTime;
+            list[static_cast<std::size_t>(i) + 1].departureTime =
+                list[static_cast<std::size_t>(i)].departureTime;
+        }
+    }
+    return timetableOf(std::move(list));
+}
+
+// The most stays (consists counted once per platform) that need a platform at one minute.
+int mostAtOnce(const TimetableContent& content) {
+    const auto stays = platformOccupancy(content, DwellTimes{});
+    const Consists consists(content.trains);
+    int most = 0;
+    for (int minute = 0; minute < 2 * minutesPerDay; ++minute) {
+        std::vector<std::pair<std::size_t, int32_t>> seen;
+        for (const PlatformInterval& s : stays) {
+            if (s.start <= minute && minute < s.end) seen.emplace_back(consists.of(s.train), s.platform);
+        }
+        std::sort(seen.begin(), seen.end());
+        seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
+        most = std::max(most, static_cast<int>(seen.size()));
+    }
+    return most;
+}
+
+}  // namespace
+
+TEST(PlatformAssignment, randomDaysWithinTheBoundEndWithoutConflictAndNoTrainCouldGoBack) {
+    std::mt19937 random(7);
+    int resolved = 0;
+    for (int round = 0; round < 300; ++round) {
+        const int allowedCount = 2 + round % 5;
+        const bool changing = round % 3 == 0;
+        const TimetableContent content =
+            randomDay(random, 10 + round % 40, allowedCount + 1, round % 2 == 0, changing, 8 * 60);
+        PlatformSet allowed;
+        for (int p = 1; p <= allowedCount; ++p) allowed.set(static_cast<std::size_t>(p));
+        const PlatformPlan plan = planAll(content, allowed);
+        const PlatformPlan firstFit = planAll(content, allowed, true);
+        const TimetableContent result = applied(content, planChanges(content, plan));
+        const PlatformLayout resultLayout = layoutOf(result);
+        // A stay never goes to its train's other platform: the bound promises nothing then.
+        if (!changing && mostAtOnce(content) <= allowedCount) {
+            ++resolved;
+            EXPECT_EQ(plan.unplacedTrains, 0u) << round;
+            EXPECT_FALSE(hasConflict(result)) << round;
+        }
+        if (plan.unplacedTrains == 0 && firstFit.unplacedTrains == 0)
+            EXPECT_LE(plan.movedTrains, firstFit.movedTrains) << round;
+        EXPECT_LE(plan.unplacedTrains, firstFit.unplacedTrains) << round;
+        // Every placed stay is on an allowed platform; no moved stay could go back alone.
+        for (const StayPlacement& move : plan.moves) {
+            EXPECT_TRUE(allowed.test(static_cast<std::size_t>(move.platform)));
+            const PlatformInterval& before = plan.stays[move.stay];
+            if (!allowed.test(static_cast<std::size_t>(before.platform))) continue;
+            const std::size_t now = [&] {
+                for (std::size_t k = resultLayout.firstStayOf(before.train);
+                     k < resultLayout.endOfStays(before.train); ++k) {
+                    if (resultLayout.intervals()[k].arrivalSide == before.arrivalSide) return k;
+                }
+                return resultLayout.intervals().size();
+            }();
+            ASSERT_LT(now, resultLayout.intervals().size());
+            const auto back = platformMove(result, resultLayout, now, before.platform);
+            const MoveOutcome outcome = moveOutcome(result, resultLayout, DwellTimes{}, back);
+            const bool otherSide = changesPlatform(result.trains[before.train]) &&
+                                   std::any_of(back.begin(), back.end(), [](const TrainChange& c) {
+                                       return !changesPlatform(c.after);
+                                   });
+            EXPECT_TRUE(outcome.conflict < resultLayout.intervals().size() || otherSide)
+                << "round " << round << ": train " << before.train << " could keep platform "
+                << before.platform;
+        }
+        // Consists that shared a platform still do.
+        const Consists consists(content.trains);
+        for (std::size_t a = 0; a < content.trains.size(); ++a) {
+            for (std::size_t b = a + 1; b < content.trains.size(); ++b) {
+                if (!consists.together(a, b) || changesPlatform(content.trains[a]) ||
+                    changesPlatform(content.trains[b]) ||
+                    content.trains[a].arrivalPlatform != content.trains[b].arrivalPlatform) {
+                    continue;
+                }
+                EXPECT_EQ(result.trains[a].arrivalPlatform, result.trains[b].arrivalPlatform);
+            }
+        }
+    }
+    EXPECT_GT(resolved, 60);
+}
+
+namespace {
+
+// The fewest trains to move so that no stay conflicts, by trying every platform for every
+// train (each holding one stay); -1 when no placement is without conflict.
+int fewestMoves(const TimetableContent& content, int allowedCount) {
+    const std::vector<PlatformInterval> stays = platformOccupancy(content, DwellTimes{});
+    const std::size_t n = stays.size();
+    std::vector<int32_t> choice(n, 0);
+    int best = -1;
+    const auto place = [&](auto&& self, std::size_t i, int moved) -> void {
+        if (i == n) {
+            if (best < 0 || moved < best) best = moved;
+            return;
+        }
+        for (int32_t p = 1; p <= allowedCount; ++p) {
+            bool free = true;
+            for (std::size_t j = 0; j < i && free; ++j) {
+                free = choice[j] != p || stays[j].end <= stays[i].start ||
+                       stays[i].end <= stays[j].start;
+            }
+            if (!free) continue;
+            choice[i] = p;
+            self(self, i + 1, moved + (p != stays[i].platform));
+        }
+    };
+    place(place, 0, 0);
+    return best;
+}
+
+}  // namespace
+
+TEST(PlatformAssignment, smallBlocksMoveTheFewestTrainsAnExhaustiveSearchFinds) {
+    std::mt19937 random(11);
+    const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    int compared = 0;
+    for (int round = 0; round < 250; ++round) {
+        const int allowedCount = 2 + round % 2;
+        const int count = 4 + round % 7;  // 4..10 stays, the largest block searched exactly
+        std::vector<Train> trains;
+        for (int i = 0; i < count; ++i) {
+            const int arrival = 7 * 60 + below(90);
+            const int departure = arrival + 5 + below(30);
+            const int platform = 1 + below(allowedCount);
+            trains.push_back(test::train(passes, timeOfDay(arrival / 60, arrival % 60),
+                                         timeOfDay(departure / 60, departure % 60))
+                                 .platforms(platform, platform));
+        }
+        const TimetableContent content = timetableOf(std::move(trains));
+        PlatformSet allowed;
+        for (int p = 1; p <= allowedCount; ++p) allowed.set(static_cast<std::size_t>(p));
+        const int fewest = fewestMoves(content, allowedCount);
+        const PlatformPlan plan = planAll(content, allowed);
+        if (fewest < 0) {
+            EXPECT_GT(plan.unplacedTrains, 0u) << round;
+            continue;
+        }
+        ++compared;
+        EXPECT_EQ(plan.unplacedTrains, 0u) << round;
+        EXPECT_EQ(static_cast<int>(plan.movedTrains), fewest) << round;
+        EXPECT_FALSE(hasConflict(applied(content, planChanges(content, plan)))) << round;
+    }
+    EXPECT_GT(compared, 100);
+}
