@@ -357,10 +357,12 @@ TEST(PlatformAssignment, smallBlocksMoveTheFewestTrainsAnExhaustiveSearchFinds) 
     for (int round = 0; round < 250; ++round) {
         const int allowedCount = 2 + round % 2;
         const int count = 4 + round % 7;  // 4..10 stays, the largest block searched exactly
+        // Every other round the stays are a chain, each overlapping the next: one block.
+        const bool chain = round % 2 == 1;
         std::vector<Train> trains;
         for (int i = 0; i < count; ++i) {
-            const int arrival = 7 * 60 + below(90);
-            const int departure = arrival + 5 + below(30);
+            const int arrival = 7 * 60 + (chain ? 4 * i : below(90));
+            const int departure = arrival + 5 + below(chain ? 5 : 30);
             const int platform = 1 + below(allowedCount);
             trains.push_back(test::train(passes, timeOfDay(arrival / 60, arrival % 60),
                                          timeOfDay(departure / 60, departure % 60))
