@@ -28,7 +28,7 @@
 #include "passages/PassagesDialog.h"
 #include "passages/ProbabilityTableDialog.h"
 #include "texts/TextCommands.h"
-#include "trains/DwellTimeBar.h"
+#include "trains/ChartBar.h"
 #include "trains/PlatformChart.h"
 #include "trains/TrainClipboard.h"
 #include "trains/TrainCommands.h"
@@ -143,6 +143,7 @@ void MainWindow::createActions() {
     m_copyTrains = command("copyTrains", "Kopiuj pociągi...", {});
     m_copyTrains->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m_shiftTrains = command("shiftTrains", "Przesuń czas...", {});
+    m_resolvePlatforms = command("resolvePlatforms", "Rozdziel perony...", {});
     m_copy = command("copy", "Kopiuj", {});
     m_copy->setShortcut(QKeySequence::Copy);
     m_paste = command("paste", "Wklej", {});
@@ -194,6 +195,9 @@ void MainWindow::connectActions() {
     connectCommand(m_shiftTrains, [this] {
         trains::shiftTrains(m_session, this, m_shiftTrains->text(), selectedTrains());
     });
+    connectCommand(m_resolvePlatforms, [this] {
+        trains::resolvePlatforms(m_session, this, selectedTrains(), m_chart->dwellTimes());
+    });
     connectCommand(m_copy, [this] { m_trainList->copySelectedTrains(); });
     connectCommand(m_paste, [this] {
         const std::size_t before = m_session.content().trains.size();
@@ -244,7 +248,7 @@ void MainWindow::createMenus() {
     dataMenu->addActions({m_addTrain, m_editTrain});
     dataMenu->addSeparator();
     dataMenu->addAction(m_deleteTrain);
-    dataMenu->addActions({m_copyTrains, m_shiftTrains});
+    dataMenu->addActions({m_copyTrains, m_shiftTrains, m_resolvePlatforms});
     dataMenu->addSeparator();
     dataMenu->addActions({m_locomotiveTypes, m_depot, m_passages});
     dataMenu->addSeparator();
@@ -313,7 +317,7 @@ void MainWindow::createWorkspace() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_trainList);
-    layout->addWidget(m_dwellTimes);
+    layout->addWidget(m_chartBar);
     layout->addWidget(m_chart);
 }
 
@@ -328,9 +332,22 @@ void MainWindow::createPlatformChart(QWidget* workspace) {
     const DwellTimes dwell = dwellTimesSetting(m_settings);
     m_chart->setDwellTimes(dwell);
     m_problems->setDwellTimes(dwell);
-    m_dwellTimes = new trains::DwellTimeBar(dwell, maxDwellMinutes, m_fitChart, workspace);
-    m_dwellTimes->hide();
-    connect(m_dwellTimes, &trains::DwellTimeBar::dwellTimesChanged, this, [this](DwellTimes times) {
+    m_chartBar = new trains::ChartBar(dwell, maxDwellMinutes, m_resolvePlatforms, m_fitChart,
+                                      workspace);
+    m_chartBar->hide();
+    connect(m_chartBar, &trains::ChartBar::platformCountChanged, this, [this](int count) {
+        m_chart->setPlatformCount(count);
+        ui::guarded(this, [&] {
+            storeStationPlatforms(m_settings, m_session.document().fileName, count);
+        });
+    });
+    connect(m_chart, &trains::PlatformChart::rowsChanged, m_chartBar,
+            &trains::ChartBar::showPlatformCount);
+    connect(&m_session, &editing::EditingSession::frameChanged, this, [this] {
+        m_chart->setPlatformCount(
+            stationPlatformsSetting(m_settings, m_session.document().fileName));
+    });
+    connect(m_chartBar, &trains::ChartBar::dwellTimesChanged, this, [this](DwellTimes times) {
         m_chart->setDwellTimes(times);
         m_problems->setDwellTimes(times);
         ui::guarded(this, [&] { storeDwellTimes(m_settings, times); });
@@ -345,8 +362,14 @@ void MainWindow::createPlatformChart(QWidget* workspace) {
             [this](int train) { selectTrain(train); });
     connect(m_chart, &trains::PlatformChart::trainActivated, this, onTrain(m_editTrain));
     connect(m_chart, &trains::PlatformChart::deleteRequested, this, onTrain(m_deleteTrain));
+    // The bar's menu: the list's, and the platforms to move the bar to.
+    auto* chartMenu = new QMenu(this);
+    chartMenu->setObjectName(QStringLiteral("chartMenu"));
+    chartMenu->addActions(m_trainMenu->actions());
+    chartMenu->addSeparator();
+    chartMenu->addMenu(m_chart->moveMenu());
     connect(m_chart, &trains::PlatformChart::menuRequested, this,
-            [this](int, const QPoint& at) { m_trainMenu->popup(at); });
+            [chartMenu](int, const QPoint& at) { chartMenu->popup(at); });
     connect(m_trainList, &TrainListPane::selectionChanged, this,
             [this] { m_chart->setChosenTrain(selectedTrain()); });
 }
@@ -364,10 +387,10 @@ void MainWindow::showChosenView() {
     // would pass it on with a Tab of its own, which moves its current row and its selection.
     QWidget* shown = chart ? static_cast<QWidget*>(m_chart) : m_trainList;
     shown->show();
-    if (chart) m_dwellTimes->show();
+    if (chart) m_chartBar->show();
     shown->setFocus();
     m_trainList->setVisible(!chart);
-    m_dwellTimes->setVisible(chart);
+    m_chartBar->setVisible(chart);
     m_chart->setVisible(chart);
     refreshStates();
 }
@@ -449,7 +472,7 @@ void MainWindow::refreshStates() {
     m_fitChart->setEnabled(shown && m_showChart->isChecked());
     m_saveDocument->setEnabled(m_session.isModified());
     for (QAction* action :
-         {m_saveDocumentAs, m_exportChart, m_addTrain, m_locomotiveTypes, m_depot, m_passages,
+         {m_saveDocumentAs, m_exportChart, m_addTrain, m_resolvePlatforms, m_locomotiveTypes, m_depot, m_passages,
           m_probabilityTable, m_coaches, m_compositions, m_names, m_generalData, m_paste}) {
         action->setEnabled(shown);
     }

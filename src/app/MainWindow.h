@@ -22,7 +22,7 @@ class ProblemChecker;
 }
 
 namespace rylmo::trains {
-class DwellTimeBar;
+class ChartBar;
 class PlatformChart;
 }  // namespace rylmo::trains
 
@@ -99,7 +99,7 @@ private:
     editing::ProblemChecker* m_problems = nullptr;
     TrainListPane* m_trainList = nullptr;
     trains::PlatformChart* m_chart = nullptr;
-    trains::DwellTimeBar* m_dwellTimes = nullptr;
+    trains::ChartBar* m_chartBar = nullptr;
     bool m_documentShown = false;  // a document is open or new: the list or the chart shows
     QDockWidget* m_problemsDock = nullptr;
     QMenu* m_trainMenu = nullptr;
@@ -124,6 +124,7 @@ private:
     QAction* m_deleteTrain = nullptr;
     QAction* m_copyTrains = nullptr;
     QAction* m_shiftTrains = nullptr;
+    QAction* m_resolvePlatforms = nullptr;
     QAction* m_locomotiveTypes = nullptr;
     QAction* m_depot = nullptr;
     QAction* m_passages = nullptr;

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/OptionsDialog.h"
+#include "document/FieldLimits.h"
 #include "models/DocumentText.h"
 
 namespace rylmo::app {
@@ -138,6 +139,33 @@ DwellTimes dwellTimesSetting(const ProfileFile& settings) {
 void storeDwellTimes(ProfileFile& settings, DwellTimes dwell) {
     settings.writeString(dwellSection, afterArrivalKey, std::to_string(dwell.afterArrival));
     settings.writeString(dwellSection, beforeDepartureKey, std::to_string(dwell.beforeDeparture));
+}
+
+namespace {
+
+const char* const platformsSection = "Perony";
+
+// A file name as a key: '=' ends a key in the file, so it stands as '_'.
+std::string platformsKey(std::string stationFile) {
+    std::replace(stationFile.begin(), stationFile.end(), '=', '_');
+    return stationFile;
+}
+
+}  // namespace
+
+int stationPlatformsSetting(const ProfileFile& settings, const std::string& stationFile) {
+    if (stationFile.empty()) return 0;
+    bool number = false;
+    const int value = QString::fromStdString(
+                          settings.readString(platformsSection, platformsKey(stationFile), {}))
+                          .trimmed()
+                          .toInt(&number);
+    return number ? std::clamp(value, 0, static_cast<int>(limits::maxPlatform)) : 0;
+}
+
+void storeStationPlatforms(ProfileFile& settings, const std::string& stationFile, int count) {
+    if (stationFile.empty()) return;
+    settings.writeString(platformsSection, platformsKey(stationFile), std::to_string(count));
 }
 
 }  // namespace rylmo::app

@@ -14,6 +14,8 @@
 //             PoprawiajOdwolania  deleting keeps references right (1)
 //   [Widok]   ListaCzytelna       the readable train list (0)
 //   [Wykres]  PostojPoPrzyjezdzie, PostojPrzedOdjazdem   the dwell times (DwellTimes{})
+//   [Perony]  <station file name>  the station's platform count, the chart's rows (none: the
+//                                  highest platform the timetable uses)
 // A write that fails throws rylmo::Error.
 
 namespace rylmo::app {
@@ -51,6 +53,11 @@ void storeReadableList(ProfileFile& settings, bool readable);
 inline constexpr int32_t maxDwellMinutes = 180;
 DwellTimes dwellTimesSetting(const ProfileFile& settings);
 void storeDwellTimes(ProfileFile& settings, DwellTimes dwell);
+
+// The platform count set for the station file (by its name), 0 when none is; the timetable
+// file has no place for it.
+int stationPlatformsSetting(const ProfileFile& settings, const std::string& stationFile);
+void storeStationPlatforms(ProfileFile& settings, const std::string& stationFile, int count);
 
 // The folder the program uses for a stored one: a relative folder ("tabor\\", as a portable
 // copy carries) is taken from the program's folder; an absolute one stands as it is.

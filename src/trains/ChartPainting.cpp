@@ -184,6 +184,10 @@ std::vector<std::pair<QRect, QString>> paintChart(QPainter& painter, const QPale
             painter.setPen(QPen(colours.color(QPalette::Highlight), 2));
             painter.drawRect(bar.adjusted(1, 1, -1, -1));
         }
+        if (k == marks.focusStay) {
+            painter.setPen(QPen(colours.color(QPalette::Text), 1, Qt::DashLine));
+            painter.drawRect(bar.adjusted(-2, -2, 1, 1));
+        }
         if (marks.hasProblems && marks.hasProblems(train))
             painter.fillRect(bar.left(), bar.top() - 3, 6, 6,
                              editing::TrainListModel::problemColour());
@@ -195,6 +199,27 @@ std::vector<std::pair<QRect, QString>> paintChart(QPainter& painter, const QPale
     auto shown = paintLabels(painter, drawn, rowStarts);
     paintFrame(painter, colours, layout, view);
     return shown;
+}
+
+void paintGhost(QPainter& painter, const QPalette& colours, const PlatformLayout& layout,
+                const ChartView& view, const MoveOutcome& outcome) {
+    const bool conflict = outcome.conflict < layout.intervals().size();
+    QColor fill = conflict ? conflictColour() : colours.color(QPalette::Highlight);
+    fill.setAlpha(110);
+    painter.setPen(QPen(conflict ? conflictColour().darker(140) : colours.color(QPalette::Text), 1,
+                        Qt::DashLine));
+    for (const PlatformInterval& stay : outcome.stays) {
+        const int row = layout.rowOf(stay.platform);
+        if (row < 0) continue;
+        std::vector<QRect> pieces{view.pieceRect(row, 0, stay.start, std::min(stay.end, minutesPerDay))};
+        if (stay.end > minutesPerDay)
+            pieces.push_back(view.pieceRect(row, 0, 0, stay.end - minutesPerDay));
+        for (QRect piece : pieces) {
+            piece.setHeight(chart::rowHeight - 8);
+            painter.fillRect(piece, fill);
+            painter.drawRect(piece.adjusted(0, 0, -1, -1));
+        }
+    }
 }
 
 }  // namespace rylmo::trains

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <cstddef>
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "document/PlatformLayout.h"
+#include "document/StayMoves.h"
 #include "document/TrainCategories.h"
 
 class QPainter;
@@ -53,6 +55,7 @@ struct ChartMarks {
     int chosenToo = -1;
     bool readable = false;                 // labels carry the trains' names too
     std::function<bool(int)> hasProblems;  // trains with findings get the list's red mark
+    std::size_t focusStay = SIZE_MAX;      // the stay keys act on, framed while the chart has focus
 };
 
 // Calls visit(interval, rect) for each bar the view shows (both pieces of a stay over
@@ -77,5 +80,9 @@ std::vector<std::pair<QRect, QString>> paintChart(QPainter& painter, const QPale
                                                   const TimetableContent& content,
                                                   const PlatformLayout& layout,
                                                   const ChartView& view, const ChartMarks& marks);
+
+// The ghost of a move: the stays the moved trains would hold, red when one would conflict.
+void paintGhost(QPainter& painter, const QPalette& colours, const PlatformLayout& layout,
+                const ChartView& view, const MoveOutcome& outcome);
 
 }  // namespace rylmo::trains

@@ -3,11 +3,15 @@
 #include <QAbstractScrollArea>
 #include <QTimer>
 #include <cstddef>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "document/PlatformLayout.h"
+#include "document/StayMoves.h"
 #include "trains/ChartPainting.h"
+
+class QMenu;
 
 namespace rylmo::editing {
 class EditingSession;
@@ -21,6 +25,12 @@ namespace rylmo::trains {
 // share a platform with another consist are red, trains that do not stop a thin tick. It
 // follows every change of the session; Ctrl+wheel and Ctrl+plus/minus zoom around the cursor,
 // Ctrl+0 fits the day.
+//
+// Platforms are planned on it: a bar dragged to another row moves the stay (with its consist)
+// to that platform, dragged with Shift it moves the train in time; a ghost bar shows where it
+// would go, red when it would conflict, and Esc cancels. For the chosen bar, Alt+Up/Down moves
+// it a platform, Alt+Left/Right a minute (with Shift ten), Tab and Shift+Tab step through the
+// bars in time order and Enter opens the train. Each move is one undoable step.
 class PlatformChart : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -37,6 +47,17 @@ public:
     void setVisible(bool visible) override;
     // Shows the train as chosen (bold outline); -1 for none.
     void setChosenTrain(int train);
+    // The chosen train's stay that keys act on, or layout().intervals().size().
+    std::size_t chosenStay();
+    // The station's platform count: rows run from 1 to it, or to the highest platform a stay
+    // holds when that is more.
+    void setPlatformCount(int count);
+    int rowCount() const { return static_cast<int>(m_layout.rows().size()); }
+    // "Przenieś na peron", filled for the chosen stay each time it opens.
+    QMenu* moveMenu() const { return m_moveMenu; }
+    // What a running drag would do, and its tooltip; nothing when no drag runs.
+    const MoveOutcome* dragOutcome() const;
+    QString dragText() const;
     // Trains with findings carry the list's red mark at the start of their bars.
     void setProblems(const editing::ProblemChecker* checker);
     // Labels bars with the trains' names too, as the readable list does.
@@ -60,6 +81,8 @@ signals:
     void trainActivated(int train);
     void menuRequested(int train, const QPoint& globalPosition);
     void deleteRequested(int train);
+    // The rows shown changed in number.
+    void rowsChanged(int rows);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,6 +92,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
 private:
@@ -82,8 +110,30 @@ private:
     // The stay shown at a viewport point, or intervals().size().
     std::size_t stayAt(const QPoint& point) const;
     QString summary(std::size_t interval) const;
+    // Keys on the chosen stay: a platform up or down, or minutes in time.
+    void moveChosen(int platformStep, int32_t minutes);
+    // Chooses the next (or previous) bar in time order and scrolls it into view.
+    void stepChosen(bool forward);
+    void choose(std::size_t stay);
+    void updateDrag(const QPoint& at, Qt::KeyboardModifiers modifiers);
+    void endDrag(bool drop);
+    void fillMoveMenu();
 
-    const editing::EditingSession& m_session;
+    // A bar pressed, and once the mouse has moved far enough, dragged.
+    struct Drag {
+        std::size_t stay = 0;
+        QPoint from;
+        bool started = false;
+        bool inTime = false;
+        int32_t platform = 0;
+        int32_t minutes = 0;
+        std::vector<TrainChange> changes;
+        MoveOutcome outcome;
+        std::size_t shown = 0;  // the dragged stay's place in outcome.stays
+        QString text;
+    };
+
+    editing::EditingSession& m_session;
     QTimer m_rebuild;
     bool m_stale = true;  // the session changed since the chart was built
     PlatformLayout m_layout;
@@ -92,6 +142,10 @@ private:
     bool m_fitted = true;
     int m_chosen = -1;
     int m_chosenToo = -1;
+    bool m_chosenArrivalSide = true;
+    int m_shownRows = -1;
+    std::optional<Drag> m_drag;
+    QMenu* m_moveMenu = nullptr;
     bool m_readable = false;
     const editing::ProblemChecker* m_problems = nullptr;
     std::vector<std::pair<QRect, QString>> m_shownLabels;

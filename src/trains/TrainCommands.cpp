@@ -5,6 +5,8 @@
 #include "document/Problem.h"
 #include "document/TrainCopies.h"
 #include "editing/EditingSession.h"
+#include "trains/ChartMoves.h"
+#include "trains/PlatformPlanDialog.h"
 #include "trains/TrainDialog.h"
 #include "trains/TrainSeriesDialog.h"
 #include "ui/Prompter.h"
@@ -135,6 +137,26 @@ void shiftTrains(editing::EditingSession& session, QWidget* parent, const QStrin
     }
     session.replaceEntries(&TimetableContent::trains, trains, std::move(moved),
                            QStringLiteral("przesunięcie ") + trainsOf(trains.size()));
+}
+
+void resolvePlatforms(editing::EditingSession& session, QWidget* parent,
+                      const std::vector<int>& trains, DwellTimes dwell) {
+    const std::size_t count = session.content().trains.size();
+    std::vector<bool> movable;
+    if (!trains.empty()) {
+        movable.assign(count, false);
+        for (int train : trains) {
+            if (train >= 0 && static_cast<std::size_t>(train) < count)
+                movable[static_cast<std::size_t>(train)] = true;
+        }
+    }
+    PlatformPlanDialog dialog(session.content(), std::move(movable), dwell, parent);
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    const std::size_t moved = dialog.plan().movedTrains;
+    applyChanges(session, dialog.changes(),
+                 QStringLiteral("rozdzielenie peronów: ") +
+                     QString::fromStdString(polishCount(static_cast<int64_t>(moved), "pociąg",
+                                                        "pociągi", "pociągów")));
 }
 
 }  // namespace rylmo::trains

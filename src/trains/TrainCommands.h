@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "document/Occupancy.h"
+
 class QWidget;
 
 namespace rylmo::editing {
@@ -32,5 +34,9 @@ void copyTrains(editing::EditingSession& session, QWidget* parent, const QString
                 const std::vector<int>& trains);
 void shiftTrains(editing::EditingSession& session, QWidget* parent, const QString& caption,
                  const std::vector<int>& trains);
+// "Rozdziel perony...": the chosen trains (every train when none is chosen) placed so that no
+// stays conflict, after the proposal was shown and confirmed; one step.
+void resolvePlatforms(editing::EditingSession& session, QWidget* parent,
+                      const std::vector<int>& trains, DwellTimes dwell);
 
 }  // namespace rylmo::trains

@@ -121,9 +121,11 @@ TEST(PlatformLayout, FindsThePiecesOfAStretchOfTheDay) {
     c.trains.push_back(test::train(2, 800, 810).platforms(limits::maxPlatform, 0));
     PlatformLayout layout;
     layout.build(c, {});
-    EXPECT_EQ(layout.rows(), (std::vector<int32_t>{1, limits::maxPlatform}));
-    EXPECT_EQ(layout.rowOf(limits::maxPlatform), 1);
-    EXPECT_EQ(layout.rowOf(2), -1);
+    // Every platform up to the highest used is a row, empty ones too: places to move to.
+    EXPECT_EQ(layout.rows().size(), static_cast<std::size_t>(limits::maxPlatform));
+    EXPECT_EQ(layout.rowOf(limits::maxPlatform), limits::maxPlatform - 1);
+    EXPECT_EQ(layout.rowOf(2), 1);
+    EXPECT_EQ(layout.rowOf(limits::maxPlatform + 1), -1);
     EXPECT_EQ(layout.firstStayOf(301), 301u);
     EXPECT_EQ(layout.firstStayOf(304), layout.intervals().size());  // no such train
     for (const auto& [first, last] :

@@ -1,4 +1,4 @@
-#include "trains/DwellTimeBar.h"
+#include "trains/ChartBar.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "document/FieldLimits.h"
 #include "ui/Controls.h"
 
 namespace rylmo::trains {
 
-DwellTimeBar::DwellTimeBar(DwellTimes dwell, int maxMinutes, QAction* fit, QWidget* parent)
+ChartBar::ChartBar(DwellTimes dwell, int maxMinutes, QAction* resolve, QAction* fit,
+                   QWidget* parent)
     : QWidget(parent) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
@@ -22,24 +24,41 @@ DwellTimeBar::DwellTimeBar(DwellTimes dwell, int maxMinutes, QAction* fit, QWidg
     };
     m_afterArrival = minutes("dwellAfterArrival", dwell.afterArrival);
     m_beforeDeparture = minutes("dwellBeforeDeparture", dwell.beforeDeparture);
-    auto* fitButton = new QPushButton(fit->text(), this);
-    connect(fitButton, &QPushButton::clicked, fit, &QAction::trigger);
+    m_platforms = ui::spinEdit("stationPlatforms", limits::maxPlatform, limits::minPlatform);
+    const auto buttonFor = [this](QAction* action) {
+        auto* button = new QPushButton(action->text(), this);
+        button->setFocusPolicy(Qt::TabFocus);
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::changed, button,
+                [button, action] { button->setEnabled(action->isEnabled()); });
+        return button;
+    };
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(ui::captionFor(QStringLiteral("Postój po przyjeździe"), m_afterArrival));
     layout->addWidget(m_afterArrival);
     layout->addWidget(ui::captionFor(QStringLiteral("przed odjazdem"), m_beforeDeparture));
     layout->addWidget(m_beforeDeparture);
+    layout->addSpacing(16);
+    layout->addWidget(ui::captionFor(QStringLiteral("Perony stacji:"), m_platforms));
+    layout->addWidget(m_platforms);
     layout->addStretch();
-    layout->addWidget(fitButton);
+    layout->addWidget(buttonFor(resolve));
+    layout->addWidget(buttonFor(fit));
+    connect(m_platforms, &QSpinBox::valueChanged, this, &ChartBar::platformCountChanged);
     for (QSpinBox* box : {m_afterArrival, m_beforeDeparture}) {
         connect(box, &QSpinBox::valueChanged, this,
                 [this] { emit dwellTimesChanged(dwellTimes()); });
     }
 }
 
-DwellTimes DwellTimeBar::dwellTimes() const {
+DwellTimes ChartBar::dwellTimes() const {
     return {m_afterArrival->value(), m_beforeDeparture->value()};
+}
+
+void ChartBar::showPlatformCount(int count) {
+    const QSignalBlocker quiet(m_platforms);
+    m_platforms->setValue(count);
 }
 
 }  // namespace rylmo::trains
