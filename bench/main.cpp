@@ -9,6 +9,7 @@
 #include <iostream>
 #include <map>
 
+#include "StationDay.h"
 #include "SyntheticTimetable.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
@@ -143,6 +144,11 @@ int main(int argc, char** argv) {
         const rylmo::TimetableContent content = rylmo::bench::syntheticTimetable();
         rylmo::saveTimetableFile(content, argv[2]);
         if (argc == 4) rylmo::bench::writePictures(content, argv[3]);
+        return 0;
+    }
+    // rylmo-bench --write-day FILE: saves a realistic day at a station of six platforms.
+    if (argc == 3 && std::strcmp(argv[1], "--write-day") == 0) {
+        rylmo::saveTimetableFile(rylmo::bench::stationDay(), argv[2]);
         return 0;
     }
     bool json = false;

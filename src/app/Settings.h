@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/ProfileFile.h"
+#include "document/FieldLimits.h"
 #include "document/Occupancy.h"
 #include "editing/EditingSession.h"
 
@@ -50,7 +51,7 @@ bool readableListSetting(const ProfileFile& settings);
 void storeReadableList(ProfileFile& settings, bool readable);
 
 // The dwell times of the chart and the platform check, each within 0..maxDwellMinutes.
-inline constexpr int32_t maxDwellMinutes = 180;
+inline constexpr int32_t maxDwellMinutes = limits::maxDwellMinutes;
 DwellTimes dwellTimesSetting(const ProfileFile& settings);
 void storeDwellTimes(ProfileFile& settings, DwellTimes dwell);
 

@@ -36,4 +36,7 @@ inline constexpr int32_t maxCopies = 100;
 // anything is made.
 inline constexpr std::size_t maxTrainsAfterCopies = 500'000;
 
+// How long a train that ends or starts its run here holds its platform, in minutes.
+inline constexpr int32_t maxDwellMinutes = 180;
+
 }  // namespace rylmo::limits

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <random>
 
+#include "StationDay.h"
 #include "TestTrains.h"
+#include "document/ConsistencyCheck.h"
 #include "document/Codes.h"
 #include "document/PlatformAssignment.h"
 #include "document/PlatformLayout.h"
@@ -383,4 +385,27 @@ TEST(PlatformAssignment, smallBlocksMoveTheFewestTrainsAnExhaustiveSearchFinds) 
         EXPECT_FALSE(hasConflict(applied(content, planChanges(content, plan)))) << round;
     }
     EXPECT_GT(compared, 100);
+}
+
+TEST(PlatformAssignment, theRealisticDayIsResolvedWithoutAConflict) {
+    const TimetableContent day = bench::stationDay();
+    EXPECT_GE(day.trains.size(), 350u);
+    EXPECT_LE(day.trains.size(), 450u);
+    EXPECT_LE(mostAtOnce(day), bench::stationDayPlatforms);
+    const auto stays = platformOccupancy(day, DwellTimes{});
+    const PlatformConflicts before = platformConflicts(day, stays);
+    EXPECT_GE(before.pairs.size(), 20u);
+    EXPECT_LE(before.pairs.size(), 80u);
+    // Nothing but the platforms is wrong with it.
+    for (const Problem& problem : checkTimetable(day))
+        EXPECT_NE(describe(problem).find("zajmują go jednocześnie"), std::string::npos)
+            << describe(problem);
+    PlatformSet six;
+    for (int p = 1; p <= bench::stationDayPlatforms; ++p) six.set(static_cast<std::size_t>(p));
+    const PlatformPlan plan = planAll(day, six);
+    const PlatformPlan firstFit = planAll(day, six, true);
+    EXPECT_EQ(plan.unplacedTrains, 0u);
+    EXPECT_LE(plan.movedTrains, firstFit.movedTrains);
+    EXPECT_LE(plan.movedTrains, 60u);
+    EXPECT_TRUE(checkTimetable(applied(day, planChanges(day, plan))).empty());
 }

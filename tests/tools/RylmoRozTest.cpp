@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <cstdio>
 
+#include "StationDay.h"
 #include "TestFiles.h"
 #include "document/RozWriter.h"
 
@@ -242,4 +243,63 @@ TEST(RylmoRoz, AFullOutputIsAFailure) {
     const int help =
         std::system((std::string("'") + RYLMO_ROZ + "' --help >/dev/full 2>/dev/null").c_str());
     EXPECT_TRUE(WIFEXITED(help) && WEXITSTATUS(help) == 1);
+}
+
+// The realistic day: every conflict resolved on its six platforms, each move a line; with
+// fewer platforms than stays at once, the trains left in conflict are listed and the status
+// says so. OUT is written either way.
+TEST(RylmoRoz, AssignPlatformsResolvesTheDayAndSaysWhatItCouldNot) {
+    TempFolder folder;
+    const std::string day = (folder / "dzien.roz").string();
+    const std::string out = (folder / "wynik.roz").string();
+    rylmo::saveTimetableFile(rylmo::bench::stationDay(), day);
+    ASSERT_EQ(run("check " + quoted(day)).status, 3);
+    ToolRun r = run("assign-platforms " + quoted(day) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(" → "), std::string::npos);
+    EXPECT_NE(r.out.find("Zmienione perony: "), std::string::npos);
+    EXPECT_EQ(r.out.find("bez wolnego peronu"), std::string::npos);
+    EXPECT_EQ(run("check " + quoted(out)).status, 0);
+    // Already resolved: nothing moves, and the file stays byte for byte.
+    const std::string again = (folder / "znowu.roz").string();
+    r = run("assign-platforms " + quoted(out) + " " + quoted(again) + " --dwell 10,10");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Zmienione perony: 0 pociągów.\n");
+    EXPECT_EQ(readBytes(again), readBytes(out));
+    // Three platforms for a day that needs more at its busiest minutes.
+    r = run("assign-platforms " + quoted(day) + " " + quoted(again) + " --platforms 1-3");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.out.find("bez wolnego peronu: pociąg "), std::string::npos);
+    EXPECT_NE(r.out.find("na 3 peronach"), std::string::npos);
+    EXPECT_EQ(run("check " + quoted(again)).status, 3);
+    // Longer dwell times make more stays meet.
+    EXPECT_EQ(run("assign-platforms " + quoted(day) + " " + quoted(again) + " --dwell 180,180")
+                  .status,
+              3);
+}
+
+TEST(RylmoRoz, AssignPlatformsRefusesOptionsAtTheirLimits) {
+    TempFolder folder;
+    const std::string file = (folder / "a.roz").string();
+    const std::string out = (folder / "b.roz").string();
+    rylmo::saveTimetableFile(rylmo::test::workedExample(), file);
+    const std::string call = "assign-platforms " + quoted(file) + " " + quoted(out);
+    for (const char* good : {" --platforms 1", " --platforms 9", " --platforms 1-9",
+                             " --platforms 3-3,1", " --dwell 0,0", " --dwell 180,180",
+                             " --platforms 1 --dwell 5,7"}) {
+        EXPECT_EQ(run(call + good).status, 0) << good;
+    }
+    for (const char* bad :
+         {" --platforms 0", " --platforms 10", " --platforms 1-10", " --platforms 4-1",
+          " --platforms 1,", " --platforms ,1", " --platforms", " --platforms 1-", " --dwell 181,0",
+          " --dwell 0,181", " --dwell -1,0", " --dwell 10", " --dwell 10,10,10", " --dwell x,1",
+          " --platforms 1 --platforms 2", " --inne 1", " extra"}) {
+        const ToolRun r = run(call + bad);
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_FALSE(r.err.empty()) << bad;
+    }
+    EXPECT_EQ(run("assign-platforms " + quoted(file)).status, 2);
+    EXPECT_EQ(run("assign-platforms " + quoted((folder / "brak.roz").string()) + " " + quoted(out))
+                  .status,
+              1);
 }

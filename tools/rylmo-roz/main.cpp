@@ -13,6 +13,7 @@
 #include <windows.h>
 #endif
 
+#include "AssignPlatforms.h"
 #include "TimetableJson.h"
 #include "document/AtomicFile.h"
 #include "document/ConsistencyCheck.h"
@@ -34,9 +35,16 @@ const char* const kUsageText =
     "  from-json JSON WYNIK  zapisuje rozkład opisany w JSON jako plik WYNIK (wersja 2)\n"
     "  convert PLIK WYNIK    zapisuje rozkład PLIK (wersja 1 lub 2) jako WYNIK w wersji 2\n"
     "  check PLIK            wypisuje problemy rozkładu, po jednym w wierszu\n"
+    "  assign-platforms PLIK WYNIK [--platforms 1-4,6] [--dwell 10,10]\n"
+    "                        rozdziela perony tak, by żadne dwa postoje nie kolidowały,\n"
+    "                        przenosząc jak najmniej pociągów (tylko na podane perony,\n"
+    "                        domyślnie te, których rozkład używa; postój w minutach po\n"
+    "                        przyjeździe i przed odjazdem, domyślnie 10,10); wypisuje każde\n"
+    "                        przeniesienie i zawsze zapisuje WYNIK\n"
     "  --help                wypisuje ten opis\n"
     "Kod wyjścia: 0 gdy wszystko w porządku, 1 gdy pliku nie można odczytać lub zapisać,\n"
-    "2 przy błędnym wywołaniu, 3 gdy check znalazł problemy.\n";
+    "2 przy błędnym wywołaniu, 3 gdy check znalazł problemy lub assign-platforms zostawił\n"
+    "pociągi w konflikcie.\n";
 
 int usage() {
     std::cerr << kUsageText;
@@ -125,6 +133,10 @@ int run(const std::vector<std::string>& args) {
         if (args.size() == 3 && args[0] == "from-json") return fromJson(args[1], args[2]);
         if (args.size() == 3 && args[0] == "convert") return convert(args[1], args[2]);
         if (args.size() == 2 && args[0] == "check") return check(args[1]);
+        if (!args.empty() && args[0] == "assign-platforms") {
+            const int result = rylmo::tool::assignPlatforms(args, print);
+            if (result != kUsage) return result;
+        }
     } catch (const std::exception& e) {
         std::cerr << rylmo::displayMessage(rylmo::failureMessage(e)) << '\n';
         return kFileError;
