@@ -198,6 +198,10 @@ void TrainListPane::selectTrains(const std::vector<int>& trains) {
 }
 
 void TrainListPane::selectTrain(int train) {
+    if (train < 0) {
+        m_table->clearSelection();
+        return;
+    }
     if (m_arranged->rowOf(train) < 0) m_search->clear();  // a search may hide the train
     const int row = m_arranged->rowOf(train);
     if (row < 0) return;

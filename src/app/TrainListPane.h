@@ -30,7 +30,8 @@ public:
     // search), or -1; the selected trains, in the order of the rows.
     int selectedTrain() const;
     std::vector<int> selectedTrains() const;
-    // Selects the train or trains (clearing a search that hides any) and shows the first.
+    // Selects the train or trains (clearing a search that hides any) and shows the first; -1
+    // selects none.
     void selectTrain(int train);
     void selectTrains(const std::vector<int>& trains);
     // Selects the trains appended after the first count, so that the next step acts on them.

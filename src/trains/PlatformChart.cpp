@@ -448,7 +448,14 @@ QString PlatformChart::dragText() const {
 void PlatformChart::mousePressEvent(QMouseEvent* event) {
     if (m_stale) rebuild();
     const std::size_t stay = stayAt(event->position().toPoint());
-    if (stay >= m_layout.intervals().size()) return;
+    if (stay >= m_layout.intervals().size()) {
+        // A click beside the bars chooses none: what acts on the chosen trains then acts on all.
+        if (event->button() == Qt::LeftButton && m_chosen >= 0) {
+            setChosenTrain(-1);
+            emit trainClicked(-1);
+        }
+        return;
+    }
     choose(stay);
     emit trainClicked(m_chosen);
     if (event->button() == Qt::LeftButton) {

@@ -77,6 +77,7 @@ public:
     const std::vector<std::pair<QRect, QString>>& shownLabels() const { return m_shownLabels; }
 
 signals:
+    // A bar was clicked; -1: the chart beside the bars.
     void trainClicked(int train);
     void trainActivated(int train);
     void menuRequested(int train, const QPoint& globalPosition);
