@@ -33,9 +33,39 @@
 #include "ui/PictureStrip.h"
 #include "ui/Prompter.h"
 
-namespace {
+#include "Timing.h"
+
+namespace timing {
 
 QElapsedTimer timer;
+
+void settle(rylmo::app::MainWindow& window) {
+    while (window.problems().isChecking())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    timer.restart();
+}
+
+void report(const char* step, const QString& extra) {
+    std::printf("{\"step\": \"%s\", \"ms\": %lld%s}\n", step,
+                static_cast<long long>(timer.elapsed()),
+                extra.isEmpty() ? "" : qPrintable(QStringLiteral(", ") + extra));
+    std::fflush(stdout);
+    timer.restart();
+}
+
+void reportMilliseconds(const char* step, double milliseconds) {
+    std::printf("{\"step\": \"%s\", \"ms\": %.2f}\n", step, milliseconds);
+    std::fflush(stdout);
+    timer.restart();
+}
+
+}  // namespace timing
+
+using timing::report;
+using timing::settle;
+using timing::timer;
+
+namespace {
 
 // Shows each modal dialog, lets the current driver work on it, and answers questions "Tak".
 class TimingPrompter : public rylmo::ui::DesktopPrompter {
@@ -56,22 +86,6 @@ public:
 };
 
 TimingPrompter prompter;
-
-// Lets the problems panel finish the check that the last change started, so that a step
-// times its window alone.
-void settle(rylmo::app::MainWindow& window) {
-    while (window.problems().isChecking())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    timer.restart();
-}
-
-void report(const char* step, const QString& extra = {}) {
-    std::printf("{\"step\": \"%s\", \"ms\": %lld%s}\n", step,
-                static_cast<long long>(timer.elapsed()),
-                extra.isEmpty() ? "" : qPrintable(QStringLiteral(", ") + extra));
-    std::fflush(stdout);
-    timer.restart();
-}
 
 }  // namespace
 
@@ -117,6 +131,7 @@ int main(int argc, char** argv) {
     timeListSteps(window);
     timeChartSteps(window);
     timeSeveralTrainsSteps(window);
+    timePlanningSteps(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
 }
