@@ -42,7 +42,8 @@ void timeProposal(rylmo::app::MainWindow& window, const char* step) {
 void timeDrag(rylmo::app::MainWindow& window) {
     rylmo::trains::PlatformChart* chart = window.platformChart();
     const rylmo::PlatformLayout& layout = chart->layout();
-    const auto conflicting = std::find(layout.conflicting().begin(), layout.conflicting().end(), true);
+    const auto conflicting =
+        std::find(layout.conflicting().begin(), layout.conflicting().end(), true);
     if (conflicting == layout.conflicting().end()) return;
     const std::size_t stay = static_cast<std::size_t>(conflicting - layout.conflicting().begin());
     const int train = static_cast<int>(layout.intervals()[stay].train);

@@ -332,14 +332,14 @@ void MainWindow::createPlatformChart(QWidget* workspace) {
     const DwellTimes dwell = dwellTimesSetting(m_settings);
     m_chart->setDwellTimes(dwell);
     m_problems->setDwellTimes(dwell);
-    m_chartBar = new trains::ChartBar(dwell, maxDwellMinutes, m_resolvePlatforms, m_fitChart,
-                                      workspace);
+    m_chartBar =
+        new trains::ChartBar(dwell, maxDwellMinutes, m_resolvePlatforms, m_fitChart, workspace);
     m_chartBar->hide();
     connect(m_chartBar, &trains::ChartBar::platformCountChanged, this, [this](int count) {
         m_chart->setPlatformCount(count);
-        ui::guarded(this, [&] {
-            storeStationPlatforms(m_settings, m_session.document().fileName, count);
-        });
+        m_chartBar->showPlatformCount(m_chart->rowCount());  // never fewer than used
+        ui::guarded(
+            this, [&] { storeStationPlatforms(m_settings, m_session.document().fileName, count); });
     });
     connect(m_chart, &trains::PlatformChart::rowsChanged, m_chartBar,
             &trains::ChartBar::showPlatformCount);
@@ -471,9 +471,9 @@ void MainWindow::refreshStates() {
     const bool shown = m_documentShown;
     m_fitChart->setEnabled(shown && m_showChart->isChecked());
     m_saveDocument->setEnabled(m_session.isModified());
-    for (QAction* action :
-         {m_saveDocumentAs, m_exportChart, m_addTrain, m_resolvePlatforms, m_locomotiveTypes, m_depot, m_passages,
-          m_probabilityTable, m_coaches, m_compositions, m_names, m_generalData, m_paste}) {
+    for (QAction* action : {m_saveDocumentAs, m_exportChart, m_addTrain, m_resolvePlatforms,
+                            m_locomotiveTypes, m_depot, m_passages, m_probabilityTable, m_coaches,
+                            m_compositions, m_names, m_generalData, m_paste}) {
         action->setEnabled(shown);
     }
     const std::size_t selected = shown ? selectedTrains().size() : 0;

@@ -156,10 +156,10 @@ std::string platformsKey(std::string stationFile) {
 int stationPlatformsSetting(const ProfileFile& settings, const std::string& stationFile) {
     if (stationFile.empty()) return 0;
     bool number = false;
-    const int value = QString::fromStdString(
-                          settings.readString(platformsSection, platformsKey(stationFile), {}))
-                          .trimmed()
-                          .toInt(&number);
+    const int value =
+        QString::fromStdString(settings.readString(platformsSection, platformsKey(stationFile), {}))
+            .trimmed()
+            .toInt(&number);
     return number ? std::clamp(value, 0, static_cast<int>(limits::maxPlatform)) : 0;
 }
 

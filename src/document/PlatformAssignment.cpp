@@ -372,7 +372,8 @@ private:
             };
             int32_t chosen = free(m_original[u]) ? m_original[u] : unplaced;
             int32_t latestClaim = INT32_MIN;
-            for (int32_t p = limits::minPlatform; chosen != m_original[u] && p <= limits::maxPlatform; ++p) {
+            for (int32_t p = limits::minPlatform;
+                 chosen != m_original[u] && p <= limits::maxPlatform; ++p) {
                 if (!free(p)) continue;
                 if (fit == Fit::plain) {
                     chosen = p;
@@ -440,8 +441,7 @@ private:
             };
             tryPlatform(m_original[u], cost);
             for (int32_t p = limits::minPlatform; p <= limits::maxPlatform; ++p) {
-                if (p != m_original[u])
-                    tryPlatform(p, {cost.unplaced, cost.moved + unit.trains});
+                if (p != m_original[u]) tryPlatform(p, {cost.unplaced, cost.moved + unit.trains});
             }
             if (complete) visit(i + 1, {cost.unplaced + unit.trains, cost.moved});
         };
@@ -595,7 +595,9 @@ PlatformPlan planPlatforms(const TimetableContent& content, const PlacementReque
     PlacementRequest plain = request;
     plain.firstFitOnly = true;
     PlatformPlan floor = Planner(content, plain).plan(listed);
-    const auto cost = [](const PlatformPlan& p) { return std::pair(p.unplacedTrains, p.movedTrains); };
+    const auto cost = [](const PlatformPlan& p) {
+        return std::pair(p.unplacedTrains, p.movedTrains);
+    };
     return cost(floor) < cost(plan) ? std::move(floor) : std::move(plan);
 }
 
@@ -607,8 +609,8 @@ std::vector<TrainChange> planChanges(const TimetableContent& content, const Plat
         if (stay.train >= content.trains.size()) continue;
         if (changes.empty() || changes.back().train != stay.train)
             changes.push_back({stay.train, content.trains[stay.train]});
-        changes.back().after = withStayOnPlatform(changes.back().after, stay.arrivalSide,
-                                                  move.platform);
+        changes.back().after =
+            withStayOnPlatform(changes.back().after, stay.arrivalSide, move.platform);
     }
     return changes;
 }

@@ -28,9 +28,8 @@ Train withStayOnPlatform(Train train, bool arrivalSide, int32_t platform) {
     return train;
 }
 
-std::vector<TrainChange> platformMove(const TimetableContent& content,
-                                      const PlatformLayout& layout, std::size_t stay,
-                                      int32_t platform) {
+std::vector<TrainChange> platformMove(const TimetableContent& content, const PlatformLayout& layout,
+                                      std::size_t stay, int32_t platform) {
     std::vector<TrainChange> changes;
     if (stay >= layout.intervals().size() || platform < limits::minPlatform ||
         platform > limits::maxPlatform || layout.intervals()[stay].platform == platform) {

@@ -31,9 +31,8 @@ struct TrainChange {
 
 // The stay and every stay of its consist that holds the platform with it moved to platform:
 // the trains that change, in order of position. Empty when nothing would change.
-std::vector<TrainChange> platformMove(const TimetableContent& content,
-                                      const PlatformLayout& layout, std::size_t stay,
-                                      int32_t platform);
+std::vector<TrainChange> platformMove(const TimetableContent& content, const PlatformLayout& layout,
+                                      std::size_t stay, int32_t platform);
 
 // The train moved in time by minutes, every time of it, around midnight; empty for 0 minutes.
 std::vector<TrainChange> timeMove(const TimetableContent& content, std::size_t train,

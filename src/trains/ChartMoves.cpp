@@ -28,7 +28,7 @@ namespace {
 
 QString spanText(const PlatformInterval& stay) {
     return QStringLiteral("%1–%2").arg(QString::fromStdString(minuteText(stay.start)),
-                                        QString::fromStdString(minuteText(stay.end)));
+                                       QString::fromStdString(minuteText(stay.end)));
 }
 
 }  // namespace

@@ -211,7 +211,8 @@ void paintGhost(QPainter& painter, const QPalette& colours, const PlatformLayout
     for (const PlatformInterval& stay : outcome.stays) {
         const int row = layout.rowOf(stay.platform);
         if (row < 0) continue;
-        std::vector<QRect> pieces{view.pieceRect(row, 0, stay.start, std::min(stay.end, minutesPerDay))};
+        std::vector<QRect> pieces{
+            view.pieceRect(row, 0, stay.start, std::min(stay.end, minutesPerDay))};
         if (stay.end > minutesPerDay)
             pieces.push_back(view.pieceRect(row, 0, 0, stay.end - minutesPerDay));
         for (QRect piece : pieces) {

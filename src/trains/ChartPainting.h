@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QColor>
-#include <cstddef>
 #include <QRect>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <utility>

@@ -386,8 +386,7 @@ void PlatformChart::stepChosen(bool forward) {
     };
     std::size_t found = stays.size();
     for (std::size_t k = 0; k < stays.size(); ++k) {
-        if (current < stays.size() &&
-            (k == current || before(k, current) == forward)) {
+        if (current < stays.size() && (k == current || before(k, current) == forward)) {
             continue;
         }
         if (found == stays.size() || before(k, found) == forward) found = k;
@@ -400,7 +399,8 @@ void PlatformChart::stepChosen(bool forward) {
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() + bar.left() -
                                         chart::labelWidth - 40);
     }
-    const int rowTop = chart::headerHeight + m_layout.rowOf(stays[found].platform) * chart::rowHeight;
+    const int rowTop =
+        chart::headerHeight + m_layout.rowOf(stays[found].platform) * chart::rowHeight;
     if (rowTop < verticalScrollBar()->value() + chart::headerHeight ||
         rowTop + chart::rowHeight > verticalScrollBar()->value() + viewport()->height()) {
         verticalScrollBar()->setValue(rowTop - chart::headerHeight);
@@ -430,10 +430,10 @@ void PlatformChart::fillMoveMenu() {
             m_layout.intervals().size()) {
             item->setText(item->text() + QStringLiteral(" (wolny)"));
         }
-        connect(item, &QAction::triggered, this, [this, changes = std::move(changes), number,
-                                                  platform] {
-            applyChanges(m_session, changes, platformMoveText(number, platform));
-        });
+        connect(item, &QAction::triggered, this,
+                [this, changes = std::move(changes), number, platform] {
+                    applyChanges(m_session, changes, platformMoveText(number, platform));
+                });
     }
 }
 
@@ -530,9 +530,9 @@ void PlatformChart::endDrag(bool drop) {
     viewport()->update();
     if (!drop || !drag.started || drag.changes.empty()) return;
     const int32_t number = stayNumber(m_session.content(), m_layout.intervals()[drag.stay]);
-    applyChanges(m_session, drag.changes,
-                 drag.inTime ? timeMoveText(number, drag.minutes)
-                             : platformMoveText(number, drag.platform));
+    applyChanges(
+        m_session, drag.changes,
+        drag.inTime ? timeMoveText(number, drag.minutes) : platformMoveText(number, drag.platform));
 }
 
 void PlatformChart::mouseReleaseEvent(QMouseEvent* event) {

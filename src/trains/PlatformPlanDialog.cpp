@@ -21,7 +21,7 @@ namespace {
 
 QString spanOf(const PlatformInterval& stay) {
     return QStringLiteral("%1–%2").arg(QString::fromStdString(minuteText(stay.start)),
-                                        QString::fromStdString(minuteText(stay.end)));
+                                       QString::fromStdString(minuteText(stay.end)));
 }
 
 constexpr int listedUnplaced = 12;  // trains named in the summary; the rest are counted
@@ -156,15 +156,16 @@ void PlatformPlanDialog::propose() {
 
 QString PlatformPlanDialog::summary() const {
     if (m_request.allowed.none()) return QStringLiteral("Zaznacz perony, których można użyć.");
-    QString text = m_plan.movedTrains == 0
-                       ? QStringLiteral("Żaden pociąg nie zmieni peronu.")
-                       : QStringLiteral("Zmienią peron: %1.").arg(QString::fromStdString(polishCount(
-                             static_cast<int64_t>(m_plan.movedTrains), "pociąg", "pociągi",
-                             "pociągów")));
+    QString text =
+        m_plan.movedTrains == 0
+            ? QStringLiteral("Żaden pociąg nie zmieni peronu.")
+            : QStringLiteral("Zmienią peron: %1.")
+                  .arg(QString::fromStdString(polishCount(static_cast<int64_t>(m_plan.movedTrains),
+                                                          "pociąg", "pociągi", "pociągów")));
     if (m_plan.unplacedTrains == 0) return text;
     const auto allowed = static_cast<int64_t>(m_request.allowed.count());
-    const QString platforms = allowed == 1 ? QStringLiteral("1 peronie")
-                                           : QStringLiteral("%1 peronach").arg(allowed);
+    const QString platforms =
+        allowed == 1 ? QStringLiteral("1 peronie") : QStringLiteral("%1 peronach").arg(allowed);
     QStringList named;
     for (const UnplacedTrain& train : m_plan.unplaced) {
         named << QStringLiteral("%1 (%2: %3 na %4)")

@@ -23,8 +23,8 @@ class PlanMovesModel;
 class PlatformPlanDialog : public QDialog {
     Q_OBJECT
 public:
-    PlatformPlanDialog(const TimetableContent& content, std::vector<bool> movable,
-                       DwellTimes dwell, QWidget* parent = nullptr);
+    PlatformPlanDialog(const TimetableContent& content, std::vector<bool> movable, DwellTimes dwell,
+                       QWidget* parent = nullptr);
     ~PlatformPlanDialog() override;
 
     const PlatformPlan& plan() const { return m_plan; }

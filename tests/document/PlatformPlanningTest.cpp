@@ -5,8 +5,8 @@
 
 #include "StationDay.h"
 #include "TestTrains.h"
-#include "document/ConsistencyCheck.h"
 #include "document/Codes.h"
+#include "document/ConsistencyCheck.h"
 #include "document/PlatformAssignment.h"
 #include "document/PlatformLayout.h"
 #include "document/RunTypes.h"
@@ -215,17 +215,18 @@ TEST(PlatformAssignment, neverPutsAStayOnItsTrainsOtherPlatform) {
 namespace {
 
 // A random day of single stays on up to `platforms` platforms, some coupled in pairs.
-TimetableContent randomDay(std::mt19937& random, int trains, int platforms, bool couplings, bool changing,
-                           int dayMinutes = 20 * 60) {
+TimetableContent randomDay(std::mt19937& random, int trains, int platforms, bool couplings,
+                           bool changing, int dayMinutes = 20 * 60) {
     const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     std::vector<Train> list;
     for (int i = 0; i < trains; ++i) {
         const int arrival = 60 + below(dayMinutes - 120);
         const int departure = arrival + 1 + below(40);
         const int platform = 1 + below(platforms);
-        list.push_back(test::train(passes, timeOfDay(arrival / 60, arrival % 60),
-                                   timeOfDay(departure / 60, departure % 60))
-                           .platforms(platform, changing && below(4) == 0 ? 1 + below(platforms) : platform));
+        list.push_back(
+            test::train(passes, timeOfDay(arrival / 60, arrival % 60),
+                        timeOfDay(departure / 60, departure % 60))
+                .platforms(platform, changing && below(4) == 0 ? 1 + below(platforms) : platform));
     }
     if (couplings) {
         for (int i = 0; i + 1 < trains; i += 5) {
@@ -248,7 +249,8 @@ int mostAtOnce(const TimetableContent& content) {
     for (int minute = 0; minute < 2 * minutesPerDay; ++minute) {
         std::vector<std::pair<std::size_t, int32_t>> seen;
         for (const PlatformInterval& s : stays) {
-            if (s.start <= minute && minute < s.end) seen.emplace_back(consists.of(s.train), s.platform);
+            if (s.start <= minute && minute < s.end)
+                seen.emplace_back(consists.of(s.train), s.platform);
         }
         std::sort(seen.begin(), seen.end());
         seen.erase(std::unique(seen.begin(), seen.end()), seen.end());

@@ -273,9 +273,9 @@ TEST(RylmoRoz, AssignPlatformsResolvesTheDayAndSaysWhatItCouldNot) {
     EXPECT_NE(r.out.find("na 3 peronach"), std::string::npos);
     EXPECT_EQ(run("check " + quoted(again)).status, 3);
     // Longer dwell times make more stays meet.
-    EXPECT_EQ(run("assign-platforms " + quoted(day) + " " + quoted(again) + " --dwell 180,180")
-                  .status,
-              3);
+    EXPECT_EQ(
+        run("assign-platforms " + quoted(day) + " " + quoted(again) + " --dwell 180,180").status,
+        3);
 }
 
 TEST(RylmoRoz, AssignPlatformsRefusesOptionsAtTheirLimits) {
@@ -284,9 +284,9 @@ TEST(RylmoRoz, AssignPlatformsRefusesOptionsAtTheirLimits) {
     const std::string out = (folder / "b.roz").string();
     rylmo::saveTimetableFile(rylmo::test::workedExample(), file);
     const std::string call = "assign-platforms " + quoted(file) + " " + quoted(out);
-    for (const char* good : {" --platforms 1", " --platforms 9", " --platforms 1-9",
-                             " --platforms 3-3,1", " --dwell 0,0", " --dwell 180,180",
-                             " --platforms 1 --dwell 5,7"}) {
+    for (const char* good :
+         {" --platforms 1", " --platforms 9", " --platforms 1-9", " --platforms 3-3,1",
+          " --dwell 0,0", " --dwell 180,180", " --platforms 1 --dwell 5,7"}) {
         EXPECT_EQ(run(call + good).status, 0) << good;
     }
     for (const char* bad :

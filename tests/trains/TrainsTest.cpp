@@ -509,12 +509,15 @@ private slots:
 };
 
 std::unique_ptr<QObject> makeChartTest();
+std::unique_ptr<QObject> makePlanningTest();
 
 int main(int argc, char** argv) {
     app::RylmoApplication application(argc, argv);
     TrainsTest test;
     const std::unique_ptr<QObject> chart = makeChartTest();
-    const int failures = QTest::qExec(&test, argc, argv) + QTest::qExec(chart.get(), argc, argv);
+    const std::unique_ptr<QObject> planning = makePlanningTest();
+    const int failures = QTest::qExec(&test, argc, argv) + QTest::qExec(chart.get(), argc, argv) +
+                         QTest::qExec(planning.get(), argc, argv);
     return failures == 0 ? 0 : 1;
 }
 

@@ -24,7 +24,8 @@ std::optional<DwellTimes> dwellTimes(std::string_view text) {
     if (comma == std::string_view::npos) return std::nullopt;
     const auto minutes = [](std::string_view digits) -> std::optional<int32_t> {
         int32_t value = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), value);
         if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
             value < 0 || value > limits::maxDwellMinutes) {
             return std::nullopt;
