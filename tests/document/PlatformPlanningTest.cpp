@@ -112,8 +112,10 @@ TEST(StayMoves, outcomeFindsConflictsToTheMinuteAndAroundMidnight) {
         return moveOutcome(content, layout, DwellTimes{},
                            platformMove(content, layout, stay, platform));
     };
-    // Train 1 arrives the minute train 0 leaves: no conflict; one minute earlier there is one.
+    // Train 1 arrives the minute train 0 leaves: no conflict, whichever of the two moves; one
+    // minute earlier there is one.
     EXPECT_EQ(outcome(1, 1).conflict, layout.intervals().size());
+    EXPECT_EQ(outcome(0, 2).conflict, layout.intervals().size());
     const TimetableContent onOne = applied(content, platformMove(content, layout, 1, 1));
     const PlatformLayout onOneLayout = layoutOf(onOne);
     EXPECT_EQ(moveOutcome(onOne, onOneLayout, DwellTimes{}, timeMove(onOne, 1, -1)).conflict, 0u);
@@ -194,6 +196,64 @@ TEST(PlatformAssignment, keepsTrainsOutsideTheSetAndThePlatformsNotAllowed) {
     // Over midnight: one of the two moves, to the only free platform.
     EXPECT_EQ(plan.movedTrains, 2u);
     EXPECT_NE(result.trains[3].arrivalPlatform, result.trains[4].arrivalPlatform);
+}
+
+TEST(PlatformAssignment, aPlatformIsFreeTheMinuteTheLastStayLeavesAndForItsOwnConsist) {
+    // Train 0 stays on 2 and leaves at 7:10; trains 1 and 2 meet on 1 from 7:10: one takes 2.
+    TimetableContent content = timetableOf({
+        test::train(passes, 700, 710).platforms(2, 2),
+        test::train(passes, 710, 720).platforms(1, 1),
+        test::train(passes, 710, 720).platforms(1, 1),
+    });
+    PlacementRequest request;
+    request.allowed = platforms({1, 2});
+    request.movable = {false, true, true};
+    PlatformPlan plan = planPlatforms(content, request);
+    EXPECT_EQ(plan.unplacedTrains, 0u);
+    EXPECT_EQ(plan.movedTrains, 1u);
+    // Trains 0, 1 and 3 are one consist on platforms 1, 2 and 3, where trains 2 and 4 came
+    // first: 1 and 3 join their consist on 1, one after the other.
+    content = timetableOf({
+        test::train(passes, 700, 730).platforms(1, 1).couplings(couplingCode(1, 1), 0),
+        test::train(passes, 705, 720).platforms(2, 2).couplings(couplingCode(3, 1), 0),
+        test::train(passes, 704, 720).platforms(2, 2),
+        test::train(passes, 706, 725).platforms(3, 3).couplings(couplingCode(0, 1), 0),
+        test::train(passes, 704, 725).platforms(3, 3),
+    });
+    for (const bool firstFit : {false, true}) {  // the small block's search, and the first fit
+        plan = planAll(content, platforms({1, 2, 3}), firstFit);
+        EXPECT_EQ(plan.unplacedTrains, 0u);
+        const TimetableContent result = applied(content, planChanges(content, plan));
+        EXPECT_EQ(result.trains[1].arrivalPlatform, 1);
+        EXPECT_EQ(result.trains[3].arrivalPlatform, 1);
+        EXPECT_FALSE(hasConflict(result));
+    }
+}
+
+TEST(PlatformAssignment, aLargeBlockLeavesFreeThePlatformsLaterTrainsHold) {
+    // Train 1 meets train 0 on platform 1; train 2 holds platform 2 from 7:10. A first fit
+    // sends 1 to the lowest free platform, 2, and then 2 must move too; the planner sends it
+    // to 3. The chain after them makes the block too large for the exhaustive search.
+    std::vector<Train> trains = {
+        test::train(passes, 700, 720).platforms(1, 1),
+        test::train(passes, 705, 715).platforms(1, 1),
+        test::train(passes, 710, 730).platforms(2, 2),
+    };
+    for (int i = 0; i < 9; ++i) {
+        const int start = 7 * 60 + 25 + 10 * i;
+        const int32_t platform = (i + 2) % 3 + 1;
+        trains.push_back(test::train(passes, timeOfDay(start / 60, start % 60),
+                                     timeOfDay((start + 15) / 60, (start + 15) % 60))
+                             .platforms(platform, platform));
+    }
+    const TimetableContent content = timetableOf(std::move(trains));
+    ASSERT_GT(content.trains.size(), exactBlock);
+    const PlatformPlan plan = planAll(content, platforms({1, 2, 3}));
+    const PlatformPlan firstFit = planAll(content, platforms({1, 2, 3}), true);
+    EXPECT_GT(firstFit.movedTrains, 1u);  // and more, down the chain
+    EXPECT_EQ(plan.movedTrains, 1u);
+    EXPECT_EQ(plan.unplacedTrains, 0u);
+    EXPECT_FALSE(hasConflict(applied(content, planChanges(content, plan))));
 }
 
 TEST(PlatformAssignment, neverPutsAStayOnItsTrainsOtherPlatform) {
