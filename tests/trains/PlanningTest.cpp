@@ -297,6 +297,9 @@ private slots:
         ChartFixture x;
         auto* count = x.f.window.findChild<QSpinBox*>(QStringLiteral("stationPlatforms"));
         QTRY_COMPARE(count->value(), 3);
+        count->setValue(2);  // fewer than used: the timetable's highest stays
+        QCOMPARE(x.chart->rowCount(), 3);
+        QCOMPARE(count->value(), 3);
         count->setValue(6);
         QCOMPARE(x.chart->rowCount(), 6);
         QCOMPARE(x.f.window.settings().readString("Perony", "plan.roz", ""), std::string("6"));
