@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <functional>
-#include <unordered_map>
 #include <utility>
 
 #include "document/Codes.h"
@@ -175,17 +173,20 @@ private:
         const std::vector<PlatformInterval>& stays = *m_stays;
         m_unitOf.assign(stays.size(), 0);
         const auto byPlatform = intervalsByPlatform(stays);
+        // Each consist's latest unit (consists are named by a train); a unit of another
+        // platform is no unit of this one.
+        std::vector<std::size_t> latestUnit(m_content.trains.size(), SIZE_MAX);
         for (const std::vector<std::size_t>& positions : byPlatform) {
-            std::unordered_map<std::size_t, std::size_t> open;  // consist → its latest unit
             for (std::size_t k : positions) {
                 const PlatformInterval& stay = stays[k];
                 const std::size_t consist = m_consists.of(stay.train);
-                const auto found = open.find(consist);
-                if (found != open.end() && m_units[found->second].end > stay.start) {
-                    Unit& unit = m_units[found->second];
+                const std::size_t latest = latestUnit[consist];
+                if (latest != SIZE_MAX && m_units[latest].platform == stay.platform &&
+                    m_units[latest].end > stay.start) {
+                    Unit& unit = m_units[latest];
                     unit.end = std::max(unit.end, stay.end);
                     unit.firstStay = std::min(unit.firstStay, k);
-                    m_unitOf[k] = found->second;
+                    m_unitOf[k] = latest;
                     continue;
                 }
                 Unit unit;
@@ -195,7 +196,7 @@ private:
                 unit.consist = consist;
                 unit.firstStay = k;
                 m_unitOf[k] = m_units.size();
-                open[consist] = m_units.size();
+                latestUnit[consist] = m_units.size();
                 m_units.push_back(std::move(unit));
             }
         }
@@ -294,8 +295,9 @@ private:
             int32_t reach = m_units[line[first]].end;
             while (last < line.size() && m_units[line[last]].start < reach)
                 reach = std::max(reach, m_units[line[last++]].end);
-            placeBlock(std::vector<std::size_t>(line.begin() + static_cast<std::ptrdiff_t>(first),
-                                                line.begin() + static_cast<std::ptrdiff_t>(last)));
+            m_scratch.block.assign(line.begin() + static_cast<std::ptrdiff_t>(first),
+                                   line.begin() + static_cast<std::ptrdiff_t>(last));
+            placeBlock(m_scratch.block);
             first = last;
         }
     }
@@ -356,8 +358,10 @@ private:
         std::array<LatestEnds, platformSlots> latest;
         // For each platform, the units of the block that hold it now, in order: the next one
         // still to come claims it from its start.
-        std::array<std::vector<std::size_t>, platformSlots> holders;
+        std::array<std::vector<std::size_t>, platformSlots>& holders = m_scratch.holders;
+        for (std::vector<std::size_t>& held : holders) held.clear();
         std::array<std::size_t, platformSlots> nextHolder{};
+        unplacedOut.clear();
         if (fit == Fit::leavingClaimed) {
             for (std::size_t i = 0; i < block.size(); ++i)
                 holders[static_cast<std::size_t>(m_original[block[i]])].push_back(i);
@@ -406,10 +410,11 @@ private:
     // its budget.
     bool searchBlock(const std::vector<std::size_t>& block, Cost& best,
                      std::vector<int32_t>& bestChoice) {
-        std::vector<int32_t> choice(block.size(), unplaced);
+        std::vector<int32_t>& choice = m_scratch.searchChoice;
+        choice.assign(block.size(), unplaced);
         std::size_t nodes = 0;
         bool complete = true;
-        std::function<void(std::size_t, Cost)> visit = [&](std::size_t i, Cost cost) {
+        const auto visit = [&](const auto& self, std::size_t i, Cost cost) -> void {
             if (!(cost < best)) return;  // only what beats the best so far
             if (++nodes > searchBudget) {
                 complete = false;
@@ -435,7 +440,7 @@ private:
                 if (!complete || !fits(p)) return;
                 choice[i] = p;
                 m_current[u] = p;
-                visit(i + 1, next);
+                self(self, i + 1, next);
                 m_current[u] = m_original[u];
                 choice[i] = unplaced;
             };
@@ -443,49 +448,49 @@ private:
             for (int32_t p = limits::minPlatform; p <= limits::maxPlatform; ++p) {
                 if (p != m_original[u]) tryPlatform(p, {cost.unplaced, cost.moved + unit.trains});
             }
-            if (complete) visit(i + 1, {cost.unplaced + unit.trains, cost.moved});
+            if (complete) self(self, i + 1, {cost.unplaced + unit.trains, cost.moved});
         };
-        visit(0, {});
+        visit(visit, 0, {});
         return complete;
     }
 
     void placeBlock(const std::vector<std::size_t>& block) {
-        std::vector<std::size_t> unplacedPlain;
-        const Cost plain = firstFit(block, Fit::plain, unplacedPlain);
-        std::vector<int32_t> bestChoice(block.size());
-        for (std::size_t i = 0; i < block.size(); ++i) bestChoice[i] = m_current[block[i]];
-        std::vector<std::size_t> bestUnplaced = std::move(unplacedPlain);
-        Cost best = plain;
+        Scratch& x = m_scratch;
+        const auto keepChoice = [&] {
+            x.bestChoice.resize(block.size());
+            for (std::size_t i = 0; i < block.size(); ++i) x.bestChoice[i] = m_current[block[i]];
+        };
         const auto restore = [&] {
             for (std::size_t u : block) m_current[u] = m_original[u];
         };
+        Cost best = firstFit(block, Fit::plain, x.bestUnplaced);
+        keepChoice();
         restore();
         if (!m_request.firstFitOnly && !(best == Cost{})) {
-            std::vector<std::size_t> unplacedClaimed;
-            const Cost claimed = firstFit(block, Fit::leavingClaimed, unplacedClaimed);
+            const Cost claimed = firstFit(block, Fit::leavingClaimed, x.unplacedClaimed);
             if (claimed < best) {
                 best = claimed;
-                for (std::size_t i = 0; i < block.size(); ++i) bestChoice[i] = m_current[block[i]];
-                bestUnplaced = std::move(unplacedClaimed);
+                keepChoice();
+                std::swap(x.bestUnplaced, x.unplacedClaimed);
             }
             restore();
-            if (block.size() <= exactBlock) {
-                std::vector<int32_t> choice;
-                Cost bound = best;
-                if (searchBlock(block, bound, choice) && bound < best) {
-                    best = bound;
-                    bestChoice = choice;
-                    bestUnplaced.clear();
-                    for (std::size_t i = 0; i < block.size(); ++i) {
-                        if (choice[i] == unplaced) bestUnplaced.push_back(block[i]);
-                    }
+            Cost bound = best;
+            if (block.size() <= exactBlock && searchBlock(block, bound, x.searchBest) &&
+                bound < best) {
+                best = bound;
+                x.bestChoice = x.searchBest;
+                x.bestUnplaced.clear();
+                for (std::size_t i = 0; i < block.size(); ++i) {
+                    if (x.searchBest[i] == unplaced) x.bestUnplaced.push_back(block[i]);
                 }
-                restore();
             }
+            restore();
         }
-        for (std::size_t i = 0; i < block.size(); ++i)
-            m_current[block[i]] = bestChoice[i] == unplaced ? m_original[block[i]] : bestChoice[i];
-        m_unplaced.insert(m_unplaced.end(), bestUnplaced.begin(), bestUnplaced.end());
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            m_current[block[i]] =
+                x.bestChoice[i] == unplaced ? m_original[block[i]] : x.bestChoice[i];
+        }
+        m_unplaced.insert(m_unplaced.end(), x.bestUnplaced.begin(), x.bestUnplaced.end());
     }
 
     // How many units need a platform at each minute of the day.
@@ -550,6 +555,16 @@ private:
     std::vector<std::size_t> m_unplaced;
     Obstacles m_obstacles;
     int32_t m_cut = 0;
+    // Reused from block to block: a day has many blocks, and each allocation costs.
+    struct Scratch {
+        std::vector<std::size_t> block;
+        std::array<std::vector<std::size_t>, platformSlots> holders;
+        std::vector<std::size_t> bestUnplaced;
+        std::vector<std::size_t> unplacedClaimed;
+        std::vector<int32_t> bestChoice;
+        std::vector<int32_t> searchChoice;
+        std::vector<int32_t> searchBest;
+    } m_scratch;
 };
 
 }  // namespace
