@@ -130,8 +130,8 @@ int main(int argc, char** argv) {
     timeTextSteps(window);
     timeListSteps(window);
     timeChartSteps(window);
-    timeSeveralTrainsSteps(window);
     timePlanningSteps(window);
+    timeSeveralTrainsSteps(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
 }

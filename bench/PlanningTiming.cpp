@@ -85,7 +85,9 @@ void timePlanningSteps(rylmo::app::MainWindow& window) {
     if (window.session().content().trains.empty()) return;
     window.findChild<QAction*>(QStringLiteral("showChart"))->trigger();
     timeProposal(window, "resolve conflicts (100k)");
-    // The realistic day in place of the timetable, as if opened (nothing is saved).
+    // The realistic day in place of the timetable, as if opened (nothing is saved); then the
+    // timetable again, for the steps that follow.
+    const rylmo::Timetable opened = window.session().document();
     window.session().open(rylmo::bench::stationDay(), {}, "dzien.roz");
     QApplication::processEvents();
     window.platformChart()->fitDay();
@@ -93,4 +95,6 @@ void timePlanningSteps(rylmo::app::MainWindow& window) {
     timeDrag(window);
     timeMoveMenu(window);
     timeProposal(window, "resolve conflicts (day)");
+    window.session().open(opened.content, opened.fileFolder, opened.fileName);
+    QApplication::processEvents();
 }

@@ -24,5 +24,5 @@ void reportMilliseconds(const char* step, double milliseconds);
 
 // Planning platforms: on a realistic day the tool makes itself, dragging a bar, dropping it,
 // the free platforms' menu and the proposal of "Rozdziel perony..."; the proposal for the
-// timetable that is open as well.
+// timetable that is open as well, which is open again afterwards.
 void timePlanningSteps(rylmo::app::MainWindow& window);
