@@ -343,9 +343,20 @@ void MainWindow::createPlatformChart(QWidget* workspace) {
     });
     connect(m_chart, &trains::PlatformChart::rowsChanged, m_chartBar,
             &trains::ChartBar::showPlatformCount);
+    // The count goes with the station file's name: read for a file opened, kept under the new
+    // name when the file is saved as another one that has none.
+    connect(&m_session, &editing::EditingSession::documentReplaced, this,
+            [this] { m_platformsOf.reset(); });
     connect(&m_session, &editing::EditingSession::frameChanged, this, [this] {
-        m_chart->setPlatformCount(
-            stationPlatformsSetting(m_settings, m_session.document().fileName));
+        const std::string& name = m_session.document().fileName;
+        if (!m_platformsOf) {
+            m_chart->setPlatformCount(stationPlatformsSetting(m_settings, name));
+        } else if (*m_platformsOf != name && m_chart->platformCount() > 0 &&
+                   stationPlatformsSetting(m_settings, name) == 0) {
+            ui::guarded(this,
+                        [&] { storeStationPlatforms(m_settings, name, m_chart->platformCount()); });
+        }
+        m_platformsOf = name;
     });
     connect(m_chartBar, &trains::ChartBar::dwellTimesChanged, this, [this](DwellTimes times) {
         m_chart->setDwellTimes(times);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/DocumentCommands.h"
@@ -100,6 +101,7 @@ private:
     TrainListPane* m_trainList = nullptr;
     trains::PlatformChart* m_chart = nullptr;
     trains::ChartBar* m_chartBar = nullptr;
+    std::optional<std::string> m_platformsOf;  // the file the chart's platform count is for
     bool m_documentShown = false;  // a document is open or new: the list or the chart shows
     QDockWidget* m_problemsDock = nullptr;
     QMenu* m_trainMenu = nullptr;

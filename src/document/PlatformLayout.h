@@ -37,6 +37,7 @@ public:
     // The chart shows platforms 1 to the highest one a stay holds, or to count when that is
     // more: an empty platform is still a place to move a train to.
     void setPlatformCount(int32_t count);
+    int32_t platformCount() const { return m_platformCount; }
     // The highest platform a stay holds, 0 when none.
     int32_t highestUsedPlatform() const;
 

@@ -52,6 +52,7 @@ public:
     // The station's platform count: rows run from 1 to it, or to the highest platform a stay
     // holds when that is more.
     void setPlatformCount(int count);
+    int platformCount() const { return m_layout.platformCount(); }
     int rowCount() const { return static_cast<int>(m_layout.rows().size()); }
     // "Przenieś na peron", filled for the chosen stay each time it opens.
     QMenu* moveMenu() const { return m_moveMenu; }

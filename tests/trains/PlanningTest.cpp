@@ -12,6 +12,7 @@
 #include "TestTrains.h"
 #include "WindowFixture.h"
 #include "app/MainWindow.h"
+#include "app/Settings.h"
 #include "document/Codes.h"
 #include "document/TrainCopies.h"
 #include "trains/PlatformChart.h"
@@ -312,6 +313,15 @@ private slots:
         x.f.window.session().open(x.original, "/tmp/", "plan.roz");
         QTRY_COMPARE(x.chart->rowCount(), 9);
         QCOMPARE(count->value(), 9);
+        // Saved as another file: the count goes along, unless that name has its own.
+        x.f.window.session().markSaved("/tmp/", "kopia.roz");
+        QCOMPARE(x.f.window.settings().readString("Perony", "kopia.roz", ""), std::string("9"));
+        x.f.window.session().markSaved("/tmp/", "inna.roz");
+        QCOMPARE(x.f.window.settings().readString("Perony", "inna.roz", ""), std::string("9"));
+        app::storeStationPlatforms(x.f.window.settings(), "trzecia.roz", 4);
+        x.f.window.session().markSaved("/tmp/", "trzecia.roz");
+        QCOMPARE(x.f.window.settings().readString("Perony", "trzecia.roz", ""), std::string("4"));
+        QCOMPARE(x.chart->rowCount(), 9);
     }
 };
 
