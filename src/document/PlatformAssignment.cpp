@@ -23,7 +23,6 @@ struct Unit {
     int32_t trains = 0;  // what moving it costs
     bool movable = false;
     std::size_t firstStay = 0;
-    std::vector<std::size_t> siblings;  // units holding the other stay of one of its trains
 
     bool overCut() const { return end > minutesPerDay; }
 };
@@ -203,6 +202,7 @@ private:
         // Trains counted once per unit; a unit moves when any of its trains may.
         std::vector<std::size_t> lastUnitOfTrain(m_content.trains.size(), SIZE_MAX);
         std::vector<std::size_t> firstStayOfTrain(m_content.trains.size(), SIZE_MAX);
+        std::vector<std::pair<std::size_t, std::size_t>> siblings;  // both ways
         for (std::size_t k = 0; k < stays.size(); ++k) {
             const std::size_t train = stays[k].train;
             Unit& unit = m_units[m_unitOf[k]];
@@ -214,11 +214,19 @@ private:
                        changesPlatform(m_content.trains[train])) {
                 const std::size_t a = m_unitOf[firstStayOfTrain[train]];
                 const std::size_t b = m_unitOf[k];
-                m_units[a].siblings.push_back(b);
-                m_units[b].siblings.push_back(a);
+                siblings.emplace_back(a, b);
+                siblings.emplace_back(b, a);
             }
             lastUnitOfTrain[train] = m_unitOf[k];
         }
+        // Each unit's siblings in one list, in order of unit: no vector per unit.
+        std::sort(siblings.begin(), siblings.end());
+        m_siblingsFrom.assign(m_units.size() + 1, 0);
+        for (const auto& [unit, sibling] : siblings) ++m_siblingsFrom[unit + 1];
+        for (std::size_t u = 1; u < m_siblingsFrom.size(); ++u)
+            m_siblingsFrom[u] += m_siblingsFrom[u - 1];
+        m_siblings.clear();
+        for (const auto& [unit, sibling] : siblings) m_siblings.push_back(sibling);
         m_original.resize(m_units.size());
         for (std::size_t u = 0; u < m_units.size(); ++u) m_original[u] = m_units[u].platform;
         m_current = m_original;
@@ -256,8 +264,10 @@ private:
     }
 
     bool siblingAllows(std::size_t u, int32_t platform) const {
-        for (std::size_t s : m_units[u].siblings)
+        for (std::size_t i = m_siblingsFrom[u]; i < m_siblingsFrom[u + 1]; ++i) {
+            const std::size_t s = m_siblings[i];
             if (m_original[s] == platform || m_current[s] == platform) return false;
+        }
         return true;
     }
 
@@ -550,6 +560,10 @@ private:
     const std::vector<PlatformInterval>* m_stays = nullptr;
     std::vector<Unit> m_units;
     std::vector<std::size_t> m_unitOf;  // by stay
+    // The units holding the other stay of a train that changes platforms: unit u's are
+    // m_siblings[m_siblingsFrom[u]] up to m_siblings[m_siblingsFrom[u + 1]].
+    std::vector<std::size_t> m_siblingsFrom;
+    std::vector<std::size_t> m_siblings;
     std::vector<int32_t> m_original;    // by unit
     std::vector<int32_t> m_current;     // by unit: as placed so far
     std::vector<std::size_t> m_unplaced;
