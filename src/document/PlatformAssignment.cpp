@@ -564,8 +564,8 @@ private:
     // m_siblings[m_siblingsFrom[u]] up to m_siblings[m_siblingsFrom[u + 1]].
     std::vector<std::size_t> m_siblingsFrom;
     std::vector<std::size_t> m_siblings;
-    std::vector<int32_t> m_original;    // by unit
-    std::vector<int32_t> m_current;     // by unit: as placed so far
+    std::vector<int32_t> m_original;  // by unit
+    std::vector<int32_t> m_current;   // by unit: as placed so far
     std::vector<std::size_t> m_unplaced;
     Obstacles m_obstacles;
     int32_t m_cut = 0;
