@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <algorithm>
+#include <utility>
 
 #include "StationDay.h"
 #include "Timing.h"
@@ -87,7 +88,7 @@ void timePlanningSteps(rylmo::app::MainWindow& window) {
     timeProposal(window, "resolve conflicts (100k)");
     // The realistic day in place of the timetable, as if opened (nothing is saved); then the
     // timetable again, for the steps that follow.
-    const rylmo::Timetable opened = window.session().document();
+    rylmo::Timetable opened = window.session().document();
     window.session().open(rylmo::bench::stationDay(), {}, "dzien.roz");
     QApplication::processEvents();
     window.platformChart()->fitDay();
@@ -95,6 +96,6 @@ void timePlanningSteps(rylmo::app::MainWindow& window) {
     timeDrag(window);
     timeMoveMenu(window);
     timeProposal(window, "resolve conflicts (day)");
-    window.session().open(opened.content, opened.fileFolder, opened.fileName);
+    window.session().open(std::move(opened.content), opened.fileFolder, opened.fileName);
     QApplication::processEvents();
 }
