@@ -129,6 +129,8 @@ int main(int argc, char** argv) {
     timePassageSteps(window);
     timeTextSteps(window);
     timeListSteps(window);
+    // Planning before the steps that churn half a million trains: under wine, the heap they
+    // leave behind slows every step after them several times over.
     timeChartSteps(window);
     timePlanningSteps(window);
     timeSeveralTrainsSteps(window);
