@@ -1,14 +1,12 @@
 #pragma once
 
-#include <bitset>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <string_view>
 #include <vector>
 
 #include "document/FieldLimits.h"
 #include "document/Occupancy.h"
+#include "document/PlatformSet.h"
 #include "document/StayMoves.h"
 #include "document/Timetable.h"
 
@@ -28,15 +26,6 @@ namespace rylmo {
 // start, any free platform will do for a stay: so when every stay may move, none runs over the
 // cut and at no minute more stays need a platform than there are platforms, every stay finds
 // one.
-
-using PlatformSet = std::bitset<limits::maxPlatform + 1>;  // by platform number, 1..9
-
-// The platforms the stays hold.
-PlatformSet usedPlatforms(const std::vector<PlatformInterval>& stays);
-
-// A list of platforms as "1-4,6": numbers and ranges of 1..9, separated by commas; nothing
-// for anything else (an empty list, a range backwards, a number out of range).
-std::optional<PlatformSet> platformList(std::string_view text);
 
 struct PlacementRequest {
     DwellTimes dwell;
