@@ -52,7 +52,6 @@ public:
     std::size_t firstStayOf(std::size_t train) const;
     // The stays of train: positions firstStayOf(train) up to, not including, this.
     std::size_t endOfStays(std::size_t train) const;
-    const Consists& consists() const { return *m_consists; }
 
     // A stay of the layout that shares a minute with stay on its platform, of a train of
     // another consist and not one of moved (trains whose stays are being replaced); or

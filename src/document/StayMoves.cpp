@@ -67,7 +67,6 @@ MoveOutcome moveOutcome(const TimetableContent& content, const PlatformLayout& l
             outcome.stays.push_back(stay);
             if (outcome.conflict < layout.intervals().size()) continue;
             outcome.conflict = layout.conflictWith(stay, moved);
-            outcome.conflicting = outcome.stays.size() - 1;
         }
     }
     // The moved trains are one train or one consist: their stays never conflict with each

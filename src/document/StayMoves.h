@@ -43,7 +43,6 @@ std::vector<TrainChange> timeMove(const TimetableContent& content, std::size_t t
 struct MoveOutcome {
     std::vector<PlatformInterval> stays;  // of the changed trains, as they would be
     std::size_t conflict = 0;             // a stay of the layout
-    std::size_t conflicting = 0;          // the position in stays that meets it
 };
 MoveOutcome moveOutcome(const TimetableContent& content, const PlatformLayout& layout,
                         DwellTimes dwell, const std::vector<TrainChange>& changes);

@@ -132,15 +132,6 @@ PlatformPlanDialog::PlatformPlanDialog(const TimetableContent& content, std::vec
 
 PlatformPlanDialog::~PlatformPlanDialog() = default;
 
-void PlatformPlanDialog::setAllowed(PlatformSet allowed) {
-    for (int32_t p = limits::minPlatform; p <= limits::maxPlatform; ++p) {
-        QCheckBox* box = m_platforms[static_cast<std::size_t>(p)];
-        const QSignalBlocker quiet(box);
-        box->setChecked(allowed.test(static_cast<std::size_t>(p)));
-    }
-    propose();
-}
-
 void PlatformPlanDialog::propose() {
     m_request.allowed.reset();
     for (int32_t p = limits::minPlatform; p <= limits::maxPlatform; ++p) {

@@ -30,7 +30,6 @@ public:
     const PlatformPlan& plan() const { return m_plan; }
     std::vector<TrainChange> changes() const;
     QString summary() const;
-    void setAllowed(PlatformSet allowed);
 
 private:
     void propose();
