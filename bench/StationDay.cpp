@@ -1,9 +1,12 @@
 #include "StationDay.h"
 
+#include "document/Windows1250.h"
+
 #include <random>
 
 #include "document/Codes.h"
 #include "document/RunTypes.h"
+#include "document/Windows1250.h"
 
 namespace rylmo::bench {
 
@@ -128,11 +131,15 @@ TimetableContent stationDay() {
     c.version = 2;
     c.stationPicture = "Dzien";
     c.startTime = "430";
-    c.authorInfo = "Typowy dzień stacji o sześciu peronach, pierwsza wersja rozkładu.";
-    c.stationNames = {"Stacja", "Wschodnia", "Zachodnia", "Miasto", "Wzgórza", "Port"};
+    // Document texts are Windows-1250, as the file holds them.
+    c.authorInfo =
+        utf8ToWindows1250("Typowy dzień stacji o sześciu peronach, pierwsza wersja rozkładu.");
+    c.stationNames = {"Stacja", "Wschodnia", "Zachodnia", "Miasto", utf8ToWindows1250("Wzgórza"),
+                      "Port"};
     c.trainNames = {"Poranny", "Wieczorny"};
     c.depotNames = {"Lokomotywownia"};
-    c.locomotiveTypes = {{"EL1", "Elektrowóz", "3", "1"}, {"SP1", "Spalinowóz", "4", "2"}};
+    c.locomotiveTypes = {{"EL1", utf8ToWindows1250("Elektrowóz"), "3", "1"},
+                         {"SP1", utf8ToWindows1250("Spalinowóz"), "4", "2"}};
     c.locomotiveTypeCount = static_cast<int32_t>(c.locomotiveTypes.size());
     c.coaches = {"Wagon1"};
     DayBuilder day(c);

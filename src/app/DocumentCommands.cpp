@@ -11,8 +11,6 @@
 #include "document/RozWriter.h"
 #include "document/SaveCheck.h"
 #include "models/DocumentText.h"
-#include "trains/ChartExport.h"
-#include "trains/PlatformChart.h"
 #include "ui/BusyCursor.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Prompter.h"
@@ -114,33 +112,6 @@ DocumentCommands::Outcome DocumentCommands::saveDocumentAs() {
                                                      fileDialogFolder());
     if (path.isEmpty()) return Outcome::cancelled;
     return writeTo(path) ? Outcome::done : Outcome::failed;
-}
-
-void DocumentCommands::exportChart(trains::PlatformChart& chart) {
-    const QString path = ui::prompter().saveFileName(
-        m_window, QStringLiteral("Dokument PDF (*.pdf)|*.pdf|Obraz PNG (*.png)|*.png"),
-        QStringLiteral("pdf"), fileDialogFolder());
-    if (path.isEmpty()) return;
-    const TimetableContent& content = m_session.content();
-    const DwellTimes dwell = chart.dwellTimes();
-    const QString title =
-        QStringLiteral(
-            "%1 – %2 – zajętość peronów; postój po przyjeździe %3 min, przed odjazdem "
-            "%4 min")
-            .arg(content.stationNames.empty() ? QStringLiteral("(bez nazwy)")
-                                              : models::toQString(content.stationNames.front()),
-                 QString::fromStdString(m_session.document().fileName))
-            .arg(dwell.afterArrival)
-            .arg(dwell.beforeDeparture);
-    ui::guarded(m_window, [&] {
-        const ui::BusyCursor busy;
-        const QByteArray bytes = trains::chartPicture(
-            content, chart.layout(), chart.marks(), chart.palette(),
-            !path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive), title);
-        AtomicFile file(path.toStdString());
-        file.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        file.commit();
-    });
 }
 
 QString DocumentCommands::fileDialogFolder() const {

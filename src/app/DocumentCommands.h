@@ -10,15 +10,12 @@ class QWidget;
 namespace rylmo::editing {
 class EditingSession;
 }
-namespace rylmo::trains {
-class PlatformChart;
-}
 
 namespace rylmo::app {
 
 // The document commands of the main window: new, open, save, save as, the question about
-// unsaved changes that opening, "Nowy" and closing ask, and "Eksportuj wykres...". Each shows
-// its own failures over window.
+// unsaved changes that opening, "Nowy" and closing ask. Each shows its own failures over
+// window.
 class DocumentCommands {
 public:
     // documentShown is called once a document is new or opened.
@@ -34,8 +31,8 @@ public:
     void saveAs() { saveDocumentAs(); }
     // Asks whether to save unsaved changes; false when the command asking must stop.
     bool askToSave(bool continueWhenSaveCancelled);
-    // The platform chart of the whole day as PDF or PNG.
-    void exportChart(trains::PlatformChart& chart);
+    // The open and save dialogs start where the timetable is, else in the station folder.
+    QString fileDialogFolder() const;
 
 private:
     enum class Outcome { done, cancelled, failed };
@@ -46,8 +43,6 @@ private:
     bool canBeWritten();
     // Writes the document to path and names it after path; false (and shown) on failure.
     bool writeTo(const QString& path);
-    // The open and save dialogs start where the timetable is, else in the station folder.
-    QString fileDialogFolder() const;
 
     editing::EditingSession& m_session;
     ProfileFile& m_settings;

@@ -108,9 +108,11 @@ void MainWindow::createViewActions() {
     m_fitChart = command("fitChart", QStringLiteral("Dopasuj"), {});
     m_fitChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(m_fitChart, &QAction::triggered, this, [this] { m_chart->fitDay(); });
-    m_exportChart = command("exportChart", QStringLiteral("Eksportuj wykres..."), {});
-    connect(m_exportChart, &QAction::triggered, this,
-            [this] { m_documents.exportChart(*m_chart); });
+    m_print = command("print", QStringLiteral("Drukuj..."), {});
+    m_print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(m_print, &QAction::triggered, this, [this] { printOrExport(true); });
+    m_exportSheets = command("exportSheets", QStringLiteral("Eksportuj..."), {});
+    connect(m_exportSheets, &QAction::triggered, this, [this] { printOrExport(false); });
 
     // The readable train list, kept in the settings so that the choice survives a restart.
     m_readableList = command("readableList", QStringLiteral("Lista czytelna"), {});
@@ -230,7 +232,9 @@ void MainWindow::createMenus() {
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("Plik"));
     fileMenu->addActions({m_newDocument, m_openDocument});
     fileMenu->addSeparator();
-    fileMenu->addActions({m_saveDocument, m_saveDocumentAs, m_exportChart});
+    fileMenu->addActions({m_saveDocument, m_saveDocumentAs});
+    fileMenu->addSeparator();
+    fileMenu->addActions({m_print, m_exportSheets});
     fileMenu->addSeparator();
     fileMenu->addAction(m_exit);
 
@@ -418,9 +422,10 @@ void MainWindow::refreshStates() {
     const bool shown = m_documentShown;
     m_fitChart->setEnabled(shown && m_showChart->isChecked());
     m_saveDocument->setEnabled(m_session.isModified());
-    for (QAction* action : {m_saveDocumentAs, m_exportChart, m_addTrain, m_resolvePlatforms,
-                            m_locomotiveTypes, m_depot, m_passages, m_probabilityTable, m_coaches,
-                            m_compositions, m_names, m_generalData, m_paste}) {
+    for (QAction* action :
+         {m_saveDocumentAs, m_print, m_exportSheets, m_addTrain, m_resolvePlatforms,
+          m_locomotiveTypes, m_depot, m_passages, m_probabilityTable, m_coaches, m_compositions,
+          m_names, m_generalData, m_paste}) {
         action->setEnabled(shown);
     }
     const std::size_t selected = shown ? selectedTrains().size() : 0;

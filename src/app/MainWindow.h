@@ -83,6 +83,8 @@ private:
     void createProblemsPanel();
     void createWorkspace();
     void createPlatformChart(QWidget* workspace);
+    // "Drukuj..." (printing) and "Eksportuj...".
+    void printOrExport(bool printing);
     // Shows the train list or the platform chart, as "Widok" chooses.
     void showChosenView();
     void showDocument();
@@ -111,7 +113,8 @@ private:
     QAction* m_showList = nullptr;
     QAction* m_showChart = nullptr;
     QAction* m_fitChart = nullptr;
-    QAction* m_exportChart = nullptr;
+    QAction* m_print = nullptr;
+    QAction* m_exportSheets = nullptr;
     QAction* m_newDocument = nullptr;
     QAction* m_openDocument = nullptr;
     QAction* m_saveDocument = nullptr;

@@ -1,11 +1,14 @@
 // The main window's platform chart and the bar above it.
 #include <QMenu>
+#include <QPainter>
 
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/TrainListPane.h"
 #include "editing/ProblemChecker.h"
+#include "printing/PrintCommands.h"
 #include "trains/ChartBar.h"
+#include "trains/ChartExport.h"
 #include "trains/PlatformChart.h"
 #include "ui/ErrorHandler.h"
 
@@ -73,6 +76,28 @@ void MainWindow::createPlatformChart(QWidget* workspace) {
             [chartMenu](int, const QPoint& at) { chartMenu->popup(at); });
     connect(m_trainList, &TrainListPane::selectionChanged, this,
             [this] { m_chart->setChosenTrain(selectedTrain()); });
+}
+
+// The sheets mark the trains the problems panel names, as it names them once the running
+// check has caught up; the chart is the one shown, with its dwell times.
+void MainWindow::printOrExport(bool printing) {
+    if (m_problems->isChecking()) m_problems->checkNow();
+    printing::ExportSources sources;
+    const std::size_t trains = m_session.content().trains.size();
+    sources.findings.resize(trains);
+    for (std::size_t train = 0; train < trains; ++train)
+        sources.findings[train] = m_problems->hasProblems(static_cast<int>(train)) ? 1 : 0;
+    sources.chart = [this](QPainter& painter, const QRectF& area) {
+        trains::paintWholeDay(painter, area, m_session.content(), m_chart->layout(),
+                              m_chart->marks(), m_chart->palette());
+    };
+    const DwellTimes dwell = m_chart->dwellTimes();
+    sources.chartNote = "postój po przyjeździe " + std::to_string(dwell.afterArrival) +
+                        " min, przed odjazdem " + std::to_string(dwell.beforeDeparture) + " min";
+    std::vector<std::size_t> selected;
+    for (int train : selectedTrains()) selected.push_back(static_cast<std::size_t>(train));
+    printing::printOrExport(m_session, this, printing, std::move(selected), sources,
+                            m_documents.fileDialogFolder());
 }
 
 }  // namespace rylmo::app

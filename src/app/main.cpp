@@ -1,12 +1,17 @@
 #include <QDir>
 
+#include "app/CommandLineExport.h"
 #include "app/MainWindow.h"
 #include "app/RylmoApplication.h"
 #include "app/Settings.h"
 #include "document/AtomicFile.h"
 
 int main(int argc, char** argv) {
+    // An export from the command line shows no window and needs no display.
+    const bool exporting = rylmo::app::isExportCommand(argc, argv);
+    if (exporting) qputenv("QT_QPA_PLATFORM", "offscreen");
     rylmo::app::RylmoApplication application(argc, argv);
+    if (exporting) return rylmo::app::runExportCommand(QCoreApplication::arguments());
     rylmo::removeTemporaryFileOnSignals();
     // Paths shown to the user (in messages about the settings file) use the system's separators.
     const QString settings = QDir::toNativeSeparators(rylmo::app::settingsFilePath());

@@ -24,19 +24,10 @@ std::optional<int32_t> minutesOf(int32_t time) {
     return minuteOfDay(time);
 }
 
-std::optional<int32_t> startMinutes(const std::string& text) {
-    const std::string_view trimmed = trimBlanks(text);
-    int32_t value = 0;
-    const auto [end, error] =
-        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
-    if (error != std::errc() || end != trimmed.data() + trimmed.size()) return std::nullopt;
-    return minutesOf(value);
-}
-
 class Occupancy {
 public:
     Occupancy(const std::string& startTime, DwellTimes dwell, std::size_t trains)
-        : m_dwell(dwell), m_dayStart(startMinutes(startTime)) {
+        : m_dwell(dwell), m_dayStart(dayStartMinutes(startTime)) {
         m_intervals.reserve(trains);
     }
 
@@ -133,6 +124,15 @@ struct Piece {
 };
 
 }  // namespace
+
+std::optional<int32_t> dayStartMinutes(const std::string& startTime) {
+    const std::string_view trimmed = trimBlanks(startTime);
+    int32_t value = 0;
+    const auto [end, error] =
+        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+    if (error != std::errc() || end != trimmed.data() + trimmed.size()) return std::nullopt;
+    return minutesOf(value);
+}
 
 std::vector<PlatformInterval> trainStays(const Train& train, std::size_t position,
                                          const std::string& startTime, DwellTimes dwell) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content,
 // The same for the trains first to last only.
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell,
                                                 std::size_t first, std::size_t last);
+
+// The minutes after midnight of a timetable's start time, or nullopt when it is not a time.
+std::optional<int32_t> dayStartMinutes(const std::string& startTime);
 
 // The stays of one train, as if it stood at position in a timetable that starts at startTime.
 std::vector<PlatformInterval> trainStays(const Train& train, std::size_t position,

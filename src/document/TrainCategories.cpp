@@ -3,32 +3,32 @@
 namespace rylmo {
 
 const std::array<TrainCategory, 26> trainCategories = {{
-    {0, "towarowy"},
-    {1, "SKM"},
-    {2, "osobowy"},
-    {3, "WKD"},
-    {4, "pośpieszny"},
-    {6, "ekspres"},
-    {8, "InterCity"},
-    {10, "EuroCity"},
-    {12, "hotelowy"},
-    {13, "nocny ekspres"},
-    {14, "pocztowy"},
-    {16, "bagażowy"},
-    {18, "EuroNight"},
-    {20, "służbowy"},
-    {22, "Regio Plus"},
-    {102, "S-Bahn"},
-    {103, "Regional Bahn"},
-    {104, "Regional Express"},
-    {106, "InterRegio"},
-    {108, "InterCity Night"},
-    {110, "InterCity Express"},
-    {202, "pociąg regionalny"},
-    {204, "Corail"},
-    {206, "Eurostar"},
-    {208, "TGV"},
-    {212, "Train de Nuit"},
+    {0, "towarowy", "Tow"},
+    {1, "SKM", "SKM"},
+    {2, "osobowy", "Os"},
+    {3, "WKD", "WKD"},
+    {4, "pośpieszny", "Pośp"},
+    {6, "ekspres", "Ex"},
+    {8, "InterCity", "IC"},
+    {10, "EuroCity", "EC"},
+    {12, "hotelowy", "Hot"},
+    {13, "nocny ekspres", "NEx"},
+    {14, "pocztowy", "Poczt"},
+    {16, "bagażowy", "Bag"},
+    {18, "EuroNight", "EN"},
+    {20, "służbowy", "Służb"},
+    {22, "Regio Plus", "RP"},
+    {102, "S-Bahn", "S"},
+    {103, "Regional Bahn", "RB"},
+    {104, "Regional Express", "RE"},
+    {106, "InterRegio", "IR"},
+    {108, "InterCity Night", "ICN"},
+    {110, "InterCity Express", "ICE"},
+    {202, "pociąg regionalny", "Reg"},
+    {204, "Corail", "Corail"},
+    {206, "Eurostar", "ES"},
+    {208, "TGV", "TGV"},
+    {212, "Train de Nuit", "TdN"},
 }};
 
 int categoryRow(int32_t code) {
@@ -55,6 +55,12 @@ std::string categoryName(int32_t code) {
     const int row = categoryRow(code);
     if (row < 0) return "nieznany (" + std::to_string(code) + ")";
     return trainCategories[static_cast<std::size_t>(row)].name;
+}
+
+std::string categoryShortName(int32_t code) {
+    const int row = categoryRow(code);
+    if (row < 0) return "kat. " + std::to_string(code);
+    return trainCategories[static_cast<std::size_t>(row)].shortName;
 }
 
 std::string categoryName(const Train& train, int position) {

@@ -10,7 +10,8 @@ namespace rylmo {
 
 struct TrainCategory {
     int32_t code;
-    const char* name;  // UTF-8
+    const char* name;       // UTF-8
+    const char* shortName;  // as boards print it before the number: "Os", "IC"
 };
 
 // The categories a train can carry, in the order the train dialog offers them.
@@ -21,6 +22,9 @@ int categoryRow(int32_t code);
 
 // The category's name, or "nieznany (<code>)" for a code outside the table.
 std::string categoryName(int32_t code);
+
+// The category's short name, or "kat. <code>" for a code outside the table.
+std::string categoryShortName(int32_t code);
 
 // What a category carries, as the platform chart colours it: goods (towarowy), the railway's
 // own service (pocztowy, bagażowy, służbowy), or passengers (every other category).

@@ -72,27 +72,6 @@ private slots:
         QCOMPARE(f.prompter.dialogTitles.back(), QStringLiteral("Edytuj pociąg"));
         QCOMPARE(f.window.selectedTrain(), 2);
 
-        // "Eksportuj wykres...": one A4 page of PDF, or a PNG picture.
-        for (const char* name : {"dzien.pdf", "dzien.png"}) {
-            const std::filesystem::path file = f.folder / name;
-            f.prompter.fileNames.push_back(qpath(file));
-            f.window.findChild<QAction*>(QStringLiteral("exportChart"))->trigger();
-            const std::string bytes = test::readBytes(file.string());
-            if (file.extension() == ".pdf") {
-                QVERIFY(bytes.starts_with("%PDF"));
-                std::size_t pages = 0;
-                for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos;
-                     at = bytes.find("/Type /Page", at + 1)) {
-                    if (bytes.compare(at, 12, "/Type /Pages") != 0) ++pages;
-                }
-                QCOMPARE(pages, std::size_t(1));
-            } else {
-                const QImage image = QImage::fromData(
-                    QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), "PNG");
-                QVERIFY(image.width() > image.height() && image.width() >= 2000);
-            }
-        }
-
         f.window.goToProblem(0);
         QCOMPARE(f.window.selectedTrains(), (std::vector<int>{1, 2}));
 

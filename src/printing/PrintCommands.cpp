@@ -1,0 +1,204 @@
+#include "printing/PrintCommands.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+
+#include "document/AtomicFile.h"
+#include "document/Occupancy.h"
+#include "document/SheetFormats.h"
+#include "editing/EditingSession.h"
+#include "editing/ReadableListSheet.h"
+#include "printing/SheetFiles.h"
+#include "printing/SheetPages.h"
+#include "ui/BusyCursor.h"
+#include "ui/ErrorHandler.h"
+#include "ui/Prompter.h"
+
+namespace rylmo::printing {
+
+namespace {
+
+// A PDF of more rows than this shows its progress.
+constexpr std::size_t rowsWithoutProgress = 3000;
+
+Sheet chartHeader(const TimetableContent& content, const ExportSources& sources) {
+    Sheet sheet;
+    sheet.kind = "Zajętość peronów";
+    sheet.station = stationOf(content);
+    sheet.window = "0:00–24:00" + (sources.chartNote.empty() ? "" : "; " + sources.chartNote);
+    return sheet;
+}
+
+QByteArray utf8Bytes(const std::string& text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray chartPdf(const TimetableContent& content, const ExportSources& sources) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        writer.setCreator(QStringLiteral("Rylmo"));
+        const Sheet header = chartHeader(content, sources);
+        writer.setTitle(QString::fromStdString(header.station + " – " + header.kind));
+        setUpPage(writer, header);
+        paintChartPage(content, sources, writer);
+    }
+    return bytes;
+}
+
+QByteArray chartPng(const TimetableContent& content, const ExportSources& sources) {
+    // An A4 page across at 150 dots an inch.
+    QImage image(1754, 1240, QImage::Format_RGB32);
+    image.setDotsPerMeterX(5906);
+    image.setDotsPerMeterY(5906);
+    image.fill(Qt::white);
+    paintChartPage(content, sources, image);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QString fileFilter(Destination where, bool chart) {
+    switch (where) {
+        case Destination::html:
+            return QStringLiteral("Strona HTML (*.html)|*.html");
+        case Destination::csv:
+            return QStringLiteral("Plik CSV (*.csv)|*.csv");
+        case Destination::printer:
+        case Destination::pdf:
+            break;
+    }
+    return chart ? QStringLiteral("Dokument PDF (*.pdf)|*.pdf|Obraz PNG (*.png)|*.png")
+                 : QStringLiteral("Dokument PDF (*.pdf)|*.pdf");
+}
+
+QString suffixOf(Destination where) {
+    return where == Destination::html  ? QStringLiteral("html")
+           : where == Destination::csv ? QStringLiteral("csv")
+                                       : QStringLiteral("pdf");
+}
+
+void preview(const TimetableContent& content, const ExportChoice& choice,
+             const ExportSources& sources, QWidget* window) {
+    QPrinter printer(QPrinter::HighResolution);
+    const bool chart = choice.what == SheetChoice::platformChart;
+    const Sheet sheet = chart ? chartHeader(content, sources)
+                              : sheetFor(content, choice.what, choice.filter, sources.findings);
+    setUpPage(printer, sheet);
+    printer.setDocName(QString::fromStdString(sheet.station + " – " + sheet.kind));
+    QPrintPreviewDialog dialog(&printer, window);
+    dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        if (chart) {
+            paintChartPage(content, sources, *target);
+        } else {
+            paintSheet(sheet, *target);
+        }
+    });
+    ui::prompter().exec(dialog);
+}
+
+}  // namespace
+
+Sheet sheetFor(const TimetableContent& content, SheetChoice what, const SheetFilter& filter,
+               const std::vector<uint32_t>& findings) {
+    switch (what) {
+        case SheetChoice::departures:
+            return departureBoard(content, filter);
+        case SheetChoice::arrivals:
+            return arrivalBoard(content, filter);
+        case SheetChoice::trainList:
+            return editing::readableListSheet(content, filter);
+        case SheetChoice::dispatcherSheet:
+        case SheetChoice::platformChart:
+            break;
+    }
+    return dispatcherSheet(content, filter, findings);
+}
+
+void paintChartPage(const TimetableContent& content, const ExportSources& sources,
+                    QPaintDevice& device) {
+    const Sheet header = chartHeader(content, sources);
+    const SheetPages page(header, device);
+    QPainter painter(&device);
+    page.paintPage(painter, 0);
+    if (sources.chart) sources.chart(painter, page.bodyArea());
+}
+
+QByteArray exportBytes(const TimetableContent& content, const ExportChoice& choice,
+                       const ExportSources& sources, bool png,
+                       const std::function<bool(int done, int pages)>& keepGoing) {
+    if (choice.what == SheetChoice::platformChart)
+        return png ? chartPng(content, sources) : chartPdf(content, sources);
+    const Sheet sheet = sheetFor(content, choice.what, choice.filter, sources.findings);
+    switch (choice.where) {
+        case Destination::html:
+            return utf8Bytes(sheetHtml(sheet));
+        case Destination::csv:
+            return utf8Bytes(sheetCsv(sheet));
+        case Destination::printer:
+        case Destination::pdf:
+            break;
+    }
+    return sheetPdf(sheet, keepGoing);
+}
+
+void printOrExport(editing::EditingSession& session, QWidget* window, bool printing,
+                   std::vector<std::size_t> selected, const ExportSources& sources,
+                   const QString& folder) {
+    const TimetableContent& content = session.content();
+    ExportDialog dialog(printing, dayStartMinutes(content.startTime).value_or(0),
+                        std::move(selected), window);
+    if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
+    const ExportChoice choice = dialog.choice();
+    ui::guarded(window, [&] {
+        if (choice.where == Destination::printer) {
+            const ui::BusyCursor busy;
+            preview(content, choice, sources, window);
+            return;
+        }
+        const bool chart = choice.what == SheetChoice::platformChart;
+        const QString path = ui::prompter().saveFileName(window, fileFilter(choice.where, chart),
+                                                         suffixOf(choice.where), folder);
+        if (path.isEmpty()) return;
+        const bool png = chart && path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+        std::unique_ptr<QProgressDialog> progress;
+        const auto keepGoing = [&](int done, int pages) {
+            if (!progress) {
+                progress =
+                    std::make_unique<QProgressDialog>(QStringLiteral("Zapisywanie pliku PDF..."),
+                                                      QStringLiteral("Anuluj"), 0, pages, window);
+                progress->setObjectName(QStringLiteral("exportProgress"));
+                progress->setWindowTitle(QStringLiteral("Rylmo"));
+                progress->setWindowModality(Qt::WindowModal);
+                progress->setMinimumDuration(0);
+            }
+            progress->setValue(done);
+            return !progress->wasCanceled();
+        };
+        const bool large = !chart && choice.where == Destination::pdf &&
+                           content.trains.size() > rowsWithoutProgress;
+        QByteArray bytes;
+        {
+            const ui::BusyCursor busy;
+            bytes = large ? exportBytes(content, choice, sources, png, keepGoing)
+                          : exportBytes(content, choice, sources, png);
+        }
+        if (bytes.isEmpty()) return;  // stopped with "Anuluj": nothing is written
+        AtomicFile file(path.toStdString());
+        file.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        file.commit();
+    });
+}
+
+}  // namespace rylmo::printing

@@ -1,0 +1,31 @@
+#include "printing/SheetFiles.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+#include "printing/SheetPages.h"
+
+namespace rylmo::printing {
+
+void setUpPage(QPagedPaintDevice& device, const Sheet& sheet) {
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageOrientation(sheet.hourBands ? QPageLayout::Portrait : QPageLayout::Landscape);
+    device.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+}
+
+QByteArray sheetPdf(const Sheet& sheet, const std::function<bool(int done, int pages)>& keepGoing) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        writer.setCreator(QStringLiteral("Rylmo"));
+        writer.setTitle(QString::fromStdString(sheet.station + " – " + sheet.kind));
+        setUpPage(writer, sheet);
+        if (!paintSheet(sheet, writer, keepGoing)) return {};
+    }
+    return bytes;
+}
+
+}  // namespace rylmo::printing

@@ -1,0 +1,200 @@
+#include "printing/SheetPages.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace rylmo::printing {
+
+namespace {
+
+QString text(const std::string& utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QFont sized(double points, bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+const QColor bandColour(0x1d, 0x3d, 0x6b);
+
+}  // namespace
+
+SheetPages::SheetPages(const Sheet& sheet, const QPaintDevice& device)
+    : m_sheet(sheet),
+      m_font(sized(8, false)),
+      m_bold(sized(8, true)),
+      m_title(sized(14, true)),
+      m_page(0, 0, device.width(), device.height()) {
+    // Fonts are measured on the device itself, so that the layout is the one painted.
+    QPaintDevice* measured = const_cast<QPaintDevice*>(&device);
+    const QFontMetricsF metrics(m_font, measured);
+    const QFontMetricsF title(m_title, measured);
+    const double padding = metrics.averageCharWidth() * 0.6;
+    m_rowHeight = std::ceil(metrics.height() * 1.35);
+    m_headerHeight = std::ceil(title.height() * 1.2 + metrics.height() * 1.4 + m_rowHeight);
+    m_footerHeight = sheet.legend.empty() ? 0 : std::ceil(metrics.height() * 1.5);
+    m_bandWidth = sheet.hourBands ? metrics.horizontalAdvance(QStringLiteral("000")) : 0;
+    m_blockGap = sheet.hourBands ? metrics.averageCharWidth() * 3 : 0;
+
+    // Each column's natural width: its share of average characters, never narrower than its
+    // header, with room on both sides.
+    const QFontMetricsF bold(m_bold, measured);
+    std::vector<double> widths;
+    for (const SheetColumn& column : sheet.columns) {
+        widths.push_back(std::max(column.width * metrics.averageCharWidth(),
+                                  bold.horizontalAdvance(text(column.header))) +
+                         2 * padding);
+    }
+    const double natural = std::accumulate(widths.begin(), widths.end(), 0.0);
+    if (sheet.hourBands) {
+        m_blocks = std::max(1, static_cast<int>((m_page.width() + m_blockGap) /
+                                                (m_bandWidth + natural + m_blockGap)));
+    }
+    m_blockWidth = (m_page.width() - m_blockGap * (m_blocks - 1)) / m_blocks;
+    // The columns share what the block leaves after the band, in proportion to their widths.
+    const double stretch = natural > 0 ? (m_blockWidth - m_bandWidth) / natural : 0;
+    double edge = m_bandWidth;
+    m_edges.push_back(edge);
+    for (double width : widths) {
+        edge += width * stretch;
+        m_edges.push_back(edge);
+    }
+    const double rowsHeight = m_page.height() - m_headerHeight - m_footerHeight;
+    m_rowsPerBlock = std::max(1, static_cast<int>(rowsHeight / m_rowHeight));
+    const std::size_t perPage = static_cast<std::size_t>(rowsPerPage());
+    m_pageCount =
+        static_cast<int>(std::max<std::size_t>(1, (sheet.rows.size() + perPage - 1) / perPage));
+}
+
+int SheetPages::pageOf(std::size_t row) const {
+    return static_cast<int>(row / static_cast<std::size_t>(rowsPerPage()));
+}
+
+QRectF SheetPages::rowRect(std::size_t row) const {
+    const std::size_t within = row % static_cast<std::size_t>(rowsPerPage());
+    const auto block = static_cast<double>(within / static_cast<std::size_t>(m_rowsPerBlock));
+    const auto line = static_cast<double>(within % static_cast<std::size_t>(m_rowsPerBlock));
+    return {block * (m_blockWidth + m_blockGap), m_headerHeight + line * m_rowHeight, m_blockWidth,
+            m_rowHeight};
+}
+
+QRectF SheetPages::bodyArea() const {
+    const double top = m_sheet.columns.empty() ? m_headerHeight - m_rowHeight : m_headerHeight;
+    return {0, top, m_page.width(), m_page.height() - m_footerHeight - top};
+}
+
+QString SheetPages::pageNumberText(int page, int pages) {
+    return QStringLiteral("strona %1 z %2").arg(page + 1).arg(pages);
+}
+
+void SheetPages::paintHeader(QPainter& painter, int page) const {
+    const QFontMetricsF title(m_title, painter.device());
+    const QFontMetricsF metrics(m_font, painter.device());
+    const QRectF titleLine(0, 0, m_page.width(), title.height());
+    painter.setFont(m_title);
+    const QString pageNumber = pageNumberText(page, m_pageCount);
+    const double numberWidth = metrics.horizontalAdvance(pageNumber) + title.averageCharWidth();
+    painter.drawText(
+        titleLine.adjusted(0, 0, -numberWidth, 0), Qt::AlignLeft | Qt::AlignVCenter,
+        title.elidedText(text(m_sheet.station), Qt::ElideRight, titleLine.width() - numberWidth));
+    painter.setFont(m_font);
+    painter.drawText(titleLine, Qt::AlignRight | Qt::AlignVCenter, pageNumber);
+    const QRectF kindLine(0, title.height() * 1.2, m_page.width(), metrics.height() * 1.2);
+    painter.drawText(kindLine, Qt::AlignLeft | Qt::AlignVCenter,
+                     text(m_sheet.kind + ", " + m_sheet.window));
+    // The column headers over every block.
+    painter.setFont(m_bold);
+    const double headerTop = m_headerHeight - m_rowHeight;
+    for (int block = 0; block < m_blocks; ++block) {
+        const double left = block * (m_blockWidth + m_blockGap);
+        for (std::size_t c = 0; c < m_sheet.columns.size(); ++c) {
+            const QRectF cell(left + m_edges[c], headerTop, m_edges[c + 1] - m_edges[c],
+                              m_rowHeight);
+            const double pad = metrics.averageCharWidth() * 0.6;
+            painter.drawText(cell.adjusted(pad, 0, -pad, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             QFontMetricsF(m_bold, painter.device())
+                                 .elidedText(text(m_sheet.columns[c].header), Qt::ElideRight,
+                                             cell.width() - 2 * pad));
+        }
+        if (!m_sheet.columns.empty())
+            painter.drawLine(QPointF(left, m_headerHeight),
+                             QPointF(left + m_blockWidth, m_headerHeight));
+    }
+    if (!m_sheet.legend.empty()) {
+        painter.setFont(m_font);
+        painter.drawText(
+            QRectF(0, m_page.height() - m_footerHeight, m_page.width(), m_footerHeight),
+            Qt::AlignLeft | Qt::AlignBottom, text(m_sheet.legend));
+    }
+}
+
+// The hour of each run of rows with one hour in a block, in a dark band on the block's left.
+void SheetPages::paintHourBands(QPainter& painter, std::size_t first, std::size_t last) const {
+    std::size_t run = first;
+    for (std::size_t row = first; row <= last; ++row) {
+        const bool ends = row == last || rowRect(row + 1).top() <= rowRect(row).top() ||
+                          m_sheet.rows[row + 1].minute / 60 != m_sheet.rows[run].minute / 60;
+        if (!ends) continue;
+        const QRectF top = rowRect(run);
+        const QRectF band(top.left(), top.top(), m_bandWidth, rowRect(row).bottom() - top.top());
+        painter.fillRect(band.adjusted(0, 1, 0, -1), bandColour);
+        painter.setPen(Qt::white);
+        painter.setFont(m_bold);
+        const int32_t minute = m_sheet.rows[run].minute;
+        painter.drawText(QRectF(band.left(), band.top(), band.width(), m_rowHeight),
+                         Qt::AlignCenter,
+                         minute < 0 ? QStringLiteral("?") : QString::number(minute / 60));
+        painter.setPen(Qt::black);
+        if (row != last && rowRect(row + 1).top() > top.top())
+            painter.drawLine(QPointF(band.right(), rowRect(row).bottom()),
+                             QPointF(top.left() + m_blockWidth, rowRect(row).bottom()));
+        run = row + 1;
+    }
+}
+
+void SheetPages::paintPage(QPainter& painter, int page) const {
+    painter.save();
+    paintHeader(painter, page);
+    const std::size_t perPage = static_cast<std::size_t>(rowsPerPage());
+    const std::size_t first = static_cast<std::size_t>(page) * perPage;
+    const std::size_t end = std::min(m_sheet.rows.size(), first + perPage);
+    if (first < end && m_sheet.hourBands) paintHourBands(painter, first, end - 1);
+    const QFontMetricsF metrics(m_font, painter.device());
+    const double pad = metrics.averageCharWidth() * 0.6;
+    painter.setFont(m_font);
+    painter.setPen(Qt::black);
+    for (std::size_t row = first; row < end; ++row) {
+        const QRectF line = rowRect(row);
+        const std::vector<std::string>& cells = m_sheet.rows[row].cells;
+        for (std::size_t c = 0; c < cells.size() && c + 1 < m_edges.size(); ++c) {
+            if (cells[c].empty()) continue;
+            const QRectF cell(line.left() + m_edges[c] + pad, line.top(),
+                              m_edges[c + 1] - m_edges[c] - 2 * pad, line.height());
+            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
+                             metrics.elidedText(text(cells[c]), Qt::ElideRight, cell.width()));
+        }
+    }
+    painter.restore();
+}
+
+bool paintSheet(const Sheet& sheet, QPagedPaintDevice& device,
+                const std::function<bool(int done, int pages)>& keepGoing) {
+    const SheetPages pages(sheet, device);
+    QPainter painter(&device);
+    for (int page = 0; page < pages.pageCount(); ++page) {
+        if (page > 0) device.newPage();
+        pages.paintPage(painter, page);
+        if (keepGoing && !keepGoing(page + 1, pages.pageCount())) return false;
+    }
+    return true;
+}
+
+}  // namespace rylmo::printing
