@@ -133,7 +133,9 @@ int main(int argc, char** argv) {
     // leave behind slows every step after them several times over.
     timeChartSteps(window);
     timePlanningSteps(window);
+    timePrintingSteps(window);
     timeSeveralTrainsSteps(window);
+    timeLargeExport(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
 }

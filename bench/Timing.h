@@ -26,3 +26,9 @@ void reportMilliseconds(const char* step, double milliseconds);
 // the free platforms' menu and the proposal of "Rozdziel perony..."; the proposal for the
 // timetable that is open as well, which is open again afterwards.
 void timePlanningSteps(rylmo::app::MainWindow& window);
+
+// Printing: on the realistic day, the PDFs of the departure board and the dispatcher's sheet and
+// the print preview's first page; the timetable that is open is open again afterwards.
+void timePrintingSteps(rylmo::app::MainWindow& window);
+// The dispatcher's sheet of the open timetable as a PDF.
+void timeLargeExport(rylmo::app::MainWindow& window);

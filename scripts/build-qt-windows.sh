@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Cross-builds Qt for Windows (Core, Gui, Widgets, Concurrent, Test, the windows and offscreen
-# platform plugins, the Windows style) from Debian's own qt6-base source with the project's
+# Cross-builds Qt for Windows (Core, Gui, Widgets, Concurrent, PrintSupport, Test, the windows
+# and offscreen platform plugins, the Windows print plugin, the Windows style) from Debian's own qt6-base source with the project's
 # mingw-w64 toolchain, and installs it into a cache folder outside the clone. Prints that
 # folder on its last line. Does nothing but print it when the cache is already complete.
 #
@@ -17,7 +17,7 @@ options=(
   -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
-  -DINPUT_opengl=no -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF
+  -DINPUT_opengl=no -DFEATURE_vulkan=OFF -DFEATURE_xml=OFF
   # wintab.h, which the windows plugin includes for pen tablets, is left out of Debian's source.
   -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF
