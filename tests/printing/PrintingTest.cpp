@@ -3,12 +3,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimeEdit>
+#include <QTimer>
 #include <filesystem>
 
 #include "Child.h"
@@ -109,6 +112,26 @@ private slots:
             QCOMPARE(pdfPages(sheetPdf(sheet)), std::size_t(2));
         }
         QCOMPARE(SheetPages::pageNumberText(1, 5), QStringLiteral("strona 2 z 5"));
+
+        // A text too long for its column ends before the next column begins.
+        QImage page(827, 1169, QImage::Format_RGB32);  // A4 at 100 dots an inch
+        page.setDotsPerMeterX(3937);
+        page.setDotsPerMeterY(3937);
+        page.fill(Qt::white);
+        const Sheet sheet = numberedSheet(10, true);
+        const SheetPages pages(sheet, page);
+        {
+            QPainter painter(&page);
+            pages.paintPage(painter, 0);
+        }
+        const int nextColumn = static_cast<int>(pages.columnEdges()[3]);
+        for (std::size_t row = 0; row < 10; ++row) {
+            const QRect line = pages.rowRect(row).toRect();
+            for (int y = line.top() + 1; y < line.bottom(); ++y) {
+                for (int x = nextColumn - 2; x < nextColumn; ++x)
+                    QCOMPARE(page.pixelColor(x, y), QColor(Qt::white));
+            }
+        }
     }
 
     // A long PDF stops when told, writing nothing; every page is reported on the way.
@@ -245,6 +268,34 @@ private slots:
         print->trigger();
         QCOMPARE(f.prompter.dialogTitles.back(), QStringLiteral("Podgląd wydruku"));
         QCOMPARE(previewPages, 1);
+    }
+
+    // A PDF of more than 3000 trains shows its progress; "Anuluj" stops it and writes nothing.
+    // Up to 3000 it is written without.
+    void aLargeExportShowsProgressAndCanBeCancelled() {
+        test::WindowFixture f;
+        for (const std::size_t trains : {std::size_t(3000), std::size_t(3001)}) {
+            TimetableContent c = test::listContent();
+            c.trains.resize(trains, c.trains.front());
+            f.window.session().open(c, "/tmp/", "a.roz");
+            const std::filesystem::path file =
+                f.folder / ("duzy" + std::to_string(trains) + ".pdf");
+            f.prompter.dialogs.push_back(choose(2, "toPdf"));
+            f.prompter.fileNames.push_back(qpath(file));
+            bool progressShown = false;
+            QTimer::singleShot(0, [&] {
+                if (auto* progress =
+                        f.window.findChild<QProgressDialog*>(QStringLiteral("exportProgress"))) {
+                    progressShown = true;
+                    QCOMPARE(progress->findChild<QPushButton*>()->text(), QStringLiteral("Anuluj"));
+                    progress->cancel();
+                }
+            });
+            f.window.findChild<QAction*>(QStringLiteral("exportSheets"))->trigger();
+            QCoreApplication::processEvents();  // the check runs here when no progress ran it
+            QCOMPARE(progressShown, trains > 3000);
+            QCOMPARE(std::filesystem::exists(file), trains <= 3000);
+        }
     }
 
     // rylmo --export: 0 when written, 1 for a file it cannot read or write, 2 for arguments it
