@@ -26,6 +26,15 @@ Sheet readableListSheet(const TimetableContent& content, const SheetFilter& filt
         }
         sheet.rows.push_back(std::move(row));
     }
+    // Each column as wide as its longest text, up to a long name's share.
+    constexpr std::size_t widest = 24;
+    for (const SheetRow& row : sheet.rows) {
+        for (std::size_t column = 0; column < row.cells.size(); ++column) {
+            SheetColumn& shown = sheet.columns[column];
+            const auto length = static_cast<int>(std::min(widest, row.cells[column].size()));
+            shown.width = std::max(shown.width, length);
+        }
+    }
     return sheet;
 }
 

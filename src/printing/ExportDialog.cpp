@@ -107,6 +107,7 @@ ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::siz
     layout->addWidget(trains);
     layout->addWidget(where);
     layout->addLayout(ui::buttonRow({}, {m_ok, cancel}));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,12 +1,14 @@
 #include "printing/PrintCommands.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QScreen>
 
 #include "document/AtomicFile.h"
 #include "document/Occupancy.h"
@@ -98,6 +100,9 @@ void preview(const TimetableContent& content, const ExportChoice& choice,
     printer.setDocName(QString::fromStdString(sheet.station + " – " + sheet.kind));
     QPrintPreviewDialog dialog(&printer, window);
     dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    // A page of text is read at the size of the screen, not of a small dialog.
+    if (const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableSize() * 0.8);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         if (chart) {
             paintChartPage(content, sources, *target);

@@ -27,6 +27,21 @@ const QColor bandColour(0x1d, 0x3d, 0x6b);
 
 }  // namespace
 
+// The widths every column needs in font: its share of average characters, never narrower than
+// its header, with room on both sides.
+std::vector<double> SheetPages::naturalWidths(const QFont& font, const QFont& bold,
+                                              QPaintDevice* device) const {
+    const QFontMetricsF metrics(font, device);
+    const QFontMetricsF headers(bold, device);
+    std::vector<double> widths;
+    for (const SheetColumn& column : m_sheet.columns) {
+        widths.push_back(std::max(column.width * metrics.averageCharWidth(),
+                                  headers.horizontalAdvance(text(column.header))) +
+                         2 * metrics.averageCharWidth() * 0.6);
+    }
+    return widths;
+}
+
 SheetPages::SheetPages(const Sheet& sheet, const QPaintDevice& device)
     : m_sheet(sheet),
       m_font(sized(8, false)),
@@ -35,25 +50,24 @@ SheetPages::SheetPages(const Sheet& sheet, const QPaintDevice& device)
       m_page(0, 0, device.width(), device.height()) {
     // Fonts are measured on the device itself, so that the layout is the one painted.
     QPaintDevice* measured = const_cast<QPaintDevice*>(&device);
+    std::vector<double> widths = naturalWidths(m_font, m_bold, measured);
+    double natural = std::accumulate(widths.begin(), widths.end(), 0.0);
+    // A sheet of many columns takes a smaller type rather than cut every header short.
+    constexpr double smallest = 5.5;
+    for (double points = 8; natural > m_page.width() && points > smallest;) {
+        points = std::max(smallest, points * std::min(0.95, m_page.width() / natural));
+        m_font = sized(points, false);
+        m_bold = sized(points, true);
+        widths = naturalWidths(m_font, m_bold, measured);
+        natural = std::accumulate(widths.begin(), widths.end(), 0.0);
+    }
     const QFontMetricsF metrics(m_font, measured);
     const QFontMetricsF title(m_title, measured);
-    const double padding = metrics.averageCharWidth() * 0.6;
     m_rowHeight = std::ceil(metrics.height() * 1.35);
     m_headerHeight = std::ceil(title.height() * 1.2 + metrics.height() * 1.4 + m_rowHeight);
     m_footerHeight = sheet.legend.empty() ? 0 : std::ceil(metrics.height() * 1.5);
     m_bandWidth = sheet.hourBands ? metrics.horizontalAdvance(QStringLiteral("000")) : 0;
     m_blockGap = sheet.hourBands ? metrics.averageCharWidth() * 3 : 0;
-
-    // Each column's natural width: its share of average characters, never narrower than its
-    // header, with room on both sides.
-    const QFontMetricsF bold(m_bold, measured);
-    std::vector<double> widths;
-    for (const SheetColumn& column : sheet.columns) {
-        widths.push_back(std::max(column.width * metrics.averageCharWidth(),
-                                  bold.horizontalAdvance(text(column.header))) +
-                         2 * padding);
-    }
-    const double natural = std::accumulate(widths.begin(), widths.end(), 0.0);
     if (sheet.hourBands) {
         m_blocks = std::max(1, static_cast<int>((m_page.width() + m_blockGap) /
                                                 (m_bandWidth + natural + m_blockGap)));

@@ -45,6 +45,8 @@ public:
     void paintPage(QPainter& painter, int page) const;
 
 private:
+    std::vector<double> naturalWidths(const QFont& font, const QFont& bold,
+                                      QPaintDevice* device) const;
     void paintHeader(QPainter& painter, int page) const;
     void paintHourBands(QPainter& painter, std::size_t first, std::size_t last) const;
 
