@@ -334,9 +334,9 @@ Sheet dispatcherSheet(const TimetableContent& content, const SheetFilter& filter
     sheet.station = stationOf(content);
     sheet.window = timeWindowText(content, filter.window);
     sheet.legend = "! – pociąg ma uwagi w panelu problemów";
-    sheet.columns = {{"Przyj.", 6},     {"Odj.", 6},        {"Pociąg", 12},
-                     {"Zdarzenie", 24}, {"Peron", 5},       {"Relacja", 30},
-                     {"Łączenie", 18},  {"Lokomotywy", 22}, {"Uw.", 3}};
+    sheet.columns = {{"Przyj.", 6},     {"Odj.", 6},        {"Pociąg", 11},
+                     {"Zdarzenie", 24}, {"Peron", 5},       {"Relacja", 26},
+                     {"Łączenie", 16},  {"Lokomotywy", 32}, {"Uw.", 3}};
     sheet.rows = orderedRows(content, filter, window, [&](std::size_t train) {
         const Train& t = content.trains[train];
         const bool arrives = arrivesFromElsewhere(t.runType);
