@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -41,19 +40,10 @@ QByteArray utf8Bytes(const std::string& text) {
 }
 
 QByteArray chartPdf(const TimetableContent& content, const ExportSources& sources) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(300);
-        writer.setCreator(QStringLiteral("Rylmo"));
-        const Sheet header = chartHeader(content, sources);
-        writer.setTitle(QString::fromStdString(header.station + " – " + header.kind));
-        setUpPage(writer, header);
-        paintChartPage(content, sources, writer);
-    }
-    return bytes;
+    return pdfDocument(chartHeader(content, sources), [&](QPagedPaintDevice& device) {
+        paintChartPage(content, sources, device);
+        return true;
+    });
 }
 
 QByteArray chartPng(const TimetableContent& content, const ExportSources& sources) {

@@ -13,7 +13,7 @@ void setUpPage(QPagedPaintDevice& device, const Sheet& sheet) {
     device.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
 }
 
-QByteArray sheetPdf(const Sheet& sheet, const std::function<bool(int done, int pages)>& keepGoing) {
+QByteArray pdfDocument(const Sheet& sheet, const std::function<bool(QPagedPaintDevice&)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -23,9 +23,14 @@ QByteArray sheetPdf(const Sheet& sheet, const std::function<bool(int done, int p
         writer.setCreator(QStringLiteral("Rylmo"));
         writer.setTitle(QString::fromStdString(sheet.station + " – " + sheet.kind));
         setUpPage(writer, sheet);
-        if (!paintSheet(sheet, writer, keepGoing)) return {};
+        if (!paint(writer)) return {};
     }
     return bytes;
+}
+
+QByteArray sheetPdf(const Sheet& sheet, const std::function<bool(int done, int pages)>& keepGoing) {
+    return pdfDocument(
+        sheet, [&](QPagedPaintDevice& device) { return paintSheet(sheet, device, keepGoing); });
 }
 
 }  // namespace rylmo::printing
