@@ -24,8 +24,8 @@ namespace rylmo::printing {
 
 namespace {
 
-// A PDF of more rows than this shows its progress.
-constexpr std::size_t rowsWithoutProgress = 3000;
+// A PDF of a timetable of more trains than this shows its progress.
+constexpr std::size_t trainsWithoutProgress = 3000;
 
 Sheet chartHeader(const TimetableContent& content, const ExportSources& sources) {
     Sheet sheet;
@@ -182,7 +182,7 @@ void printOrExport(editing::EditingSession& session, QWidget* window, bool print
             return !progress->wasCanceled();
         };
         const bool large = !chart && choice.where == Destination::pdf &&
-                           content.trains.size() > rowsWithoutProgress;
+                           content.trains.size() > trainsWithoutProgress;
         QByteArray bytes;
         {
             const ui::BusyCursor busy;
