@@ -6,6 +6,12 @@
 #include <iostream>
 #include <optional>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <cstdio>
+#endif
+
 #include "document/AtomicFile.h"
 #include "document/ConsistencyCheck.h"
 #include "document/Error.h"
@@ -84,6 +90,12 @@ bool isExportCommand(int argc, char** argv) {
 }
 
 int runExportCommand(const QStringList& arguments) {
+#ifdef _WIN32
+    // The editor is a windowed program: what it says goes to the console it was started from.
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        if (std::freopen("CONOUT$", "w", stderr)) SetConsoleOutputCP(CP_UTF8);
+    }
+#endif
     using printing::Destination;
     using printing::SheetChoice;
     if (arguments.size() < 5) return usage("Za mało argumentów.");
