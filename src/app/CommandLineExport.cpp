@@ -93,7 +93,8 @@ int runExportCommand(const QStringList& arguments) {
 #ifdef _WIN32
     // The editor is a windowed program: what it says goes to the console it was started from.
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        if (std::freopen("CONOUT$", "w", stderr)) SetConsoleOutputCP(CP_UTF8);
+        FILE* console = std::freopen("CONOUT$", "w", stderr);
+        static_cast<void>(console);  // when it fails, the messages are lost and nothing else
     }
 #endif
     using printing::Destination;
