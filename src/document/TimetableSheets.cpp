@@ -47,6 +47,13 @@ std::string stationOf(const TimetableContent& content) {
 
 namespace {
 
+// Where in the window a minute lies (0 for its first minute), or nullopt outside it.
+std::optional<int32_t> placeIn(const Window& w, int32_t minute) {
+    const int32_t into = ((minute - w.from) % minutesPerDay + minutesPerDay) % minutesPerDay;
+    if (into > w.length) return std::nullopt;
+    return into;
+}
+
 std::string stationText(const TimetableContent& content, int32_t station) {
     if (station >= 0 && static_cast<std::size_t>(station) < content.stationNames.size())
         return windows1250ToUtf8(content.stationNames[static_cast<std::size_t>(station)]);
@@ -108,8 +115,9 @@ std::vector<SheetRow> orderedRows(const TimetableContent& content, const SheetFi
         if (!row) return;
         int32_t slot = minutesPerDay;
         if (row->minute >= 0) {
-            slot = (row->minute - window.from + minutesPerDay) % minutesPerDay;
-            if (slot > window.length) return;
+            const std::optional<int32_t> place = placeIn(window, row->minute);
+            if (!place) return;
+            slot = *place;
         } else if (!window.wholeDay) {
             return;
         }
@@ -290,10 +298,7 @@ std::string passagesText(const TimetableContent& content, const PassagesByTrain&
 
 std::optional<int32_t> minutesIntoWindow(const TimetableContent& content, const TimeWindow& window,
                                          int32_t minute) {
-    const Window w = windowOf(content, window);
-    const int32_t into = ((minute - w.from) % minutesPerDay + minutesPerDay) % minutesPerDay;
-    if (into > w.length) return std::nullopt;
-    return into;
+    return placeIn(windowOf(content, window), minute);
 }
 
 std::vector<std::size_t> listedTrains(const TimetableContent& content, const SheetFilter& filter) {
