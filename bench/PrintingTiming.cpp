@@ -1,5 +1,6 @@
 // Printing and exporting, timed as the user meets them.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -54,13 +55,15 @@ void timePreview(rylmo::app::MainWindow& window) {
     const rylmo::Sheet sheet = rylmo::printing::sheetFor(content, SheetChoice::dispatcherSheet, {},
                                                          sourcesOf(content).findings);
     QPrinter printer(QPrinter::HighResolution);
-    rylmo::printing::setUpPage(printer, sheet);
+    rylmo::printing::setUpPrinter(printer, sheet);
     QPrintPreviewDialog dialog(&printer, &window);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* target) { rylmo::printing::paintSheet(sheet, *target); });
     dialog.show();
     auto* preview = dialog.findChild<QPrintPreviewWidget*>();
-    while (preview->pageCount() == 0) QApplication::processEvents();
+    QElapsedTimer waited;
+    waited.start();
+    while (preview->pageCount() == 0 && waited.elapsed() < 10000) QApplication::processEvents();
     report("print preview first page (day)",
            QStringLiteral("\"pages\": %1").arg(preview->pageCount()));
     dialog.hide();

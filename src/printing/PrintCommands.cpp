@@ -86,8 +86,7 @@ void preview(const TimetableContent& content, const ExportChoice& choice,
     const bool chart = choice.what == SheetChoice::platformChart;
     const Sheet sheet = chart ? chartHeader(content, sources)
                               : sheetFor(content, choice.what, choice.filter, sources.findings);
-    setUpPage(printer, sheet);
-    printer.setDocName(QString::fromStdString(sheet.station + " – " + sheet.kind));
+    setUpPrinter(printer, sheet);
     QPrintPreviewDialog dialog(&printer, window);
     dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
     // A page of text is read at the size of the screen, not of a small dialog.

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
+#include <QPrinter>
 
 #include "printing/SheetPages.h"
 
@@ -11,6 +12,12 @@ void setUpPage(QPagedPaintDevice& device, const Sheet& sheet) {
     device.setPageSize(QPageSize(QPageSize::A4));
     device.setPageOrientation(sheet.hourBands ? QPageLayout::Portrait : QPageLayout::Landscape);
     device.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+}
+
+void setUpPrinter(QPrinter& printer, const Sheet& sheet) {
+    if (!printer.isValid()) printer.setOutputFormat(QPrinter::PdfFormat);
+    setUpPage(printer, sheet);
+    printer.setDocName(QString::fromStdString(sheet.station + " – " + sheet.kind));
 }
 
 QByteArray pdfDocument(const Sheet& sheet, const std::function<bool(QPagedPaintDevice&)>& paint) {
