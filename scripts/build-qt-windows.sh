@@ -24,11 +24,14 @@ options=(
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
   -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF
 )
-# Qt 6.4.2 builds the DirectWrite font database into Gui only with Direct2D, but the windows
-# plugin uses it whenever DirectWrite 3 is there: without Direct2D it keeps to the GDI one.
+# Qt 6.4.2 builds the DirectWrite font database and font engine into Gui only with Direct2D,
+# but the windows plugin and the Windows print engine use them whenever DirectWrite is there:
+# without Direct2D they keep to the GDI ones.
 patch_qt() {
   sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
     "$1/src/plugins/platforms/windows/qwindowsintegration.cpp"
+  sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
+    "$1/src/printsupport/platform/windows/qprintengine_win.cpp"
 }
 options_hash=$( (printf '%s\n' "${options[@]}"; declare -f patch_qt) | sha1sum | cut -c1-10)
 cache_root=${RYLMO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rylmo}
@@ -84,8 +87,10 @@ case "$(basename "$source_dir")" in
 esac
 patch_qt "$source_dir"
 if ! grep -q '^#if QT_CONFIG(directwrite3) && QT_CONFIG(direct2d)$' \
-  "$source_dir/src/plugins/platforms/windows/qwindowsintegration.cpp"; then
-  echo "the patch of qwindowsintegration.cpp did not apply" >&2
+  "$source_dir/src/plugins/platforms/windows/qwindowsintegration.cpp" ||
+  [ "$(grep -c '^#if QT_CONFIG(directwrite) && QT_CONFIG(direct2d)$' \
+    "$source_dir/src/printsupport/platform/windows/qprintengine_win.cpp")" -ne 3 ]; then
+  echo "the patch of qwindowsintegration.cpp or qprintengine_win.cpp did not apply" >&2
   exit 1
 fi
 

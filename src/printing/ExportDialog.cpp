@@ -50,10 +50,10 @@ ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::siz
       m_passengerTrains(
           ui::named(new QCheckBox(QStringLiteral("&pasażerskie")), "passengerTrains")),
       m_goodsTrains(ui::named(new QCheckBox(QStringLiteral("&towarowe")), "goodsTrains")),
-      m_serviceTrains(ui::named(new QCheckBox(QStringLiteral("&służbowe")), "serviceTrains")),
+      m_serviceTrains(ui::named(new QCheckBox(QStringLiteral("słu&żbowe")), "serviceTrains")),
       m_wholeDay(ui::named(
           new QCheckBox(
-              QStringLiteral("&cała doba od %1").arg(QString::fromStdString(minuteText(dayStart)))),
+              QStringLiteral("cała &doba od %1").arg(QString::fromStdString(minuteText(dayStart)))),
           "wholeDay")),
       m_fromTime(timeEdit("fromTime", dayStart)),
       m_toTime(timeEdit("toTime", (dayStart + minutesPerDay - 1) % minutesPerDay)),
@@ -61,8 +61,8 @@ ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::siz
           new QCheckBox(QStringLiteral("tylko &zaznaczone pociągi (%1)").arg(m_selected.size())),
           "selectedOnly")),
       m_toPrinter(
-          ui::named(new QRadioButton(QStringLiteral("&drukarka (z podglądem)")), "toPrinter")),
-      m_toPdf(ui::named(new QRadioButton(QStringLiteral("plik P&DF (A4)")), "toPdf")),
+          ui::named(new QRadioButton(QStringLiteral("d&rukarka (z podglądem)")), "toPrinter")),
+      m_toPdf(ui::named(new QRadioButton(QStringLiteral("plik PD&F (A4)")), "toPdf")),
       m_toHtml(ui::named(new QRadioButton(QStringLiteral("strona &HTML")), "toHtml")),
       m_toCsv(
           ui::named(new QRadioButton(QStringLiteral("plik CSV (&arkusz kalkulacyjny)")), "toCsv")),
@@ -85,9 +85,9 @@ ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::siz
     auto* times = new QHBoxLayout;
     times->addWidget(m_wholeDay);
     times->addSpacing(12);
-    times->addWidget(ui::captionFor(QStringLiteral("o&d"), m_fromTime));
+    times->addWidget(ui::captionFor(QStringLiteral("&od"), m_fromTime));
     times->addWidget(m_fromTime);
-    times->addWidget(ui::captionFor(QStringLiteral("d&o"), m_toTime));
+    times->addWidget(ui::captionFor(QStringLiteral("do"), m_toTime));
     times->addWidget(m_toTime);
     times->addStretch();
     auto* trainsLayout = new QVBoxLayout(trains);

@@ -163,7 +163,7 @@ private slots:
         auto* wholeDay = child<QCheckBox>(dialog, "wholeDay");
         auto* ok = child<QPushButton>(dialog, "ok");
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Eksportuj"));
-        QCOMPARE(wholeDay->text(), QStringLiteral("&cała doba od 4:00"));
+        QCOMPARE(wholeDay->text(), QStringLiteral("cała &doba od 4:00"));
         QCOMPARE(kind->count(), 5);
         QVERIFY(child<QRadioButton>(dialog, "toPdf")->isChecked());
         QVERIFY(child<QCheckBox>(dialog, "passengerTrains")->isChecked() && !goods->isChecked());
