@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Cross-builds Qt for Windows (Core, Gui, Widgets, Concurrent, PrintSupport, Test, the windows
-# and offscreen platform plugins, the Windows print plugin, the Windows style) from Debian's own qt6-base source with the project's
+# Cross-builds Qt for Windows (Core, Gui, Widgets, Concurrent, PrintSupport with the Windows
+# printers, Test, the windows and offscreen platform plugins, the Windows style) from Debian's own qt6-base source with the project's
 # mingw-w64 toolchain, and installs it into a cache folder outside the clone. Prints that
 # folder on its last line. Does nothing but print it when the cache is already complete.
 #

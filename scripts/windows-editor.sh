@@ -35,15 +35,13 @@ runtime=(
 
 package=$build/Rylmo
 rm -rf "$package" "$build/rylmo-windows-x64.zip"
-mkdir -p "$package/plugins/platforms" "$package/plugins/styles" "$package/plugins/printsupport" \
-  "$package/translations" "$package/przyklad"
+mkdir -p "$package/plugins/platforms" "$package/plugins/styles" "$package/translations" "$package/przyklad"
 cp "$build"/bin/rylmo.exe "$build"/tools/rylmo-roz/rylmo-roz.exe "$build"/bin/rylmo-open-timing.exe "$package/"
+# Qt6PrintSupport holds the Windows printers itself: Qt 6 has no print plugin for Windows.
 for library in Qt6Core Qt6Gui Qt6Widgets Qt6Concurrent Qt6PrintSupport; do cp "$qt/bin/$library.dll" "$package/"; done
 cp "${runtime[@]}" "$package/"
 cp "$qt/plugins/platforms/qwindows.dll" "$qt/plugins/platforms/qoffscreen.dll" "$package/plugins/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$package/plugins/styles/"
-# The printers of the system, for "Drukuj...".
-cp "$qt/plugins/printsupport/windowsprintersupport.dll" "$package/plugins/printsupport/"
 cp /usr/share/qt6/translations/qtbase_pl.qm "$package/translations/"
 cp -r data/sample/Zielonka.roz data/sample/tabor "$package/przyklad/"
 # Qt looks for its plugins and translations beside the program.
