@@ -19,6 +19,10 @@ mkdir -p "$qt/translations"
 cp /usr/share/qt6/translations/qtbase_pl.qm "$qt/translations/"
 
 build=build-windows-editor
+# A build folder configured against another Qt (its options changed) starts afresh.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^Qt6_DIR:PATH=$qt/" "$build/CMakeCache.txt"; then
+  rm -f "$build/CMakeCache.txt"
+fi
 host_cmake=$(dirname "$(dirname "$(dpkg -L qt6-base-dev | grep '/cmake/Qt6/Qt6Config.cmake$' | head -n1)")")
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DRYLMO_SHARED_RUNTIME=ON \

@@ -89,6 +89,14 @@ bool isExportCommand(int argc, char** argv) {
     return argc > 1 && std::strcmp(argv[1], "--export") == 0;
 }
 
+void chooseExportPlatform() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef _WIN32
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR") && !qEnvironmentVariableIsEmpty("WINDIR"))
+        qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+#endif
+}
+
 int runExportCommand(const QStringList& arguments) {
 #ifdef _WIN32
     // The editor is a windowed program: what it says goes to the console it was started from.

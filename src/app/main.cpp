@@ -7,9 +7,8 @@
 #include "document/AtomicFile.h"
 
 int main(int argc, char** argv) {
-    // An export from the command line shows no window and needs no display.
     const bool exporting = rylmo::app::isExportCommand(argc, argv);
-    if (exporting) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (exporting) rylmo::app::chooseExportPlatform();
     rylmo::app::RylmoApplication application(argc, argv);
     if (exporting) return rylmo::app::runExportCommand(QCoreApplication::arguments());
     rylmo::removeTemporaryFileOnSignals();
