@@ -83,9 +83,11 @@ bool DocumentCommands::writeTo(const QString& path) {
     // save leaves it named after the file it came from, modified, with its undo history.
     return ui::guarded(m_window, [&] {
         const ui::BusyCursor busy;
-        saveTimetableFile(m_session.content(), path.toStdString());
+        FileStamp stamp;
+        saveTimetableFile(m_session.content(), path.toStdString(), &stamp);
         const auto [folder, name] = documentFile(path);
         m_session.markSaved(folder, name);
+        remember(folder + name, stamp);
     });
 }
 
@@ -102,6 +104,7 @@ DocumentCommands::Outcome DocumentCommands::saveDocument() {
     // Asking for a file name is pointless while the document cannot be written.
     if (!canBeWritten()) return Outcome::failed;
     if (m_session.document().untitled) return saveDocumentAs();
+    if (!mayReplaceFileOnDisk(documentPath(m_session.document()))) return Outcome::cancelled;
     return writeTo(QString::fromStdString(documentPath(m_session.document()))) ? Outcome::done
                                                                                : Outcome::failed;
 }
@@ -120,6 +123,54 @@ QString DocumentCommands::fileDialogFolder() const {
                           : QString::fromStdString(folder);
 }
 
+void DocumentCommands::remember(const std::string& path, const FileStamp& stamp) {
+    m_onDisk = stamp;
+    m_onDiskPath = path;
+    m_answered.reset();
+}
+
+bool DocumentCommands::mayReplaceFileOnDisk(const std::string& path) {
+    if (!m_onDisk || path != m_onDiskPath || !changedSince(*m_onDisk, path)) return true;
+    if (!fileStamp(path).exists) return true;  // deleted or moved: saving makes it again
+    return ui::prompter().message(
+               m_window, QMessageBox::Warning,
+               QStringLiteral("Plik %1 został zmieniony przez inny program. Zastąpić zmiany "
+                              "zapisane przez inny program?")
+                   .arg(QString::fromStdString(m_session.document().fileName)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void DocumentCommands::checkFileOnDisk() {
+    const Timetable& document = m_session.document();
+    const std::string path = documentPath(document);
+    if (m_asking || document.untitled || !m_onDisk || path != m_onDiskPath) return;
+    if (!changedSince(*m_onDisk, path)) {
+        m_answered.reset();
+        return;
+    }
+    const FileStamp now = fileStamp(path);
+    if (m_answered == now) return;
+    m_answered = now;
+    m_asking = true;
+    const QString name = QString::fromStdString(document.fileName);
+    if (!now.exists) {
+        ui::inform(m_window, QStringLiteral("Plik %1 został usunięty lub przeniesiony przez inny "
+                                            "program. „Zapisz” utworzy go ponownie.")
+                                 .arg(name));
+    } else {
+        const bool modified = m_session.isModified();
+        QString question =
+            QStringLiteral("Plik %1 został zmieniony przez inny program. Wczytać go ponownie?")
+                .arg(name);
+        if (modified) question += QStringLiteral("\nNiezapisane zmiany w oknie zostaną utracone.");
+        const auto answer = ui::prompter().message(m_window, QMessageBox::Question, question,
+                                                   QMessageBox::Yes | QMessageBox::No,
+                                                   modified ? QMessageBox::No : QMessageBox::Yes);
+        if (answer == QMessageBox::Yes) openFile(QString::fromStdString(path));
+    }
+    m_asking = false;
+}
+
 // Kept on purpose: "Nowy" keeps every table and only makes the document untitled.
 void DocumentCommands::newDocument() {
     m_documentShown();
@@ -136,9 +187,11 @@ void DocumentCommands::openDocument() {
 void DocumentCommands::openFile(const QString& path) {
     ui::guarded(m_window, [&] {
         const ui::BusyCursor busy;
-        TimetableContent content = readTimetableFile(path.toStdString());
+        FileStamp stamp;
+        TimetableContent content = readTimetableFile(path.toStdString(), &stamp);
         const auto [folder, name] = documentFile(path);
         m_session.open(std::move(content), folder, name);
+        remember(folder + name, stamp);
         m_documentShown();
     });
 }

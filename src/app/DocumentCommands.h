@@ -2,6 +2,10 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
+#include <string>
+
+#include "document/FileStamp.h"
 
 #include "app/ProfileFile.h"
 
@@ -33,6 +37,10 @@ public:
     bool askToSave(bool continueWhenSaveCancelled);
     // The open and save dialogs start where the timetable is, else in the station folder.
     QString fileDialogFolder() const;
+    // When the document's file was changed, deleted or moved by another program since it was
+    // read or written: offers to read it again, or says it is gone. Asks once for each state
+    // of the file.
+    void checkFileOnDisk();
 
 private:
     enum class Outcome { done, cancelled, failed };
@@ -44,10 +52,20 @@ private:
     // Writes the document to path and names it after path; false (and shown) on failure.
     bool writeTo(const QString& path);
 
+    // Whether saving over the document's file would replace what another program wrote
+    // there; asks first. False when the user keeps the file.
+    bool mayReplaceFileOnDisk(const std::string& path);
+    void remember(const std::string& path, const FileStamp& stamp);
+
     editing::EditingSession& m_session;
     ProfileFile& m_settings;
     QWidget* m_window;
     std::function<void()> m_documentShown;
+    // The document's file as this program last read or wrote it, and where.
+    std::optional<FileStamp> m_onDisk;
+    std::string m_onDiskPath;
+    std::optional<FileStamp> m_answered;  // the file's state the user was last asked about
+    bool m_asking = false;
 };
 
 }  // namespace rylmo::app

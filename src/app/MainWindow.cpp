@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -451,6 +452,13 @@ void MainWindow::showOptions() {
     dialog.setWindowTitle(m_options->text());
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
     ui::guarded(this, [&] { storeOptions(dialog, m_session, m_settings); });
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // After the event: a question is not shown from within the activation itself.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] { ui::guarded(this, [&] { checkFileOnDisk(); }); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -65,6 +65,7 @@ public:
     void openDocument() { m_documents.openDocument(); }
     void saveDocument() { m_documents.save(); }
     void saveDocumentAs() { m_documents.saveAs(); }
+    void checkFileOnDisk() { m_documents.checkFileOnDisk(); }
     void showOptions();
     void showAbout();
 
@@ -73,6 +74,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Coming back to the window looks whether another program changed the open file.
+    void changeEvent(QEvent* event) override;
 
 private:
     void createActions();

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the platform files of AtomicFile share; not for use elsewhere.
+// What the platform files of AtomicFile (and the file stamps) share; not for use elsewhere.
 
 #include <filesystem>
 #include <string>

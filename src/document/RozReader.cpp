@@ -121,7 +121,7 @@ TimetableContent readTimetable(std::string_view bytes) {
     return content;
 }
 
-TimetableContent readTimetableFile(const std::string& path) {
+TimetableContent readTimetableFile(const std::string& path, FileStamp* stamp) {
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
@@ -148,6 +148,11 @@ TimetableContent readTimetableFile(const std::string& path) {
         throw Error("Błąd tworzenia widoku odwzorowania");
     }
     file.reset();
+    if (stamp) {
+        BytesHash hash;
+        hash.add(bytes);
+        *stamp = fileStamp(path, hash.value());
+    }
     return readTimetable(bytes);
 }
 

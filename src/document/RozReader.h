@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/FileStamp.h"
 #include "document/Timetable.h"
 
 namespace rylmo {
@@ -13,6 +14,7 @@ TimetableContent readTimetable(std::string_view bytes);
 
 // Reads the file at path. Fails with "niemozliwe otwarcie pliku" when the file cannot be
 // opened for reading and writing: a timetable that is opened is one that can be saved back.
-TimetableContent readTimetableFile(const std::string& path);
+// stamp, when given, receives what the file was when it was read.
+TimetableContent readTimetableFile(const std::string& path, FileStamp* stamp = nullptr);
 
 }  // namespace rylmo

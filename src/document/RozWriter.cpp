@@ -139,13 +139,18 @@ std::string writeTimetable(const TimetableContent& content) {
     return out.take();
 }
 
-void saveTimetableFile(const TimetableContent& content, const std::string& path) {
+void saveTimetableFile(const TimetableContent& content, const std::string& path, FileStamp* stamp) {
     checkSavable(content);
     AtomicFile file(path);
-    TextOut out([&file](std::string_view bytes) { file.write(bytes); });
+    BytesHash hash;
+    TextOut out([&](std::string_view bytes) {
+        file.write(bytes);
+        hash.add(bytes);
+    });
     writeContent(out, content);
     out.flush();
     file.commit();
+    if (stamp) *stamp = fileStamp(path, hash.value());
 }
 
 }  // namespace rylmo

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "document/FileStamp.h"
 #include "document/Timetable.h"
 
 namespace rylmo {
@@ -13,6 +14,8 @@ std::string writeTimetable(const TimetableContent& content);
 // Writes content to path without ever leaving a half-written file there: the bytes go to a
 // temporary file in the same folder, which replaces the target only when all of it was
 // written. On failure the previous file is intact and the error carries the system's text.
-void saveTimetableFile(const TimetableContent& content, const std::string& path);
+// stamp, when given, receives what the file is once written.
+void saveTimetableFile(const TimetableContent& content, const std::string& path,
+                       FileStamp* stamp = nullptr);
 
 }  // namespace rylmo

@@ -12,5 +12,6 @@ std::unique_ptr<QObject> makeSettingsTest();
 std::unique_ptr<QObject> makeDialogsTest();
 std::unique_ptr<QObject> makeProblemsTest();
 std::unique_ptr<QObject> makeTrainListTest();
+std::unique_ptr<QObject> makeFileOnDiskTest();
 
 using rylmo::test::qpath;

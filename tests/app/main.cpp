@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
     int failures = 0;
     for (auto make : {makeMainWindowTest, makeSettingsTest, makeDialogsTest, makeProblemsTest,
-                      makeTrainListTest}) {
+                      makeTrainListTest, makeFileOnDiskTest}) {
         std::unique_ptr<QObject> test = make();
         failures += QTest::qExec(test.get(), argc, argv);
     }
