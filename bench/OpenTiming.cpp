@@ -97,6 +97,7 @@ void timeTextSteps(rylmo::app::MainWindow& window);
 void timeListSteps(rylmo::app::MainWindow& window);
 void timeChartSteps(rylmo::app::MainWindow& window);
 void timeSeveralTrainsSteps(rylmo::app::MainWindow& window);
+void timeRecoveryWrite(rylmo::app::MainWindow& window);
 
 int main(int argc, char** argv) {
     rylmo::app::RylmoApplication application(argc, argv);
@@ -106,7 +107,8 @@ int main(int argc, char** argv) {
     }
     rylmo::ui::setPrompter(&prompter);
     QTemporaryDir settings;
-    rylmo::app::MainWindow window(settings.filePath(QStringLiteral("Rylmo.ini")));
+    rylmo::app::MainWindow window(settings.filePath(QStringLiteral("Rylmo.ini")), {},
+                                  settings.filePath(QStringLiteral("odzysk")));
     rylmo::editing::EditingSession& session = window.session();
     if (argc == 3) {
         QString folder = QString::fromLocal8Bit(argv[2]);
@@ -135,6 +137,7 @@ int main(int argc, char** argv) {
     timePlanningSteps(window);
     timePrintingSteps(window);
     timeSeveralTrainsSteps(window);
+    timeRecoveryWrite(window);
     timeLargeExport(window);
     rylmo::ui::setPrompter(nullptr);
     return 0;
@@ -536,4 +539,24 @@ void timeSeveralTrainsSteps(rylmo::app::MainWindow& window) {
     window.grab();
     report("undo delete all");
     prompter.driver = nullptr;
+}
+
+// What keeping a recovery copy costs the GUI thread after an edit of the open timetable (the
+// copy of the content), and the writer thread's whole write beside it.
+void timeRecoveryWrite(rylmo::app::MainWindow& window) {
+    rylmo::editing::EditingSession& session = window.session();
+    if (session.content().trains.empty()) return;
+    session.replaceEntry(&rylmo::TimetableContent::trains, 0, session.content().trains[0],
+                         QStringLiteral("zmiana"));
+    settle(window);
+    window.recovery().writeNow();
+    const qint64 gui = timer.nsecsElapsed();
+    window.recovery().waitForWriter();
+    const qint64 whole = timer.elapsed();
+    timing::reportMilliseconds("recovery write (100k)", static_cast<double>(gui) / 1e6);
+    std::printf("{\"step\": \"recovery write in the background (100k)\", \"ms\": %lld}\n",
+                static_cast<long long>(whole));
+    session.undoStack().undo();
+    window.recovery().waitForWriter();
+    settle(window);
 }

@@ -1,15 +1,19 @@
 #include "app/DocumentCommands.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
 #include "app/Settings.h"
 #include "document/AtomicFile.h"
+#include "document/Error.h"
 #include "document/Occupancy.h"
 #include "document/Problem.h"
+#include "document/RecoveryFolder.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
 #include "document/SaveCheck.h"
+#include "editing/RecoveryKeeper.h"
 #include "models/DocumentText.h"
 #include "ui/BusyCursor.h"
 #include "ui/ErrorHandler.h"
@@ -66,7 +70,10 @@ bool DocumentCommands::askToSave(bool continueWhenSaveCancelled) {
             QString::fromStdString(m_session.document().fileName) + QStringLiteral("?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;
-    if (answer == QMessageBox::No) return true;
+    if (answer == QMessageBox::No) {
+        m_recovery.discard();
+        return true;
+    }
     switch (saveDocument()) {
         case Outcome::done:
             return true;
@@ -186,19 +193,106 @@ void DocumentCommands::openDocument() {
 
 void DocumentCommands::openFile(const QString& path) {
     ui::guarded(m_window, [&] {
+        // Changes to this file that a window left unsaved when it ended come first.
+        const auto [folder, name] = documentFile(path);
+        for (RecoverySet& set : abandonedRecoveries(m_recovery.folder().toStdString())) {
+            RecoveryHeader header;
+            try {
+                header = set.index();
+            } catch (const Error&) {
+                continue;  // said at the next start
+            }
+            if (header.documentPath == folder + name && offer(set, header) == Offer::restored)
+                return;
+        }
         const ui::BusyCursor busy;
         FileStamp stamp;
         TimetableContent content = readTimetableFile(path.toStdString(), &stamp);
-        const auto [folder, name] = documentFile(path);
         m_session.open(std::move(content), folder, name);
         remember(folder + name, stamp);
         m_documentShown();
     });
 }
 
-DocumentCommands::DocumentCommands(editing::EditingSession& session, ProfileFile& settings,
+void DocumentCommands::offerRecoveries() {
+    for (RecoverySet& set : abandonedRecoveries(m_recovery.folder().toStdString())) {
+        RecoveryHeader header;
+        try {
+            header = set.index();
+        } catch (const Error& error) {
+            reportUnreadable(set, error.what());
+            continue;
+        }
+        if (offer(set, header) == Offer::restored) return;
+    }
+}
+
+DocumentCommands::Offer DocumentCommands::offer(RecoverySet& set, const RecoveryHeader& header) {
+    const QString when = QDateTime::fromSecsSinceEpoch(header.savedAt)
+                             .toLocalTime()
+                             .toString(QStringLiteral("d.M.yyyy, HH:mm"));
+    const QString what =
+        header.documentPath.empty()
+            ? QStringLiteral("nowego rozkładu (bez nazwy)")
+            : QStringLiteral("pliku ") +
+                  QFileInfo(QString::fromStdString(header.documentPath)).fileName();
+    const QString question =
+        QStringLiteral("Znaleziono niezapisane zmiany %1 z %2 (%3). Przywrócić je?")
+            .arg(what, when,
+                 QString::fromStdString(polishCount(header.changes, "zmiana", "zmiany", "zmian")));
+    const auto answer = ui::prompter().choice(m_window, QMessageBox::Question, question,
+                                              {{QMessageBox::Yes, QStringLiteral("Przywróć")},
+                                               {QMessageBox::No, QStringLiteral("Odrzuć")},
+                                               {QMessageBox::Cancel, QStringLiteral("Później")}},
+                                              QMessageBox::Yes);
+    if (answer == QMessageBox::Yes && restore(set)) return Offer::restored;
+    if (answer == QMessageBox::No) set.remove();
+    return Offer::declined;
+}
+
+bool DocumentCommands::restore(RecoverySet& set) {
+    RecoveryHeader header;
+    TimetableContent content;
+    try {
+        content = set.content(&header);
+    } catch (const Error& error) {
+        reportUnreadable(set, error.what());
+        return false;
+    }
+    const bool untitled = header.documentPath.empty();
+    const auto [folder, name] = untitled
+                                    ? std::pair<std::string, std::string>()
+                                    : documentFile(QString::fromStdString(header.documentPath));
+    m_session.openRecovered(std::move(content), folder, name, untitled);
+    m_recovery.adopt(std::move(set), header.changes);
+    // Nothing is written to the file until the user saves; what it holds now is what a save
+    // would replace without asking.
+    if (untitled) {
+        m_onDisk.reset();
+    } else {
+        remember(folder + name, fileStamp(folder + name));
+    }
+    m_documentShown();
+    return true;
+}
+
+void DocumentCommands::reportUnreadable(RecoverySet& set, const std::string& reason) {
+    const QString question =
+        QStringLiteral("Nie można odczytać pliku odzysku %1: %2. Nie został otwarty. Usunąć go?")
+            .arg(QDir::toNativeSeparators(QString::fromStdString(set.documentFile())),
+                 QString::fromStdString(reason));
+    if (ui::prompter().message(m_window, QMessageBox::Warning, question,
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes) {
+        set.remove();
+    }
+}
+
+DocumentCommands::DocumentCommands(editing::EditingSession& session,
+                                   editing::RecoveryKeeper& recovery, ProfileFile& settings,
                                    QWidget* window, std::function<void()> documentShown)
     : m_session(session),
+      m_recovery(recovery),
       m_settings(settings),
       m_window(window),
       m_documentShown(std::move(documentShown)) {}

@@ -11,20 +11,26 @@
 
 class QWidget;
 
+namespace rylmo {
+class RecoverySet;
+struct RecoveryHeader;
+}  // namespace rylmo
+
 namespace rylmo::editing {
 class EditingSession;
-}
+class RecoveryKeeper;
+}  // namespace rylmo::editing
 
 namespace rylmo::app {
 
 // The document commands of the main window: new, open, save, save as, the question about
-// unsaved changes that opening, "Nowy" and closing ask. Each shows its own failures over
-// window.
+// unsaved changes that opening, "Nowy" and closing ask, and the offer of unsaved changes that
+// a window left behind when it ended. Each shows its own failures over window.
 class DocumentCommands {
 public:
     // documentShown is called once a document is new or opened.
-    DocumentCommands(editing::EditingSession& session, ProfileFile& settings, QWidget* window,
-                     std::function<void()> documentShown);
+    DocumentCommands(editing::EditingSession& session, editing::RecoveryKeeper& recovery,
+                     ProfileFile& settings, QWidget* window, std::function<void()> documentShown);
 
     // "Nowy" keeps every table and only makes the document untitled.
     void newDocument();
@@ -41,6 +47,9 @@ public:
     // read or written: offers to read it again, or says it is gone. Asks once for each state
     // of the file.
     void checkFileOnDisk();
+    // Offers the unsaved changes of each window that ended without saving them, until one is
+    // restored ("Przywróć"), at start.
+    void offerRecoveries();
 
 private:
     enum class Outcome { done, cancelled, failed };
@@ -57,7 +66,17 @@ private:
     bool mayReplaceFileOnDisk(const std::string& path);
     void remember(const std::string& path, const FileStamp& stamp);
 
+    enum class Offer { restored, declined };
+    // Asks whether to restore the changes that set holds, which header describes; removes it
+    // on "Odrzuć", keeps it on "Później".
+    Offer offer(RecoverySet& set, const RecoveryHeader& header);
+    // Opens set's document as a modified one; false (and said) when it cannot be read.
+    bool restore(RecoverySet& set);
+    // Says that set cannot be read, and removes it when the user agrees.
+    void reportUnreadable(RecoverySet& set, const std::string& reason);
+
     editing::EditingSession& m_session;
+    editing::RecoveryKeeper& m_recovery;
     ProfileFile& m_settings;
     QWidget* m_window;
     std::function<void()> m_documentShown;

@@ -48,10 +48,11 @@ QString title() {
 }  // namespace
 
 MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSettingsPath,
-                       QWidget* parent)
+                       const QString& recoveryFolder, QWidget* parent)
     : QMainWindow(parent),
+      m_recovery(m_session, recoveryFolder.isEmpty() ? recoveryFolderPath() : recoveryFolder),
       m_settings(settingsPath.toStdString(), fallbackSettingsPath.toStdString()),
-      m_documents(m_session, m_settings, this, [this] { showDocument(); }) {
+      m_documents(m_session, m_recovery, m_settings, this, [this] { showDocument(); }) {
     setObjectName(QStringLiteral("MainWindow"));
     resize(800, 542);
     setWindowIcon(ui::applicationIcon());
@@ -66,6 +67,10 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     createToolBar();
     createWorkspace();
     m_statusPanels = std::make_unique<StatusPanels>(statusBar());
+    connect(&m_recovery, &editing::RecoveryKeeper::writeFailed, this, [this](const QString& why) {
+        statusBar()->showMessage(QStringLiteral("Nie można zapisać kopii niezapisanych zmian: ") +
+                                 why);
+    });
 
     connect(&m_session, &editing::EditingSession::modifiedChanged, this,
             [this] { refreshStates(); });

@@ -12,6 +12,7 @@
 #include "document/Problem.h"
 #include "document/Timetable.h"
 #include "editing/EditingSession.h"
+#include "editing/RecoveryKeeper.h"
 
 class QAction;
 class QDockWidget;
@@ -37,8 +38,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // settingsPath is the Rylmo.ini to use; keys it lacks are read from fallbackSettingsPath.
+    // Unsaved changes are kept in recoveryFolder (by default the user's data folder).
     explicit MainWindow(const QString& settingsPath, const QString& fallbackSettingsPath = {},
-                        QWidget* parent = nullptr);
+                        const QString& recoveryFolder = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     editing::EditingSession& session() { return m_session; }
@@ -66,6 +68,8 @@ public:
     void saveDocument() { m_documents.save(); }
     void saveDocumentAs() { m_documents.saveAs(); }
     void checkFileOnDisk() { m_documents.checkFileOnDisk(); }
+    void offerRecoveries() { m_documents.offerRecoveries(); }
+    editing::RecoveryKeeper& recovery() { return m_recovery; }
     void showOptions();
     void showAbout();
 
@@ -99,6 +103,7 @@ private:
     void showList(Section section, int entry);
 
     editing::EditingSession m_session;
+    editing::RecoveryKeeper m_recovery;
     ProfileFile m_settings;
     DocumentCommands m_documents;
 

@@ -92,6 +92,12 @@ QString settingsFilePath(const QString& programFolder) {
     return config + QLatin1Char('/') + name;
 }
 
+QString recoveryFolderPath() {
+    // ~/.local/share/Rylmo/odzysk, %LOCALAPPDATA%\Rylmo\odzysk: kept on this computer only.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Rylmo/odzysk");
+}
+
 void storeOptions(const OptionsDialog& dialog, editing::EditingSession& session,
                   ProfileFile& settings) {
     session.setRollingStockFolder(

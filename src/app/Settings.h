@@ -34,6 +34,9 @@ QString addSeparator(const QString& folder);
 // ~/.config/Rylmo elsewhere) when the program's folder cannot be written (an installation for
 // all users).
 QString settingsFilePath(const QString& programFolder = QCoreApplication::applicationDirPath());
+// Where unsaved changes are kept: the user's data folder on this computer
+// (~/.local/share/Rylmo/odzysk, %LOCALAPPDATA%\Rylmo\odzysk), never beside a timetable.
+QString recoveryFolderPath();
 
 // Rylmo.ini beside the executable: where keys missing from the user's file are read from.
 QString programSettingsPath();

@@ -20,6 +20,11 @@ int main(int argc, char** argv) {
     // A timetable given on the command line, as a file manager passes it, is opened as if it
     // had been chosen in the open dialog.
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) window.openFile(arguments.at(1));
+    // Without one, changes a window left unsaved when it ended are offered first.
+    if (arguments.size() > 1) {
+        window.openFile(arguments.at(1));
+    } else {
+        window.offerRecoveries();
+    }
     return application.exec();
 }

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <string_view>
+#include <thread>
 
 #include "document/AtomicFile.h"
 #include "document/Error.h"
@@ -29,6 +30,9 @@ constexpr std::size_t kMaxNameLength = 255;
 
 std::filesystem::path::value_type g_temporary[4096];
 volatile std::sig_atomic_t g_temporaryActive = 0;
+// The one thread whose saves the signal handlers know of: a save on another thread (the
+// recovery writer) leaves g_temporary alone, which one thread may own.
+std::thread::id g_signalThread;
 
 }  // namespace
 
@@ -60,7 +64,12 @@ std::string notARegularFile(const std::filesystem::path& path) {
     return "„" + utf8Of(path.filename()) + "” nie jest zwykłym plikiem";
 }
 
+void rememberOnThisThread() {
+    g_signalThread = std::this_thread::get_id();
+}
+
 void rememberTemporary(const std::string& utf8Path) {
+    if (std::this_thread::get_id() != g_signalThread) return;
     const std::filesystem::path::string_type native = pathOf(utf8Path).native();
     if (native.size() >= std::size(g_temporary)) return;
     std::memcpy(g_temporary, native.c_str(), (native.size() + 1) * sizeof(g_temporary[0]));
@@ -68,6 +77,7 @@ void rememberTemporary(const std::string& utf8Path) {
 }
 
 void forgetTemporary() {
+    if (std::this_thread::get_id() != g_signalThread) return;
     g_temporaryActive = 0;
 }
 

@@ -52,7 +52,8 @@ private:
 };
 
 // Makes an interrupt, a termination request or a hang-up remove the temporary file being
-// written before the program ends. Call once at start-up.
+// written before the program ends. Call once at start-up, on the thread that saves the
+// document: saves on other threads are not removed.
 void removeTemporaryFileOnSignals();
 
 }  // namespace rylmo

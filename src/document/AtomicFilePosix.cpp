@@ -58,6 +58,7 @@ std::FILE* openForReading(const std::string& path, std::string* reason) {
 }
 
 void removeTemporaryFileOnSignals() {
+    rememberOnThisThread();
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction action {};
         action.sa_handler = removeOnSignal;

@@ -1,6 +1,7 @@
 #pragma once
 
-// What the platform files of AtomicFile (and the file stamps) share; not for use elsewhere.
+// What the platform files of AtomicFile (and the file stamps, locks and recovery files) share;
+// not for use elsewhere.
 
 #include <filesystem>
 #include <string>
@@ -26,6 +27,9 @@ std::string notARegularFile(const std::filesystem::path& path);
 
 // The temporary file being written now, for the interrupt handler, in the platform's own
 // form of a path (wide on Windows), in fixed storage, as a handler may not allocate.
+// Makes the calling thread the one whose temporary files are remembered (the one that installs
+// the handlers); saves on other threads are not.
+void rememberOnThisThread();
 void rememberTemporary(const std::string& utf8Path);
 void forgetTemporary();
 // nullptr when no temporary file is being written.

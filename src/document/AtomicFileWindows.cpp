@@ -59,6 +59,7 @@ std::FILE* openForReading(const std::string& path, std::string* reason) {
 }
 
 void removeTemporaryFileOnSignals() {
+    rememberOnThisThread();
     SetConsoleCtrlHandler(removeOnConsoleEvent, TRUE);
 }
 

@@ -135,6 +135,13 @@ void EditingSession::open(TimetableContent content, const std::string& folder,
     setFile(folder, name, false);
 }
 
+void EditingSession::openRecovered(TimetableContent content, const std::string& folder,
+                                   const std::string& name, bool untitled) {
+    open(std::move(content), untitled ? std::string() : folder, untitled ? std::string() : name);
+    m_undoStack.resetClean();  // no state of the stack is the file's
+    setFile(untitled ? std::string() : folder, untitled ? std::string() : name, untitled);
+}
+
 void EditingSession::startUntitled() {
     m_undoStack.clear();
     setFile({}, {}, true);

@@ -49,6 +49,10 @@ public:
     // Replaces the whole document with one read from folder + name; the undo history starts
     // anew and the document is unmodified.
     void open(TimetableContent content, const std::string& folder, const std::string& name);
+    // A document restored from a recovery file: like open, but modified until it is saved, and
+    // untitled when it was (folder and name are then ignored).
+    void openRecovered(TimetableContent content, const std::string& folder, const std::string& name,
+                       bool untitled);
     // "Nowy": the tables stay, the document becomes an untitled, unmodified one.
     void startUntitled();
     // After the document was written to folder + name: it is named so and unmodified.

@@ -47,6 +47,16 @@ QMessageBox::StandardButton DesktopPrompter::message(QWidget* parent, QMessageBo
     return static_cast<QMessageBox::StandardButton>(box->exec());
 }
 
+QMessageBox::StandardButton DesktopPrompter::choice(QWidget* parent, QMessageBox::Icon icon,
+                                                    const QString& text, const ButtonNames& names,
+                                                    QMessageBox::StandardButton defaultButton) {
+    QMessageBox::StandardButtons buttons;
+    for (const auto& [button, name] : names) buttons |= button;
+    const std::unique_ptr<QMessageBox> box = messageBox(parent, icon, text, buttons, defaultButton);
+    for (const auto& [button, name] : names) box->button(button)->setText(name);
+    return static_cast<QMessageBox::StandardButton>(box->exec());
+}
+
 std::unique_ptr<QMessageBox> messageBox(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QDialog;
 class QUrl;
@@ -27,6 +28,12 @@ public:
                                                 const QString& text,
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton) = 0;
+    // The same with the buttons named otherwise ("Przywróć" for Yes): each answer keeps the
+    // meaning of its standard button, Escape that of Cancel.
+    using ButtonNames = std::vector<std::pair<QMessageBox::StandardButton, QString>>;
+    virtual QMessageBox::StandardButton choice(QWidget* parent, QMessageBox::Icon icon,
+                                               const QString& text, const ButtonNames& names,
+                                               QMessageBox::StandardButton defaultButton) = 0;
 
     // Filters are given as "Description|pattern|Description|pattern"; the dialogs start in
     // folder when one is given. An empty result means the user cancelled.
@@ -54,6 +61,9 @@ public:
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
+    QMessageBox::StandardButton choice(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                       const ButtonNames& names,
+                                       QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget* parent, const QString& filter,
                          const QString& folder = {}) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,

@@ -13,5 +13,8 @@ std::unique_ptr<QObject> makeDialogsTest();
 std::unique_ptr<QObject> makeProblemsTest();
 std::unique_ptr<QObject> makeTrainListTest();
 std::unique_ptr<QObject> makeFileOnDiskTest();
+std::unique_ptr<QObject> makeRecoveryTest();
+// The editor that RecoveryTest kills, when argv asks for it; -1 otherwise.
+int editUntilKilled(int argc, char** argv);
 
 using rylmo::test::qpath;

@@ -3,6 +3,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "Child.h"
@@ -236,6 +237,8 @@ private slots:
 
 int main(int argc, char** argv) {
     app::RylmoApplication application(argc, argv);
+    // Recovery files and the like go to a test folder, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     CoachesTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <thread>
 
 #include "TestFiles.h"
 #include "document/AtomicFile.h"
@@ -61,7 +62,13 @@ TEST(Saving, PolishFolderAndFileNames) {
     EXPECT_EQ(folderEntries(polish), std::vector<std::string>{"Łódź Kaliska.roz"});
 
     // What an interrupt removes is the temporary file itself, by the system's own form of its
-    // name (wide on Windows), Polish letters and all.
+    // name (wide on Windows), Polish letters and all; only the saves of the thread that set
+    // the handlers up (the recovery writer's thread saves too).
+    atomic_file::rememberOnThisThread();
+    std::thread([&] {
+        AtomicFile file(utf8Of(target));
+        EXPECT_EQ(atomic_file::rememberedTemporary(), nullptr);
+    }).join();
     {
         AtomicFile file(utf8Of(target));
         file.write("2,");

@@ -1,5 +1,6 @@
 #include <QItemSelectionModel>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <numeric>
 #include <random>
@@ -409,6 +410,8 @@ private slots:
 
 int main(int argc, char** argv) {
     app::RylmoApplication application(argc, argv);
+    // Recovery files and the like go to a test folder, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     EditingSessionTest test;
     return QTest::qExec(&test, argc, argv);
 }

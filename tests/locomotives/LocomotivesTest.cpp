@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTest>
 #include <climits>
 
@@ -286,6 +287,8 @@ private slots:
 
 int main(int argc, char** argv) {
     app::RylmoApplication application(argc, argv);
+    // Recovery files and the like go to a test folder, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     LocomotivesTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 
@@ -305,6 +306,8 @@ private slots:
 
 int main(int argc, char** argv) {
     app::RylmoApplication application(argc, argv);
+    // Recovery files and the like go to a test folder, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     PassagesTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -9,6 +9,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
@@ -343,6 +344,8 @@ private slots:
 
 int main(int argc, char** argv) {
     app::RylmoApplication application(argc, argv);
+    // Recovery files and the like go to a test folder, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     PrintingTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -27,7 +27,20 @@ QMessageBox::StandardButton ScriptedPrompter::message(QWidget*, QMessageBox::Ico
                                                       const QString& text,
                                                       QMessageBox::StandardButtons buttons,
                                                       QMessageBox::StandardButton defaultButton) {
-    messages.push_back({icon, text, buttons, defaultButton});
+    messages.push_back({icon, text, buttons, defaultButton, {}});
+    return next(answers, defaultButton);
+}
+
+QMessageBox::StandardButton ScriptedPrompter::choice(QWidget*, QMessageBox::Icon icon,
+                                                     const QString& text, const ButtonNames& names,
+                                                     QMessageBox::StandardButton defaultButton) {
+    QMessageBox::StandardButtons buttons;
+    QStringList buttonNames;
+    for (const auto& [button, name] : names) {
+        buttons |= button;
+        buttonNames << name;
+    }
+    messages.push_back({icon, text, buttons, defaultButton, buttonNames});
     return next(answers, defaultButton);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <deque>
 #include <functional>
@@ -20,6 +21,7 @@ public:
         QString text;
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton;
+        QStringList buttonNames;  // of a choice, in order
     };
 
     ScriptedPrompter();
@@ -44,6 +46,9 @@ public:
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
+    QMessageBox::StandardButton choice(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                       const ButtonNames& names,
+                                       QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget* parent, const QString& filter,
                          const QString& folder = {}) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,

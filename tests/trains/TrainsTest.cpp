@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -513,6 +514,8 @@ std::unique_ptr<QObject> makePlanningTest();
 
 int main(int argc, char** argv) {
     app::RylmoApplication application(argc, argv);
+    // Recovery files and the like go to a test folder, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     TrainsTest test;
     const std::unique_ptr<QObject> chart = makeChartTest();
     const std::unique_ptr<QObject> planning = makePlanningTest();
