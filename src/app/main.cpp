@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QTimer>
 
 #include "app/CommandLineExport.h"
 #include "app/MainWindow.h"
@@ -20,11 +21,12 @@ int main(int argc, char** argv) {
     // A timetable given on the command line, as a file manager passes it, is opened as if it
     // had been chosen in the open dialog.
     const QStringList arguments = QCoreApplication::arguments();
-    // Without one, changes a window left unsaved when it ended are offered first.
+    // Without one, changes a window left unsaved when it ended are offered, over the window
+    // once it shows.
     if (arguments.size() > 1) {
         window.openFile(arguments.at(1));
     } else {
-        window.offerRecoveries();
+        QTimer::singleShot(0, &window, [&window] { window.offerRecoveries(); });
     }
     return application.exec();
 }

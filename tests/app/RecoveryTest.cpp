@@ -6,7 +6,6 @@
 #include <chrono>
 #include <fstream>
 #include <random>
-#include <sstream>
 
 #include "AppTests.h"
 #include "document/FileStamp.h"
@@ -101,11 +100,10 @@ private slots:
             f.editTrain(802 + edits++);
             QTest::qWait(50);
         }
-        std::ifstream in(index, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        const RecoveryHeader written = readRecoveryIndex(text.str());
-        QVERIFY2(written.changes > 1 && written.changes <= edits, text.str().c_str());
+        const std::string text = test::readBytes(index);  // closed at once: Windows removes
+                                                          // no open file
+        const RecoveryHeader written = readRecoveryIndex(text);
+        QVERIFY2(written.changes > 1 && written.changes <= edits, text.c_str());
         QCOMPARE(written.documentPath, f.file.string());
 
         f.window->saveDocument();
