@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the editor for Windows: rylmo.exe, rylmo-roz.exe, rylmo-open-timing.exe and the Qt
 # test suites, against Qt cross-built from Debian's source (scripts/build-qt-windows.sh, which
-# runs first and is cached), and packs build-windows-editor/rylmo-windows-x64.zip: the
+# runs first and is cached), and packs build-windows-editor/rylmo-<version>-windows-x64.zip: the
 # programs, the Qt libraries and plugins they load, the compiler's runtime, Qt's Polish
 # translations, the sample station with its pictures and a Rylmo.ini pointing at them.
 # On a fresh Debian machine, run as root: it installs what it needs first.
@@ -38,7 +38,8 @@ runtime=(
 )
 
 package=$build/Rylmo
-rm -rf "$package" "$build/rylmo-windows-x64.zip"
+zip="rylmo-$(scripts/version.sh)-windows-x64.zip"
+rm -rf "$package" "$build"/rylmo-*windows-x64.zip
 mkdir -p "$package/plugins/platforms" "$package/plugins/styles" "$package/translations" "$package/przyklad"
 cp "$build"/bin/rylmo.exe "$build"/tools/rylmo-roz/rylmo-roz.exe "$build"/bin/rylmo-open-timing.exe "$package/"
 # Qt6PrintSupport holds the Windows printers itself: Qt 6 has no print plugin for Windows.
@@ -48,9 +49,10 @@ cp "$qt/plugins/platforms/qwindows.dll" "$qt/plugins/platforms/qoffscreen.dll" "
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$package/plugins/styles/"
 cp /usr/share/qt6/translations/qtbase_pl.qm "$package/translations/"
 cp -r data/sample/Zielonka.roz data/sample/tabor "$package/przyklad/"
+cp -r data/guide "$package/pomoc"
 # Qt looks for its plugins and translations beside the program.
 printf '[Paths]\r\nPrefix=.\r\n' >"$package/qt.conf"
 # A relative folder is read from the program's folder: the copy works wherever it is unpacked.
 printf '[Program]\r\nTabor=przyklad\\tabor\\\r\nStacje=przyklad\\\r\n' >"$package/Rylmo.ini"
-(cd "$build" && zip -qr9 rylmo-windows-x64.zip Rylmo)
-echo "$PWD/$build/rylmo-windows-x64.zip"
+(cd "$build" && zip -qr9 "$zip" Rylmo)
+echo "$PWD/$build/$zip"

@@ -97,14 +97,31 @@ void chooseExportPlatform() {
 #endif
 }
 
-int runExportCommand(const QStringList& arguments) {
+// The editor is a windowed program on Windows: what it says goes to the console it was
+// started from.
+void speakToConsole() {
 #ifdef _WIN32
-    // The editor is a windowed program: what it says goes to the console it was started from.
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        FILE* console = std::freopen("CONOUT$", "w", stderr);
-        static_cast<void>(console);  // when it fails, the messages are lost and nothing else
+        // When one fails, its messages are lost and nothing else.
+        static_cast<void>(std::freopen("CONOUT$", "w", stderr));
+        static_cast<void>(std::freopen("CONOUT$", "w", stdout));
     }
 #endif
+}
+
+bool isVersionCommand(int argc, char** argv) {
+    return argc == 2 && std::strcmp(argv[1], "--version") == 0;
+}
+
+int printVersion() {
+    speakToConsole();
+    std::fputs("Rylmo " RYLMO_VERSION "\n", stdout);
+    std::fflush(stdout);
+    return 0;
+}
+
+int runExportCommand(const QStringList& arguments) {
+    speakToConsole();
     using printing::Destination;
     using printing::SheetChoice;
     if (arguments.size() < 5) return usage("Za mało argumentów.");

@@ -19,6 +19,7 @@
 #include "app/ProblemsPanel.h"
 #include "app/Settings.h"
 #include "app/StatusPanels.h"
+#include "app/UserGuide.h"
 #include "coaches/CoachesDialog.h"
 #include "coaches/CompositionsDialog.h"
 #include "document/Problem.h"
@@ -167,7 +168,6 @@ void MainWindow::createActions() {
     m_options = command("options", "Opcje...", "Opcje");
     m_help = command("help", title() + " - Pomoc...", {});
     m_help->setShortcut(QKeySequence(Qt::Key_F1));
-    m_help->setVisible(false);  // until there is a guide to open
     m_about = command("about", title() + " - Informacje...", "Informacje");
 
     // The undo stack names the step: "Cofnij dodanie pociągu", "Ponów usunięcie pociągu 3".
@@ -227,6 +227,9 @@ void MainWindow::connectActions() {
     });
     connect(m_options, &QAction::triggered, this, [this] { showOptions(); });
     connect(m_about, &QAction::triggered, this, [this] { showAbout(); });
+    connect(m_help, &QAction::triggered, this, [this] { openGuide(this, guideSection(this)); });
+    // F1 in a dialog opens the guide at the dialog's own section.
+    QCoreApplication::instance()->installEventFilter(new GuideKey(this));
 }
 
 void MainWindow::connectCommand(QAction* action, std::function<void()> run) {

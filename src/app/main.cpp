@@ -8,6 +8,7 @@
 #include "document/AtomicFile.h"
 
 int main(int argc, char** argv) {
+    if (rylmo::app::isVersionCommand(argc, argv)) return rylmo::app::printVersion();
     const bool exporting = rylmo::app::isExportCommand(argc, argv);
     if (exporting) rylmo::app::chooseExportPlatform();
     rylmo::app::RylmoApplication application(argc, argv);

@@ -14,6 +14,7 @@ std::unique_ptr<QObject> makeProblemsTest();
 std::unique_ptr<QObject> makeTrainListTest();
 std::unique_ptr<QObject> makeFileOnDiskTest();
 std::unique_ptr<QObject> makeRecoveryTest();
+std::unique_ptr<QObject> makeGuideTest();
 // The editor that RecoveryTest kills, when argv asks for it; -1 otherwise.
 int editUntilKilled(int argc, char** argv);
 

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     if (const int child = editUntilKilled(argc, argv); child >= 0) return child;
     int failures = 0;
     for (auto make : {makeMainWindowTest, makeSettingsTest, makeDialogsTest, makeProblemsTest,
-                      makeTrainListTest, makeFileOnDiskTest, makeRecoveryTest}) {
+                      makeTrainListTest, makeFileOnDiskTest, makeRecoveryTest, makeGuideTest}) {
         std::unique_ptr<QObject> test = make();
         failures += QTest::qExec(test.get(), argc, argv);
     }

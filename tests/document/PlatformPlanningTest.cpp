@@ -341,8 +341,9 @@ TEST(PlatformAssignment, randomDaysWithinTheBoundEndWithoutConflictAndNoTrainCou
             EXPECT_EQ(plan.unplacedTrains, 0u) << round;
             EXPECT_FALSE(hasConflict(result)) << round;
         }
-        if (plan.unplacedTrains == 0 && firstFit.unplacedTrains == 0)
+        if (plan.unplacedTrains == 0 && firstFit.unplacedTrains == 0) {
             EXPECT_LE(plan.movedTrains, firstFit.movedTrains) << round;
+        }
         EXPECT_LE(plan.unplacedTrains, firstFit.unplacedTrains) << round;
         // Every placed stay is on an allowed platform; no moved stay could go back alone.
         for (const StayPlacement& move : plan.moves) {

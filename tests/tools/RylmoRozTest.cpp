@@ -189,7 +189,7 @@ TEST(RylmoRoz, FailuresAndUsage) {
     EXPECT_EQ(r.err, "Część ścieżki nie jest folderem.\n");
 #endif
 
-    for (const char* wrong : {"", "dump", "dump a b", "frobnicate x", "--version"}) {
+    for (const char* wrong : {"", "dump", "dump a b", "frobnicate x", "--version x", "-version"}) {
         r = run(wrong);
         EXPECT_EQ(r.status, 2) << wrong;
         EXPECT_NE(r.err.find("Użycie: rylmo-roz"), std::string::npos) << wrong;
@@ -197,6 +197,10 @@ TEST(RylmoRoz, FailuresAndUsage) {
     r = run("--help");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("from-json JSON WYNIK"), std::string::npos);
+    r = run("--version");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Rylmo " RYLMO_VERSION "\n");
+    EXPECT_EQ(r.out, "Rylmo 0.2.0\n") << "the version CMake's project gives";
 }
 
 // Hostile counts fail at once: memory stays near the file's size, and the message quotes only

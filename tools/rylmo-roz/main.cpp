@@ -42,6 +42,7 @@ const char* const kUsageText =
     "                        przyjeździe i przed odjazdem, domyślnie 10,10); wypisuje każde\n"
     "                        przeniesienie i zawsze zapisuje WYNIK\n"
     "  --help                wypisuje ten opis\n"
+    "  --version             wypisuje wersję programu\n"
     "Kod wyjścia: 0 gdy wszystko w porządku, 1 gdy pliku nie można odczytać lub zapisać,\n"
     "2 przy błędnym wywołaniu, 3 gdy check znalazł problemy lub assign-platforms zostawił\n"
     "pociągi w konflikcie.\n";
@@ -127,6 +128,10 @@ int run(const std::vector<std::string>& args) {
     try {
         if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
             print(kUsageText);
+            return kOk;
+        }
+        if (args.size() == 1 && args[0] == "--version") {
+            print("Rylmo " RYLMO_VERSION "\n");
             return kOk;
         }
         if (args.size() == 2 && args[0] == "dump") return dump(args[1]);

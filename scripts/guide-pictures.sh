@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Makes the pictures of the user guide (data/guide/obrazy) from the program itself, on the
+# sample station, on a private X server: run it after a window changes, and commit the
+# pictures with the change.
+# On a fresh Debian machine, run as root: it installs what it needs first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+packages=(xvfb xauth)
+source scripts/packages.sh
+install_missing_packages "${packages[@]}"
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release --parallel "$(nproc)" --target rylmo-guide-pictures
+xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+  build-release/bench/rylmo-guide-pictures data/sample/Zielonka.roz data/sample/tabor data/guide/obrazy
