@@ -8,13 +8,13 @@ set(CPACK_PACKAGE_VENDOR "Zespol Rylmo")
 set(CPACK_PACKAGE_CONTACT "Zespol Rylmo <rylmo@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timetable editor for the Trakovil railway station game")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Rylmo edits the station timetables (.roz files) of Trakovil, a railway station\n\
-simulation game: trains, locomotives and depots, locomotive passages, coaches and\n\
-compositions, names and general data, with a platform chart, printed timetables\n\
-and a Polish user guide. rylmo-roz reads, checks and converts timetables on the\n\
-command line.")
+    "Rylmo edits the station timetables (.roz files) of Trakovil, a railway\n\
+station simulation game: trains, locomotives and depots, locomotive passages,\n\
+coaches and compositions, names and general data, with a platform chart,\n\
+printed timetables and a Polish user guide. rylmo-roz reads, checks and\n\
+converts timetables on the command line.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

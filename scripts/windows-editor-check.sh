@@ -2,7 +2,10 @@
 # Checks the Windows editor under wine: every test suite of the Windows build passes, the
 # timing tool opens every window on the sample and on the generated 100,000-train timetable,
 # and the unpacked zip, in a folder with Polish letters, starts rylmo.exe with the windows
-# platform on a private X server and shows the main window "Rylmo - Zielonka.roz".
+# platform on a private X server and shows the main window "Rylmo - Zielonka.roz". Then the
+# installer: installed silently for one user into a folder with Polish letters, it registers
+# .roz, a timetable opened through the association shows its window, and the silent uninstall
+# leaves no program file and no association, but the user's Rylmo.ini.
 # Builds Qt for Windows first when its cache is missing (about half an hour on 2 cores).
 # On a fresh Debian machine, run as root: it installs what it needs first.
 set -euo pipefail
@@ -74,3 +77,52 @@ if [ -z "$shown" ]; then
   exit 1
 fi
 echo "main window shown after $(($(date +%s) - started)) s; zip: $(du -k "$zip" | cut -f1) KiB"
+
+echo "== the installer, for one user, into a folder with Polish letters"
+installer=$(scripts/windows-installer.sh | tail -n1)
+version=$(scripts/version.sh)
+target="$generated/Programy Żółte/Rylmo"
+DISPLAY=$display "$wine" "$installer" /S /CurrentUser "/D=$(windowsPath "$target")"
+"$wineserver" -w
+for file in rylmo.exe rylmo-roz.exe odinstaluj.exe pomoc/index.html przyklad/Zielonka.roz; do
+  [ -f "$target/$file" ] || { echo "the installer left out $file" >&2; exit 1; }
+done
+query() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r'; }
+query 'HKCU\Software\Classes\.roz' | grep -q 'Rylmo.RozkladJazdy' ||
+  { echo ".roz is not registered" >&2; exit 1; }
+query 'HKCU\Software\Classes\Rylmo.RozkladJazdy' | grep -q 'Rozk.*jazdy'
+query 'HKCU\Software\Classes\Rylmo.RozkladJazdy\shell\open\command' | grep -q 'rylmo.exe" "%1"'
+query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Rylmo' | grep -q "DisplayVersion.*$version" ||
+  { echo "no uninstall entry for $version" >&2; exit 1; }
+query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Rylmo' | grep -q 'EstimatedSize'
+
+# A timetable opened as Explorer opens it: through its file type.
+cp data/sample/Zielonka.roz "$generated/Wąchock.roz"
+DISPLAY=$display "$wine" start /unix "$generated/Wąchock.roz"
+shown=""
+for _ in $(seq 60); do
+  if DISPLAY=$display xdotool search --name '^Rylmo - Wąchock\.roz$' >/dev/null 2>&1; then
+    shown=yes
+    break
+  fi
+  sleep 1
+done
+"$wineserver" -k 2>/dev/null || true
+[ -n "$shown" ] || { echo "opening Wąchock.roz through .roz showed no window" >&2; exit 1; }
+
+# The user's settings stay when the program goes.
+appdata=$("$wine" cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
+settings="$("$wine" winepath -u "$appdata" 2>/dev/null | tr -d '\r')/Rylmo"
+mkdir -p "$settings"
+printf '[Program]\r\nStacje=C:\\Stacje\\\r\n' >"$settings/Rylmo.ini"
+"$wine" "$target/odinstaluj.exe" /S
+"$wineserver" -w
+[ ! -e "$target" ] || { echo "the uninstaller left $(ls "$target")" >&2; exit 1; }
+if query 'HKCU\Software\Classes\.roz' | grep -q 'Rylmo'; then
+  echo "the uninstaller left the .roz association" >&2
+  exit 1
+fi
+query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Rylmo' | grep -q DisplayName &&
+  { echo "the uninstaller left its entry" >&2; exit 1; }
+[ -f "$settings/Rylmo.ini" ] || { echo "the uninstaller removed the user's Rylmo.ini" >&2; exit 1; }
+echo "installer: $(du -k "$installer" | cut -f1) KiB, installed, opened Wąchock.roz, uninstalled"
