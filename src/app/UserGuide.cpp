@@ -87,8 +87,15 @@ void openGuide(QWidget* parent, const QString& section) {
         return;
     }
     QUrl url = QUrl::fromLocalFile(QFileInfo(guide).absoluteFilePath());
+    const auto open = [&](const QUrl& page) {
+        if (!ui::prompter().openUrl(page)) {
+            ui::showError(parent, QStringLiteral("Nie można otworzyć podręcznika w przeglądarce. "
+                                                 "Otwórz plik %1 samodzielnie")
+                                      .arg(QDir::toNativeSeparators(guide)));
+        }
+    };
     if (section.isEmpty()) {
-        ui::prompter().openUrl(url);
+        open(url);
         return;
     }
     // Browsers started for a file drop its "#section"; a page of our own that moves on to the
@@ -105,7 +112,7 @@ void openGuide(QWidget* parent, const QString& section) {
         AtomicFile file(QDir::toNativeSeparators(page).toStdString());
         file.write(std::string_view(html.constData(), static_cast<std::size_t>(html.size())));
         file.commit();
-        ui::prompter().openUrl(QUrl::fromLocalFile(page));
+        open(QUrl::fromLocalFile(page));
     });
 }
 

@@ -105,8 +105,8 @@ int DesktopPrompter::exec(QDialog& dialog) {
     return dialog.exec();
 }
 
-void DesktopPrompter::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool DesktopPrompter::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 bool confirm(QWidget* parent, const QString& text) {

@@ -46,7 +46,8 @@ public:
     // Shows dialog modally and returns its result.
     virtual int exec(QDialog& dialog) = 0;
 
-    virtual void openUrl(const QUrl& url) = 0;
+    // Hands url to the desktop (the browser, the mail program); false when nothing took it.
+    virtual bool openUrl(const QUrl& url) = 0;
 };
 
 Prompter& prompter();
@@ -70,7 +71,7 @@ public:
                          const QString& folder = {}) override;
     QString folder(QWidget* parent, const QString& title) override;
     int exec(QDialog& dialog) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 };
 
 // The message box every question and message of the program shows: titled with the

@@ -69,8 +69,9 @@ int ScriptedPrompter::exec(QDialog& dialog) {
     return dialog.result();
 }
 
-void ScriptedPrompter::openUrl(const QUrl& url) {
+bool ScriptedPrompter::openUrl(const QUrl& url) {
     urls.push_back(url);
+    return urlsOpen;
 }
 
 QStringList ScriptedPrompter::messageTexts() const {

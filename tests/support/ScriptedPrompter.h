@@ -55,7 +55,8 @@ public:
                          const QString& folder = {}) override;
     QString folder(QWidget* parent, const QString& title) override;
     int exec(QDialog& dialog) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
+    bool urlsOpen = true;  // what openUrl answers
 
     // The texts of the messages shown so far.
     QStringList messageTexts() const;
