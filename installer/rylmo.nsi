@@ -7,7 +7,8 @@
 ; Installs for all users (Program Files, with elevation) or only for the user
 ; (%LOCALAPPDATA%\Programs\Rylmo); /S installs silently, /D=FOLDER chooses the folder,
 ; /AllUsers and /CurrentUser choose the mode without asking.
-Unicode true
+; A 64-bit installer: it installs a 64-bit program, and runs where only 64-bit programs run.
+Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 
@@ -59,17 +60,29 @@ VIAddVersionKey /LANG=1045 "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Polish"
 
+Var GivenFolder  ; the folder /D= (or the uninstaller's own place) gives
+
 Function .onInit
   ; MultiUser sets its own folder: a folder given with /D= wins.
-  StrCpy $0 $INSTDIR
+  StrCpy $GivenFolder $INSTDIR
   !insertmacro MULTIUSER_INIT
-  ${If} $0 != ""
-    StrCpy $INSTDIR $0
+  ${If} $GivenFolder != ""
+    StrCpy $INSTDIR $GivenFolder
   ${EndIf}
 FunctionEnd
 
 Function un.onInit
+  ; The uninstaller removes the folder it is in, and the registry of the mode that installed
+  ; that folder, whatever other installation the registry names.
+  StrCpy $GivenFolder $INSTDIR
   !insertmacro MULTIUSER_UNINIT
+  StrCpy $INSTDIR $GivenFolder
+  ReadRegStr $0 HKCU "${APP_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    SetShellVarContext current
+  ${Else}
+    SetShellVarContext all
+  ${EndIf}
 FunctionEnd
 
 Section "Rylmo (wymagany)" SectionProgram

@@ -78,25 +78,60 @@ if [ -z "$shown" ]; then
 fi
 echo "main window shown after $(($(date +%s) - started)) s; zip: $(du -k "$zip" | cut -f1) KiB"
 
-echo "== the installer, for one user, into a folder with Polish letters"
+echo "== the installer, for one user and for all users, into a folder with Polish letters"
 installer=$(scripts/windows-installer.sh | tail -n1)
 version=$(scripts/version.sh)
-target="$generated/Programy Żółte/Rylmo"
-DISPLAY=$display "$wine" "$installer" /S /CurrentUser "/D=$(windowsPath "$target")"
-"$wineserver" -w
-for file in rylmo.exe rylmo-roz.exe odinstaluj.exe pomoc/index.html przyklad/Zielonka.roz; do
-  [ -f "$target/$file" ] || { echo "the installer left out $file" >&2; exit 1; }
-done
+# Every wine program from here on sees the X server: a wine session started without one shows
+# no window later.
+"$wineserver" -k 2>/dev/null || true
+export DISPLAY=$display
+# NSIS reads /D= only unquoted, so the folder has no blank.
+target="$generated/Żółte_Łąki/Rylmo"
 query() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r'; }
-query 'HKCU\Software\Classes\.roz' | grep -q 'Rylmo.RozkladJazdy' ||
-  { echo ".roz is not registered" >&2; exit 1; }
-query 'HKCU\Software\Classes\Rylmo.RozkladJazdy' | grep -q 'Rozk.*jazdy'
-query 'HKCU\Software\Classes\Rylmo.RozkladJazdy\shell\open\command' | grep -q 'rylmo.exe" "%1"'
-query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Rylmo' | grep -q "DisplayVersion.*$version" ||
-  { echo "no uninstall entry for $version" >&2; exit 1; }
-query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Rylmo' | grep -q 'EstimatedSize'
+appdata=$("$wine" cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
+settings="$("$wine" winepath -u "$appdata" 2>/dev/null | tr -d '\r')/Rylmo"
 
-# A timetable opened as Explorer opens it: through its file type.
+# install MODE ROOT: installs silently for MODE into $target and checks the files and what
+# ROOT (HKCU or HKLM) holds.
+install() {
+  DISPLAY=$display "$wine" "$installer" /S "/$1" "/D=$(windowsPath "$target")"
+  "$wineserver" -w
+  for file in rylmo.exe rylmo-roz.exe odinstaluj.exe pomoc/index.html przyklad/Zielonka.roz; do
+    [ -f "$target/$file" ] || { echo "the installer ($1) left out $file" >&2; exit 1; }
+  done
+  query "$2\\Software\\Classes\\.roz" | grep -q 'Rylmo.RozkladJazdy' ||
+    { echo ".roz is not registered under $2" >&2; exit 1; }
+  query "$2\\Software\\Classes\\Rylmo.RozkladJazdy" | grep -q 'Rozk.*jazdy'
+  query "$2\\Software\\Classes\\Rylmo.RozkladJazdy\\shell\\open\\command" | grep -q 'rylmo.exe" "%1"'
+  query "$2\\Software\\Classes\\Applications\\rylmo.exe\\SupportedTypes" | grep -q '\.roz'
+  query "$2\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Rylmo" |
+    grep -q "DisplayVersion.*$version" || { echo "no uninstall entry for $version under $2" >&2; exit 1; }
+  query "$2\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Rylmo" | grep -q 'EstimatedSize'
+}
+
+# uninstall ROOT: removes it silently; nothing of it may stay but the user's settings.
+uninstall() {
+  mkdir -p "$settings"
+  printf '[Program]\r\nStacje=C:\\Stacje\\\r\n' >"$settings/Rylmo.ini"
+  "$wine" "$target/odinstaluj.exe" /S
+  "$wineserver" -w
+  [ ! -e "$target" ] || { echo "the uninstaller left $(ls "$target")" >&2; exit 1; }
+  if query "$1\\Software\\Classes\\.roz" | grep -q 'Rylmo' ||
+    query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Rylmo" | grep -q DisplayName; then
+    echo "the uninstaller left the file type or its entry under $1" >&2
+    exit 1
+  fi
+  [ -f "$settings/Rylmo.ini" ] || { echo "the uninstaller removed the user's Rylmo.ini" >&2; exit 1; }
+}
+
+install CurrentUser HKCU
+# Installed again over itself, as an upgrade is: in place, the settings kept.
+install CurrentUser HKCU
+uninstall HKCU
+
+# A timetable opened as Explorer opens it, through its file type. Wine looks file types up
+# in HKLM only (Windows merges the user's own in), so this one is installed for all users.
+install AllUsers HKLM
 cp data/sample/Zielonka.roz "$generated/Wąchock.roz"
 DISPLAY=$display "$wine" start /unix "$generated/Wąchock.roz"
 shown=""
@@ -109,20 +144,5 @@ for _ in $(seq 60); do
 done
 "$wineserver" -k 2>/dev/null || true
 [ -n "$shown" ] || { echo "opening Wąchock.roz through .roz showed no window" >&2; exit 1; }
-
-# The user's settings stay when the program goes.
-appdata=$("$wine" cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
-settings="$("$wine" winepath -u "$appdata" 2>/dev/null | tr -d '\r')/Rylmo"
-mkdir -p "$settings"
-printf '[Program]\r\nStacje=C:\\Stacje\\\r\n' >"$settings/Rylmo.ini"
-"$wine" "$target/odinstaluj.exe" /S
-"$wineserver" -w
-[ ! -e "$target" ] || { echo "the uninstaller left $(ls "$target")" >&2; exit 1; }
-if query 'HKCU\Software\Classes\.roz' | grep -q 'Rylmo'; then
-  echo "the uninstaller left the .roz association" >&2
-  exit 1
-fi
-query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Rylmo' | grep -q DisplayName &&
-  { echo "the uninstaller left its entry" >&2; exit 1; }
-[ -f "$settings/Rylmo.ini" ] || { echo "the uninstaller removed the user's Rylmo.ini" >&2; exit 1; }
-echo "installer: $(du -k "$installer" | cut -f1) KiB, installed, opened Wąchock.roz, uninstalled"
+uninstall HKLM
+echo "installer: $(du -k "$installer" | cut -f1) KiB; installed, upgraded and uninstalled for one user; installed for all users, opened Wąchock.roz through .roz, uninstalled"
