@@ -13,7 +13,14 @@ public:
     FileLock() = default;
     ~FileLock() { unlock(); }
     FileLock(FileLock&& other) noexcept : m_handle(other.m_handle) { other.m_handle = -1; }
-    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept {
+        if (this != &other) {
+            unlock();
+            m_handle = other.m_handle;
+            other.m_handle = -1;
+        }
+        return *this;
+    }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 

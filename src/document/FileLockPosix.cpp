@@ -6,15 +6,6 @@
 
 namespace rylmo {
 
-FileLock& FileLock::operator=(FileLock&& other) noexcept {
-    if (this != &other) {
-        unlock();
-        m_handle = other.m_handle;
-        other.m_handle = -1;
-    }
-    return *this;
-}
-
 bool FileLock::tryLock(const std::string& path) {
     unlock();
     // flock belongs to the open file, not the process: a second open in this program is

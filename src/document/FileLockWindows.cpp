@@ -5,15 +5,6 @@
 
 namespace rylmo {
 
-FileLock& FileLock::operator=(FileLock&& other) noexcept {
-    if (this != &other) {
-        unlock();
-        m_handle = other.m_handle;
-        other.m_handle = -1;
-    }
-    return *this;
-}
-
 bool FileLock::tryLock(const std::string& path) {
     unlock();
     // Opened without sharing: every other open fails until the handle is closed, which the
