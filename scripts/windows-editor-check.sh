@@ -63,18 +63,23 @@ for _ in $(seq 100); do
 done
 [ -s "$displayFile" ] || { echo "Xvfb did not start" >&2; exit 1; }
 display=:$(head -n1 "$displayFile")
+# windowShown TITLE: whether a window titled exactly TITLE (a regular expression) shows on the
+# private X server within a minute; ends every wine program either way.
+windowShown() {
+  local shown=1
+  for _ in $(seq 60); do
+    if DISPLAY=$display xdotool search --name "$1" >/dev/null 2>&1; then
+      shown=0
+      break
+    fi
+    sleep 1
+  done
+  "$wineserver" -k 2>/dev/null || true
+  return $shown
+}
 started=$(date +%s)
 DISPLAY=$display "$wine" "$unpacked/Rylmo/rylmo.exe" "$(windowsPath "$unpacked/Rylmo/przyklad/Zielonka.roz")" &
-shown=""
-for _ in $(seq 60); do
-  if DISPLAY=$display xdotool search --name '^Rylmo - Zielonka\.roz$' >/dev/null 2>&1; then
-    shown=yes
-    break
-  fi
-  sleep 1
-done
-"$wineserver" -k 2>/dev/null || true
-if [ -z "$shown" ]; then
+if ! windowShown '^Rylmo - Zielonka\.roz$'; then
   echo "rylmo.exe showed no main window titled \"Rylmo - Zielonka.roz\" within a minute" >&2
   exit 1
 fi
@@ -136,15 +141,7 @@ uninstall HKCU
 install AllUsers HKLM
 cp data/sample/Zielonka.roz "$generated/Wąchock.roz"
 DISPLAY=$display "$wine" start /unix "$generated/Wąchock.roz"
-shown=""
-for _ in $(seq 60); do
-  if DISPLAY=$display xdotool search --name '^Rylmo - Wąchock\.roz$' >/dev/null 2>&1; then
-    shown=yes
-    break
-  fi
-  sleep 1
-done
-"$wineserver" -k 2>/dev/null || true
-[ -n "$shown" ] || { echo "opening Wąchock.roz through .roz showed no window" >&2; exit 1; }
+windowShown '^Rylmo - Wąchock\.roz$' ||
+  { echo "opening Wąchock.roz through .roz showed no window" >&2; exit 1; }
 uninstall HKLM
 echo "installer: $(du -k "$installer" | cut -f1) KiB; installed, upgraded and uninstalled for one user; installed for all users, opened Wąchock.roz through .roz, uninstalled"
