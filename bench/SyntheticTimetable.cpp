@@ -7,6 +7,7 @@
 #include "document/CompositionText.h"
 #include "document/ProbabilityText.h"
 #include "document/TrainCategories.h"
+#include "document/Windows1250.h"
 
 namespace rylmo::bench {
 
@@ -18,6 +19,7 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
     constexpr int kTypes = 1000;
     constexpr int kCoaches = 1000;
     constexpr int kNames = 10000;
+    const std::string trainName = utf8ToWindows1250("Pociąg ");
 
     TimetableContent c;
     c.version = 2;
@@ -32,7 +34,7 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
     for (int i = 0; i < kNames; ++i) {
         c.depotNames.push_back("Lokomotywownia " + std::to_string(i));
         c.stationNames.push_back("Stacja " + std::to_string(i));
-        c.trainNames.push_back("Pociąg " + std::to_string(i));
+        c.trainNames.push_back(trainName + std::to_string(i));
     }
     for (int i = 0; i < 100; ++i) {
         std::vector<int32_t> values(kTypes, 0);
@@ -82,7 +84,8 @@ TimetableContent syntheticTimetable(std::size_t trainCount) {
         p = {1 + below(kTypes), below(kNames), below(static_cast<int>(trainCount)),
              below(static_cast<int>(trainCount)), below(101)};
     }
-    c.authorInfo = "Rozkład wygenerowany do pomiarów.";
+    // Document texts are Windows-1250, as the file holds them.
+    c.authorInfo = utf8ToWindows1250("Rozkład wygenerowany do pomiarów.");
     return c;
 }
 

@@ -15,6 +15,7 @@
 #include "document/AtomicFile.h"
 #include "document/ConsistencyCheck.h"
 #include "document/Error.h"
+#include "document/ExitCodes.h"
 #include "document/PlatformLayout.h"
 #include "document/RozReader.h"
 #include "printing/PrintCommands.h"
@@ -24,9 +25,9 @@ namespace rylmo::app {
 
 namespace {
 
-constexpr int kWritten = 0;
-constexpr int kFileError = 1;
-constexpr int kUsage = 2;
+constexpr int kWritten = exit_codes::ok;
+constexpr int kFileError = exit_codes::fileError;
+constexpr int kUsage = exit_codes::usage;
 
 const char* const kUsageText =
     "Użycie: rylmo --export RODZAJ PLIK.roz WYNIK [--od 6:00] [--do 22:00]\n"

@@ -62,27 +62,24 @@ std::pair<std::string, std::string> documentFile(const QString& path) {
 
 }  // namespace
 
-bool DocumentCommands::askToSave(bool continueWhenSaveCancelled) {
+bool DocumentCommands::askToSave() {
     if (!m_session.isModified()) return true;
+    const Timetable& document = m_session.document();
+    const QString name = document.fileName.empty() ? QStringLiteral("w nowym rozkładzie")
+                                                   : QStringLiteral("w dokumencie ") +
+                                                         QString::fromStdString(document.fileName);
     const auto answer = ui::prompter().message(
         m_window, QMessageBox::Question,
-        QStringLiteral("Zapisać zmiany w dokumencie ") +
-            QString::fromStdString(m_session.document().fileName) + QStringLiteral("?"),
+        QStringLiteral("Zapisać zmiany ") + name + QStringLiteral("?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::No) {
         m_recovery.discard();
         return true;
     }
-    switch (saveDocument()) {
-        case Outcome::done:
-            return true;
-        case Outcome::cancelled:
-            return continueWhenSaveCancelled;
-        case Outcome::failed:
-            return false;
-    }
-    return false;
+    // Only a save that happened lets the command go on: a cancelled file dialog or a "Nie" to
+    // replacing another program's changes keeps the edits, and the window that holds them.
+    return saveDocument() == Outcome::done;
 }
 
 bool DocumentCommands::writeTo(const QString& path) {
@@ -91,7 +88,8 @@ bool DocumentCommands::writeTo(const QString& path) {
     return ui::guarded(m_window, [&] {
         const ui::BusyCursor busy;
         FileStamp stamp;
-        saveTimetableFile(m_session.content(), path.toStdString(), &stamp);
+        saveTimetableFile(m_session.content(), path.toStdString(), &stamp,
+                          m_recovery.folder().toStdString());
         const auto [folder, name] = documentFile(path);
         m_session.markSaved(folder, name);
         remember(folder + name, stamp);
@@ -138,14 +136,63 @@ void DocumentCommands::remember(const std::string& path, const FileStamp& stamp)
 
 bool DocumentCommands::mayReplaceFileOnDisk(const std::string& path) {
     if (!m_onDisk || path != m_onDiskPath || !changedSince(*m_onDisk, path)) return true;
-    if (!fileStamp(path).exists) return true;  // deleted or moved: saving makes it again
-    return ui::prompter().message(
-               m_window, QMessageBox::Warning,
-               QStringLiteral("Plik %1 został zmieniony przez inny program. Zastąpić zmiany "
-                              "zapisane przez inny program?")
-                   .arg(QString::fromStdString(m_session.document().fileName)),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    const FileStamp now = fileStamp(path);
+    // Gone: saving makes it again. A folder or a special file: the save refuses it and says
+    // so; there is nothing of another program's to keep.
+    if (now.kind != PathKind::file && now.kind != PathKind::unreadable) return true;
+    const QString name = QString::fromStdString(m_session.document().fileName);
+    const QString question =
+        now.kind == PathKind::unreadable
+            ? QStringLiteral(
+                  "Plik %1 został zmieniony przez inny program i nie można go teraz "
+                  "odczytać. Zastąpić go zawartością okna?")
+            : QStringLiteral(
+                  "Plik %1 został zmieniony przez inny program. Zastąpić zmiany "
+                  "zapisane przez inny program?");
+    return ui::prompter().message(m_window, QMessageBox::Warning, question.arg(name),
+                                  QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::No) == QMessageBox::Yes;
 }
+
+namespace {
+
+// What the user is told when the document's file became something the window cannot read
+// again, and what "Zapisz" will do then.
+QString pathChangedText(PathKind kind, const QString& name, const std::string& path) {
+    switch (kind) {
+        case PathKind::missing:
+            return QStringLiteral(
+                       "Plik %1 został usunięty lub przeniesiony przez inny program. "
+                       "„Zapisz” utworzy go ponownie.")
+                .arg(name);
+        case PathKind::folder:
+            return QStringLiteral(
+                       "W miejscu pliku %1 jest teraz folder. „Zapisz” nie zapisze "
+                       "rozkładu w tym miejscu; zapisz go pod inną nazwą („Zapisz "
+                       "jako...”).")
+                .arg(name);
+        case PathKind::special:
+            return QStringLiteral(
+                       "W miejscu pliku %1 jest teraz plik specjalny (np. potok lub "
+                       "urządzenie). „Zapisz” nie zapisze rozkładu w tym miejscu; "
+                       "zapisz go pod inną nazwą („Zapisz jako...”).")
+                .arg(name);
+        case PathKind::unreadable:
+        case PathKind::file: {
+            std::string reason;
+            if (std::FILE* file = openForReading(path, &reason)) std::fclose(file);
+            return QStringLiteral(
+                       "Plik %1 został zmieniony przez inny program i nie można go "
+                       "odczytać%2. „Zapisz” zapyta, czy zastąpić go zawartością okna.")
+                .arg(name, reason.empty() ? QString()
+                                          : QStringLiteral(" (") + QString::fromStdString(reason) +
+                                                QStringLiteral(")"));
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 void DocumentCommands::checkFileOnDisk() {
     const Timetable& document = m_session.document();
@@ -160,10 +207,8 @@ void DocumentCommands::checkFileOnDisk() {
     m_answered = now;
     m_asking = true;
     const QString name = QString::fromStdString(document.fileName);
-    if (!now.exists) {
-        ui::inform(m_window, QStringLiteral("Plik %1 został usunięty lub przeniesiony przez inny "
-                                            "program. „Zapisz” utworzy go ponownie.")
-                                 .arg(name));
+    if (now.kind != PathKind::file) {
+        ui::inform(m_window, pathChangedText(now.kind, name, path));
     } else {
         const bool modified = m_session.isModified();
         QString question =
@@ -185,7 +230,7 @@ void DocumentCommands::newDocument() {
 }
 
 void DocumentCommands::openDocument() {
-    if (!askToSave(true)) return;
+    if (!askToSave()) return;
     const QString path = ui::prompter().openFileName(m_window, kOpenFilter, fileDialogFolder());
     if (path.isEmpty()) return;
     openFile(path);
@@ -198,12 +243,11 @@ void DocumentCommands::openFile(const QString& path) {
         for (RecoverySet& set : abandonedRecoveries(m_recovery.folder().toStdString())) {
             RecoveryHeader header;
             try {
-                header = set.index();
+                header = set.header();
             } catch (const Error&) {
                 continue;  // said at the next start
             }
-            if (header.documentPath == folder + name && offer(set, header) == Offer::restored)
-                return;
+            if (header.documentPath == folder + name && offer(set) == Offer::restored) return;
         }
         const ui::BusyCursor busy;
         FileStamp stamp;
@@ -216,18 +260,21 @@ void DocumentCommands::openFile(const QString& path) {
 
 void DocumentCommands::offerRecoveries() {
     for (RecoverySet& set : abandonedRecoveries(m_recovery.folder().toStdString())) {
-        RecoveryHeader header;
-        try {
-            header = set.index();
-        } catch (const Error& error) {
-            reportUnreadable(set, error.what());
-            continue;
-        }
-        if (offer(set, header) == Offer::restored) return;
+        if (offer(set) == Offer::restored) return;
     }
 }
 
-DocumentCommands::Offer DocumentCommands::offer(RecoverySet& set, const RecoveryHeader& header) {
+DocumentCommands::Offer DocumentCommands::offer(RecoverySet& set) {
+    // The question describes the very document that "Przywróć" opens: both come from one
+    // reading of the whole file, whatever its index says.
+    RecoveryHeader header;
+    TimetableContent content;
+    try {
+        content = set.content(&header);
+    } catch (const Error& error) {
+        reportUnreadable(set, error.what());
+        return Offer::declined;
+    }
     const QString when = QDateTime::fromSecsSinceEpoch(header.savedAt)
                              .toLocalTime()
                              .toString(QStringLiteral("d.M.yyyy, HH:mm"));
@@ -245,20 +292,16 @@ DocumentCommands::Offer DocumentCommands::offer(RecoverySet& set, const Recovery
                                                {QMessageBox::No, QStringLiteral("Odrzuć")},
                                                {QMessageBox::Cancel, QStringLiteral("Później")}},
                                               QMessageBox::Yes);
-    if (answer == QMessageBox::Yes && restore(set)) return Offer::restored;
+    if (answer == QMessageBox::Yes) {
+        restore(std::move(set), std::move(content), header);
+        return Offer::restored;
+    }
     if (answer == QMessageBox::No) set.remove();
     return Offer::declined;
 }
 
-bool DocumentCommands::restore(RecoverySet& set) {
-    RecoveryHeader header;
-    TimetableContent content;
-    try {
-        content = set.content(&header);
-    } catch (const Error& error) {
-        reportUnreadable(set, error.what());
-        return false;
-    }
+void DocumentCommands::restore(RecoverySet set, TimetableContent content,
+                               const RecoveryHeader& header) {
     const bool untitled = header.documentPath.empty();
     const auto [folder, name] = untitled
                                     ? std::pair<std::string, std::string>()
@@ -273,7 +316,6 @@ bool DocumentCommands::restore(RecoverySet& set) {
         remember(folder + name, fileStamp(folder + name));
     }
     m_documentShown();
-    return true;
 }
 
 void DocumentCommands::reportUnreadable(RecoverySet& set, const std::string& reason) {

@@ -11,10 +11,7 @@
 
 class QWidget;
 
-namespace rylmo {
-class RecoverySet;
-struct RecoveryHeader;
-}  // namespace rylmo
+#include "document/RecoveryFolder.h"
 
 namespace rylmo::editing {
 class EditingSession;
@@ -39,8 +36,9 @@ public:
     void openFile(const QString& path);
     void save() { saveDocument(); }
     void saveAs() { saveDocumentAs(); }
-    // Asks whether to save unsaved changes; false when the command asking must stop.
-    bool askToSave(bool continueWhenSaveCancelled);
+    // Asks whether to save unsaved changes; false when the command asking must stop: on
+    // "Anuluj", and whenever "Tak" did not end in a saved file.
+    bool askToSave();
     // The open and save dialogs start where the timetable is, else in the station folder.
     QString fileDialogFolder() const;
     // When the document's file was changed, deleted or moved by another program since it was
@@ -67,11 +65,12 @@ private:
     void remember(const std::string& path, const FileStamp& stamp);
 
     enum class Offer { restored, declined };
-    // Asks whether to restore the changes that set holds, which header describes; removes it
-    // on "Odrzuć", keeps it on "Później".
-    Offer offer(RecoverySet& set, const RecoveryHeader& header);
-    // Opens set's document as a modified one; false (and said) when it cannot be read.
-    bool restore(RecoverySet& set);
+    // Asks whether to restore the changes that set holds, and restores them on "Przywróć";
+    // removes the set on "Odrzuć", keeps it on "Później". A set that cannot be read whole is
+    // said, and never opened.
+    Offer offer(RecoverySet& set);
+    // Opens the restored content as a modified document; the window takes over set.
+    void restore(RecoverySet set, TimetableContent content, const RecoveryHeader& header);
     // Says that set cannot be read, and removes it when the user agrees.
     void reportUnreadable(RecoverySet& set, const std::string& reason);
 

@@ -69,8 +69,21 @@ MainWindow::MainWindow(const QString& settingsPath, const QString& fallbackSetti
     createWorkspace();
     m_statusPanels = std::make_unique<StatusPanels>(statusBar());
     connect(&m_recovery, &editing::RecoveryKeeper::writeFailed, this, [this](const QString& why) {
-        statusBar()->showMessage(QStringLiteral("Nie można zapisać kopii niezapisanych zmian: ") +
-                                 why);
+        const QString message = QStringLiteral("Nie można zapisać kopii niezapisanych zmian: ") +
+                                why +
+                                QStringLiteral(
+                                    ". Edycja trwa dalej, ale po awarii tych "
+                                    "zmian nie będzie można odzyskać.");
+        m_statusPanels->showRecoveryProblem(message);
+        // Said in full once for each reason; the status bar keeps a short reminder.
+        if (why == m_recoveryProblem) return;
+        m_recoveryProblem = why;
+        ui::prompter().message(this, QMessageBox::Warning, message, QMessageBox::Ok,
+                               QMessageBox::Ok);
+    });
+    connect(&m_recovery, &editing::RecoveryKeeper::written, this, [this] {
+        m_statusPanels->showRecoveryProblem({});
+        m_recoveryProblem.clear();
     });
 
     connect(&m_session, &editing::EditingSession::modifiedChanged, this,
@@ -352,6 +365,7 @@ void MainWindow::showChosenView() {
     m_trainList->setVisible(!chart);
     m_chartBar->setVisible(chart);
     m_chart->setVisible(chart);
+    if (chart) openChartSpan();
     refreshStates();
 }
 
@@ -471,7 +485,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing asks about unsaved changes; a save that is cancelled or fails keeps the window.
-    if (m_documents.askToSave(false)) {
+    if (m_documents.askToSave()) {
         event->accept();
     } else {
         event->ignore();

@@ -18,6 +18,7 @@ class QAction;
 class QDockWidget;
 class QMenu;
 class QTableView;
+class QTimer;
 
 namespace rylmo::editing {
 class ProblemChecker;
@@ -90,6 +91,9 @@ private:
     void createProblemsPanel();
     void createWorkspace();
     void createPlatformChart(QWidget* workspace);
+    // Once a document is shown on the chart: the part of the day kept for its file, or the
+    // hours around the chosen train or the start time.
+    void openChartSpan();
     // "Drukuj..." (printing) and "Eksportuj...".
     void printOrExport(bool printing);
     // Shows the train list or the platform chart, as "Widok" chooses.
@@ -112,10 +116,13 @@ private:
     trains::PlatformChart* m_chart = nullptr;
     trains::ChartBar* m_chartBar = nullptr;
     std::optional<std::string> m_platformsOf;  // the file the chart's platform count is for
+    bool m_chartSpanPending = true;            // the chart has not yet shown the document
+    QTimer* m_storeChartSpan = nullptr;
     bool m_documentShown = false;  // a document is open or new: the list or the chart shows
     QDockWidget* m_problemsDock = nullptr;
     QMenu* m_trainMenu = nullptr;
     std::unique_ptr<StatusPanels> m_statusPanels;
+    QString m_recoveryProblem;  // the last failure of the recovery copy that was said
 
     QAction* m_readableList = nullptr;
     QAction* m_showList = nullptr;

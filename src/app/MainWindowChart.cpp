@@ -1,6 +1,8 @@
 // The main window's platform chart and the bar above it.
+#include <QLayout>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
 
 #include "app/MainWindow.h"
 #include "app/Settings.h"
@@ -38,8 +40,25 @@ void MainWindow::createPlatformChart(QWidget* workspace) {
             &trains::ChartBar::showPlatformCount);
     // The count goes with the station file's name: read for a file opened, kept under the new
     // name when the file is saved as another one that has none.
-    connect(&m_session, &editing::EditingSession::documentReplaced, this,
-            [this] { m_platformsOf.reset(); });
+    connect(&m_session, &editing::EditingSession::documentReplaced, this, [this] {
+        m_platformsOf.reset();
+        m_chartSpanPending = true;
+        if (!m_chart->isHidden()) QTimer::singleShot(0, this, [this] { openChartSpan(); });
+    });
+    // The part of the day shown is kept for the file a moment after it last changed.
+    m_storeChartSpan = new QTimer(this);
+    m_storeChartSpan->setSingleShot(true);
+    m_storeChartSpan->setInterval(500);
+    connect(m_chart, &trains::PlatformChart::spanChanged, this, [this] {
+        if (!m_chartSpanPending && !m_chart->isHidden()) m_storeChartSpan->start();
+    });
+    connect(m_storeChartSpan, &QTimer::timeout, this, [this] {
+        const trains::PlatformChart::Span span = m_chart->shownSpan();
+        ui::guarded(this, [&] {
+            storeChartSpan(m_settings, m_session.document().fileName, span.firstMinute,
+                           span.minutes);
+        });
+    });
     connect(&m_session, &editing::EditingSession::frameChanged, this, [this] {
         const std::string& name = m_session.document().fileName;
         if (!m_platformsOf) {
@@ -98,6 +117,17 @@ void MainWindow::printOrExport(bool printing) {
     for (int train : selectedTrains()) selected.push_back(static_cast<std::size_t>(train));
     printing::printOrExport(m_session, this, printing, std::move(selected), sources,
                             m_documents.fileDialogFolder());
+}
+
+void MainWindow::openChartSpan() {
+    if (!m_chartSpanPending || m_chart->isHidden()) return;
+    m_chartSpanPending = false;
+    // The chart was hidden: its size is the one it will have only once its layout ran.
+    if (QLayout* layout = m_chart->parentWidget()->layout()) layout->activate();
+    const auto kept = chartSpanSetting(m_settings, m_session.document().fileName);
+    m_chart->showSpan(kept ? trains::PlatformChart::Span{kept->first, kept->second}
+                           : m_chart->openingSpan());
+    m_storeChartSpan->stop();
 }
 
 }  // namespace rylmo::app

@@ -114,37 +114,25 @@ Location locate(const std::vector<std::string>& lines, const std::string& sectio
     return where;
 }
 
-}  // namespace
-
-namespace {
-
 std::optional<std::string> valueIn(const std::string& path, const std::string& section,
                                    const std::string& key) {
     if (path.empty()) return std::nullopt;
-    const std::vector<std::string> lines = splitLines(fileText(path).text);
+    return profileValue(fileText(path).text, section, key);
+}
+
+}  // namespace
+
+std::optional<std::string> profileValue(const std::string& text, const std::string& section,
+                                        const std::string& key) {
+    const std::vector<std::string> lines = splitLines(text);
     const Location where = locate(lines, section, key);
     if (!where.key) return std::nullopt;
     const std::string& line = lines[*where.key];
     return std::string(trimBlanks(std::string_view(line).substr(line.find('=') + 1)));
 }
 
-}  // namespace
-
-std::string ProfileFile::readString(const std::string& section, const std::string& key,
-                                    const std::string& fallback) const {
-    if (auto value = valueIn(m_path, section, key)) return *value;
-    if (auto value = valueIn(m_fallbackPath, section, key)) return *value;
-    return fallback;
-}
-
-void ProfileFile::writeString(const std::string& section, const std::string& key,
-                              const std::string& value) {
-    const FileText file = fileText(m_path);
-    if (!file.unreadable.empty()) {
-        throw Error("Nie można odczytać pliku ustawień " + m_path + " (" + file.unreadable +
-                    "), więc nie został zmieniony");
-    }
-    const std::string& text = file.text;
+std::string profileWithValue(const std::string& text, const std::string& section,
+                             const std::string& key, const std::string& value) {
     const bool unixLines =
         text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos;
     const std::string eol = unixLines ? "\n" : "\r\n";
@@ -163,11 +151,30 @@ void ProfileFile::writeString(const std::string& section, const std::string& key
     }
     std::string out;
     for (const std::string& line : lines) out += line + eol;
+    return out;
+}
+
+std::string ProfileFile::readString(const std::string& section, const std::string& key,
+                                    const std::string& fallback) const {
+    if (auto value = valueIn(m_path, section, key)) return *value;
+    if (auto value = valueIn(m_fallbackPath, section, key)) return *value;
+    return fallback;
+}
+
+void ProfileFile::writeString(const std::string& section, const std::string& key,
+                              const std::string& value) {
+    const FileText file = fileText(m_path);
+    if (!file.unreadable.empty()) {
+        throw Error("Nie można odczytać pliku ustawień " + m_path + " (" + file.unreadable +
+                    "), więc nie został zmieniony");
+    }
+    const std::string out = profileWithValue(file.text, section, key, value);
     try {
         AtomicFile target(m_path);
         target.write(out);
         target.commit();
     } catch (const Error&) {
+        // Kept on purpose: the message stays in English, word for word as it has always been.
         throw Error("Unable to write to " + m_path);
     }
 }

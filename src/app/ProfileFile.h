@@ -1,8 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace rylmo {
+
+// The value of key in section of a profile file's text, as ProfileFile reads it.
+std::optional<std::string> profileValue(const std::string& text, const std::string& section,
+                                        const std::string& key);
+// The text with key in section set to value, as ProfileFile writes it.
+std::string profileWithValue(const std::string& text, const std::string& section,
+                             const std::string& key, const std::string& value);
 
 // A Windows profile (.ini) file read and written the way Windows does it: values are taken
 // raw, section and key names compare without regard to letter case, and every write goes to

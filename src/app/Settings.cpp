@@ -6,8 +6,10 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <cmath>
 
 #include "app/OptionsDialog.h"
+#include "document/Codes.h"
 #include "document/FieldLimits.h"
 #include "models/DocumentText.h"
 
@@ -172,6 +174,39 @@ int stationPlatformsSetting(const ProfileFile& settings, const std::string& stat
 void storeStationPlatforms(ProfileFile& settings, const std::string& stationFile, int count) {
     if (stationFile.empty()) return;
     settings.writeString(platformsSection, platformsKey(stationFile), std::to_string(count));
+}
+
+namespace {
+
+const char* const chartSpanSection = "WidokWykresu";
+
+}  // namespace
+
+std::optional<std::pair<double, double>> chartSpanSetting(const ProfileFile& settings,
+                                                          const std::string& stationFile) {
+    if (stationFile.empty()) return std::nullopt;
+    const QStringList parts =
+        QString::fromStdString(settings.readString(chartSpanSection, platformsKey(stationFile), {}))
+            .split(QLatin1Char(','));
+    if (parts.size() != 2) return std::nullopt;
+    bool firstRead = false, minutesRead = false;
+    const int first = parts[0].trimmed().toInt(&firstRead);
+    const int minutes = parts[1].trimmed().toInt(&minutesRead);
+    if (!firstRead || !minutesRead || first < 0 || first >= minutesPerDay || minutes < 1 ||
+        minutes > minutesPerDay) {
+        return std::nullopt;
+    }
+    return std::pair<double, double>(first, minutes);
+}
+
+void storeChartSpan(ProfileFile& settings, const std::string& stationFile, double firstMinute,
+                    double minutes) {
+    if (stationFile.empty()) return;
+    const auto whole = [](double value) {
+        return std::to_string(std::clamp(static_cast<int>(std::lround(value)), 0, minutesPerDay));
+    };
+    settings.writeString(chartSpanSection, platformsKey(stationFile),
+                         whole(firstMinute) + "," + whole(std::max(1.0, minutes)));
 }
 
 }  // namespace rylmo::app

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include <QCoreApplication>
 #include <QString>
 #include <string>
@@ -62,6 +65,12 @@ void storeDwellTimes(ProfileFile& settings, DwellTimes dwell);
 // file has no place for it.
 int stationPlatformsSetting(const ProfileFile& settings, const std::string& stationFile);
 void storeStationPlatforms(ProfileFile& settings, const std::string& stationFile, int count);
+// The part of the day the platform chart showed for a station file: the first minute and the
+// minutes across; nullopt when none is kept (or it is no pair of numbers in the day).
+std::optional<std::pair<double, double>> chartSpanSetting(const ProfileFile& settings,
+                                                          const std::string& stationFile);
+void storeChartSpan(ProfileFile& settings, const std::string& stationFile, double firstMinute,
+                    double minutes);
 
 // The folder the program uses for a stored one: a relative folder ("tabor\\", as a portable
 // copy carries) is taken from the program's folder; an absolute one stands as it is.

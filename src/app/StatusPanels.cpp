@@ -23,9 +23,19 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
         }
     }
     m_version->setObjectName(QStringLiteral("versionPanel"));
+    m_recoveryProblem = new QLabel(QStringLiteral("Brak kopii niezapisanych zmian"), bar);
+    m_recoveryProblem->setObjectName(QStringLiteral("recoveryProblem"));
+    m_recoveryProblem->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    m_recoveryProblem->hide();
+    bar->addPermanentWidget(m_recoveryProblem);
     m_selection = new QLabel(bar);
     m_selection->setObjectName(QStringLiteral("selectionPanel"));
     bar->addPermanentWidget(m_selection);
+}
+
+void StatusPanels::showRecoveryProblem(const QString& message) {
+    m_recoveryProblem->setToolTip(message);
+    m_recoveryProblem->setVisible(!message.isEmpty());
 }
 
 void StatusPanels::show(int32_t version, std::size_t selectedTrains) {

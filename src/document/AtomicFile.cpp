@@ -1,6 +1,7 @@
 #include "document/AtomicFileShared.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <string_view>
@@ -86,6 +87,70 @@ const std::filesystem::path::value_type* rememberedTemporary() {
 }
 
 }  // namespace atomic_file
+
+using namespace atomic_file;
+
+std::string AtomicFile::keepBackup(const std::string& original) const {
+    if (m_options.inPlaceBackupFolder.empty()) return {};
+    makePrivateFolder(m_options.inPlaceBackupFolder);
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const std::string path = utf8Of(
+        pathOf(m_options.inPlaceBackupFolder) /
+        pathOf(utf8Of(pathOf(m_target).filename()) + "." +
+               std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()) +
+               ".przed-zapisem"));
+    Options owned;
+    owned.ownerOnly = true;
+    AtomicFile backup(path, owned);
+    backup.write(original);
+    backup.commit();
+    return path;
+}
+
+// Overwriting the only copy of the user's file: the old bytes are kept (in memory and in the
+// backup folder) and the new size is reserved before the first byte changes, and any failure
+// puts the old bytes back.
+void AtomicFile::commitInPlace() {
+    const std::string name = utf8Of(pathOf(m_target).filename());
+    const auto unchanged = [&](const std::string& why) {
+        closeHandle(m_handle);
+        m_handle = -1;
+        throw Error(why + ". Plik " + name + " nie został zmieniony");
+    };
+    std::string original;
+    if (std::string why = readWhole(m_handle, original); !why.empty()) unchanged(why);
+    std::string backup;
+    try {
+        backup = keepBackup(original);
+    } catch (const Error& error) {
+        unchanged("Nie można zachować kopii pliku przed zapisem: " + std::string(error.what()));
+    }
+    const auto removeBackup = [&] {
+        std::error_code ignored;
+        if (!backup.empty()) std::filesystem::remove(pathOf(backup), ignored);
+    };
+    std::string why = reserveSize(m_handle, m_pending.size());
+    if (why.empty()) why = writeFromStart(m_handle, m_pending);
+    if (why.empty()) why = setSize(m_handle, m_pending.size());
+    if (why.empty()) why = flushToDisk(m_handle);
+    if (why.empty()) {
+        closeHandle(m_handle);
+        m_handle = -1;
+        removeBackup();
+        return;
+    }
+    std::string restored = writeFromStart(m_handle, original);
+    if (restored.empty()) restored = setSize(m_handle, original.size());
+    if (restored.empty()) restored = flushToDisk(m_handle);
+    if (restored.empty()) {
+        removeBackup();
+        unchanged(why);
+    }
+    closeHandle(m_handle);
+    m_handle = -1;
+    throw Error(why + ". Nie udało się przywrócić poprzedniej zawartości pliku " + name +
+                (backup.empty() ? std::string() : "; jej kopia jest w pliku " + backup));
+}
 
 // The one way a save fails: the temporary file goes, the previous file stays as it was.
 void AtomicFile::fail(const std::string& message) {

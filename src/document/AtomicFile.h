@@ -24,11 +24,22 @@ std::string cannotOpenMessage(const std::string& reason);
 // A link is written through to the file it names, even one that does not exist yet. A target
 // that is read-only or not a regular file is refused and left as it is. When no temporary
 // file can be made beside a target that can be written (a folder the user may not write), or
-// the replacement could not keep the target's owner, the target is written in place, then
-// flushed and checked by its size.
+// the replacement could not keep the target's owner, the target is written in place: the new
+// bytes are held until commit(), which first takes a copy of the old ones and reserves the
+// new size on the disk, so that a full disk or a failed write puts the old bytes back and
+// says the file is unchanged.
 class AtomicFile {
 public:
-    explicit AtomicFile(const std::string& target);
+    struct Options {
+        // A file only its owner may read and write (0600 on POSIX), also when it existed.
+        bool ownerOnly = false;
+        // Where a save in place keeps a copy of the bytes it overwrites until the new ones are
+        // whole on the disk (the recovery folder); empty: the copy is held in memory only.
+        std::string inPlaceBackupFolder;
+    };
+
+    explicit AtomicFile(const std::string& target) : AtomicFile(target, Options{}) {}
+    AtomicFile(const std::string& target, Options options);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -42,6 +53,10 @@ public:
 private:
     [[noreturn]] void fail(const std::string& message);
     void discardTemporary();
+    void commitInPlace();
+    // The copy of the bytes a save in place overwrites, in the backup folder; its path, or
+    // empty without a folder. Throws rylmo::Error.
+    std::string keepBackup(const std::string& original) const;
 
     std::string m_target;
     std::string m_temporary;  // empty when writing in place
@@ -49,7 +64,14 @@ private:
     uint64_t m_written = 0;
     intptr_t m_handle = -1;  // a descriptor, or a Windows handle
     bool m_inPlace = false;
+    std::string m_pending;  // the new bytes of a save in place, written at commit()
+    Options m_options;
 };
+
+// Makes folder (UTF-8) and the folders above it when they are missing, and lets only its
+// owner into it (0700 on POSIX; on Windows the user's own application data folder is private
+// already). Throws rylmo::Error with the system's reason.
+void makePrivateFolder(const std::string& folder);
 
 // Makes an interrupt, a termination request or a hang-up remove the temporary file being
 // written before the program ends. Call once at start-up, on the thread that saves the

@@ -67,7 +67,73 @@ void removeTemporaryFileOnSignals() {
     }
 }
 
-AtomicFile::AtomicFile(const std::string& target) {
+namespace atomic_file {
+
+std::string readWhole(intptr_t handle, std::string& bytes) {
+    const int descriptor = static_cast<int>(handle);
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0) return systemMessage(errno);
+    bytes.resize(static_cast<std::size_t>(status.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got =
+            ::pread(descriptor, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return systemMessage(errno);
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
+    return {};
+}
+
+std::string reserveSize(intptr_t handle, uint64_t size) {
+    if (size == 0) return {};
+    const int error = ::posix_fallocate(static_cast<int>(handle), 0, static_cast<off_t>(size));
+    // A file system that cannot reserve space is written without it; a failed write still
+    // puts the old bytes back.
+    if (error == 0 || error == EOPNOTSUPP || error == EINVAL) return {};
+    return systemMessage(error);
+}
+
+std::string writeFromStart(intptr_t handle, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::pwrite(static_cast<int>(handle), bytes.data() + done,
+                                         bytes.size() - done, static_cast<off_t>(done));
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) return systemMessage(errno);
+        done += static_cast<std::size_t>(written);
+    }
+    return {};
+}
+
+std::string setSize(intptr_t handle, uint64_t size) {
+    return ::ftruncate(static_cast<int>(handle), static_cast<off_t>(size)) == 0
+               ? std::string()
+               : systemMessage(errno);
+}
+
+std::string flushToDisk(intptr_t handle) {
+    return ::fsync(static_cast<int>(handle)) == 0 ? std::string() : systemMessage(errno);
+}
+
+void closeHandle(intptr_t handle) {
+    if (handle >= 0) ::close(static_cast<int>(handle));
+}
+
+}  // namespace atomic_file
+
+void makePrivateFolder(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(pathOf(folder), error);
+    if (error)
+        throw Error("nie można utworzyć folderu " + folder + ": " + errnoText(error.value()));
+    if (::chmod(folder.c_str(), S_IRWXU) != 0)
+        throw Error("nie można zmienić uprawnień folderu " + folder + ": " + errnoText(errno));
+}
+
+AtomicFile::AtomicFile(const std::string& target, Options options) : m_options(std::move(options)) {
     const std::filesystem::path path = followLinks(pathOf(target));
     m_target = utf8Of(path);
     struct stat existing {};
@@ -90,7 +156,9 @@ AtomicFile::AtomicFile(const std::string& target) {
         // The replacement keeps the target's permissions, owner and group; when it cannot
         // keep the owner, the target is written in place instead.
         mode_t mode = 0666;
-        if (exists) {
+        if (m_options.ownerOnly) {
+            mode = S_IRUSR | S_IWUSR;
+        } else if (exists) {
             mode = existing.st_mode & 07777;
         } else {
             const mode_t mask = ::umask(0);
@@ -108,7 +176,7 @@ AtomicFile::AtomicFile(const std::string& target) {
     }
     if (exists && (error == EACCES || error == EPERM || error == EROFS) &&
         ::access(m_target.c_str(), W_OK) == 0) {
-        const int inPlace = ::open(m_target.c_str(), O_WRONLY | O_CLOEXEC);
+        const int inPlace = ::open(m_target.c_str(), O_RDWR | O_CLOEXEC);
         if (inPlace >= 0) {
             m_handle = inPlace;
             m_inPlace = true;
@@ -128,6 +196,11 @@ void AtomicFile::discardTemporary() {
 }
 
 void AtomicFile::write(std::string_view bytes) {
+    if (m_inPlace) {
+        m_pending.append(bytes);
+        m_written += bytes.size();
+        return;
+    }
     while (!bytes.empty()) {
         const ssize_t written = ::write(static_cast<int>(m_handle), bytes.data(), bytes.size());
         if (written < 0) {
@@ -140,18 +213,11 @@ void AtomicFile::write(std::string_view bytes) {
 }
 
 void AtomicFile::commit() {
+    if (m_inPlace) return commitInPlace();
     const int descriptor = static_cast<int>(m_handle);
-    if (m_inPlace && ::ftruncate(descriptor, static_cast<off_t>(m_written)) != 0)
-        fail(systemMessage(errno));
     if (::fsync(descriptor) != 0) fail(systemMessage(errno));
-    struct stat written {};
-    if (m_inPlace && (::fstat(descriptor, &written) != 0 ||
-                      static_cast<uint64_t>(written.st_size) != m_written)) {
-        fail(systemMessage(EIO));
-    }
     m_handle = -1;
     if (::close(descriptor) != 0) fail(systemMessage(errno));
-    if (m_inPlace) return;
     if (::rename(m_temporary.c_str(), m_target.c_str()) != 0) fail(systemMessage(errno));
     m_temporary.clear();
     forgetTemporary();

@@ -3,8 +3,10 @@
 // What the platform files of AtomicFile (and the file stamps, locks and recovery files) share;
 // not for use elsewhere.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace rylmo::atomic_file {
 
@@ -24,6 +26,17 @@ std::string temporaryPrefix(const std::string& targetName);
 std::filesystem::path followLinks(std::filesystem::path path);
 
 std::string notARegularFile(const std::filesystem::path& path);
+
+// A file written in place, through its open handle (read and write). Each returns the
+// system's text of a failure, empty on success.
+std::string readWhole(intptr_t handle, std::string& bytes);
+// Makes sure the disk holds size bytes for the file, growing it when it is shorter.
+std::string reserveSize(intptr_t handle, uint64_t size);
+// Writes bytes from the file's start.
+std::string writeFromStart(intptr_t handle, std::string_view bytes);
+std::string setSize(intptr_t handle, uint64_t size);
+std::string flushToDisk(intptr_t handle);
+void closeHandle(intptr_t handle);
 
 // The temporary file being written now, for the interrupt handler, in the platform's own
 // form of a path (wide on Windows), in fixed storage, as a handler may not allocate.

@@ -3,8 +3,10 @@
 
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 
 #include "document/AtomicFile.h"
 #include "document/AtomicFileShared.h"
@@ -63,7 +65,88 @@ void removeTemporaryFileOnSignals() {
     SetConsoleCtrlHandler(removeOnConsoleEvent, TRUE);
 }
 
-AtomicFile::AtomicFile(const std::string& target) {
+namespace atomic_file {
+
+std::string readWhole(intptr_t handle, std::string& bytes) {
+    const HANDLE h = handleOf(handle);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(h, &size)) return systemMessage(GetLastError());
+    LARGE_INTEGER start{};
+    if (!SetFilePointerEx(h, start, nullptr, FILE_BEGIN)) return systemMessage(GetLastError());
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 30));
+        DWORD got = 0;
+        if (!ReadFile(h, bytes.data() + done, chunk, &got, nullptr))
+            return systemMessage(GetLastError());
+        if (got == 0) break;
+        done += got;
+    }
+    bytes.resize(done);
+    return {};
+}
+
+std::string reserveSize(intptr_t handle, uint64_t size) {
+    FILE_ALLOCATION_INFO allocation{};
+    allocation.AllocationSize.QuadPart = static_cast<LONGLONG>(size);
+    if (SetFileInformationByHandle(handleOf(handle), FileAllocationInfo, &allocation,
+                                   sizeof allocation))
+        return {};
+    const DWORD error = GetLastError();
+    // A file system that cannot reserve space is written without it.
+    if (error == ERROR_INVALID_PARAMETER || error == ERROR_NOT_SUPPORTED ||
+        error == ERROR_INVALID_FUNCTION)
+        return {};
+    return systemMessage(error);
+}
+
+std::string writeFromStart(intptr_t handle, std::string_view bytes) {
+    const HANDLE h = handleOf(handle);
+    LARGE_INTEGER start{};
+    if (!SetFilePointerEx(h, start, nullptr, FILE_BEGIN)) return systemMessage(GetLastError());
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 30));
+        DWORD written = 0;
+        if (!WriteFile(h, bytes.data(), chunk, &written, nullptr))
+            return systemMessage(GetLastError());
+        bytes.remove_prefix(written);
+    }
+    return {};
+}
+
+std::string setSize(intptr_t handle, uint64_t size) {
+    const HANDLE h = handleOf(handle);
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(size);
+    if (!SetFilePointerEx(h, end, nullptr, FILE_BEGIN) || !SetEndOfFile(h))
+        return systemMessage(GetLastError());
+    return {};
+}
+
+std::string flushToDisk(intptr_t handle) {
+    return FlushFileBuffers(handleOf(handle)) ? std::string() : systemMessage(GetLastError());
+}
+
+void closeHandle(intptr_t handle) {
+    if (handle != -1) CloseHandle(handleOf(handle));
+}
+
+}  // namespace atomic_file
+
+void makePrivateFolder(const std::string& folder) {
+    // The user's own local application data is not shared with other users.
+    std::error_code error;
+    std::filesystem::create_directories(pathOf(folder), error);
+    if (error) {
+        throw Error("nie można utworzyć folderu " + folder + ": " +
+                    (error.category() == std::generic_category()
+                         ? errnoText(error.value())
+                         : systemMessage(static_cast<DWORD>(error.value()))));
+    }
+}
+
+AtomicFile::AtomicFile(const std::string& target, Options options) : m_options(std::move(options)) {
     const std::filesystem::path path = followLinks(pathOf(target));
     m_target = utf8Of(path);
     const std::wstring wideTarget = wide(m_target);
@@ -97,8 +180,8 @@ AtomicFile::AtomicFile(const std::string& target) {
         if (error != ERROR_FILE_EXISTS) break;
     }
     if (error == ERROR_ACCESS_DENIED && exists) {
-        const HANDLE h =
-            CreateFileW(wideTarget.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        const HANDLE h = CreateFileW(wideTarget.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                     OPEN_EXISTING, 0, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
             m_handle = reinterpret_cast<intptr_t>(h);
             m_inPlace = true;
@@ -118,6 +201,11 @@ void AtomicFile::discardTemporary() {
 }
 
 void AtomicFile::write(std::string_view bytes) {
+    if (m_inPlace) {
+        m_pending.append(bytes);
+        m_written += bytes.size();
+        return;
+    }
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 30));
         DWORD written = 0;
@@ -129,17 +217,11 @@ void AtomicFile::write(std::string_view bytes) {
 }
 
 void AtomicFile::commit() {
+    if (m_inPlace) return commitInPlace();
     const HANDLE h = handleOf(m_handle);
-    if (m_inPlace && !SetEndOfFile(h)) fail(systemMessage(GetLastError()));
     if (!FlushFileBuffers(h)) fail(systemMessage(GetLastError()));
-    LARGE_INTEGER size{};
-    if (m_inPlace &&
-        (!GetFileSizeEx(h, &size) || static_cast<uint64_t>(size.QuadPart) != m_written)) {
-        fail(systemMessage(ERROR_WRITE_FAULT));
-    }
     CloseHandle(h);
     m_handle = -1;
-    if (m_inPlace) return;
     const std::wstring target = wide(m_target);
     const std::wstring temporary = wide(m_temporary);
     // Replacing keeps the target's attributes and security; a new target is moved in place.

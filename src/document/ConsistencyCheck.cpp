@@ -295,13 +295,9 @@ void checkLocomotiveTypes(const TimetableContent& c, Reporter& r) {
 }
 
 void checkStartTime(const TimetableContent& c, Reporter& r) {
-    const std::string& text = c.startTime;
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
-        text.size() > 4 || !isValidTime(std::atoi(text.c_str()))) {
-        if (!text.empty()) {
-            r.report(fieldOf(GeneralField::startTime),
-                     "niepoprawny czas rozpoczęcia (godzina × 100 + minuta)");
-        }
+    if (!c.startTime.empty() && !startTimeValue(c.startTime)) {
+        r.report(fieldOf(GeneralField::startTime),
+                 "niepoprawny czas rozpoczęcia (godzina × 100 + minuta)");
     }
 }
 
@@ -312,9 +308,8 @@ void checkPlatforms(const TimetableContent& c, Reporter& r) {
     const std::vector<PlatformInterval> intervals = platformOccupancy(c, r.dwellTimes());
     const PlatformConflicts conflicts = platformConflicts(c, intervals, listed);
     const auto named = [&c](const PlatformInterval& interval) {
-        const Train& t = c.trains[interval.train];
-        return "pociąg " + str(interval.arrivalSide ? t.arrivalNumber : t.departureNumber) + " (" +
-               minuteText(interval.start) + "–" + minuteText(interval.end) + ")";
+        return "pociąg " + str(stayNumber(c, interval)) + " (" + minuteText(interval.start) + "–" +
+               minuteText(interval.end) + ")";
     };
     for (const PlatformConflict& pair : conflicts.pairs) {
         const PlatformInterval& first = intervals[pair.first];

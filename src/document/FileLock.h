@@ -24,9 +24,10 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Takes the lock of the file at path (UTF-8), making the file when it is not there; false
-    // when another holds it or the file cannot be made.
-    bool tryLock(const std::string& path);
+    // Takes the lock of the file at path (UTF-8), making the file (its owner's only) when it is
+    // not there; false when another holds it or the file cannot be made, and then, when
+    // reason is given, why the file could not be made (left empty when another holds it).
+    bool tryLock(const std::string& path, std::string* reason = nullptr);
     void unlock();
     bool locked() const { return m_handle != -1; }
 

@@ -13,17 +13,27 @@ namespace rylmo {
 
 namespace {
 
-// Size and time alone; the hash stays 0.
+// Kind, size and time alone; the hash stays 0.
 FileStamp statOf(const std::string& path) {
     FileStamp stamp;
     std::error_code error;
     const std::filesystem::path file = atomic_file::pathOf(path);
-    if (!std::filesystem::is_regular_file(file, error)) return stamp;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (error || !std::filesystem::exists(status)) return stamp;
+    stamp.exists = true;
+    if (std::filesystem::is_directory(status)) {
+        stamp.kind = PathKind::folder;
+        return stamp;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        stamp.kind = PathKind::special;
+        return stamp;
+    }
+    stamp.kind = PathKind::file;
     const auto size = std::filesystem::file_size(file, error);
     if (error) return stamp;
     const auto modified = std::filesystem::last_write_time(file, error);
     if (error) return stamp;
-    stamp.exists = true;
     stamp.size = size;
     stamp.modified = static_cast<int64_t>(modified.time_since_epoch().count());
     return stamp;
@@ -54,23 +64,27 @@ void BytesHash::add(std::string_view bytes) {
 
 FileStamp fileStamp(const std::string& path, uint64_t hash) {
     FileStamp stamp = statOf(path);
-    if (stamp.exists) stamp.hash = hash;
+    if (stamp.kind == PathKind::file) stamp.hash = hash;
     return stamp;
 }
 
 FileStamp fileStamp(const std::string& path) {
     FileStamp stamp = statOf(path);
-    if (!stamp.exists) return stamp;
+    if (stamp.kind != PathKind::file) return stamp;
     const std::optional<uint64_t> hash = hashOfFile(path);
-    if (!hash) return {};
-    stamp.hash = *hash;
+    if (hash) {
+        stamp.hash = *hash;
+    } else {
+        stamp.kind = PathKind::unreadable;
+    }
     return stamp;
 }
 
 bool changedSince(const FileStamp& stamp, const std::string& path) {
     const FileStamp now = statOf(path);
-    if (now.exists != stamp.exists) return true;
-    if (!now.exists) return false;
+    if (stamp.kind == PathKind::unreadable) return true;
+    if (now.kind != stamp.kind) return true;
+    if (now.kind != PathKind::file) return false;
     if (now.size != stamp.size || now.modified != stamp.modified) return true;
     const std::optional<uint64_t> hash = hashOfFile(path);
     return !hash || *hash != stamp.hash;

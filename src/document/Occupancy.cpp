@@ -125,13 +125,15 @@ struct Piece {
 
 }  // namespace
 
+int32_t stayNumber(const TimetableContent& content, const PlatformInterval& stay) {
+    if (stay.train >= content.trains.size()) return 0;
+    return content.trains[stay.train].numberOn(stay.arrivalSide);
+}
+
 std::optional<int32_t> dayStartMinutes(const std::string& startTime) {
-    const std::string_view trimmed = trimBlanks(startTime);
-    int32_t value = 0;
-    const auto [end, error] =
-        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
-    if (error != std::errc() || end != trimmed.data() + trimmed.size()) return std::nullopt;
-    return minutesOf(value);
+    const std::optional<int32_t> value = startTimeValue(startTime);
+    if (!value) return std::nullopt;
+    return minuteOfDay(*value);
 }
 
 std::vector<PlatformInterval> trainStays(const Train& train, std::size_t position,
@@ -299,6 +301,20 @@ void markPlatformConflicts(const Consists& consists, const std::vector<PlatformI
                            std::vector<bool>& conflicting) {
     for (std::size_t k : platform) conflicting[k] = false;
     markConflicting(piecesOf(intervals, platform), intervals, consists, conflicting);
+}
+
+std::string conflictText(const TimetableContent& content,
+                         const std::vector<PlatformInterval>& intervals,
+                         const PlatformConflict& conflict) {
+    const PlatformInterval& first = intervals[conflict.first];
+    const PlatformInterval& second = intervals[conflict.second];
+    const auto number = [&content](const PlatformInterval& stay) {
+        return std::to_string(stayNumber(content, stay));
+    };
+    return "Peron " + std::to_string(first.platform) + ", " +
+           minuteText(std::max(first.start, second.start)) + "–" +
+           minuteText(std::min(first.end, second.end)) + ": " + number(first) + " i " +
+           number(second);
 }
 
 PlatformConflicts platformConflicts(const TimetableContent& content,

@@ -43,6 +43,10 @@ std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content,
 std::vector<PlatformInterval> platformOccupancy(const TimetableContent& content, DwellTimes dwell,
                                                 std::size_t first, std::size_t last);
 
+// The number a stay is known by: its train's arrival number on the arrival side, else its
+// departure number; 0 for a stay of no train of content.
+int32_t stayNumber(const TimetableContent& content, const PlatformInterval& stay);
+
 // The minutes after midnight of a timetable's start time, or nullopt when it is not a time.
 std::optional<int32_t> dayStartMinutes(const std::string& startTime);
 
@@ -76,6 +80,12 @@ struct PlatformConflicts {
 PlatformConflicts platformConflicts(const TimetableContent& content,
                                     const std::vector<PlatformInterval>& intervals,
                                     std::size_t limit = SIZE_MAX);
+
+// A conflict as a line under a printed chart: "Peron 4, 10:00–10:10: 8877 i 901", the
+// minutes both trains hold the platform and the numbers they are known by there.
+std::string conflictText(const TimetableContent& content,
+                         const std::vector<PlatformInterval>& intervals,
+                         const PlatformConflict& conflict);
 
 class Consists;
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <set>
 
 #include "document/AtomicFile.h"
 #include "document/AtomicFileShared.h"
@@ -35,8 +36,22 @@ std::string readWholeFile(const std::string& path) {
     return bytes;
 }
 
+// The first bytes of a file, at most limit of them.
+std::string readStartOfFile(const std::string& path, std::size_t limit) {
+    std::string reason;
+    std::FILE* file = openForReading(path, &reason);
+    if (!file) throw Error(cannotOpenMessage(reason));
+    std::string bytes(limit, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, limit, file));
+    std::fclose(file);
+    return bytes;
+}
+
+// Recovery files hold an author's unsaved work and the path of the file: the owner's alone.
 void writeWholeFile(const std::string& path, std::string_view bytes) {
-    AtomicFile file(path);
+    AtomicFile::Options owned;
+    owned.ownerOnly = true;
+    AtomicFile file(path, owned);
     file.write(bytes);
     file.commit();
 }
@@ -54,24 +69,39 @@ std::string RecoverySet::indexFile() const {
     return m_folder + "/" + m_id + std::string(kIndexExtension);
 }
 
-bool RecoverySet::lock() {
+std::string RecoverySet::lockFile() const {
+    return m_folder + "/" + m_id + std::string(kLockExtension);
+}
+
+bool RecoverySet::lock(std::string* reason) {
     if (m_lock.locked()) return true;
-    std::error_code ignored;
-    std::filesystem::create_directories(pathOf(m_folder), ignored);
-    return m_lock.tryLock(m_folder + "/" + m_id + std::string(kLockExtension));
+    try {
+        makePrivateFolder(m_folder);
+    } catch (const Error& error) {
+        if (reason) *reason = error.what();
+        return false;
+    }
+    return m_lock.tryLock(lockFile(), reason);
 }
 
 void RecoverySet::write(const RecoveryHeader& header, const TimetableContent& content) {
-    std::error_code error;
-    std::filesystem::create_directories(pathOf(m_folder), error);
-    if (error) throw Error("nie można utworzyć folderu " + m_folder + ": " + error.message());
-    if (!lock()) throw Error("plik odzysku " + m_id + " jest używany przez inne okno");
+    makePrivateFolder(m_folder);
+    std::string reason;
+    if (!lock(&reason)) {
+        if (reason.empty()) throw Error("plik odzysku " + m_id + " jest używany przez inne okno");
+        throw Error("nie można pisać w folderze " + m_folder + ": " + reason);
+    }
     writeWholeFile(documentFile(), recoveryBytes(header, content));
     writeWholeFile(indexFile(), recoveryIndexText(header));
 }
 
 RecoveryHeader RecoverySet::index() const {
     return readRecoveryIndex(readWholeFile(indexFile()));
+}
+
+RecoveryHeader RecoverySet::header() const {
+    // The path and the counts stand in the first lines; a path is at most a few KB.
+    return readRecoveryHeader(readStartOfFile(documentFile(), 64 * 1024));
 }
 
 TimetableContent RecoverySet::content(RecoveryHeader* header) const {
@@ -85,9 +115,21 @@ void RecoverySet::remove() {
     std::error_code ignored;
     std::filesystem::remove(pathOf(documentFile()), ignored);
     std::filesystem::remove(pathOf(indexFile()), ignored);
+    // Temporary files of a write that a kill cut short.
+    std::vector<std::filesystem::path> temporary;
+    for (const std::string& file : {documentFile(), indexFile()}) {
+        const std::string prefix = atomic_file::temporaryPrefix(utf8Of(pathOf(file).filename()));
+        std::error_code error;
+        for (std::filesystem::directory_iterator entry(pathOf(m_folder), error), end;
+             !error && entry != end; entry.increment(error)) {
+            if (utf8Of(entry->path().filename()).starts_with(prefix))
+                temporary.push_back(entry->path());
+        }
+    }
+    for (const auto& path : temporary) std::filesystem::remove(path, ignored);
     // Unlocked first: Windows removes no file that is open.
     m_lock.unlock();
-    std::filesystem::remove(pathOf(m_folder + "/" + m_id + std::string(kLockExtension)), ignored);
+    std::filesystem::remove(pathOf(lockFile()), ignored);
 }
 
 std::string newRecoveryId() {
@@ -100,22 +142,51 @@ std::string newRecoveryId() {
     return id;
 }
 
+namespace {
+
+// The window id a file of the recovery folder belongs to: "<id>.odzysk", "<id>.indeks",
+// "<id>.blokada", or a temporary file ".<id>.odzysk.rylmo~XXXXXX"; empty for another file.
+std::string idOfFile(std::string name) {
+    if (name.starts_with(".")) {
+        const std::size_t mark = name.find(".rylmo~");
+        if (mark == std::string::npos) return {};
+        name = name.substr(1, mark - 1);
+    }
+    for (const std::string_view extension : {kDocumentExtension, kIndexExtension, kLockExtension}) {
+        if (name.size() > extension.size() && name.ends_with(extension))
+            return name.substr(0, name.size() - extension.size());
+    }
+    return {};
+}
+
+}  // namespace
+
 std::vector<RecoverySet> abandonedRecoveries(const std::string& folder) {
     struct Found {
         RecoverySet set;
         int64_t savedAt;
     };
-    std::vector<Found> found;
+    std::set<std::string> ids;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(pathOf(folder), error), end;
          !error && entry != end; entry.increment(error)) {
-        const std::filesystem::path& path = entry->path();
-        if (utf8Of(path.extension()) != kIndexExtension) continue;
-        RecoverySet set(folder, utf8Of(path.stem()));
+        std::string id = idOfFile(utf8Of(entry->path().filename()));
+        if (!id.empty()) ids.insert(std::move(id));
+    }
+    std::vector<Found> found;
+    for (const std::string& id : ids) {
+        RecoverySet set(folder, id);
         if (!set.lock()) continue;
+        // What a set is comes from its document file alone, which carries its own header: an
+        // index that a kill left out or older than the document says nothing here.
+        std::error_code missing;
+        if (!std::filesystem::exists(pathOf(set.documentFile()), missing)) {
+            set.remove();  // the leftovers of a window that never wrote, or of a removal
+            continue;
+        }
         int64_t savedAt = std::numeric_limits<int64_t>::min();
         try {
-            savedAt = set.index().savedAt;
+            savedAt = set.header().savedAt;
         } catch (const Error&) {
         }
         found.push_back({std::move(set), savedAt});

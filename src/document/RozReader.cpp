@@ -13,6 +13,7 @@ namespace rylmo {
 namespace {
 
 [[noreturn]] void rangeCheckError() {
+    // Kept on purpose: in English, word for word as it has always been.
     throw Error("Range check error");
 }
 

@@ -139,9 +139,12 @@ std::string writeTimetable(const TimetableContent& content) {
     return out.take();
 }
 
-void saveTimetableFile(const TimetableContent& content, const std::string& path, FileStamp* stamp) {
+void saveTimetableFile(const TimetableContent& content, const std::string& path, FileStamp* stamp,
+                       const std::string& inPlaceBackupFolder) {
     checkSavable(content);
-    AtomicFile file(path);
+    AtomicFile::Options options;
+    options.inPlaceBackupFolder = inPlaceBackupFolder;
+    AtomicFile file(path, options);
     BytesHash hash;
     TextOut out([&](std::string_view bytes) {
         file.write(bytes);

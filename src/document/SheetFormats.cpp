@@ -1,10 +1,40 @@
 #include "document/SheetFormats.h"
 
+#include <string_view>
+
 namespace rylmo {
 
 namespace {
 
-void appendCsvField(std::string& out, const std::string& field) {
+// "-12", "+3", "2,5": a spreadsheet reads these as the numbers they are.
+bool isNumber(std::string_view text) {
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    bool digit = false, separator = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if ((c == ',' || c == '.') && digit && !separator) {
+            separator = true;
+            digit = false;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+// A text that a spreadsheet would run as a formula ("=HYPERLINK(...)" as a station's name)
+// starts with an apostrophe, which the spreadsheet shows as text and does not keep.
+std::string spreadsheetSafe(const std::string& field) {
+    if (field.empty() || std::string_view("=+-@\t\r").find(field.front()) == std::string::npos ||
+        isNumber(field)) {
+        return field;
+    }
+    return "'" + field;
+}
+
+void appendCsvField(std::string& out, const std::string& text) {
+    const std::string field = spreadsheetSafe(text);
     const bool quoted = field.find_first_of("\";\r\n") != std::string::npos ||
                         (!field.empty() && (field.front() == ' ' || field.back() == ' '));
     if (!quoted) {
@@ -83,12 +113,11 @@ std::string sheetHtml(const Sheet& sheet) {
         out += "</th>";
     }
     out += "</tr></thead>\n<tbody>\n";
-    int32_t hour = -1;
-    for (const SheetRow& row : sheet.rows) {
-        if (sheet.hourBands && row.minute >= 0 && row.minute / 60 != hour) {
-            hour = row.minute / 60;
+    for (std::size_t k = 0; k < sheet.rows.size(); ++k) {
+        const SheetRow& row = sheet.rows[k];
+        if (sheet.hourBands && (k == 0 || !sameHourBand(sheet.rows[k - 1].minute, row.minute))) {
             out += "<tr class=\"hour\"><th colspan=\"" + std::to_string(sheet.columns.size()) +
-                   "\">" + std::to_string(hour) + "</th></tr>\n";
+                   "\">" + hourBandText(row.minute) + "</th></tr>\n";
         }
         out += "<tr>";
         for (const std::string& cell : row.cells) {

@@ -19,10 +19,10 @@ bool changesPlatform(const Train& train) {
 
 Train withStayOnPlatform(Train train, bool arrivalSide, int32_t platform) {
     if (changesPlatform(train)) {
-        (arrivalSide ? train.arrivalPlatform : train.departurePlatform) = platform;
+        train.platformOn(arrivalSide) = platform;
         return train;
     }
-    const int32_t held = arrivalSide ? train.arrivalPlatform : train.departurePlatform;
+    const int32_t held = train.platformOn(arrivalSide);
     if (train.arrivalPlatform == held) train.arrivalPlatform = platform;
     if (train.departurePlatform == held) train.departurePlatform = platform;
     return train;

@@ -1,5 +1,7 @@
 #include "document/TimeText.h"
 
+#include <algorithm>
+
 #include "document/Codes.h"
 
 namespace rylmo {
@@ -21,6 +23,33 @@ std::string timeText(int32_t value) {
 
 bool isValidTime(int32_t value) {
     return value >= 0 && hourOf(value) <= 23 && minuteOf(value) <= 59;
+}
+
+namespace {
+
+// The decimal digits of text as a number, when it is nothing else and fits.
+std::optional<int32_t> decimalDigits(std::string_view text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int32_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<int32_t> startTimeValue(std::string_view text) {
+    const std::optional<int32_t> value = decimalDigits(text);
+    if (!value || !isValidTime(*value)) return std::nullopt;
+    return value;
+}
+
+std::pair<int32_t, int32_t> shownStartTime(std::string_view text) {
+    const std::optional<int32_t> value = decimalDigits(text);
+    if (!value) return {0, 0};
+    return {std::clamp(hourOf(*value), 0, 23), std::clamp(minuteOf(*value), 0, 59)};
 }
 
 }  // namespace rylmo

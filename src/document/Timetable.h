@@ -37,6 +37,23 @@ struct Train {
     int32_t standTrackNumber = 0;
     int32_t reserved = 0;
 
+    // The fields of one side of the train: its arrival's, or its departure's.
+    int32_t numberOn(bool arrivalSide) const {
+        return arrivalSide ? arrivalNumber : departureNumber;
+    }
+    int32_t categoryOn(bool arrivalSide) const {
+        return arrivalSide ? arrivalCategory : departureCategory;
+    }
+    int32_t trainNameOn(bool arrivalSide) const {
+        return arrivalSide ? arrivalTrainName : departureTrainName;
+    }
+    int32_t platformOn(bool arrivalSide) const {
+        return arrivalSide ? arrivalPlatform : departurePlatform;
+    }
+    int32_t& platformOn(bool arrivalSide) {
+        return arrivalSide ? arrivalPlatform : departurePlatform;
+    }
+
     bool operator==(const Train&) const = default;
 };
 

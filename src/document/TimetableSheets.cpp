@@ -208,7 +208,7 @@ std::string consistNumbers(const TimetableContent& content, std::size_t t, bool 
         if (next == t || next >= content.trains.size()) break;
         const Train& other = content.trains[next];
         if (!numbers.empty()) numbers += ", ";
-        numbers += std::to_string(arrival ? other.arrivalNumber : other.departureNumber);
+        numbers += std::to_string(other.numberOn(arrival));
         u = next;
     }
     return numbers;
@@ -278,7 +278,7 @@ std::string trainNumberAt(const TimetableContent& content, int32_t train, bool a
     if (position >= static_cast<int64_t>(content.trains.size()))
         return "?" + std::to_string(position);
     const Train& t = content.trains[static_cast<std::size_t>(position)];
-    return std::to_string(arrival ? t.arrivalNumber : t.departureNumber);
+    return std::to_string(t.numberOn(arrival));
 }
 
 std::string passagesText(const TimetableContent& content, const PassagesByTrain& byTrain,
@@ -295,6 +295,14 @@ std::string passagesText(const TimetableContent& content, const PassagesByTrain&
 }
 
 }  // namespace
+
+std::string hourBandText(int32_t minute) {
+    return minute < 0 ? "?" : std::to_string(minute / 60);
+}
+
+bool sameHourBand(int32_t minute, int32_t other) {
+    return (minute < 0 && other < 0) || (minute >= 0 && other >= 0 && minute / 60 == other / 60);
+}
 
 std::optional<int32_t> minutesIntoWindow(const TimetableContent& content, const TimeWindow& window,
                                          int32_t minute) {

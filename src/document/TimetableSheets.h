@@ -52,6 +52,11 @@ struct Sheet {
     std::vector<SheetRow> rows;
 };
 
+// The hour band of a board's row: its hour, and "?" for rows without a time (a negative
+// minute), which stand in a band of their own.
+std::string hourBandText(int32_t minute);
+bool sameHourBand(int32_t minute, int32_t other);
+
 // Where in the window a minute lies (0 for its first minute), or nullopt outside it.
 std::optional<int32_t> minutesIntoWindow(const TimetableContent& content, const TimeWindow& window,
                                          int32_t minute);

@@ -37,6 +37,7 @@ std::string quotedToken(std::string_view token) {
 
 namespace {
 
+// Kept on purpose: the message stays in English, word for word as it has always been.
 [[noreturn]] void invalidInteger(std::string_view token) {
     throw Error("'" + quotedToken(token) + "' is not a valid integer value");
 }

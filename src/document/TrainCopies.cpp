@@ -105,7 +105,8 @@ std::string copyRefusal(const std::vector<Train>& trains, const std::vector<std:
                     return "Numer " + std::to_string(number) + " pociągu " +
                            std::to_string(position) + " zmieniłby się na " +
                            std::to_string(changedNumber(number, change)) +
-                           ", a numer pociągu musi leżeć między 0 a 99999.";
+                           ", a numer pociągu musi leżeć między 0 a " +
+                           std::to_string(limits::maxTrainNumber) + ".";
                 }
             }
         }

@@ -13,10 +13,8 @@ RecoveryKeeper::RecoveryKeeper(EditingSession& session, const QString& folder, Q
       m_folder(folder),
       m_set(std::make_unique<RecoverySet>(folder.toStdString(), newRecoveryId())) {
     m_writer.setMaxThreadCount(1);  // one writer: the copies reach the file in order
-    for (QTimer* timer : {&m_quiet, &m_longest}) {
-        timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
-    }
+    m_delay.setSingleShot(true);
+    connect(&m_delay, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
     connect(&session.undoStack(), &QUndoStack::indexChanged, this, &RecoveryKeeper::edited);
     // Saved, read anew, or undone back to the saved state: the file holds what the window
     // shows, and a copy would only be asked about for nothing.
@@ -33,13 +31,13 @@ void RecoveryKeeper::edited() {
     // The stack tells its index before its clean state: the session's flag lags here.
     if (m_session.undoStack().isClean()) return;
     ++m_changes;
-    m_quiet.start(m_delays.quietMs);
-    if (!m_longest.isActive()) m_longest.start(m_delays.longestMs);
+    // Not restarted by later edits: an author who edits every few seconds would otherwise
+    // never get a copy.
+    if (!m_delay.isActive()) m_delay.start(m_delayMs);
 }
 
 void RecoveryKeeper::writeNow() {
-    m_quiet.stop();
-    m_longest.stop();
+    m_delay.stop();
     if (!m_session.isModified()) return;
     const Timetable& document = m_session.document();
     RecoveryHeader header;
@@ -53,6 +51,8 @@ void RecoveryKeeper::writeNow() {
     run([this, header, content](RecoverySet& set) {
         try {
             set.write(header, *content);
+            QMetaObject::invokeMethod(
+                this, [this] { emit written(); }, Qt::QueuedConnection);
         } catch (const Error& error) {
             QMetaObject::invokeMethod(
                 this,
@@ -65,8 +65,7 @@ void RecoveryKeeper::writeNow() {
 }
 
 void RecoveryKeeper::discard() {
-    m_quiet.stop();
-    m_longest.stop();
+    m_delay.stop();
     m_changes = 0;
     run([](RecoverySet& set) { set.remove(); });
 }

@@ -13,18 +13,16 @@ namespace rylmo::editing {
 class EditingSession;
 
 // Keeps a copy of the session's unsaved document in the recovery folder, so that a crash, a
-// killed program or a power cut loses at most the last few seconds of edits: written a
-// moment after the edits stop, and at least once in a while as long as they go on. The GUI
+// killed program or a power cut loses at most the last few seconds of edits: written a few
+// seconds after the first edit that is not in it yet, however the edits go on. The GUI
 // thread only copies the content; a writer thread of its own turns it into bytes and saves
 // it, in the order the copies were taken. Saving the document, or reading another, removes
 // the copy.
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 public:
-    struct Delays {
-        int quietMs = 5000;     // after the last edit
-        int longestMs = 60000;  // after the first edit not yet written
-    };
+    // From the first edit not yet written to the copy that holds it.
+    static constexpr int kDefaultDelayMs = 5000;
 
     // folder: where the window's recovery files go (made when first written).
     RecoveryKeeper(EditingSession& session, const QString& folder, QObject* parent = nullptr);
@@ -32,7 +30,7 @@ public:
     ~RecoveryKeeper() override;
 
     const QString& folder() const { return m_folder; }
-    void setDelays(Delays delays) { m_delays = delays; }
+    void setDelay(int milliseconds) { m_delayMs = milliseconds; }
     // Edits since the document was opened, saved or restored with the count it had.
     int64_t changes() const { return m_changes; }
 
@@ -49,6 +47,8 @@ public:
 signals:
     // A recovery file could not be written; the editing goes on.
     void writeFailed(const QString& message);
+    // A copy was written (after a failure: the recovery works again).
+    void written();
 
 private:
     void edited();
@@ -56,9 +56,8 @@ private:
 
     EditingSession& m_session;
     QString m_folder;
-    Delays m_delays;
-    QTimer m_quiet;
-    QTimer m_longest;
+    int m_delayMs = kDefaultDelayMs;
+    QTimer m_delay;
     int64_t m_changes = 0;
     // Only the writer thread touches the set once it is made.
     std::unique_ptr<RecoverySet> m_set;

@@ -42,6 +42,55 @@ std::vector<double> SheetPages::naturalWidths(const QFont& font, const QFont& bo
     return widths;
 }
 
+// The rows of each column whose texts are longest: the ones that decide how wide it must be,
+// found without measuring every row of a sheet of a hundred thousand.
+std::vector<std::vector<std::size_t>> longestCells(const Sheet& sheet) {
+    constexpr std::size_t kept = 12;
+    std::vector<std::vector<std::size_t>> longest(sheet.columns.size());
+    for (std::size_t c = 0; c < sheet.columns.size(); ++c) {
+        std::vector<std::size_t>& rows = longest[c];
+        const auto longer = [&sheet, c](std::size_t a, std::size_t b) {
+            return sheet.rows[a].cells[c].size() > sheet.rows[b].cells[c].size();
+        };
+        for (std::size_t row = 0; row < sheet.rows.size(); ++row) {
+            if (c >= sheet.rows[row].cells.size() || sheet.rows[row].cells[c].empty()) continue;
+            if (rows.size() == kept && !longer(row, rows.back())) continue;
+            if (rows.size() == kept) rows.pop_back();
+            rows.insert(std::upper_bound(rows.begin(), rows.end(), row, longer), row);
+        }
+    }
+    return longest;
+}
+
+// Widths for columns that need needed (at least minimum each) in available: all they need
+// and the rest in proportion, or, when that is too much, as much as fits with the widest
+// columns cut to one common width.
+std::vector<double> fitted(const std::vector<double>& needed, const std::vector<double>& minimum,
+                           double available) {
+    const double total = std::accumulate(needed.begin(), needed.end(), 0.0);
+    std::vector<double> widths = needed;
+    if (total <= available) {
+        const double stretch = total > 0 ? available / total : 0;
+        for (double& width : widths) width *= stretch;
+        return widths;
+    }
+    const auto widthsAt = [&](double cap) {
+        for (std::size_t c = 0; c < needed.size(); ++c)
+            widths[c] = std::max(minimum[c], std::min(needed[c], cap));
+        return std::accumulate(widths.begin(), widths.end(), 0.0);
+    };
+    double low = 0, high = *std::max_element(needed.begin(), needed.end());
+    for (int step = 0; step < 40; ++step) {
+        const double cap = (low + high) / 2;
+        (widthsAt(cap) > available ? high : low) = cap;
+    }
+    const double sum = widthsAt(low);
+    // Headers alone wider than the block: all shrink alike.
+    if (sum > available && sum > 0)
+        for (double& width : widths) width *= available / sum;
+    return widths;
+}
+
 SheetPages::SheetPages(const Sheet& sheet, const QPaintDevice& device)
     : m_sheet(sheet),
       m_font(sized(8, false)),
@@ -66,23 +115,45 @@ SheetPages::SheetPages(const Sheet& sheet, const QPaintDevice& device)
     m_rowHeight = std::ceil(metrics.height() * 1.35);
     m_headerHeight = std::ceil(title.height() * 1.2 + metrics.height() * 1.4 + m_rowHeight);
     m_footerHeight = sheet.legend.empty() ? 0 : std::ceil(metrics.height() * 1.5);
+    const double rowsHeight = m_page.height() - m_headerHeight - m_footerHeight;
+    m_rowsPerBlock = std::max(1, static_cast<int>(rowsHeight / m_rowHeight));
+
+    // What the texts themselves take: the widest of the longest cells of each column.
+    const double pad = 2 * metrics.averageCharWidth() * 0.6;
+    const QFontMetricsF headers(m_bold, measured);
+    std::vector<double> minimum, needed;
+    const std::vector<std::vector<std::size_t>> longest = longestCells(sheet);
+    for (std::size_t c = 0; c < sheet.columns.size(); ++c) {
+        minimum.push_back(headers.horizontalAdvance(text(sheet.columns[c].header)) + pad);
+        double widest = minimum.back();
+        for (const std::size_t row : longest[c])
+            widest = std::max(widest,
+                              metrics.horizontalAdvance(text(sheet.rows[row].cells[c])) + pad + 1);
+        needed.push_back(widest);
+    }
+    const double contentWidth = std::accumulate(needed.begin(), needed.end(), 0.0);
+
     m_bandWidth = sheet.hourBands ? metrics.horizontalAdvance(QStringLiteral("000")) : 0;
     m_blockGap = sheet.hourBands ? metrics.averageCharWidth() * 3 : 0;
     if (sheet.hourBands) {
-        m_blocks = std::max(1, static_cast<int>((m_page.width() + m_blockGap) /
-                                                (m_bandWidth + natural + m_blockGap)));
+        // As many blocks side by side as hold what the rows say, never an empty one more.
+        const auto fitting = [&](double width) {
+            return static_cast<int>((m_page.width() + m_blockGap) /
+                                    (m_bandWidth + width + m_blockGap));
+        };
+        const auto neededBlocks =
+            static_cast<int>((sheet.rows.size() + static_cast<std::size_t>(m_rowsPerBlock) - 1) /
+                             static_cast<std::size_t>(m_rowsPerBlock));
+        m_blocks = std::max(1, std::min({fitting(natural), std::max(1, fitting(contentWidth)),
+                                         std::max(1, neededBlocks)}));
     }
     m_blockWidth = (m_page.width() - m_blockGap * (m_blocks - 1)) / m_blocks;
-    // The columns share what the block leaves after the band, in proportion to their widths.
-    const double stretch = natural > 0 ? (m_blockWidth - m_bandWidth) / natural : 0;
     double edge = m_bandWidth;
     m_edges.push_back(edge);
-    for (double width : widths) {
-        edge += width * stretch;
+    for (double width : fitted(needed, minimum, m_blockWidth - m_bandWidth)) {
+        edge += width;
         m_edges.push_back(edge);
     }
-    const double rowsHeight = m_page.height() - m_headerHeight - m_footerHeight;
-    m_rowsPerBlock = std::max(1, static_cast<int>(rowsHeight / m_rowHeight));
     const std::size_t perPage = static_cast<std::size_t>(rowsPerPage());
     m_pageCount =
         static_cast<int>(std::max<std::size_t>(1, (sheet.rows.size() + perPage - 1) / perPage));
@@ -155,17 +226,15 @@ void SheetPages::paintHourBands(QPainter& painter, std::size_t first, std::size_
     std::size_t run = first;
     for (std::size_t row = first; row <= last; ++row) {
         const bool ends = row == last || rowRect(row + 1).top() <= rowRect(row).top() ||
-                          m_sheet.rows[row + 1].minute / 60 != m_sheet.rows[run].minute / 60;
+                          !sameHourBand(m_sheet.rows[row + 1].minute, m_sheet.rows[run].minute);
         if (!ends) continue;
         const QRectF top = rowRect(run);
         const QRectF band(top.left(), top.top(), m_bandWidth, rowRect(row).bottom() - top.top());
         painter.fillRect(band.adjusted(0, 1, 0, -1), bandColour);
         painter.setPen(Qt::white);
         painter.setFont(m_bold);
-        const int32_t minute = m_sheet.rows[run].minute;
         painter.drawText(QRectF(band.left(), band.top(), band.width(), m_rowHeight),
-                         Qt::AlignCenter,
-                         minute < 0 ? QStringLiteral("?") : QString::number(minute / 60));
+                         Qt::AlignCenter, text(hourBandText(m_sheet.rows[run].minute)));
         painter.setPen(Qt::black);
         if (row != last && rowRect(row + 1).top() > top.top())
             painter.drawLine(QPointF(band.right(), rowRect(row).bottom()),

@@ -35,6 +35,8 @@ public:
     // band) and its right edge: columns + 1 values.
     const std::vector<double>& columnEdges() const { return m_edges; }
     QRectF pageArea() const { return m_page; }
+    // The type of the rows.
+    const QFont& font() const { return m_font; }
     // What lies below the page's header and above its legend: where a sheet without columns
     // (the platform chart) puts its picture.
     QRectF bodyArea() const;

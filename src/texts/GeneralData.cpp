@@ -3,19 +3,14 @@
 #include <algorithm>
 
 #include "document/Codes.h"
-#include "document/Tokens.h"
+#include "document/TimeText.h"
 #include "models/DocumentText.h"
 
 namespace rylmo::texts {
 
 StartTime startTimeOf(const std::string& text) {
-    int32_t value = 0;
-    try {
-        value = parseInteger(text);
-    } catch (const std::exception&) {
-        return {};
-    }
-    return {std::clamp(hourOf(value), 0, 23), std::clamp(minuteOf(value), 0, 59)};
+    const auto [hour, minute] = shownStartTime(text);
+    return {hour, minute};
 }
 
 std::string startTimeText(StartTime time) {

@@ -11,8 +11,8 @@ struct StartTime {
     int minute = 0;  // 0..59
 };
 
-// The stored text hour × 100 + minute as hour and minute, each brought within its range; a
-// text that is not a number gives 0 : 00.
+// The stored text hour × 100 + minute as hour and minute, as the start time's one meaning
+// shows it: decimal digits each brought within their range, anything else 0 : 00.
 StartTime startTimeOf(const std::string& text);
 
 // The text stored for hour : minute ("705" for 7 : 5).

@@ -7,12 +7,6 @@
 
 namespace rylmo::trains {
 
-int32_t stayNumber(const TimetableContent& content, const PlatformInterval& stay) {
-    if (stay.train >= content.trains.size()) return 0;
-    const Train& t = content.trains[stay.train];
-    return stay.arrivalSide ? t.arrivalNumber : t.departureNumber;
-}
-
 QString platformMoveText(int32_t number, int32_t platform) {
     return QStringLiteral("przeniesienie pociągu %1 na peron %2").arg(number).arg(platform);
 }

@@ -13,10 +13,6 @@ class EditingSession;
 
 namespace rylmo::trains {
 
-// The number a stay is known by: the arrival number for the arrival side, else the departure
-// number.
-int32_t stayNumber(const TimetableContent& content, const PlatformInterval& stay);
-
 // "przeniesienie pociągu 4512 na peron 3"
 QString platformMoveText(int32_t number, int32_t platform);
 // "przesunięcie pociągu 4512 o 5 min później", "... o 10 min wcześniej"

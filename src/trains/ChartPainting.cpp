@@ -44,8 +44,8 @@ void paintFrame(QPainter& painter, const QPalette& colours, const PlatformLayout
     painter.setPen(colours.color(QPalette::Text));
     const std::vector<int32_t>& rows = layout.rows();
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-        const int top = chart::headerHeight + row * chart::rowHeight - view.top;
-        painter.drawText(QRect(6, top, chart::labelWidth - 8, chart::rowHeight), Qt::AlignVCenter,
+        const int top = chart::headerHeight + row * view.rowHeight - view.top;
+        painter.drawText(QRect(6, top, chart::labelWidth - 8, view.rowHeight), Qt::AlignVCenter,
                          QStringLiteral("Peron %1").arg(rows[static_cast<std::size_t>(row)]));
     }
     if (rows.empty()) {
@@ -72,23 +72,40 @@ struct DrawnBar {
     QString label;
 };
 
-// Writes each label once no later bar of its row covers it, so that labels of overlapping bars
-// never print over each other.
+// The widest stretch of bar that none of the later bars of its row covers (they come in
+// order of their left edge, from first on); empty when they cover all of it.
+QRect uncoveredPart(const QRect& bar, const std::vector<DrawnBar>& drawn, std::size_t first,
+                    std::size_t end) {
+    QRect best;
+    int from = bar.left();
+    const auto consider = [&](int to) {
+        if (to - from > best.width()) best = QRect(from, bar.top(), to - from, bar.height());
+    };
+    for (std::size_t j = first; j < end && drawn[j].bar.left() <= bar.right(); ++j) {
+        const QRect& later = drawn[j].bar;
+        if (!later.intersects(bar)) continue;
+        consider(later.left());
+        from = std::max(from, later.right() + 1);
+    }
+    consider(bar.right() + 1);
+    return best;
+}
+
+// Writes each label in the part of its bar that no later bar of its row covers, when it fits
+// there, so that labels of overlapping bars never print over each other, and a long bar that
+// a short one crosses is still named.
 std::vector<std::pair<QRect, QString>> paintLabels(QPainter& painter,
                                                    const std::vector<DrawnBar>& drawn,
                                                    const std::vector<std::size_t>& rowStarts) {
     std::vector<std::pair<QRect, QString>> shown;
+    const QFontMetrics metrics(painter.font());
     painter.setPen(Qt::white);
     for (std::size_t r = 0; r + 1 < rowStarts.size(); ++r) {
         for (std::size_t i = rowStarts[r]; i < rowStarts[r + 1]; ++i) {
             if (drawn[i].label.isEmpty()) continue;
-            const QRect text = drawn[i].bar.adjusted(3, 0, -2, 0);
-            bool covered = false;
-            for (std::size_t j = i + 1; j < rowStarts[r + 1] && drawn[j].bar.left() <= text.right();
-                 ++j) {
-                covered = covered || drawn[j].bar.intersects(text);
-            }
-            if (covered) continue;
+            const QRect free = uncoveredPart(drawn[i].bar, drawn, i + 1, rowStarts[r + 1]);
+            if (free.width() <= metrics.horizontalAdvance(drawn[i].label) + 6) continue;
+            const QRect text = free.adjusted(3, 0, -2, 0);
             painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, drawn[i].label);
             shown.emplace_back(text, drawn[i].label);
         }
@@ -123,16 +140,16 @@ int ChartView::xOf(double minute) const {
 }
 
 QRect ChartView::pieceRect(int row, int lane, int32_t start, int32_t end) const {
-    const int rowTop = chart::headerHeight + row * chart::rowHeight - top;
+    const int rowTop = chart::headerHeight + row * rowHeight - top;
     const int x = xOf(start);
-    const int barHeight = chart::rowHeight - 8 - (lanes - 1) * chart::laneStep;
+    const int barHeight = rowHeight - 8 - (lanes - 1) * chart::laneStep;
     return {x, rowTop + 4 + lane * chart::laneStep, std::max(2, xOf(end) - x), barHeight};
 }
 
 QString barLabel(const TimetableContent& content, const PlatformInterval& interval, bool readable) {
     const Train& t = content.trains[interval.train];
-    QString text = QString::number(interval.arrivalSide ? t.arrivalNumber : t.departureNumber);
-    const int32_t name = interval.arrivalSide ? t.arrivalTrainName : t.departureTrainName;
+    QString text = QString::number(t.numberOn(interval.arrivalSide));
+    const int32_t name = t.trainNameOn(interval.arrivalSide);
     if (readable && name >= 1 && static_cast<std::size_t>(name) <= content.trainNames.size()) {
         text += QLatin1Char(' ') +
                 models::toShortQString(content.trainNames[static_cast<std::size_t>(name) - 1], 30);
@@ -157,7 +174,7 @@ std::vector<std::pair<QRect, QString>> paintChart(QPainter& painter, const QPale
         const PlatformInterval& interval = layout.intervals()[k];
         const Train& t = content.trains[interval.train];
         const bool conflict = layout.conflicting()[k];
-        const int row = (rect.top() + view.top - chart::headerHeight) / chart::rowHeight;
+        const int row = (rect.top() + view.top - chart::headerHeight) / view.rowHeight;
         if (row != drawnRow) {
             drawnTo.fill(INT_MIN);
             drawnRow = row;
@@ -171,10 +188,9 @@ std::vector<std::pair<QRect, QString>> paintChart(QPainter& painter, const QPale
         if (rect.right() <= (conflict ? redTo : anyTo) && !chosen) return;
         anyTo = std::max(anyTo, rect.right());
         if (conflict) redTo = std::max(redTo, rect.right());
-        const QColor fill =
-            conflict ? conflictColour()
-                     : groupColour(categoryGroup(interval.arrivalSide ? t.arrivalCategory
-                                                                      : t.departureCategory));
+        const QColor fill = conflict
+                                ? conflictColour()
+                                : groupColour(categoryGroup(t.categoryOn(interval.arrivalSide)));
         QRect bar = rect;
         if (!interval.stops) bar = QRect(rect.left(), rect.top(), 3, rect.height());
         painter.fillRect(bar, fill);
@@ -216,7 +232,7 @@ void paintGhost(QPainter& painter, const QPalette& colours, const PlatformLayout
         if (stay.end > minutesPerDay)
             pieces.push_back(view.pieceRect(row, 0, 0, stay.end - minutesPerDay));
         for (QRect piece : pieces) {
-            piece.setHeight(chart::rowHeight - 8);
+            piece.setHeight(view.rowHeight - 8);
             painter.fillRect(piece, fill);
             painter.drawRect(piece.adjusted(0, 0, -1, -1));
         }

@@ -39,6 +39,7 @@ struct ChartView {
     int top = 0;
     int width = 0;
     int height = 0;
+    int rowHeight = chart::rowHeight;  // taller on a page that has the room
 
     // The whole day across width.
     static double fittingScale(int width);
@@ -75,7 +76,7 @@ void forEachShownBar(const PlatformLayout& layout, const ChartView& view, Visit 
 QString barLabel(const TimetableContent& content, const PlatformInterval& interval, bool readable);
 
 // Paints the chart of layout as view shows it; returns the labels written, where they were
-// written.
+// written. A label stands in the part of its bar that no later bar covers, when it fits there.
 std::vector<std::pair<QRect, QString>> paintChart(QPainter& painter, const QPalette& colours,
                                                   const TimetableContent& content,
                                                   const PlatformLayout& layout,

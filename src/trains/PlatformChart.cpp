@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/Occupancy.h"
 #include "document/TimeText.h"
 #include "document/TrainCategories.h"
 #include "editing/EditingSession.h"
@@ -113,6 +114,35 @@ void PlatformChart::fitDay() {
     m_fitted = true;
     refreshScrollBars();
     viewport()->update();
+    emit spanChanged();
+}
+
+PlatformChart::Span PlatformChart::shownSpan() const {
+    const double across = std::max(1, viewport()->width() - chart::labelWidth - chart::rightMargin);
+    return {horizontalScrollBar()->value() / m_pixelsPerMinute, across / m_pixelsPerMinute};
+}
+
+void PlatformChart::showSpan(const Span& span) {
+    const double across = std::max(1, viewport()->width() - chart::labelWidth - chart::rightMargin);
+    const double fit = ChartView::fittingScale(viewport()->width());
+    m_pixelsPerMinute = std::clamp(across / std::max(1.0, span.minutes), fit, mostPixelsPerMinute);
+    m_fitted = m_pixelsPerMinute <= fit;
+    refreshScrollBars();
+    horizontalScrollBar()->setValue(
+        static_cast<int>(std::lround(span.firstMinute * m_pixelsPerMinute)));
+    viewport()->update();
+    emit spanChanged();
+}
+
+PlatformChart::Span PlatformChart::openingSpan() {
+    constexpr double hours = 4 * 60;
+    const std::size_t stay = m_chosen < 0
+                                 ? layout().intervals().size()
+                                 : layout().firstStayOf(static_cast<std::size_t>(m_chosen));
+    if (stay < m_layout.intervals().size())
+        return {std::max(0, m_layout.intervals()[stay].start - 60) * 1.0, hours};
+    const int32_t start = dayStartMinutes(m_session.content().startTime).value_or(0);
+    return {std::max(0, start - 30) * 1.0, hours};
 }
 
 void PlatformChart::zoomBy(double factor, int x) {
@@ -125,6 +155,7 @@ void PlatformChart::zoomBy(double factor, int x) {
     horizontalScrollBar()->setValue(
         static_cast<int>(std::lround(minute * m_pixelsPerMinute - (x - chart::labelWidth))));
     viewport()->update();
+    emit spanChanged();
 }
 
 void PlatformChart::setChosenTrain(int train) {
@@ -218,9 +249,9 @@ void PlatformChart::setReadable(bool readable) {
 QString PlatformChart::summary(std::size_t k) const {
     const PlatformInterval& interval = m_layout.intervals()[k];
     const Train& t = m_session.content().trains.at(interval.train);
-    const int32_t category = interval.arrivalSide ? t.arrivalCategory : t.departureCategory;
+    const int32_t category = t.categoryOn(interval.arrivalSide);
     QString text = QStringLiteral("Pociąg %1 (%2), indeks %3\nPeron %4: %5–%6")
-                       .arg(interval.arrivalSide ? t.arrivalNumber : t.departureNumber)
+                       .arg(t.numberOn(interval.arrivalSide))
                        .arg(QString::fromStdString(categoryName(category)))
                        .arg(interval.train)
                        .arg(interval.platform)
@@ -250,8 +281,9 @@ void PlatformChart::resizeEvent(QResizeEvent* event) {
     refreshScrollBars();
 }
 
-void PlatformChart::scrollContentsBy(int, int) {
+void PlatformChart::scrollContentsBy(int dx, int) {
     viewport()->update();
+    if (dx != 0) emit spanChanged();
 }
 
 void PlatformChart::wheelEvent(QWheelEvent* event) {

@@ -42,6 +42,16 @@ public:
 
     // The whole day in the window.
     void fitDay();
+    // What the window shows across: from a minute of the day, so many minutes.
+    struct Span {
+        double firstMinute = 0;
+        double minutes = minutesPerDay;
+    };
+    Span shownSpan() const;
+    void showSpan(const Span& span);
+    // The span a chart opens on: the hours around the chosen train's first stay, or else
+    // after the timetable's start time.
+    Span openingSpan();
     // Zooms by factor, keeping the minute at viewport x where it is.
     void zoomBy(double factor, int x);
     void setVisible(bool visible) override;
@@ -85,6 +95,8 @@ signals:
     void deleteRequested(int train);
     // The rows shown changed in number.
     void rowsChanged(int rows);
+    // Zoomed, fitted or scrolled across.
+    void spanChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

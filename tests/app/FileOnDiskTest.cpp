@@ -3,6 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "AppTests.h"
 #include "document/FileStamp.h"
 #include "document/RozReader.h"
@@ -113,6 +117,30 @@ private slots:
         f.window.saveDocument();
         QVERIFY(std::filesystem::exists(file));
         QCOMPARE(f.prompter.messages.size(), told);
+
+        // A folder where the file was: said as what it is, and "Zapisz" leaves it alone.
+        std::filesystem::remove(file);
+        std::filesystem::create_directory(file);
+        f.window.checkFileOnDisk();
+        QCOMPARE(f.prompter.messages.back().text,
+                 QStringLiteral("W miejscu pliku a.roz jest teraz folder. „Zapisz” nie zapisze "
+                                "rozkładu w tym miejscu; zapisz go pod inną nazwą („Zapisz "
+                                "jako...”)."));
+        f.window.session().undoStack().push(new QUndoCommand(QStringLiteral("zmiana")));
+        f.window.saveDocument();
+        QVERIFY(std::filesystem::is_directory(file));
+        QVERIFY(
+            f.prompter.messages.back().text.contains(QStringLiteral("nie jest zwykłym plikiem")));
+        QVERIFY(f.window.session().isModified());
+#ifndef _WIN32
+        std::filesystem::remove(file);
+        QCOMPARE(::mkfifo(file.c_str(), 0600), 0);
+        f.window.checkFileOnDisk();
+        QVERIFY(f.prompter.messages.back().text.startsWith(
+            QStringLiteral("W miejscu pliku a.roz jest teraz plik specjalny")));
+        std::filesystem::remove(file);
+#endif
+        f.window.session().undoStack().setClean();
     }
 };
 

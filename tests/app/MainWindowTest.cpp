@@ -222,7 +222,8 @@ private slots:
             QCOMPARE(readTimetableFile(path.toStdString()).startTime, std::string("1"));
             QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
         }
-        {  // Yes on an untitled document whose save dialog is cancelled still goes on to open.
+        {  // Yes on an untitled document whose save dialog is cancelled stays on it: the
+           // edits were not saved, so no open dialog comes.
             Fixture f;
             f.window.openFile(kSample);
             f.window.newDocument();
@@ -231,9 +232,10 @@ private slots:
             f.prompter.fileNames = {QString(), other};
             f.window.openDocument();
             QCOMPARE(f.prompter.messages.at(0).text,
-                     QStringLiteral("Zapisać zmiany w dokumencie ?"));
-            QCOMPARE(f.prompter.fileDialogs.size(), std::size_t(2));
-            QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - worked-example.roz"));
+                     QStringLiteral("Zapisać zmiany w nowym rozkładzie?"));
+            QCOMPARE(f.prompter.fileDialogs.size(), std::size_t(1));
+            QCOMPARE(f.window.windowTitle(), QStringLiteral("Rylmo - Nowa stacja"));
+            QVERIFY(f.window.document().modified);
         }
         {  // Yes on a new station that cannot be written yet says what is missing, before any
            // file dialog, and stops.

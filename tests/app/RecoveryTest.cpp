@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProcess>
 #include <QTest>
 #include <chrono>
@@ -46,7 +47,7 @@ struct RecoveryFixture {
     std::unique_ptr<app::MainWindow> makeWindow() {
         auto made = std::make_unique<app::MainWindow>(qpath(folder / "Rylmo.ini"), QString(),
                                                       QString::fromStdString(recovery));
-        made->recovery().setDelays({150, 400});
+        made->recovery().setDelay(150);
         return made;
     }
     editing::EditingSession& session() { return window->session(); }
@@ -78,33 +79,40 @@ struct RecoveryFixture {
 class RecoveryTest : public QObject {
     Q_OBJECT
 private slots:
-    // A copy is written a moment after the last edit, and at least once in a while as long as
-    // edits go on; saving removes it, and so does undoing back to what the file holds.
+    // A copy is written a moment after the first edit that is not in it, however the edits go
+    // on; saving removes it, and so does undoing back to what the file holds.
     void keepsACopyWhileEditsAreUnsaved() {
         RecoveryFixture f;
+        f.window->recovery().setDelay(300);
         f.editTrain(801);
         QCOMPARE(f.recoveryFiles(), std::size_t(0));
         QTRY_COMPARE_WITH_TIMEOUT(f.recoveryFiles(), std::size_t(2), 2000);
         std::vector<RecoverySet> none = abandonedRecoveries(f.recovery);
         QVERIFY(none.empty());  // its window lives
 
-        // Edits every 50 ms never leave the quiet moment; the longest wait still writes.
+        // Edits every 50 ms, on and on: the copy still follows within the delay (and a margin
+        // for a slow machine), not only once they stop.
+        const auto writtenChanges = [&] {
+            for (const auto& entry : std::filesystem::directory_iterator(f.recovery)) {
+                if (entry.path().extension() == ".odzysk")
+                    return readRecoveryHeader(test::readBytes(entry.path())).changes;
+            }
+            return int64_t(-1);
+        };
+        f.window->recovery().waitForWriter();
+        QCOMPARE(writtenChanges(), int64_t(1));
         QElapsedTimer clock;
         clock.start();
         int edits = 1;
-        std::string index = RecoverySet(f.recovery, "x").indexFile();
-        for (const auto& entry : std::filesystem::directory_iterator(f.recovery)) {
-            if (entry.path().extension() == ".indeks") index = entry.path().string();
-        }
-        while (clock.elapsed() < 900) {
+        int64_t firstSeenAt = -1;
+        while (clock.elapsed() < 1500) {
             f.editTrain(802 + edits++);
             QTest::qWait(50);
+            f.window->recovery().waitForWriter();
+            if (firstSeenAt < 0 && writtenChanges() > 1) firstSeenAt = clock.elapsed();
         }
-        const std::string text = test::readBytes(index);  // closed at once: Windows removes
-                                                          // no open file
-        const RecoveryHeader written = readRecoveryIndex(text);
-        QVERIFY2(written.changes > 1 && written.changes <= edits, text.c_str());
-        QCOMPARE(written.documentPath, f.file.string());
+        QVERIFY2(firstSeenAt >= 0 && firstSeenAt < 300 + 700,
+                 qPrintable(QString::number(firstSeenAt)));
 
         f.window->saveDocument();
         QCOMPARE(f.recoveryFiles(), std::size_t(0));
@@ -242,9 +250,10 @@ private slots:
             test::writeBytes(document, bytes);
             f.window = f.makeWindow();
             f.prompter.messages.clear();
-            f.prompter.answers = {QMessageBox::Yes, QMessageBox::No};
+            f.prompter.answers = {QMessageBox::No};
             f.window->offerRecoveries();
-            QCOMPARE(f.prompter.messages.size(), std::size_t(2));
+            // Read whole before it is offered: what cannot be restored is never offered.
+            QCOMPARE(f.prompter.messages.size(), std::size_t(1));
             QCOMPARE(f.prompter.messages.back().icon, QMessageBox::Warning);
             QVERIFY2(f.prompter.messages.back().text.startsWith(
                          QStringLiteral("Nie można odczytać pliku odzysku ")),
@@ -253,17 +262,172 @@ private slots:
                 QStringLiteral(". Nie został otwarty. Usunąć go?")));
             QVERIFY(f.window->session().content().trains.empty());
         }
-        f.prompter.answers = {QMessageBox::Yes, QMessageBox::Yes};
+        f.prompter.answers = {QMessageBox::Yes};
         f.window->offerRecoveries();
         QVERIFY(!std::filesystem::exists(document));
-        QCOMPARE(f.prompter.messages.size(), std::size_t(4));  // the living window's: never
+        QCOMPARE(f.prompter.messages.size(), std::size_t(2));  // the living window's: never
+    }
+
+    // Leaving a document asks whether to save it, and only a save that happened lets the
+    // command go on: "Tak" with "Nie" to replacing another program's changes, or with the save
+    // dialog cancelled, keeps the window on its edits and their copy. No open dialog comes,
+    // the window stays open. "Nie" goes on and drops the copy.
+    void aSaveThatDidNotHappenKeepsTheEdits() {
+        RecoveryFixture f;
+        f.editTrain(801);
+        f.window->recovery().writeNow();
+        const TimetableContent edited = f.session().content();
+        TimetableContent elsewhere = test::listContent();
+        elsewhere.trains.pop_back();
+        saveTimetableFile(elsewhere, f.file.string());
+        const auto keptItsEdits = [&](const TimetableContent& content) {
+            QCOMPARE(f.session().content(), content);
+            QVERIFY(f.session().isModified());
+            QCOMPARE(f.recoveryFiles(), std::size_t(2));
+        };
+        f.window->show();
+        for (const auto leave : {0, 1}) {
+            f.prompter.messages.clear();
+            f.prompter.answers = {QMessageBox::Yes, QMessageBox::No};
+            if (leave == 0) {
+                f.window->openDocument();
+            } else {
+                QVERIFY(!f.window->close());
+            }
+            QCOMPARE(f.prompter.messages.size(), std::size_t(2));
+            QVERIFY(f.prompter.messages[1].text.contains(QStringLiteral("Zastąpić")));
+            QVERIFY(f.prompter.fileDialogs.empty());
+            keptItsEdits(edited);
+            QCOMPARE(readTimetableFile(f.file.string()), elsewhere);
+        }
+
+        // Untitled: "Tak" opens the save dialog; cancelled, nothing goes on.
+        f.window->newDocument();
+        f.editTrain(802);
+        f.window->recovery().writeNow();
+        const TimetableContent untitled = f.session().content();
+        for (const auto leave : {0, 1}) {
+            f.prompter.messages.clear();
+            f.prompter.fileDialogs.clear();
+            f.prompter.answers = {QMessageBox::Yes};
+            f.prompter.fileNames = {QString()};
+            if (leave == 0) {
+                f.window->openDocument();
+            } else {
+                QVERIFY(!f.window->close());
+            }
+            QCOMPARE(f.prompter.messages.size(), std::size_t(1));
+            QCOMPARE(f.prompter.messages[0].text,
+                     QStringLiteral("Zapisać zmiany w nowym rozkładzie?"));
+            QCOMPARE(f.prompter.fileDialogs.size(), std::size_t(1));
+            QVERIFY(f.prompter.fileDialogs[0].startsWith(QStringLiteral("save|")));
+            keptItsEdits(untitled);
+        }
+        // "Anuluj" stays too; "Nie" goes on to the open dialog and drops the copy.
+        f.prompter.fileDialogs.clear();
+        f.prompter.answers = {QMessageBox::Cancel};
+        f.window->openDocument();
+        QVERIFY(f.prompter.fileDialogs.empty());
+        keptItsEdits(untitled);
+        f.prompter.answers = {QMessageBox::No};
+        f.prompter.fileNames = {QString()};
+        f.window->openDocument();
+        QCOMPARE(f.prompter.fileDialogs.size(), std::size_t(1));
+        QVERIFY(f.prompter.fileDialogs[0].startsWith(QStringLiteral("open|")));
+        QCOMPARE(f.recoveryFiles(), std::size_t(0));
+    }
+
+    // The offer reads the whole document file and says what it holds: a kill between the
+    // document and its index, an index that is gone or damaged, still offer the document,
+    // described as it is restored. A lone lock and temporary files of a window that is gone
+    // are removed.
+    void theOfferDescribesWhatItRestores() {
+        RecoveryFixture f;
+        f.editTrain(801);
+        f.window->recovery().writeNow();
+        f.crash();
+        std::filesystem::path document, index;
+        for (const auto& entry : std::filesystem::directory_iterator(f.recovery)) {
+            if (entry.path().extension() == ".odzysk") document = entry.path();
+            if (entry.path().extension() == ".indeks") index = entry.path();
+        }
+        QVERIFY(!document.empty() && !index.empty());
+        const std::string oldIndex = test::readBytes(index);
+        const std::string id = document.stem().string();
+        TimetableContent newer = test::listContent();
+        newer.trains[0].arrivalTime = 802;
+        const int64_t savedAt = nowMs() / 1000;
+        // The document written, its index not: the kill fell between them.
+        test::writeBytes(document, recoveryBytes({f.file.string(), savedAt, 2}, newer));
+        const std::string leftover =
+            (f.folder / "odzysk" / ("." + id + ".odzysk.rylmo~a1b2c3")).string();
+        test::writeBytes(leftover, "half");
+        test::writeBytes(f.folder / "odzysk" / "0-gone.blokada", "");
+        for (const std::string& indexBytes : {oldIndex, std::string("zepsuty"), std::string()}) {
+            if (indexBytes.empty()) {
+                std::filesystem::remove(index);
+            } else {
+                test::writeBytes(index, indexBytes);
+            }
+            f.window = f.makeWindow();
+            f.prompter.messages.clear();
+            f.prompter.answers = {QMessageBox::Cancel};
+            f.window->offerRecoveries();
+            QCOMPARE(f.prompter.messages.size(), std::size_t(1));
+            QVERIFY2(f.prompter.messages[0].text.contains(QStringLiteral("(2 zmiany)")),
+                     qPrintable(f.prompter.messages[0].text));
+            QVERIFY(!std::filesystem::exists(f.folder / "odzysk" / "0-gone.blokada"));
+        }
+        f.prompter.answers = {QMessageBox::Yes};
+        f.window->offerRecoveries();
+        QCOMPARE(f.window->session().content(), newer);
+        QVERIFY(f.window->session().isModified());
+        // "Odrzuć" removes the set with its leftovers.
+        f.crash();
+        test::writeBytes(leftover, "half");
+        f.window = f.makeWindow();
+        f.prompter.answers = {QMessageBox::No};
+        f.window->offerRecoveries();
+        QVERIFY(std::filesystem::is_empty(f.recovery));
+    }
+
+    // A recovery folder that cannot be written is said in full, once, over the window, and
+    // marked on the status bar while the copies fail; the editing goes on.
+    void aFolderThatCannotBeWrittenIsSaid() {
+        test::TempFolder folder;
+        test::ScriptedPrompter prompter;
+        const std::filesystem::path blocked = folder / "odzysk";
+        test::writeBytes(blocked, "a file where the folder should be");
+        app::MainWindow window(qpath(folder / "Rylmo.ini"), QString(), qpath(blocked / "sub"));
+        window.session().open(test::listContent(), "/tmp/", "a.roz");
+        Train train = window.session().content().trains[0];
+        train.arrivalTime = 801;
+        window.session().replaceEntry(&TimetableContent::trains, 0, train, QStringLiteral("x"));
+        for (int write = 0; write < 2; ++write) {
+            window.recovery().writeNow();
+            window.recovery().waitForWriter();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(prompter.messages.size(), std::size_t(1));
+        const QString said = prompter.messages[0].text;
+        QCOMPARE(prompter.messages[0].icon, QMessageBox::Warning);
+        QVERIFY2(said.startsWith(QStringLiteral("Nie można zapisać kopii niezapisanych zmian: "
+                                                "nie można utworzyć folderu ") +
+                                 qpath(blocked / "sub") + QStringLiteral(": ")),
+                 qPrintable(said));
+        QVERIFY(!said.contains(QStringLiteral("używany")));
+        auto* mark = window.findChild<QLabel*>(QStringLiteral("recoveryProblem"));
+        QVERIFY(mark && !mark->isHidden());
+        QCOMPARE(mark->toolTip(), said);
+        QCOMPARE(window.session().content().trains[0].arrivalTime, 801);
+        window.session().undoStack().setClean();
     }
 
     // The editor killed while editing, in a process of its own: the copy it left holds the
-    // state of a moment before the kill (at most the longest wait and a margin earlier), and
-    // the last state when the edits had stopped a quiet moment before.
+    // state of a moment before the kill (at most the delay and a margin earlier), and the
+    // last state when the edits had stopped the delay before.
     void aKilledEditorLosesOnlyTheLastMoments() {
-        constexpr int64_t kQuiet = 100, kLongest = 600, kMargin = 1000;
+        constexpr int64_t kDelay = 100, kMargin = 1000;
         std::mt19937 random(7);
         for (int round = 0; round < 3; ++round) {
             test::TempFolder folder;
@@ -303,12 +467,12 @@ private slots:
                 QCOMPARE(states[restored].second, what);
             }
             if (restored + 1 < states.size()) {
-                QVERIFY2(states[restored + 1].first > killedAt - kLongest - kMargin,
+                QVERIFY2(states[restored + 1].first > killedAt - kDelay - kMargin,
                          qPrintable(QStringLiteral("state %1 of %2, the next %3 ms before the kill")
                                         .arg(restored)
                                         .arg(states.size())
                                         .arg(killedAt - states[restored + 1].first)));
-                QVERIFY(killedAt - states.back().first < kQuiet + kMargin);
+                QVERIFY(killedAt - states.back().first < kDelay + kMargin);
             }
         }
     }
@@ -320,7 +484,7 @@ int editUntilKilled(int argc, char** argv) {
     if (argc < 5 || argv[1] != kChildFlag) return -1;
     test::TempFolder settings;
     app::MainWindow window(qpath(settings / "Rylmo.ini"), {}, QString::fromLocal8Bit(argv[2]));
-    window.recovery().setDelays({100, 600});
+    window.recovery().setDelay(100);
     editing::EditingSession& session = window.session();
     session.open(test::listContent(), "/tmp/", "a.roz");
     std::ofstream log(argv[3]);

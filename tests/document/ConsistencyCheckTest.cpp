@@ -2,7 +2,10 @@
 
 #include "TestFiles.h"
 #include "document/ConsistencyCheck.h"
+#include "document/Occupancy.h"
 #include "document/RozReader.h"
+#include "document/TimeText.h"
+#include "document/TimetableSheets.h"
 
 using namespace rylmo;
 
@@ -187,5 +190,35 @@ TEST(ConsistencyCheck, EachTrainFieldIsReportedUnderItsOwnName) {
         const Keys keys =
             problemsAfter([position](auto& c) { field(c.trains[0], position) = 99999999; });
         EXPECT_EQ(keys, Keys{"Pociągi|0|" + name}) << name;
+    }
+}
+
+// The start time has one meaning for every reader: the check, the chart's day, the sheets'
+// window and the general data window agree on each text, a time or none.
+TEST(StartTime, EveryReaderGivesOneAnswer) {
+    struct Case {
+        const char* text;
+        std::optional<int32_t> minutes;  // of the day; none: no time of day
+        std::pair<int32_t, int32_t> shown;
+    };
+    const Case cases[] = {
+        {"600", 360, {6, 0}},     {"0600", 360, {6, 0}},       {"0", 0, {0, 0}},
+        {"2359", 1439, {23, 59}}, {"59", 59, {0, 59}},         {" 600", {}, {0, 0}},
+        {"600 ", {}, {0, 0}},     {"$258", {}, {0, 0}},        {"+600", {}, {0, 0}},
+        {"-0", {}, {0, 0}},       {"2400", {}, {23, 0}},       {"660", {}, {6, 59}},
+        {"2575", {}, {23, 59}},   {"99999999999", {}, {0, 0}}, {"6:00", {}, {0, 0}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(dayStartMinutes(c.text), c.minutes);
+        EXPECT_EQ(startTimeValue(c.text).has_value(), c.minutes.has_value());
+        EXPECT_EQ(shownStartTime(c.text), c.shown);
+        TimetableContent content = test::workedExample();
+        content.startTime = c.text;
+        const std::vector<std::string> found =
+            problemsAfter([&](auto& t) { t.startTime = c.text; });
+        EXPECT_EQ(found.empty(), c.minutes.has_value());
+        const std::string from = minuteText(c.minutes.value_or(0));
+        EXPECT_TRUE(timeWindowText(content, {}).starts_with(from + "–"))
+            << timeWindowText(content, {});
     }
 }

@@ -472,3 +472,90 @@ TEST(PlatformAssignment, theRealisticDayIsResolvedWithoutAConflict) {
     EXPECT_LE(plan.movedTrains, 60u);
     EXPECT_TRUE(checkTimetable(applied(day, planChanges(day, plan))).empty());
 }
+
+// The edges of the planner's day: a platform a kept train leaves the very minute a moved one
+// arrives is free for it, also when another kept train holds it later in the day; a movable
+// train over midnight is named at the right minute when it finds no platform; a moved stay
+// over midnight holds its new platform, so nothing else is planned onto it.
+TEST(PlatformAssignment, theEdgesOfTheDayAndOfAStay) {
+    // Train 0 (kept) leaves platform 2 at 7:10; train 2 (kept) holds 2 from 12:00. Train 1
+    // meets train 3 on platform 1 from 7:10: it takes 2 at once.
+    TimetableContent content = timetableOf({
+        test::train(passes, 700, 710).platforms(2, 2),
+        test::train(passes, 710, 720).platforms(1, 1),
+        test::train(passes, 1200, 1230).platforms(2, 2),
+        test::train(passes, 710, 730).platforms(1, 1),
+    });
+    PlacementRequest request;
+    request.allowed = platforms({1, 2});
+    request.movable = {false, true, false, false};
+    PlatformPlan plan = planPlatforms(content, request);
+    EXPECT_EQ(plan.unplacedTrains, 0u);
+    ASSERT_EQ(plan.movedTrains, 1u);
+    TimetableContent result = applied(content, planChanges(content, plan));
+    EXPECT_EQ(result.trains[1].arrivalPlatform, 2);
+    EXPECT_FALSE(hasConflict(result));
+    // One minute earlier, 7:09, it meets train 0 on 2 and train 3 on 1: nowhere to go, and
+    // named at a minute of its stay when two stays need the two platforms.
+    content.trains[1] = test::train(passes, 709, 720).platforms(1, 1);
+    plan = planPlatforms(content, request);
+    ASSERT_EQ(plan.unplaced.size(), 1u);
+    EXPECT_EQ(plan.unplaced[0].train, 1u);
+    EXPECT_GE(plan.unplaced[0].minute, 7 * 60 + 9);
+    EXPECT_LT(plan.unplaced[0].minute, 7 * 60 + 20);
+    EXPECT_EQ(plan.unplaced[0].stays, 2);
+
+    // Over midnight: a day whose quietest minute is 12:00, with a movable train 23:50–0:20 on
+    // platform 1 that two kept trains hold from 0:05 on both platforms: it is named at 0:05.
+    content = timetableOf({
+        test::train(passes, 2350, 20).platforms(1, 1),
+        test::train(passes, 5, 40).platforms(1, 1),
+        test::train(passes, 5, 40).platforms(2, 2),
+        test::train(passes, 1100, 1300).platforms(1, 1),
+        test::train(passes, 1100, 1300).platforms(2, 2),
+    });
+    request.movable = {true, false, false, false, false};
+    plan = planPlatforms(content, request);
+    ASSERT_EQ(plan.unplaced.size(), 1u);
+    EXPECT_EQ(plan.unplaced[0].train, 0u);
+    EXPECT_EQ(plan.unplaced[0].minute, 5);
+    EXPECT_EQ(plan.unplaced[0].stays, 3);
+}
+
+// A day busy at every minute on two platforms, with stays over midnight among the movable
+// ones: after the plan nothing conflicts, so a stay moved over midnight was recorded at its
+// new platform before the next stay was placed.
+TEST(PlatformAssignment, aStayMovedOverMidnightHoldsItsNewPlatform) {
+    std::vector<Train> trains;
+    // Platform 3 is held all day by kept trains, except around midnight.
+    for (int hour = 1; hour < 23; ++hour)
+        trains.push_back(
+            test::train(passes, timeOfDay(hour, 0), timeOfDay(hour, 59)).platforms(3, 3));
+    // Two stays over midnight on platform 1, and trains from 23:00 on platform 1 and 2.
+    trains.push_back(test::train(passes, 2330, 30).platforms(1, 1));
+    trains.push_back(test::train(passes, 2340, 40).platforms(1, 1));
+    trains.push_back(test::train(passes, 2300, 2320).platforms(1, 1));
+    trains.push_back(test::train(passes, 35, 50).platforms(2, 2));
+    TimetableContent content = timetableOf(std::move(trains));
+    PlacementRequest request;
+    request.allowed = platforms({1, 2, 3});
+    request.movable.assign(content.trains.size(), false);
+    for (std::size_t i = 22; i < content.trains.size(); ++i) request.movable[i] = true;
+    const PlatformPlan plan = planPlatforms(content, request);
+    EXPECT_EQ(plan.unplacedTrains, 0u);
+    const TimetableContent result = applied(content, planChanges(content, plan));
+    EXPECT_FALSE(hasConflict(result));
+    EXPECT_NE(result.trains[22].arrivalPlatform, result.trains[23].arrivalPlatform);
+}
+
+// A train on platform 9, the last one, makes 9 a platform in use.
+TEST(PlatformAssignment, theLastPlatformIsInUse) {
+    const TimetableContent content = timetableOf({
+        test::train(passes, 700, 710).platforms(9, 9),
+        test::train(passes, 700, 710).platforms(1, 1),
+    });
+    const PlatformSet used = usedPlatforms(platformOccupancy(content, DwellTimes{}));
+    EXPECT_TRUE(used.test(9));
+    EXPECT_TRUE(used.test(1));
+    EXPECT_EQ(used.count(), 2u);
+}

@@ -111,7 +111,9 @@ TEST(RecoveryFile, IndexNeedsEveryKeyAndWholeEscapes) {
 }
 
 // A set's lock keeps it from every other taker; the sets of windows that are gone are found,
-// oldest first, an unreadable index before them; removing leaves nothing.
+// oldest first by their document's own header, an unreadable document before them, whatever
+// their index says; what a gone window left without a document goes; removing leaves nothing.
+// Only the owner may read the folder and the files.
 TEST(RecoveryFolder, FindsOnlyTheSetsOfWindowsThatAreGone) {
     test::TempFolder temp;
     const std::string folder = (temp.path() / "odzysk").string();
@@ -121,24 +123,51 @@ TEST(RecoveryFolder, FindsOnlyTheSetsOfWindowsThatAreGone) {
     living.write({"a.roz", 300, 1}, workedExample());
     RecoverySet older(folder, newRecoveryId());
     older.write({"b.roz", 100, 2}, awkwardContent());
+    test::writeBytes(older.indexFile(), "Rylmo odzysk 1\nplik=c.roz\n");  // damaged
     RecoverySet damaged(folder, "zepsuty");
-    damaged.write({"c.roz", 200, 3}, workedExample());
-    test::writeBytes(damaged.indexFile(), "Rylmo odzysk 1\nplik=c.roz\n");
+    damaged.write({"c.roz", 500, 3}, workedExample());
+    test::writeBytes(damaged.documentFile(), "RYLMO-ODZYSK 1\n");
     EXPECT_NE(living.id(), older.id());
     EXPECT_FALSE(RecoverySet(folder, living.id()).lock());
+#ifndef _WIN32
+    const auto modeOf = [](const std::filesystem::path& path) {
+        return std::filesystem::status(path).permissions() & std::filesystem::perms::all;
+    };
+    EXPECT_EQ(modeOf(folder), std::filesystem::perms::owner_all);
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        EXPECT_EQ(modeOf(entry.path()),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+            << entry.path();
+    }
+    // A folder made open by an earlier version is closed at the next write.
+    std::filesystem::permissions(folder, std::filesystem::perms::all);
+    living.write({"a.roz", 300, 1}, workedExample());
+    EXPECT_EQ(modeOf(folder), std::filesystem::perms::owner_all);
+#endif
+    // Left by windows that never wrote a document: a lone lock, a lone index, a temporary file.
+    test::writeBytes(std::filesystem::path(folder) / "samotna.blokada", "");
+    test::writeBytes(std::filesystem::path(folder) / "indeks.indeks", "x");
+    test::writeBytes(std::filesystem::path(folder) / ".ucieta.odzysk.rylmo~123456", "x");
 
     older = RecoverySet(folder, older.id());  // its window ends: the lock is let go of
     damaged = RecoverySet(folder, damaged.id());
     std::vector<RecoverySet> found = abandonedRecoveries(folder);
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[0].id(), "zepsuty");
-    EXPECT_THROW(found[0].index(), Error);
+    EXPECT_THROW(found[0].header(), Error);
     EXPECT_EQ(found[1].id(), older.id());
+    EXPECT_THROW(found[1].index(), Error);
     RecoveryHeader header;
     EXPECT_EQ(found[1].content(&header), awkwardContent());
     EXPECT_EQ(header, (RecoveryHeader{"b.roz", 100, 2}));
+    EXPECT_EQ(found[1].header(), header);
     EXPECT_TRUE(abandonedRecoveries(folder).empty()) << "the finder holds them";
+    for (const char* gone : {"samotna.blokada", "indeks.indeks", ".ucieta.odzysk.rylmo~123456"})
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(folder) / gone)) << gone;
 
+    // A temporary file of a cut write goes with its set.
+    test::writeBytes(std::filesystem::path(folder) / ("." + found[1].id() + ".indeks.rylmo~abcdef"),
+                     "x");
     for (RecoverySet& set : found) set.remove();
     living.remove();
     EXPECT_TRUE(std::filesystem::is_empty(folder));

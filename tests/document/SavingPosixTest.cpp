@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -13,6 +14,7 @@
 #include "TestFiles.h"
 #include "document/AtomicFile.h"
 #include "document/Error.h"
+#include "document/FileStamp.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
 #include "document/SystemError.h"
@@ -50,6 +52,38 @@ private:
     rlimit m_saved{};
     void (*m_handler)(int) = nullptr;
 };
+
+// Runs body in a process of its own as a user who is not root (nobody), with folder and what
+// it holds given to that user, when this process runs as root (root may write any folder and
+// read any file); here otherwise. Returns what body returns: empty, or what went wrong.
+std::string asAnotherUser(const fs::path& folder, const std::function<std::string()>& body) {
+    if (geteuid() != 0) return body();
+    constexpr uid_t kNobody = 65534;
+    if (::chown(folder.c_str(), kNobody, kNobody) != 0) return "chown";
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (::chown(entry.path().c_str(), kNobody, kNobody) != 0) return "chown";
+    }
+    int channel[2];
+    if (::pipe(channel) != 0) return "pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::string result =
+            (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0) ? body() : std::string("setuid");
+        if (::write(channel[1], result.data(), result.size()) < 0) _exit(2);
+        _exit(0);
+    }
+    ::close(channel[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(got));
+    ::close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) result += " (the child failed)";
+    return result;
+}
 
 TimetableContent bigTimetable() {
     TimetableContent c = test::workedExample();
@@ -185,4 +219,73 @@ TEST(SavingPosix, AWritableFileInAFolderThatIsNot) {
     saveTimetableFile(test::workedExample(), target);
     fs::permissions(folder.path(), fs::perms::owner_all);
     EXPECT_EQ(test::readBytes(target), test::readBytes(dataPath("worked-example.roz")));
+}
+
+// A file written in place (its folder takes no new file) on a disk that fills up: the new
+// size is reserved before a byte changes, so the old bytes stay, the message says so, and the
+// copy kept in the backup folder while writing goes. A save that fits replaces the bytes
+// whole, longer or shorter.
+TEST(SavingPosix, AFullDiskLeavesAFileWrittenInPlaceAsItWas) {
+    test::TempFolder folder;
+    const fs::path inner = folder / "stacja";
+    const fs::path target = inner / "stacja.roz";
+    const fs::path backups = folder / "odzysk";
+    fs::create_directories(inner);
+    const std::string old = writeTimetable(test::workedExample());
+    test::writeBytes(target, old);
+    const TimetableContent big = bigTimetable();
+    const std::string result = asAnotherUser(folder.path(), [&]() -> std::string {
+        fs::permissions(inner, fs::perms::owner_read | fs::perms::owner_exec);
+        std::string said;
+        try {
+            FileSizeLimit limit(old.size() + 1000);
+            saveTimetableFile(big, target.string(), nullptr, backups.string());
+            said = "saved";
+        } catch (const Error& e) {
+            said = e.what();
+        }
+        if (said != "Plik jest zbyt duży. Plik stacja.roz nie został zmieniony") return said;
+        if (test::readBytes(target) != old) return "the old bytes are gone";
+        if (!fs::is_empty(backups)) return "the backup stayed";
+        if (folderEntries(inner) != std::vector<std::string>{"stacja.roz"}) return "left files";
+        saveTimetableFile(big, target.string(), nullptr, backups.string());
+        if (readTimetableFile(target.string()) != big) return "not written";
+        saveTimetableFile(test::workedExample(), target.string(), nullptr, backups.string());
+        if (test::readBytes(target) != old) return "not shortened";
+        if (!fs::is_empty(backups)) return "the backup stayed after a save";
+        fs::permissions(inner, fs::perms::owner_all);
+        return {};
+    });
+    EXPECT_EQ(result, "");
+    EXPECT_EQ(test::readBytes(target), old);
+}
+
+// A file that another program made unreadable (write-only) counts as changed, so that saving
+// asks before replacing it; folders and FIFOs at the path are told apart from a gone file.
+TEST(SavingPosix, WhatStandsAtTheDocumentsPathIsTold) {
+    test::TempFolder folder;
+    const fs::path target = folder / "stacja.roz";
+    test::writeBytes(target, "abc");
+    const std::string result = asAnotherUser(folder.path(), [&]() -> std::string {
+        const FileStamp stamp = fileStamp(target.string());
+        if (stamp.kind != PathKind::file) return "not a file at first";
+        fs::permissions(target, fs::perms::owner_write);  // size and time stay
+        if (!changedSince(stamp, target.string())) return "unreadable taken as unchanged";
+        const FileStamp now = fileStamp(target.string());
+        if (!now.exists || now.kind != PathKind::unreadable) return "not unreadable";
+        if (!changedSince(now, target.string())) return "unreadable unchanged against itself";
+        return {};
+    });
+    EXPECT_EQ(result, "");
+    const FileStamp file = fileStamp(target.string());
+    fs::remove(target);
+    fs::create_directory(target);
+    EXPECT_TRUE(changedSince(file, target.string()));
+    EXPECT_EQ(fileStamp(target.string()).kind, PathKind::folder);
+    fs::remove(target);
+    ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+    EXPECT_EQ(fileStamp(target.string()).kind, PathKind::special);  // and nothing blocks
+    fs::remove(target);
+    EXPECT_EQ(fileStamp(target.string()).kind, PathKind::missing);
+    EXPECT_FALSE(fileStamp(target.string()).exists);
 }

@@ -197,6 +197,23 @@ TEST(TimetableSheets, CsvQuotesWhatASpreadsheetWouldSplit) {
               "\" lead\";\r\n");
 }
 
+// A text a spreadsheet would run as a formula gets an apostrophe; numbers, negative ones
+// included, stay numbers, and a formula sign inside a text changes nothing.
+TEST(TimetableSheets, CsvNeverHandsASpreadsheetAFormula) {
+    Sheet sheet;
+    sheet.columns = {{"=SUM(A1)", 1}};
+    for (const char* cell :
+         {"=HYPERLINK(\"http://x\")", "+48 123", "-cmd", "@SUM(1)", "\tx", "-", "-12", "+3", "-2,5",
+          "0", "10.5", "a=b", "Kraków - Gdynia", "-1-2", "--1", "-,5", "1,"})
+        sheet.rows.push_back({0, 0, {cell}});
+    EXPECT_EQ(sheetCsv(sheet),
+              "\xEF\xBB\xBF'=SUM(A1)\r\n"
+              "\"'=HYPERLINK(\"\"http://x\"\")\"\r\n"
+              "'+48 123\r\n'-cmd\r\n'@SUM(1)\r\n'\tx\r\n'-\r\n"
+              "-12\r\n+3\r\n-2,5\r\n0\r\n10.5\r\na=b\r\nKraków - Gdynia\r\n'-1-2\r\n"
+              "'--1\r\n'-,5\r\n1,\r\n");
+}
+
 // HTML: one page, its texts escaped, a board's rows under a line for each hour.
 TEST(TimetableSheets, HtmlEscapesAndBandsTheHours) {
     const TimetableContent c = station({
@@ -216,4 +233,43 @@ TEST(TimetableSheets, HtmlEscapesAndBandsTheHours) {
     EXPECT_EQ(hours, 2u);
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_EQ(html.find("http"), std::string::npos);  // nothing fetched from elsewhere
+}
+
+// After midnight in a day that starts at 4:00 the hours go on in bands of their own: 23, 0,
+// 1, and 3 just before the day ends.
+TEST(TimetableSheets, HtmlBandsTheHoursAfterMidnight) {
+    const TimetableContent c = station({
+        train(1, 0, 2330).numbers(0, 1).stations(0, 1).platforms(0, 1),
+        train(1, 0, 10).numbers(0, 2).stations(0, 1).platforms(0, 1),
+        train(1, 0, 120).numbers(0, 3).stations(0, 1).platforms(0, 1),
+        train(1, 0, 359).numbers(0, 4).stations(0, 1).platforms(0, 1),
+        train(1, 0, 400).numbers(0, 5).stations(0, 1).platforms(0, 1),
+    });
+    const std::string html = sheetHtml(departureBoard(c, {}));
+    std::vector<std::string> bands;
+    const std::string mark = "<tr class=\"hour\"><th colspan=\"4\">";
+    for (std::size_t at = html.find(mark); at != std::string::npos; at = html.find(mark, at + 1))
+        bands.push_back(
+            html.substr(at + mark.size(), html.find('<', at + mark.size()) - at - mark.size()));
+    EXPECT_EQ(bands, (std::vector<std::string>{"4", "23", "0", "1", "3"}));
+    // Rows without a time stand in a band of their own, as on the printed page.
+    EXPECT_EQ(hourBandText(-1), "?");
+    EXPECT_EQ(hourBandText(0), "0");
+    EXPECT_EQ(hourBandText(1439), "23");
+    EXPECT_TRUE(sameHourBand(-1, -7));
+    EXPECT_FALSE(sameHourBand(-1, 0));
+    EXPECT_FALSE(sameHourBand(59, 60));
+    EXPECT_TRUE(sameHourBand(60, 119));
+}
+
+// A passage whose locomotive stays with its train (arriving and departing with one train) is
+// named once on that train's row, from the depot or not.
+TEST(TimetableSheets, APassageOfOneTrainIsNamedOnce) {
+    TimetableContent c = station({
+        train(2, 700, 710).numbers(100, 101).platforms(1, 1).stations(1, 2),
+        train(2, 800, 810).numbers(200, 201).platforms(1, 1).stations(1, 2),
+    });
+    c.passages = {{1, 0, 0, 0, 0}, {1, 0, -1, 1, 0}};
+    const Sheet sheet = dispatcherSheet(c, {}, {});
+    EXPECT_EQ(column(sheet, 7), (Cells{"EU07 100 → 101", "EU07 200 → 201"}));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <numeric>
 
 #include "TestTrains.h"
@@ -178,6 +179,19 @@ TEST(TrainClipboard, ABrokenLineRefusesThePasteNamingLineAndField) {
     ASSERT_TRUE(std::holds_alternative<PastedTrains>(pasted));
     EXPECT_EQ(std::get<PastedTrains>(pasted).trains.size(), 2u);
     EXPECT_EQ(std::get<PastedTrains>(pasted).trains.at(0).arrivalTime, -1);
+    // The file's extremes are values too; one past them is refused, on both sides.
+    std::string extremes = good;
+    extremes.replace(extremes.find("\t2\t"), 3, "\t2147483647\t");
+    extremes.replace(extremes.find("\t3\t"), 3, "\t-2147483648\t");
+    const auto extreme = readPastedTrains(extremes);
+    ASSERT_TRUE(std::holds_alternative<PastedTrains>(extreme));
+    EXPECT_EQ(std::get<PastedTrains>(extreme).trains.at(0).arrivalTime, 2147483647);
+    EXPECT_EQ(field(std::get<PastedTrains>(extreme).trains.at(0), 3), INT32_MIN);
+    for (const char* pastTheEnd : {"2147483648", "-2147483649"}) {
+        std::string past = good;
+        past.replace(past.find("\t2\t"), 3, std::string("\t") + pastTheEnd + "\t");
+        EXPECT_NE(refusal(past).message.find("poza zakresem"), std::string::npos) << pastTheEnd;
+    }
     EXPECT_EQ(refusal(negative + "\n-1" + good.substr(1)).message,
               "Wiersz 2, pole 1 (Indeks): „-1” nie jest pozycją pociągu (liczbą od 0 wzwyż).");
     // A NUL byte is shown as an escape; a long field is cut at a whole UTF-8 character.

@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <algorithm>
 #include <numeric>
 #include <random>
 
@@ -375,6 +376,61 @@ private slots:
                 checkListFollows(session);
             }
         }
+    }
+
+    // What the one step leaves, reference by reference: deleting trains 0, 5, 6 and 39 of 40
+    // (the first, a run, the last) keeps every coupling and passage naming the train it named,
+    // drops the couplings to deleted trains and the passages that move their locomotives.
+    void deletingTrainsKeepsEveryReferenceOnItsTrain() {
+        TimetableContent original = generatedTimetable(40);
+        original.passages.clear();
+        for (int32_t i = 0; i < 40; ++i) {
+            Train& t = original.trains[static_cast<std::size_t>(i)];
+            t.arrivalNumber = 1000 + i;  // who each train is
+            t.coupledWith = ((i * 7) % 40) * 10 + 1;
+            original.passages.push_back({1, 0, i, 39 - i, 1});
+        }
+        original.passages.push_back({1, 0, -6, 7, 1});  // from the depot, with train 6's sign
+        original.passages.push_back({1, 0, -8, 7, 1});
+        const std::vector<int> deleted = {0, 5, 6, 39};
+        const auto gone = [&](int32_t train) {
+            return std::find(deleted.begin(), deleted.end(), std::abs(train)) != deleted.end();
+        };
+        EditingSession session;
+        session.open(original, "/tmp/", "a.roz");
+        session.setKeepsReferences(true);
+        session.deleteEntries(editing::EntryList::trains, deleted,
+                              session.deletionChanges(editing::EntryList::trains, deleted),
+                              QStringLiteral("usunięcie"));
+        QCOMPARE(session.undoStack().count(), 1);
+        const TimetableContent& after = session.content();
+        QCOMPARE(after.trains.size(), std::size_t(36));
+        const auto tagOf = [](const TimetableContent& c, int32_t train) {
+            return c.trains[static_cast<std::size_t>(std::abs(train))].arrivalNumber;
+        };
+        for (const Train& t : after.trains) {
+            const int32_t was = t.arrivalNumber - 1000;
+            const int32_t target = original.trains[static_cast<std::size_t>(was)].coupledWith / 10;
+            if (gone(target)) {
+                QCOMPARE(t.coupledWith, 0);
+            } else {
+                QCOMPARE(t.coupledWith % 10, 1);
+                QCOMPARE(tagOf(after, t.coupledWith / 10), 1000 + target);
+            }
+        }
+        std::vector<std::pair<int32_t, int32_t>> expected, kept;
+        for (const LocomotivePassage& p : original.passages) {
+            if (gone(p.arrivingTrain) || gone(p.departingTrain)) continue;
+            expected.emplace_back((p.arrivingTrain < 0 ? -1 : 1) * tagOf(original, p.arrivingTrain),
+                                  tagOf(original, p.departingTrain));
+        }
+        for (const LocomotivePassage& p : after.passages) {
+            kept.emplace_back((p.arrivingTrain < 0 ? -1 : 1) * tagOf(after, p.arrivingTrain),
+                              tagOf(after, p.departingTrain));
+        }
+        QCOMPARE(kept, expected);
+        session.undoStack().undo();
+        QVERIFY(session.content() == original);
     }
 
     void modifiedFollowsTheSavedState() {

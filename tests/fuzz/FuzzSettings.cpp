@@ -1,13 +1,10 @@
-// The settings file reader on any file: keys are read without fail, and a key written is read
-// back as written while every other key reads as before.
+// The settings file reader on any text, in memory: keys are read without fail, and a key
+// written is read back as written while every other key reads as before.
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/ProfileFile.h"
-#include "document/Error.h"
 
 namespace {
 
@@ -20,22 +17,17 @@ const char* const kKeys[][2] = {{"Program", "Tabor"},
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path =
-        (std::filesystem::temp_directory_path() / "rylmo-fuzz-settings.ini").string();
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    rylmo::ProfileFile settings(path);
-    std::string before[std::size(kKeys)];
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::optional<std::string> before[std::size(kKeys)];
     for (std::size_t k = 0; k < std::size(kKeys); ++k)
-        before[k] = settings.readString(kKeys[k][0], kKeys[k][1], "-");
-    try {
-        settings.writeString("Program", "Stacje", "D:\\Gra\\Stacje\\");
-    } catch (const rylmo::Error&) {
-        return 0;
-    }
+        before[k] = rylmo::profileValue(text, kKeys[k][0], kKeys[k][1]);
+    const std::string written =
+        rylmo::profileWithValue(text, "Program", "Stacje", "D:\\Gra\\Stacje\\");
     for (std::size_t k = 0; k < std::size(kKeys); ++k) {
-        const std::string now = settings.readString(kKeys[k][0], kKeys[k][1], "-");
-        if (now != (k == 1 ? "D:\\Gra\\Stacje\\" : before[k])) std::abort();
+        const std::optional<std::string> now =
+            rylmo::profileValue(written, kKeys[k][0], kKeys[k][1]);
+        if (now != (k == 1 ? std::optional<std::string>("D:\\Gra\\Stacje\\") : before[k]))
+            std::abort();
     }
     return 0;
 }

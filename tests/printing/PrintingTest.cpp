@@ -2,6 +2,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
 #include "Child.h"
@@ -22,6 +24,7 @@
 #include "app/CommandLineExport.h"
 #include "app/RylmoApplication.h"
 #include "document/RozWriter.h"
+#include "document/TimetableSheets.h"
 #include "printing/ExportDialog.h"
 #include "printing/PrintCommands.h"
 #include "printing/SheetFiles.h"
@@ -35,7 +38,7 @@ using test::qpath;
 namespace {
 
 // A sheet of rows rows, one row per minute from 5:00, as a board or as the dispatcher's sheet.
-Sheet numberedSheet(std::size_t rows, bool board) {
+Sheet numberedSheet(std::size_t rows, bool board, const std::string& destination = "Kraków") {
     Sheet sheet;
     sheet.kind = board ? "Odjazdy" : "Wykaz dla dyżurnego";
     sheet.station = "Wola";
@@ -45,8 +48,7 @@ Sheet numberedSheet(std::size_t rows, bool board) {
     sheet.columns = {{"Odjazd", 6}, {"Pociąg", 16}, {"Do stacji", 14}, {"Peron", 5}};
     for (std::size_t k = 0; k < rows; ++k) {
         const auto minute = static_cast<int32_t>(300 + k % 1000);
-        sheet.rows.push_back(
-            {k, minute, {"5:00", "Os " + std::to_string(k), std::string(200, 'W'), "1"}});
+        sheet.rows.push_back({k, minute, {"5:00", "Os " + std::to_string(k), destination, "1"}});
     }
     return sheet;
 }
@@ -80,15 +82,15 @@ private slots:
     // upright A4 page, the sheet in one across a page on its side.
     void rowsFillPagesWithoutBreaking() {
         for (const bool board : {true, false}) {
-            const Sheet probe = numberedSheet(0, board);
+            const Sheet probe = numberedSheet(2000, board);
             QBuffer buffer;
             QPdfWriter writer(&buffer);
             writer.setResolution(300);
             setUpPage(writer, probe);
-            const SheetPages empty(probe, writer);
-            QCOMPARE(empty.pageCount(), 1);
-            QCOMPARE(empty.blocksPerPage(), board ? 2 : 1);
-            const auto perPage = static_cast<std::size_t>(empty.rowsPerPage());
+            const SheetPages full(probe, writer);
+            QCOMPARE(SheetPages(numberedSheet(0, board), writer).pageCount(), 1);
+            QCOMPARE(full.blocksPerPage(), board ? 2 : 1);
+            const auto perPage = static_cast<std::size_t>(full.rowsPerPage());
             QVERIFY(perPage > 30);
             QCOMPARE(SheetPages(numberedSheet(perPage, board), writer).pageCount(), 1);
             const Sheet sheet = numberedSheet(perPage + 1, board);
@@ -119,7 +121,7 @@ private slots:
         page.setDotsPerMeterX(3937);
         page.setDotsPerMeterY(3937);
         page.fill(Qt::white);
-        const Sheet sheet = numberedSheet(10, true);
+        const Sheet sheet = numberedSheet(10, true, std::string(200, 'W'));
         const SheetPages pages(sheet, page);
         {
             QPainter painter(&page);
@@ -133,6 +135,41 @@ private slots:
                     QCOMPARE(page.pixelColor(x, y), QColor(Qt::white));
             }
         }
+    }
+
+    // A board lays its columns out by what they hold: a long train name stays whole while the
+    // other columns have room to give, and a board whose rows fill one block takes the
+    // page's width for it rather than leave a second block empty; a full board still stands
+    // in two blocks.
+    void boardsUseThePageForWhatTheyHold() {
+        Sheet board = numberedSheet(12, true);
+        for (SheetRow& row : board.rows) row.cells[1] = "Pośp 18101 Jaskółka Tatrzańska";
+        QBuffer buffer;
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        setUpPage(writer, board);
+        const SheetPages pages(board, writer);
+        QCOMPARE(pages.blocksPerPage(), 1);
+        const QFontMetricsF metrics(pages.font(), &writer);
+        const double pad = metrics.averageCharWidth() * 0.6;
+        const std::vector<double>& edges = pages.columnEdges();
+        for (const SheetRow& row : board.rows) {
+            for (std::size_t c = 0; c < row.cells.size(); ++c) {
+                const QString cell = QString::fromStdString(row.cells[c]);
+                QCOMPARE(
+                    metrics.elidedText(cell, Qt::ElideRight, edges[c + 1] - edges[c] - 2 * pad),
+                    cell);
+            }
+        }
+        // The same names over many rows: two blocks when the names fit in half the page.
+        Sheet many = numberedSheet(2000, true);
+        for (SheetRow& row : many.rows) row.cells[1] = "Pośp 18101 Jaskółka";
+        const SheetPages two(many, writer);
+        QCOMPARE(two.blocksPerPage(), 2);
+        const double nameWidth = two.columnEdges()[2] - two.columnEdges()[1] - 2 * pad;
+        QCOMPARE(
+            metrics.elidedText(QStringLiteral("Pośp 18101 Jaskółka"), Qt::ElideRight, nameWidth),
+            QStringLiteral("Pośp 18101 Jaskółka"));
     }
 
     // A long PDF stops when told, writing nothing; every page is reported on the way.
@@ -206,6 +243,19 @@ private slots:
         QCOMPARE(none.windowTitle(), QStringLiteral("Drukuj"));
         QVERIFY(child<QRadioButton>(none, "toPrinter")->isChecked());
         QVERIFY(!child<QCheckBox>(none, "selectedOnly")->isEnabled());
+        // A day from 0:00 ends at 23:59; unticking "cała doba" keeps the whole day.
+        QCOMPARE(child<QTimeEdit>(none, "fromTime")->time(), QTime(0, 0));
+        QCOMPARE(child<QTimeEdit>(none, "toTime")->time(), QTime(23, 59));
+        child<QCheckBox>(none, "wholeDay")->setChecked(false);
+        const SheetFilter day = none.choice().filter;
+        QCOMPARE(day.window.from, std::optional<int32_t>(0));
+        QCOMPARE(day.window.to, std::optional<int32_t>(23 * 60 + 59));
+        TimetableContent c = test::listContent();
+        c.startTime = "0";
+        c.trains[0].departureTime = 0;
+        c.trains[1].departureTime = 2359;
+        c.trains[2].departureTime = 1200;
+        QCOMPARE(departureBoard(c, day).rows.size(), std::size_t(3));
     }
 
     // From the main window: each export written where the file dialog says, the chart as one
@@ -317,6 +367,21 @@ private slots:
                       QStringLiteral("0:00"), QStringLiteral("--do"), QStringLiteral("23:59"),
                       QStringLiteral("--kategorie"), QStringLiteral("towarowe,sluzbowe")}),
                  0);
+        // Goods trains alone: the passenger trains are not on the board.
+        TimetableContent mixed = test::listContent();
+        mixed.trains[1].departureCategory = 0;  // "Tow"
+        mixed.trains[1].departureNumber = 777;
+        saveTimetableFile(mixed, (folder / "m.roz").string());
+        QCOMPARE(run({QStringLiteral("odjazdy"), qpath(folder / "m.roz"), out,
+                      QStringLiteral("--kategorie"), QStringLiteral("towarowe")}),
+                 0);
+        const std::string goodsOnly = test::readBytes(folder / "o.csv");
+        QCOMPARE(std::count(goodsOnly.begin(), goodsOnly.end(), '\n'), 2);  // header and 777
+        QVERIFY(goodsOnly.find("Tow 777") != std::string::npos);
+        QCOMPARE(run({QStringLiteral("odjazdy"), qpath(folder / "m.roz"), out,
+                      QStringLiteral("--kategorie"), QStringLiteral("pasazerskie")}),
+                 0);
+        QVERIFY(test::readBytes(folder / "o.csv").find("777") == std::string::npos);
         QCOMPARE(run({QStringLiteral("wykres"), roz, qpath(folder / "w.png")}), 0);
         QCOMPARE(run({QStringLiteral("lista"), roz, qpath(folder / "l.pdf")}), 0);
         QVERIFY(test::readBytes(folder / "l.pdf").starts_with("%PDF"));

@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <cstdio>
+#include <filesystem>
 
 #include "StationDay.h"
 #include "TestFiles.h"
@@ -293,17 +294,51 @@ TEST(RylmoRoz, AssignPlatformsRefusesOptionsAtTheirLimits) {
           " --dwell 0,0", " --dwell 180,180", " --platforms 1 --dwell 5,7"}) {
         EXPECT_EQ(run(call + good).status, 0) << good;
     }
+    std::filesystem::remove(out);
     for (const char* bad :
          {" --platforms 0", " --platforms 10", " --platforms 1-10", " --platforms 4-1",
           " --platforms 1,", " --platforms ,1", " --platforms", " --platforms 1-", " --dwell 181,0",
           " --dwell 0,181", " --dwell -1,0", " --dwell 10", " --dwell 10,10,10", " --dwell x,1",
-          " --platforms 1 --platforms 2", " --inne 1", " extra"}) {
+          " --platforms 1 --platforms 2", " --inne 1", " extra", " --dwell 1,1 --dwell 2,2"}) {
         const ToolRun r = run(call + bad);
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_FALSE(r.err.empty()) << bad;
+        EXPECT_FALSE(std::filesystem::exists(out)) << bad;
+    }
+    // Each wrong call says what is wrong before the usage.
+    for (const auto& [bad, said] :
+         {std::pair{" --platforms 1 --platforms 2", "Opcja --platforms podana więcej niż raz\n"},
+          std::pair{" --dwell 1,1 --dwell 2,2", "Opcja --dwell podana więcej niż raz\n"},
+          std::pair{" --inne 1", "Nieznana opcja: --inne\n"},
+          std::pair{" extra", "Nieznana opcja: extra\n"},
+          std::pair{" --platforms", "Brak wartości opcji --platforms\n"},
+          std::pair{" --dwell 1,1 --platforms", "Brak wartości opcji --platforms\n"}}) {
+        const std::string err = run(call + bad).err;
+        EXPECT_TRUE(err.starts_with(said)) << bad << ": " << err;
+        EXPECT_NE(err.find("Użycie: rylmo-roz"), std::string::npos) << bad;
     }
     EXPECT_EQ(run("assign-platforms " + quoted(file)).status, 2);
-    EXPECT_EQ(run("assign-platforms " + quoted((folder / "brak.roz").string()) + " " + quoted(out))
-                  .status,
-              1);
+    const std::string missing = (folder / "brak.roz").string();
+    ToolRun r = run("assign-platforms " + quoted(missing) + " " + quoted(out));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.starts_with("Nie można odczytać pliku " + missing + ": ")) << r.err;
+}
+
+// OUT is written before the report: a report cut short by a closed pipe still leaves the
+// resolved file, and an OUT that cannot be written is said, naming it, before any line.
+TEST(RylmoRoz, AssignPlatformsWritesOutBeforeItReports) {
+    TempFolder folder;
+    const std::string day = (folder / "dzien.roz").string();
+    const std::string out = (folder / "wynik.roz").string();
+    rylmo::saveTimetableFile(rylmo::bench::stationDay(), day);
+    const std::string line = std::string("'") + RYLMO_ROZ + "' assign-platforms " + quoted(day) +
+                             " " + quoted(out) + " 2>/dev/null | head -c 10 >/dev/null";
+    std::system(line.c_str());
+    ASSERT_TRUE(std::filesystem::exists(out));
+    EXPECT_EQ(run("check " + quoted(out)).status, 0);
+    const std::string nowhere = (folder / "brak" / "wynik.roz").string();
+    const ToolRun r = run("assign-platforms " + quoted(day) + " " + quoted(nowhere));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_TRUE(r.err.starts_with("Nie można zapisać pliku " + nowhere + ": ")) << r.err;
 }

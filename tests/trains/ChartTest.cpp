@@ -1,5 +1,8 @@
 #include <QAction>
 #include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
 #include <QSpinBox>
 #include <QTest>
 #include <cstdlib>
@@ -9,9 +12,12 @@
 #include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "TestTrains.h"
 #include "WindowFixture.h"
 #include "app/MainWindow.h"
+#include "document/RozWriter.h"
 #include "editing/ProblemChecker.h"
+#include "trains/ChartExport.h"
 #include "trains/ChartPainting.h"
 #include "trains/PlatformChart.h"
 
@@ -40,6 +46,7 @@ private slots:
         chart->resize(900, 300);
         QTRY_VERIFY(!chart->barOf(2).isEmpty());  // built once the edits are through
         chart->grab();                            // lays the chart out
+        chart->fitDay();
         const int anchor = chart->barOf(1).left();
         chart->zoomBy(6.0, anchor);  // from about 7:00 to 11:00, 7:05 where it was
         QVERIFY(std::abs(chart->barOf(1).left() - anchor) <= 1);
@@ -75,13 +82,17 @@ private slots:
         f.window.goToProblem(0);
         QCOMPARE(f.window.selectedTrains(), (std::vector<int>{1, 2}));
 
-        // Zoomed in on the two: the later bar covers the earlier one's label, which is left
-        // out (the tooltip has it); labels never meet.
+        // Zoomed in on the two: the later bar covers the end of the earlier one, whose label
+        // stands in the part before it; labels never meet.
         chart->zoomBy(8.0, chart->barOf(1).left());
         chart->viewport()->grab();
         QStringList labels;
-        for (const auto& [where, text] : chart->shownLabels()) labels << text;
-        QCOMPARE(labels, QStringList{QStringLiteral("200")});
+        for (const auto& [where, text] : chart->shownLabels()) {
+            labels << text;
+            if (text == QStringLiteral("100")) QVERIFY(where.right() < chart->barOf(2).left());
+        }
+        labels.sort();
+        QCOMPARE(labels, (QStringList{QStringLiteral("100"), QStringLiteral("200")}));
         chart->fitDay();
         chart->viewport()->grab();
         for (const auto& [where, text] : chart->shownLabels()) {
@@ -110,6 +121,96 @@ private slots:
         QCOMPARE(chart->dwellTimes().beforeDeparture, 150);
         QCOMPARE(f.window.settings().readString("Wykres", "PostojPrzedOdjazdem", ""),
                  std::string("150"));
+    }
+
+    // The exported day: a long bar that a short one crosses is labelled in the part nothing
+    // covers; the rows take the page's height; the conflicts are listed under the chart, as
+    // many as fit, the last line saying there are more.
+    void theExportedDayNamesEveryTrain() {
+        TimetableContent c = listContent();
+        c.trains[0] = test::train(2, 900, 1100).platforms(4, 4).numbers(901, 901);
+        c.trains[1] = test::train(2, 1000, 1010).platforms(4, 4).numbers(8877, 8877);
+        PlatformLayout layout;
+        layout.build(c, DwellTimes{});
+        QImage page(1123, 794, QImage::Format_ARGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        QFont font = painter.font();
+        font.setPixelSize(12);
+        painter.setFont(font);
+        const trains::ChartView day{trains::ChartView::fittingScale(1123), 0, 0, 1123, 794};
+        QStringList labels;
+        for (const auto& [where, text] :
+             trains::paintChart(painter, QPalette(), c, layout, day, {}))
+            labels << text;
+        QVERIFY2(labels.contains(QStringLiteral("901")), qPrintable(labels.join('|')));
+
+        trains::WholeDayPage shown = trains::wholeDayPage(c, layout, 794, 15);
+        QCOMPARE(shown.conflicts,
+                 (QStringList{QStringLiteral("Konflikty:"),
+                              QStringLiteral("Peron 4, 10:00–10:10: 901 i 8877")}));
+        QCOMPARE(layout.rows().size(), std::size_t(4));
+        QCOMPARE(shown.rowHeight, 3 * trains::chart::rowHeight);  // as tall as it may be
+        QVERIFY(shown.chartHeight + 15 * shown.conflicts.size() <= 794);
+        // Without conflicts the rows still fill the page.
+        c.trains[1].arrivalPlatform = c.trains[1].departurePlatform = 3;
+        layout.build(c, DwellTimes{});
+        shown = trains::wholeDayPage(c, layout, 794, 15);
+        QVERIFY(shown.conflicts.isEmpty());
+        QCOMPARE(shown.rowHeight, 3 * trains::chart::rowHeight);
+        // Nine platforms in a low page: the rows as on screen, the list cut to what fits.
+        std::vector<Train> many;
+        for (int32_t p = 1; p <= 9; ++p) {
+            for (int k = 0; k < 10; ++k)
+                many.push_back(
+                    test::train(2, 700 + k, 800).platforms(p, p).numbers(p * 100 + k, p * 100 + k));
+        }
+        c.trains = many;
+        layout.build(c, DwellTimes{});
+        shown = trains::wholeDayPage(c, layout, 600, 15);
+        QCOMPARE(shown.rowHeight, trains::chart::rowHeight);
+        QVERIFY(shown.chartHeight + 15 * shown.conflicts.size() + 8 <= 600);
+        QVERIFY(shown.conflicts.size() > 2);
+        QCOMPARE(shown.conflicts.back(),
+                 QStringLiteral("… i dalsze konflikty (pełna lista w oknie Problemy)"));
+    }
+
+    // The chart opens on the hours after the day's start (or around the chosen train), not
+    // on the whole day; the part of the day shown is kept for the file and shown again.
+    void theChartOpensOnTheHoursThatMatter() {
+        test::WindowFixture f;
+        const std::filesystem::path file = f.folder / "a.roz";
+        TimetableContent c = listContent();
+        c.startTime = "600";
+        saveTimetableFile(c, file.string());
+        f.window.openFile(qpath(file));
+        f.window.resize(1000, 600);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        f.window.findChild<QAction*>(QStringLiteral("showChart"))->trigger();
+        trains::PlatformChart* chart = f.window.platformChart();
+        trains::PlatformChart::Span span = chart->shownSpan();
+        QVERIFY2(std::abs(span.firstMinute - 330) < 2 && std::abs(span.minutes - 240) < 2,
+                 qPrintable(QStringLiteral("%1 %2").arg(span.firstMinute).arg(span.minutes)));
+        chart->showSpan({600, 90});
+        QTRY_COMPARE(f.window.settings().readString("WidokWykresu", "a.roz", ""),
+                     std::string("600,90"));
+        // Opened again: where it was left.
+        f.window.findChild<QAction*>(QStringLiteral("showList"))->trigger();
+        f.window.openFile(qpath(file));
+        f.window.findChild<QAction*>(QStringLiteral("showChart"))->trigger();
+        span = chart->shownSpan();
+        QVERIFY(std::abs(span.firstMinute - 600) < 2 && std::abs(span.minutes - 90) < 2);
+        // Another file with a train chosen: around that train's stay (9:30 on platform 1).
+        const std::filesystem::path other = f.folder / "b.roz";
+        saveTimetableFile(c, other.string());
+        f.window.findChild<QAction*>(QStringLiteral("showList"))->trigger();
+        f.window.openFile(qpath(other));
+        f.window.selectTrain(2);
+        f.window.findChild<QAction*>(QStringLiteral("showChart"))->trigger();
+        span = chart->shownSpan();
+        QVERIFY2(std::abs(span.firstMinute - (9 * 60 + 30 - 60)) < 2,
+                 qPrintable(QString::number(span.firstMinute)));
     }
 };
 

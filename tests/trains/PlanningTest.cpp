@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
@@ -60,6 +61,7 @@ struct ChartFixture {
         chart = f.window.platformChart();
         chart->resize(1000, 400);
         chart->grab();
+        chart->fitDay();
         chart->zoomBy(8.0, chart->barOf(0).left());  // a few hours across
         chart->grab();
     }
@@ -291,6 +293,48 @@ private slots:
         QCOMPARE(rows, 1);
         QCOMPARE(x.content().trains[1], x.original.trains[1]);
         QCOMPARE(x.content().trains[0].arrivalPlatform, 2);
+    }
+
+    // Scrolled down, a bar dropped lands on the row under the pointer, not on the row that
+    // stands there unscrolled.
+    void draggingInAScrolledChartLandsUnderThePointer() {
+        ChartFixture x;
+        x.chart->setPlatformCount(9);
+        x.chart->resize(1000, 200);
+        x.chart->grab();
+        x.chart->verticalScrollBar()->setValue(2 * trains::chart::rowHeight);  // rows 3 to 6
+        x.chart->grab();
+        QVERIFY(x.chart->barOf(5).top() >= trains::chart::headerHeight);
+        const QPoint target = x.onRow(5, 6);
+        QVERIFY(target.y() < x.chart->viewport()->height());
+        x.drag(5, {target + QPoint(0, -10), target});
+        QCOMPARE(x.content(), x.withPlatforms({{5, 6, 6}}));
+    }
+
+    // The proposal's "Postój" sorts by time: 9:00 before 10:05, also when the text sorts
+    // the other way.
+    void theProposalSortsStaysByTime() {
+        ChartFixture x;
+        TimetableContent c = planningContent();
+        c.trains.push_back(test::train(passes, 1005, 1015).platforms(1, 1).numbers(10, 10));
+        c.trains.push_back(test::train(passes, 1005, 1015).platforms(1, 1).numbers(11, 11));
+        c.trains.push_back(test::train(passes, 900, 915).platforms(2, 2).numbers(90, 90));
+        c.trains.push_back(test::train(passes, 900, 915).platforms(2, 2).numbers(91, 91));
+        x.f.window.session().open(c, "/tmp/", "plan.roz");
+        x.f.window.selectTrain(-1);
+        QStringList stays;
+        x.f.prompter.dialogs.push_back([&](QDialog& dialog) {
+            auto* table = dialog.findChild<QTableView*>(QStringLiteral("planMoves"));
+            table->sortByColumn(2, Qt::AscendingOrder);
+            for (int row = 0; row < table->model()->rowCount(); ++row)
+                stays << table->model()->index(row, 2).data().toString();
+            dialog.findChild<QPushButton*>(QStringLiteral("cancel"))->click();
+        });
+        x.f.window.findChild<QAction*>(QStringLiteral("resolvePlatforms"))->trigger();
+        QCOMPARE(stays.size(), 3);
+        QVERIFY2(stays[0].startsWith(QStringLiteral("7:")), qPrintable(stays.join('|')));
+        QVERIFY2(stays[1].startsWith(QStringLiteral("9:00")), qPrintable(stays.join('|')));
+        QVERIFY2(stays[2].startsWith(QStringLiteral("10:05")), qPrintable(stays.join('|')));
     }
 
     // "Perony stacji:": the rows, at least those used; kept per station file in the settings.

@@ -18,16 +18,17 @@
 #include "document/AtomicFile.h"
 #include "document/ConsistencyCheck.h"
 #include "document/Error.h"
+#include "document/ExitCodes.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
 #include "document/SystemError.h"
 
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kFileError = 1;
-constexpr int kUsage = 2;
-constexpr int kProblems = 3;
+constexpr int kOk = rylmo::exit_codes::ok;
+constexpr int kFileError = rylmo::exit_codes::fileError;
+constexpr int kUsage = rylmo::exit_codes::usage;
+constexpr int kProblems = rylmo::exit_codes::findings;
 
 const char* const kUsageText =
     "Użycie: rylmo-roz POLECENIE ...\n"
