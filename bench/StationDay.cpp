@@ -19,7 +19,7 @@ constexpr int32_t express = 4;
 constexpr int32_t service = 20;
 
 int32_t time(int minutes) {
-    return timeOfDay(minutes / 60 % 24, minutes % 60);
+    return timeOfMinute(minutes);
 }
 
 int32_t type(RunType runType) {

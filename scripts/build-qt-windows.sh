@@ -43,10 +43,7 @@ fi
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 qt6-base-dev qt6-base-dev-tools
   dpkg-dev xz-utils perl python3)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
+source scripts/packages.sh
 add_source_entry() {
   # apt-get source needs deb-src lines for the archive the binary packages come from.
   grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/ && return 1
@@ -57,17 +54,10 @@ add_source_entry() {
     sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >/etc/apt/sources.list.d/rylmo-source.list
   fi
 }
-if [ "$(id -u)" -eq 0 ]; then
-  if add_source_entry || [ ${#missing[@]} -gt 0 ]; then
-    apt-get update
-  fi
-  if [ ${#missing[@]} -gt 0 ]; then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-  fi
-elif [ ${#missing[@]} -gt 0 ]; then
-  echo "Missing packages (install them as root): ${missing[*]}" >&2
-  exit 1
+if [ "$(id -u)" -eq 0 ] && add_source_entry; then
+  apt-get update
 fi
+install_missing_packages "${packages[@]}"
 
 # An interrupted build resumes in its work folder; a fresh one fetches the source first.
 work=$cache_root/work-$qt_version

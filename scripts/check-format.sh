@@ -5,10 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # One version of the formatter: another one formats some constructs differently.
 formatter=clang-format-14
-if ! command -v "$formatter" >/dev/null; then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$formatter"
-fi
+source scripts/packages.sh
+install_missing_packages "$formatter"
 mapfile -t files < <(git ls-files '*.cpp' '*.h' | grep -E '^(src|tests|tools|bench)/')
 "$formatter" --dry-run --Werror "${files[@]}"
 echo "formatting: ${#files[@]} files as .clang-format has them"

@@ -8,7 +8,6 @@ cd "$(dirname "$0")/.."
 packages=(xvfb xauth)
 source scripts/packages.sh
 install_missing_packages "${packages[@]}"
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release --parallel "$(nproc)" --target rylmo-guide-pictures
+tools=$(scripts/host-tools.sh rylmo-guide-pictures | tail -n1)
 xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
-  build-release/bench/rylmo-guide-pictures data/sample/Zielonka.roz data/sample/tabor data/guide/obrazy
+  "$tools/rylmo-guide-pictures" data/sample/Zielonka.roz data/sample/tabor data/guide/obrazy

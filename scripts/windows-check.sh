@@ -13,7 +13,4 @@ build=build-windows
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRYLMO_CORE_ONLY=ON \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake"
 cmake --build "$build" --parallel "$(nproc)"
-export WINEDEBUG=-all
-# A suite that fails is run once more: now and then wine itself drops a program (its server
-# resets the connection); a fault of ours fails both times.
-ctest --test-dir "$build" --output-on-failure --repeat until-pass:2
+scripts/ctest-under-wine.sh "$build"

@@ -29,17 +29,13 @@ export WINEPATH="$(windowsPath "$qt/bin");$(windowsPath "$(dirname "$(x86_64-w64
 "$wine" wineboot -i >/dev/null 2>&1 || true
 
 echo "== test suites under wine"
-# A suite that fails is run once more: now and then wine itself drops a program (its server
-# resets the connection); a fault of ours fails both times.
-ctest --test-dir "$build" --output-on-failure --timeout 600 --repeat until-pass:2
+scripts/ctest-under-wine.sh "$build" --timeout 600
 
 echo "== timing tool under wine"
 generated=$(mktemp -d)
 trap 'rm -rf "$generated"' EXIT
-# The generator is a program of the build machine: built here, whatever was built before.
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release --parallel "$(nproc)" --target rylmo-bench
-bench=build-release/bench/rylmo-bench
+# The generator is a program of the build machine.
+bench=$(scripts/host-tools.sh rylmo-bench | tail -n1)/rylmo-bench
 "$bench" --write-timetable "$generated/rich.roz" "$generated/tabor"
 unset WINEPATH  # from here on the programs load what the zip holds
 package=$build/Rylmo
@@ -86,7 +82,7 @@ fi
 echo "main window shown after $(($(date +%s) - started)) s; zip: $(du -k "$zip" | cut -f1) KiB"
 
 echo "== the installer, for one user and for all users, into a folder with Polish letters"
-installer=$(scripts/windows-installer.sh | tail -n1)
+installer=$(scripts/windows-installer.sh --from-built | tail -n1)
 version=$(scripts/version.sh)
 # Every wine program from here on sees the X server: a wine session started without one shows
 # no window later.

@@ -5,33 +5,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QUrl>
 
 #include "ui/Artwork.h"
 #include "ui/FixedSize.h"
-#include "ui/Prompter.h"
 
 namespace rylmo::app {
-
-namespace {
-
-// A label that reports a left click.
-class ClickableLabel : public QLabel {
-public:
-    ClickableLabel(QWidget* parent, std::function<void()> onClick)
-        : QLabel(parent), m_onClick(std::move(onClick)) {}
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        QLabel::mouseReleaseEvent(event);
-        m_onClick();
-    }
-
-private:
-    std::function<void()> m_onClick;
-};
-
-}  // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
@@ -52,11 +30,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     titleLabel->move(112, 32);
     titleLabel->adjustSize();
 
-    m_mailAddress = new ClickableLabel(this, [this] { mailAddressClicked(); });
-    m_mailAddress->setObjectName(QStringLiteral("mailAddress"));
-    m_mailAddress->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
-    m_mailAddress->setCursor(Qt::PointingHandCursor);
-    m_mailAddress->setGeometry(112, 88, 240, 16);
+    // No mail link: the program has no address to write to, and an empty link that opens a
+    // mail to nobody helps no one.
 
     auto* memo = new QPlainTextEdit(this);
     memo->setObjectName(QStringLiteral("description"));
@@ -74,10 +49,6 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     close->setGeometry(286, 195, std::max(75, close->width()), std::max(25, close->height()));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void AboutBox::mailAddressClicked() {
-    ui::prompter().openUrl(QUrl(QStringLiteral("mailto:") + m_mailAddress->text()));
 }
 
 }  // namespace rylmo::app

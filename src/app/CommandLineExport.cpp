@@ -16,6 +16,7 @@
 #include "document/ConsistencyCheck.h"
 #include "document/Error.h"
 #include "document/ExitCodes.h"
+#include "document/Occupancy.h"
 #include "document/PlatformLayout.h"
 #include "document/RozReader.h"
 #include "printing/PrintCommands.h"
@@ -130,8 +131,7 @@ int runExportCommand(const QStringList& arguments) {
     const std::optional<SheetChoice> what = sheetNamed(arguments[2]);
     if (!what) return usage("Nieznany rodzaj wydruku: " + arguments[2].toStdString());
     choice.what = *what;
-    const bool board = *what == SheetChoice::departures || *what == SheetChoice::arrivals;
-    choice.filter.goods = choice.filter.service = !board;
+    choice.filter = printing::defaultFilter(*what);
     const QString input = arguments[3];
     const QString output = arguments[4];
     const QString suffix = output.section(QLatin1Char('.'), -1).toLower();
@@ -180,8 +180,7 @@ int runExportCommand(const QStringList& arguments) {
     sources.chart = [&](QPainter& painter, const QRectF& area) {
         trains::paintWholeDay(painter, area, content, layout, {}, QGuiApplication::palette());
     };
-    sources.chartNote = "postój po przyjeździe " + std::to_string(dwell.afterArrival) +
-                        " min, przed odjazdem " + std::to_string(dwell.beforeDeparture) + " min";
+    sources.chartNote = dwellNote(dwell);
     try {
         const QByteArray bytes = printing::exportBytes(content, choice, sources, png);
         AtomicFile file(output.toStdString());

@@ -8,6 +8,7 @@
 #include "document/AtomicFile.h"
 #include "document/Error.h"
 #include "document/Occupancy.h"
+#include "document/PolishCount.h"
 #include "document/Problem.h"
 #include "document/RecoveryFolder.h"
 #include "document/RozReader.h"

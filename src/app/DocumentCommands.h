@@ -7,7 +7,7 @@
 
 #include "document/FileStamp.h"
 
-#include "app/ProfileFile.h"
+#include "document/ProfileFile.h"
 
 class QWidget;
 

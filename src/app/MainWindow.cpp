@@ -473,7 +473,11 @@ void MainWindow::showOptions() {
     OptionsDialog dialog(m_session.document().rollingStockFolder, m_settings, this);
     dialog.setWindowTitle(m_options->text());
     if (ui::prompter().exec(dialog) != QDialog::Accepted) return;
-    ui::guarded(this, [&] { storeOptions(dialog, m_session, m_settings); });
+    ui::guarded(this, [&] {
+        storeOptions(
+            {dialog.rollingStockFolder(), dialog.stationFolder(), dialog.keepsReferences()},
+            m_session, m_settings);
+    });
 }
 
 void MainWindow::changeEvent(QEvent* event) {

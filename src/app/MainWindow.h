@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/DocumentCommands.h"
-#include "app/ProfileFile.h"
 #include "app/TrainListPane.h"
 #include "document/Problem.h"
+#include "document/ProfileFile.h"
 #include "document/Timetable.h"
 #include "editing/EditingSession.h"
 #include "editing/RecoveryKeeper.h"

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/TrainListPane.h"
+#include "document/Occupancy.h"
 #include "editing/ProblemChecker.h"
 #include "printing/PrintCommands.h"
 #include "trains/ChartBar.h"
@@ -110,9 +111,7 @@ void MainWindow::printOrExport(bool printing) {
         trains::paintWholeDay(painter, area, m_session.content(), m_chart->layout(),
                               m_chart->marks(), m_chart->palette());
     };
-    const DwellTimes dwell = m_chart->dwellTimes();
-    sources.chartNote = "postój po przyjeździe " + std::to_string(dwell.afterArrival) +
-                        " min, przed odjazdem " + std::to_string(dwell.beforeDeparture) + " min";
+    sources.chartNote = dwellNote(m_chart->dwellTimes());
     std::vector<std::size_t> selected;
     for (int train : selectedTrains()) selected.push_back(static_cast<std::size_t>(train));
     printing::printOrExport(m_session, this, printing, std::move(selected), sources,

@@ -10,8 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/ProfileFile.h"
 #include "app/Settings.h"
+#include "document/ProfileFile.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/OptionsDialog.h"
 #include "document/Codes.h"
 #include "document/FieldLimits.h"
 #include "models/DocumentText.h"
@@ -100,15 +99,15 @@ QString recoveryFolderPath() {
            QStringLiteral("/Rylmo/odzysk");
 }
 
-void storeOptions(const OptionsDialog& dialog, editing::EditingSession& session,
+void storeOptions(const ChosenOptions& chosen, editing::EditingSession& session,
                   ProfileFile& settings) {
     session.setRollingStockFolder(
-        folderInUse(addSeparator(dialog.rollingStockFolder())).toStdString());
-    storeFolder(settings, "Tabor", dialog.rollingStockFolder());
-    storeFolder(settings, "Stacje", dialog.stationFolder());
-    session.setKeepsReferences(dialog.keepsReferences());
-    if (dialog.keepsReferences() != keepsReferencesSetting(settings))
-        settings.writeString(kSection, keepReferencesKey, dialog.keepsReferences() ? "1" : "0");
+        folderInUse(addSeparator(chosen.rollingStockFolder)).toStdString());
+    storeFolder(settings, "Tabor", chosen.rollingStockFolder);
+    storeFolder(settings, "Stacje", chosen.stationFolder);
+    session.setKeepsReferences(chosen.keepsReferences);
+    if (chosen.keepsReferences != keepsReferencesSetting(settings))
+        settings.writeString(kSection, keepReferencesKey, chosen.keepsReferences ? "1" : "0");
 }
 
 bool keepsReferencesSetting(const ProfileFile& settings) {

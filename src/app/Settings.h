@@ -7,9 +7,9 @@
 #include <QString>
 #include <string>
 
-#include "app/ProfileFile.h"
 #include "document/FieldLimits.h"
 #include "document/Occupancy.h"
+#include "document/ProfileFile.h"
 #include "editing/EditingSession.h"
 
 // The program's settings in Rylmo.ini, each key read and written here alone, with its default:
@@ -23,8 +23,6 @@
 // A write that fails throws rylmo::Error.
 
 namespace rylmo::app {
-
-class OptionsDialog;
 
 // Where the rolling-stock pictures are looked for until the settings say otherwise.
 inline const std::string defaultRollingStockFolder = "F:\\App\\Games\\Trakovil\\Tabor\\";
@@ -76,10 +74,18 @@ void storeChartSpan(ProfileFile& settings, const std::string& stationFile, doubl
 // copy carries) is taken from the program's folder; an absolute one stands as it is.
 QString folderInUse(const QString& stored);
 
+// What the options dialog's "OK" gives: the folders as typed, and how deleting treats
+// references.
+struct ChosenOptions {
+    QString rollingStockFolder;
+    QString stationFolder;
+    bool keepsReferences = true;
+};
+
 // Applies the options dialog's "OK": the rolling-stock folder of the document, then the keys
 // "Tabor" and "Stacje" of section "Program", then how deleting treats references. A value the user
 // did not change is written back byte for byte. A failed write stops at that step.
-void storeOptions(const OptionsDialog& dialog, editing::EditingSession& session,
+void storeOptions(const ChosenOptions& chosen, editing::EditingSession& session,
                   ProfileFile& settings);
 
 }  // namespace rylmo::app

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include "document/Problem.h"
+#include "document/PolishCount.h"
 
 namespace rylmo::app {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -21,6 +22,28 @@ inline constexpr int32_t minutesPerDay = 24 * 60;
 // The minutes from midnight of a time of day (its range unchecked).
 inline constexpr int32_t minuteOfDay(int32_t time) {
     return hourOf(time) * 60 + minuteOf(time);
+}
+// A minute counted from any midnight, before or after, as the time of day it falls on.
+inline constexpr int32_t timeOfMinute(int64_t minutes) {
+    const auto wrapped =
+        static_cast<int32_t>(((minutes % minutesPerDay) + minutesPerDay) % minutesPerDay);
+    return timeOfDay(wrapped / 60, wrapped % 60);
+}
+
+// A span of minutes [start, end), start within the day, cut at midnight: the part up to
+// midnight, and the part from 0:00 the next morning (empty unless the span runs over
+// midnight; never more than a day).
+struct DayPiece {
+    int32_t start = 0;
+    int32_t end = 0;
+};
+struct DayPieces {
+    DayPiece evening;
+    DayPiece morning;
+};
+inline constexpr DayPieces dayPiecesOf(int32_t start, int32_t end) {
+    return {{start, std::min(end, minutesPerDay)},
+            {0, end > minutesPerDay ? std::min(end - minutesPerDay, minutesPerDay) : 0}};
 }
 
 // A coupling: the train it leads to × 10 + the coach slot (1..9) of the train it is stored in.

@@ -7,6 +7,7 @@
 #include "document/Error.h"
 #include "document/FieldLimits.h"
 #include "document/Occupancy.h"
+#include "document/PolishCount.h"
 #include "document/ProbabilityText.h"
 #include "document/RollingStock.h"
 #include "document/RunTypes.h"

@@ -125,6 +125,11 @@ struct Piece {
 
 }  // namespace
 
+std::string dwellNote(DwellTimes dwell) {
+    return "postój po przyjeździe " + std::to_string(dwell.afterArrival) + " min, przed odjazdem " +
+           std::to_string(dwell.beforeDeparture) + " min";
+}
+
 int32_t stayNumber(const TimetableContent& content, const PlatformInterval& stay) {
     if (stay.train >= content.trains.size()) return 0;
     return content.trains[stay.train].numberOn(stay.arrivalSide);

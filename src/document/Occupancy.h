@@ -21,6 +21,10 @@ struct DwellTimes {
     int32_t beforeDeparture = 10;
 };
 
+// "postój po przyjeździe 10 min, przed odjazdem 10 min": the dwell times a printed chart
+// was drawn with.
+std::string dwellNote(DwellTimes dwell);
+
 // A train holding a platform from start to end (end excluded), in minutes from midnight;
 // start lies within the day, end passes minutesPerDay when the interval runs over midnight.
 struct PlatformInterval {

@@ -45,8 +45,9 @@ inline int segmentsOf(const Unit& unit, Segment (&out)[2]) {
         out[0] = {unit.start, unit.end};
         return 1;
     }
-    out[0] = {0, unit.end - minutesPerDay};
-    out[1] = {unit.start, minutesPerDay};
+    const DayPieces day = dayPiecesOf(unit.start, unit.end);
+    out[0] = {day.morning.start, day.morning.end};
+    out[1] = {day.evening.start, day.evening.end};
     return 2;
 }
 

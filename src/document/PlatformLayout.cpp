@@ -121,12 +121,10 @@ std::size_t PlatformLayout::conflictWith(const PlatformInterval& stay,
     std::size_t found = m_intervals.size();
     if (!m_consists) return found;
     // The stay's pieces within the day: one over midnight goes on from 0 the next morning.
-    const std::pair<int32_t, int32_t> pieces[2] = {
-        {stay.start, std::min(stay.end, minutesPerDay)},
-        {0, stay.end > minutesPerDay ? std::min(stay.end - minutesPerDay, minutesPerDay) : 0}};
-    for (const auto& piece : pieces) {
-        const int32_t from = piece.first;  // named, not bound: older compilers cannot capture a
-        const int32_t to = piece.second;   // structured binding in a lambda
+    const DayPieces day = dayPiecesOf(stay.start, stay.end);
+    for (const DayPiece& piece : {day.evening, day.morning}) {
+        const int32_t from = piece.start;
+        const int32_t to = piece.end;
         if (to <= from) continue;
         forEachPiece(stay.platform, from, to, [&](std::size_t k, int32_t start, int32_t end) {
             if (found < m_intervals.size() || start >= to || end <= from) return;

@@ -99,9 +99,9 @@ void PlatformLayout::forEachPiece(int32_t platform, double first, double last, V
     if (platform < limits::minPlatform || platform > limits::maxPlatform) return;
     const auto slot = static_cast<std::size_t>(platform);
     for (std::size_t k : m_overMidnight[slot]) {
-        const PlatformInterval& interval = m_intervals[k];
-        if (interval.end - minutesPerDay <= first) break;
-        visit(k, 0, interval.end - minutesPerDay);
+        const DayPiece morning = dayPiecesOf(m_intervals[k].start, m_intervals[k].end).morning;
+        if (morning.end <= first) break;
+        visit(k, morning.start, morning.end);
     }
     // Stays that began up to the longest stay before first may still reach into the stretch;
     // blocks of stays that all end before it are stepped over.
@@ -119,7 +119,8 @@ void PlatformLayout::forEachPiece(int32_t platform, double first, double last, V
         const std::size_t k = positions[i++];
         const PlatformInterval& interval = m_intervals[k];
         if (interval.end < first) continue;
-        visit(k, interval.start, std::min(interval.end, minutesPerDay));
+        const DayPiece evening = dayPiecesOf(interval.start, interval.end).evening;
+        visit(k, evening.start, evening.end);
     }
 }
 

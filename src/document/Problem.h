@@ -82,7 +82,4 @@ std::string findingPlace(Section section, std::size_t entry, Field field);
 // "Pociągi: pociąg nr 4, stacja docelowa: ...", one line.
 std::string describe(const Problem& problem);
 
-// "1 pociąg", "2 pociągi", "5 pociągów": count with the Polish plural form of its noun.
-std::string polishCount(int64_t count, const char* one, const char* few, const char* many);
-
 }  // namespace rylmo

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/CompositionText.h"
+#include "document/PolishCount.h"
 #include "document/ProbabilityText.h"
 
 namespace rylmo {

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "document/PolishCount.h"
 #include "document/Problem.h"
 #include "document/Tokens.h"
 

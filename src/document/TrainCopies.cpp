@@ -65,10 +65,7 @@ bool isTrainNumber(int64_t number) {
 
 int32_t shiftedTime(int32_t time, int32_t minutes) {
     if (!isValidTime(time)) return time;
-    const int64_t minute = int64_t{minuteOfDay(time)} + minutes;
-    const auto wrapped =
-        static_cast<int32_t>(((minute % minutesPerDay) + minutesPerDay) % minutesPerDay);
-    return timeOfDay(wrapped / 60, wrapped % 60);
+    return timeOfMinute(int64_t{minuteOfDay(time)} + minutes);
 }
 
 Train shiftedTrain(Train train, int32_t minutes) {

@@ -3,6 +3,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "document/ConsistencyCheck.h"
+#include "document/PolishCount.h"
 #include "editing/EditingSession.h"
 
 namespace rylmo::editing {

@@ -12,6 +12,7 @@
 
 #include "document/FieldLimits.h"
 #include "document/LocomotiveKinds.h"
+#include "document/PolishCount.h"
 #include "document/References.h"
 #include "models/DocumentText.h"
 #include "ui/Controls.h"

@@ -20,7 +20,8 @@ namespace rylmo::printing {
 namespace {
 
 QTime timeOf(int32_t minute) {
-    return QTime(minute / 60 % 24, minute % 60);
+    const int32_t time = timeOfMinute(minute);
+    return QTime(hourOf(time), minuteOf(time));
 }
 
 int32_t minuteOf(const QTime& time) {
@@ -120,12 +121,18 @@ ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::siz
     m_sheetKind->setFocus();
 }
 
+SheetFilter defaultFilter(SheetChoice what) {
+    SheetFilter filter;
+    filter.goods = filter.service = !isBoard(what);
+    return filter;
+}
+
 void ExportDialog::whatChosen() {
     const auto what = static_cast<SheetChoice>(m_sheetKind->currentIndex());
-    // A board is for travellers; the sheet and the list are for the station's staff.
-    m_passengerTrains->setChecked(true);
-    m_goodsTrains->setChecked(!isBoard(what));
-    m_serviceTrains->setChecked(!isBoard(what));
+    const SheetFilter start = defaultFilter(what);
+    m_passengerTrains->setChecked(start.passengers);
+    m_goodsTrains->setChecked(start.goods);
+    m_serviceTrains->setChecked(start.service);
     if (what == SheetChoice::platformChart && (m_toHtml->isChecked() || m_toCsv->isChecked()))
         m_toPdf->setChecked(true);
     refreshStates();

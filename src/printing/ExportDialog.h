@@ -17,6 +17,10 @@ enum class SheetChoice { departures, arrivals, dispatcherSheet, platformChart, t
 // Where it goes.
 enum class Destination { printer, pdf, html, csv };
 
+// The trains a sheet starts with: a board is for travellers, so it lists the passenger
+// trains; the other sheets are for the station's staff and list them all.
+SheetFilter defaultFilter(SheetChoice what);
+
 struct ExportChoice {
     SheetChoice what = SheetChoice::departures;
     SheetFilter filter;

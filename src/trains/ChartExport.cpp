@@ -12,7 +12,7 @@ namespace rylmo::trains {
 namespace {
 
 constexpr int pageWidth = 1123;  // A4 across at 96 dots an inch
-constexpr int tallestRow = 3 * chart::rowHeight;
+constexpr int tallestRow = 6 * chart::rowHeight;
 
 }  // namespace
 

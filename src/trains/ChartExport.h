@@ -16,7 +16,7 @@ QStringList conflictLines(const TimetableContent& content, const PlatformLayout&
 
 // How the whole day fills a page pageHeight tall (in the page's pixels, lines lineHeight
 // apart): rows as tall as the room left by the list of conflicts allows, never lower than on
-// screen nor higher than three times that.
+// screen nor higher than six times that.
 struct WholeDayPage {
     int rowHeight = 0;
     int chartHeight = 0;

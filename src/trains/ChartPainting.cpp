@@ -227,11 +227,10 @@ void paintGhost(QPainter& painter, const QPalette& colours, const PlatformLayout
     for (const PlatformInterval& stay : outcome.stays) {
         const int row = layout.rowOf(stay.platform);
         if (row < 0) continue;
-        std::vector<QRect> pieces{
-            view.pieceRect(row, 0, stay.start, std::min(stay.end, minutesPerDay))};
-        if (stay.end > minutesPerDay)
-            pieces.push_back(view.pieceRect(row, 0, 0, stay.end - minutesPerDay));
-        for (QRect piece : pieces) {
+        const DayPieces day = dayPiecesOf(stay.start, stay.end);
+        for (const DayPiece& part : {day.evening, day.morning}) {
+            if (part.end <= part.start) continue;
+            QRect piece = view.pieceRect(row, 0, part.start, part.end);
             piece.setHeight(view.rowHeight - 8);
             painter.fillRect(piece, fill);
             painter.drawRect(piece.adjusted(0, 0, -1, -1));

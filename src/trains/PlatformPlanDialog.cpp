@@ -10,7 +10,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "document/Problem.h"
+#include "document/PlatformPlanText.h"
+#include "document/PolishCount.h"
 #include "document/TimeText.h"
 #include "trains/ChartMoves.h"
 #include "ui/Controls.h"
@@ -154,17 +155,12 @@ QString PlatformPlanDialog::summary() const {
                   .arg(QString::fromStdString(polishCount(static_cast<int64_t>(m_plan.movedTrains),
                                                           "pociąg", "pociągi", "pociągów")));
     if (m_plan.unplacedTrains == 0) return text;
-    const auto allowed = static_cast<int64_t>(m_request.allowed.count());
-    const QString platforms =
-        allowed == 1 ? QStringLiteral("1 peronie") : QStringLiteral("%1 peronach").arg(allowed);
     QStringList named;
     for (const UnplacedTrain& train : m_plan.unplaced) {
-        named << QStringLiteral("%1 (%2: %3 na %4)")
+        named << QStringLiteral("%1 (%2: %3)")
                      .arg(stayNumber(m_content, m_plan.stays[train.stay]))
                      .arg(QString::fromStdString(minuteText(train.minute)))
-                     .arg(QString::fromStdString(
-                         polishCount(train.stays, "postój", "postoje", "postojów")))
-                     .arg(platforms);
+                     .arg(QString::fromStdString(crowdText(train, m_request.allowed.count())));
     }
     if (m_plan.unplacedTrains > m_plan.unplaced.size())
         named << QStringLiteral("i %1 innych").arg(m_plan.unplacedTrains - m_plan.unplaced.size());

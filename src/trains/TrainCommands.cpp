@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "document/Problem.h"
+#include "document/PolishCount.h"
 #include "document/TrainCopies.h"
 #include "editing/EditingSession.h"
 #include "trains/ChartMoves.h"
@@ -39,7 +39,9 @@ void editTrain(editing::EditingSession& session, QWidget* parent, const QString&
 }
 
 QString trainsOf(std::size_t count) {
-    return count == 1 ? QStringLiteral("1 pociągu") : QStringLiteral("%1 pociągów").arg(count);
+    // The genitive: "1 pociągu", "2 pociągów", "5 pociągów".
+    return QString::fromStdString(
+        polishCount(static_cast<int64_t>(count), "pociągu", "pociągów", "pociągów"));
 }
 
 namespace {

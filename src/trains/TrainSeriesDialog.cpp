@@ -9,7 +9,7 @@
 
 #include "document/Codes.h"
 #include "document/Occupancy.h"
-#include "document/Problem.h"
+#include "document/PolishCount.h"
 #include "document/RunTypes.h"
 #include "document/TimeText.h"
 #include "ui/Controls.h"
@@ -132,10 +132,13 @@ void TrainSeriesDialog::refreshPreview() {
     QStringList times;
     QStringList numbers;
     const int32_t series = m_purpose == Purpose::copy ? r.copies : 1;
-    for (int32_t k = 1; k <= std::min(series, seriesShown); ++k) {
-        times << clockText(
-            shiftedTime(time, static_cast<int32_t>(int64_t{r.minutes} * k % minutesPerDay)));
-        numbers << QString::number(int64_t{number} + int64_t{r.numberChange} * k);
+    // The copies of the first train as they will be made, as many as are shown.
+    CopyRule shown = r;
+    shown.copies = std::min(series, seriesShown);
+    if (m_purpose != Purpose::copy) shown.numberChange = 0;
+    for (const Train& copy : trainCopies(m_trains, {trains.front()}, shown)) {
+        times << clockText(arrives ? copy.arrivalTime : copy.departureTime);
+        numbers << QString::number(copy.numberOn(arrives));
     }
     if (series > seriesShown) {
         times << QStringLiteral("…");

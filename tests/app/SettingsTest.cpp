@@ -13,9 +13,9 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "app/MainWindow.h"
-#include "app/ProfileFile.h"
 #include "app/Settings.h"
 #include "document/Error.h"
+#include "document/ProfileFile.h"
 
 using namespace rylmo;
 using namespace rylmo::app;
@@ -107,12 +107,8 @@ private slots:
 
         const std::string unwritable = (folder / "brak" / "Rylmo.ini").string();
         ProfileFile broken(unwritable);
-        try {
-            broken.writeString("Program", "Tabor", "x");
-            QFAIL("no error");
-        } catch (const Error& e) {
-            QCOMPARE(std::string(e.what()), "Unable to write to " + unwritable);
-        }
+        QCOMPARE(test::errorOf([&] { broken.writeString("Program", "Tabor", "x"); }),
+                 "Unable to write to " + unwritable);
     }
 
     // Values are Windows-1250 bytes: shown as text, and written back byte for byte when the

@@ -3,12 +3,11 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QTest>
 
 #include "Child.h"
 #include "OpenedSession.h"
-#include "app/RylmoApplication.h"
+#include "TestMain.h"
 #include "coaches/CoachesDialog.h"
 #include "coaches/CompositionRow.h"
 #include "coaches/CompositionView.h"
@@ -236,11 +235,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    app::RylmoApplication application(argc, argv);
-    // Recovery files and the like go to a test folder, never the user's own.
-    QStandardPaths::setTestModeEnabled(true);
-    CoachesTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runSuites(argc, argv, {test::suite<CoachesTest>()});
 }
 
 #include "CoachesTest.moc"

@@ -6,7 +6,6 @@
 #include "document/ConsistencyCheck.h"
 #include "document/Error.h"
 #include "document/RozReader.h"
-#include "document/RozWriter.h"
 
 using namespace rylmo;
 
@@ -63,8 +62,9 @@ private:
 
 }  // namespace
 
-// Damaged files never crash or hang the reader: each one either reads or fails with
-// rylmo::Error. Whatever reads and can be saved again reads back as the same content.
+// Damaged files never crash or hang the reader or the check: each one either reads or fails
+// with rylmo::Error. (That what reads and saves reads back the same, the fuzz target and the
+// round trip hold.)
 TEST(Mutation, DamagedFilesFailCleanly) {
     const std::string seeds[] = {
         test::readBytes(test::dataPath("worked-example.roz")),
@@ -85,15 +85,6 @@ TEST(Mutation, DamagedFilesFailCleanly) {
             continue;
         }
         checkTimetable(content);
-        std::string written;
-        try {
-            written = writeTimetable(content);
-        } catch (const Error&) {
-            continue;
-        }
-        TimetableContent back = readTimetable(written);
-        content.version = 2;
-        ASSERT_EQ(back, content) << "mutation " << i;
     }
     EXPECT_GT(read, 1000);
     EXPECT_GT(failed, 1000);

@@ -3,12 +3,16 @@
 #include <random>
 #include <tuple>
 
+#include "PlatformTests.h"
 #include "TestTrains.h"
 #include "document/Codes.h"
 #include "document/PlatformLayout.h"
 #include "document/RunTypes.h"
 
 using namespace rylmo;
+using test::layoutOf;
+using test::passes;
+using test::timetableOf;
 
 namespace {
 
@@ -142,4 +146,20 @@ TEST(PlatformLayout, FindsThePiecesOfAStretchOfTheDay) {
     // Overlapping stays are drawn apart, each in the first free lane.
     EXPECT_EQ(layout.laneOf(300), 0);  // all day, from 0:30
     EXPECT_NE(layout.laneOf(0), layout.laneOf(300));
+}
+
+TEST(PlatformLayout, rowsRunFromOneToTheStationsPlatformCount) {
+    PlatformLayout layout = layoutOf(timetableOf({test::train(passes, 700, 710).platforms(3, 3)}));
+    const auto rows = [&] { return layout.rows(); };
+    EXPECT_EQ(rows(), (std::vector<int32_t>{1, 2, 3}));
+    layout.setPlatformCount(5);
+    EXPECT_EQ(rows(), (std::vector<int32_t>{1, 2, 3, 4, 5}));
+    layout.setPlatformCount(2);  // fewer than the timetable uses: the timetable wins
+    EXPECT_EQ(rows().size(), 3u);
+    layout.setPlatformCount(10);
+    EXPECT_EQ(rows().size(), 9u);
+    PlatformLayout empty = layoutOf(TimetableContent{});
+    EXPECT_TRUE(empty.rows().empty());
+    empty.setPlatformCount(1);
+    EXPECT_EQ(empty.rows(), (std::vector<int32_t>{1}));
 }

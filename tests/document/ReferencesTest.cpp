@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document/PolishCount.h"
 #include "document/References.h"
 
 using namespace rylmo;

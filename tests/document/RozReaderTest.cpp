@@ -10,12 +10,7 @@ using test::dataPath;
 namespace {
 
 std::string readError(const std::string& bytes) {
-    try {
-        readTimetable(bytes);
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
+    return test::errorOf([&] { readTimetable(bytes); });
 }
 
 // The worked example with one line replaced.
@@ -65,25 +60,14 @@ TEST(RozReader, EveryFailureOfTheFormatHasItsMessage) {
         {"count-without-comma.roz", "'1\r\n1' is not a valid integer value"},
         {"depot-field-ended-by-line-break.roz", "'0\r\n0' is not a valid integer value"},
     };
-    for (const auto& [file, message] : cases) {
-        try {
-            readTimetableFile(dataPath(file));
-            ADD_FAILURE() << file << " read without error";
-        } catch (const Error& e) {
-            EXPECT_EQ(std::string(e.what()), message) << file;
-        }
-    }
+    for (const auto& [file, message] : cases)
+        EXPECT_EQ(test::errorOf([&] { readTimetableFile(dataPath(file)); }), message) << file;
 }
 
 TEST(RozReader, FilesThatCannotBeOpened) {
     test::TempFolder folder;
     const auto fail = [](const std::string& path) {
-        try {
-            readTimetableFile(path);
-        } catch (const Error& e) {
-            return std::string(e.what());
-        }
-        return std::string("no error");
+        return test::errorOf([&] { readTimetableFile(path); });
     };
     // The message the file format's tools give, then why, in Polish.
     EXPECT_EQ(fail((folder / "missing.roz").string()),

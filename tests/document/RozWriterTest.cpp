@@ -14,12 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string writeError(const TimetableContent& content) {
-    try {
-        writeTimetable(content);
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
+    return test::errorOf([&] { writeTimetable(content); });
 }
 
 }  // namespace

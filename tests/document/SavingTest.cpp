@@ -35,12 +35,7 @@ std::vector<std::string> folderEntries(const fs::path& folder) {
 }
 
 std::string saveError(const TimetableContent& content, const fs::path& target) {
-    try {
-        saveTimetableFile(content, utf8Of(target));
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
+    return test::errorOf([&] { saveTimetableFile(content, utf8Of(target)); });
 }
 
 }  // namespace

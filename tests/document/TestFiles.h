@@ -3,9 +3,21 @@
 #include <filesystem>
 #include <string>
 
+#include "document/Error.h"
 #include "document/Timetable.h"
 
 namespace rylmo::test {
+
+// The message of the rylmo::Error that call throws, or "no error".
+template <class Call>
+std::string errorOf(Call call) {
+    try {
+        call();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "no error";
+}
 
 std::string dataPath(const std::string& name);
 std::string readBytes(const std::filesystem::path& path);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
 #include "document/Error.h"
 #include "document/Tokens.h"
 
@@ -8,12 +9,7 @@ using namespace rylmo;
 namespace {
 
 std::string conversionError(std::string_view token) {
-    try {
-        parseInteger(token);
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
+    return test::errorOf([&] { parseInteger(token); });
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 #include <QItemSelectionModel>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
 #include <numeric>
 #include <random>
 
-#include "app/RylmoApplication.h"
+#include "TestMain.h"
 #include "document/TrainClipboard.h"
 #include "document/TrainCopies.h"
 #include "editing/EditingSession.h"
@@ -465,11 +464,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    app::RylmoApplication application(argc, argv);
-    // Recovery files and the like go to a test folder, never the user's own.
-    QStandardPaths::setTestModeEnabled(true);
-    EditingSessionTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runSuites(argc, argv, {test::suite<EditingSessionTest>()});
 }
 
 #include "EditingSessionTest.moc"

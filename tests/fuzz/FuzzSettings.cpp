@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/ProfileFile.h"
+#include "document/ProfileFile.h"
 
 namespace {
 

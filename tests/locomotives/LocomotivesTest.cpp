@@ -7,14 +7,13 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTest>
 #include <climits>
 
 #include "Child.h"
 #include "OpenedSession.h"
 #include "TestFiles.h"
-#include "app/RylmoApplication.h"
+#include "TestMain.h"
 #include "editing/EditingSession.h"
 #include "locomotives/DepotDialog.h"
 #include "locomotives/DepotEntryDialog.h"
@@ -286,11 +285,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    app::RylmoApplication application(argc, argv);
-    // Recovery files and the like go to a test folder, never the user's own.
-    QStandardPaths::setTestModeEnabled(true);
-    LocomotivesTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runSuites(argc, argv, {test::suite<LocomotivesTest>()});
 }
 
 #include "LocomotivesTest.moc"

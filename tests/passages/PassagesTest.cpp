@@ -4,14 +4,13 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 
 #include "Child.h"
 #include "OpenedSession.h"
+#include "TestMain.h"
 #include "TestTrains.h"
-#include "app/RylmoApplication.h"
 #include "editing/EditingSession.h"
 #include "passages/PassageDialog.h"
 #include "passages/PassageForm.h"
@@ -305,11 +304,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    app::RylmoApplication application(argc, argv);
-    // Recovery files and the like go to a test folder, never the user's own.
-    QStandardPaths::setTestModeEnabled(true);
-    PassagesTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runSuites(argc, argv, {test::suite<PassagesTest>()});
 }
 
 #include "PassagesTest.moc"

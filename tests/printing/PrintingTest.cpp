@@ -10,7 +10,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
@@ -20,9 +19,9 @@
 #include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "TestMain.h"
 #include "WindowFixture.h"
 #include "app/CommandLineExport.h"
-#include "app/RylmoApplication.h"
 #include "document/RozWriter.h"
 #include "document/TimetableSheets.h"
 #include "printing/ExportDialog.h"
@@ -408,11 +407,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    app::RylmoApplication application(argc, argv);
-    // Recovery files and the like go to a test folder, never the user's own.
-    QStandardPaths::setTestModeEnabled(true);
-    PrintingTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runSuites(argc, argv, {test::suite<PrintingTest>()});
 }
 
 #include "PrintingTest.moc"

@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -14,8 +13,8 @@
 #include "Child.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "TestMain.h"
 #include "app/MainWindow.h"
-#include "app/RylmoApplication.h"
 #include "models/DocumentText.h"
 #include "texts/GeneralData.h"
 #include "texts/NamePages.h"
@@ -309,11 +308,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    app::RylmoApplication application(argc, argv);
-    // Recovery files and the like go to a test folder, never the user's own.
-    QStandardPaths::setTestModeEnabled(true);
-    TextsTest test;
-    return QTest::qExec(&test, argc, argv);
+    return test::runSuites(argc, argv, {test::suite<TextsTest>()});
 }
 
 #include "TextsTest.moc"

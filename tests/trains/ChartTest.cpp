@@ -150,14 +150,16 @@ private slots:
                  (QStringList{QStringLiteral("Konflikty:"),
                               QStringLiteral("Peron 4, 10:00–10:10: 901 i 8877")}));
         QCOMPARE(layout.rows().size(), std::size_t(4));
-        QCOMPARE(shown.rowHeight, 3 * trains::chart::rowHeight);  // as tall as it may be
+        // The four rows share what the header and the two lines of the list leave.
+        QCOMPARE(shown.rowHeight, (794 - trains::chart::headerHeight - 2 * 15 - 8) / 4);
         QVERIFY(shown.chartHeight + 15 * shown.conflicts.size() <= 794);
         // Without conflicts the rows still fill the page.
         c.trains[1].arrivalPlatform = c.trains[1].departurePlatform = 3;
         layout.build(c, DwellTimes{});
         shown = trains::wholeDayPage(c, layout, 794, 15);
         QVERIFY(shown.conflicts.isEmpty());
-        QCOMPARE(shown.rowHeight, 3 * trains::chart::rowHeight);
+        QCOMPARE(shown.rowHeight, (794 - trains::chart::headerHeight) / 4);
+        QCOMPARE(trains::wholeDayPage(c, layout, 5000, 15).rowHeight, 6 * trains::chart::rowHeight);
         // Nine platforms in a low page: the rows as on screen, the list cut to what fits.
         std::vector<Train> many;
         for (int32_t p = 1; p <= 9; ++p) {

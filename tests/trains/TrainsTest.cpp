@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -16,9 +15,9 @@
 #include "OpenedSession.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "TestMain.h"
 #include "TestTrains.h"
 #include "app/MainWindow.h"
-#include "app/RylmoApplication.h"
 #include "document/Codes.h"
 #include "document/CompositionText.h"
 #include "document/RunTypes.h"
@@ -513,15 +512,8 @@ std::unique_ptr<QObject> makeChartTest();
 std::unique_ptr<QObject> makePlanningTest();
 
 int main(int argc, char** argv) {
-    app::RylmoApplication application(argc, argv);
-    // Recovery files and the like go to a test folder, never the user's own.
-    QStandardPaths::setTestModeEnabled(true);
-    TrainsTest test;
-    const std::unique_ptr<QObject> chart = makeChartTest();
-    const std::unique_ptr<QObject> planning = makePlanningTest();
-    const int failures = QTest::qExec(&test, argc, argv) + QTest::qExec(chart.get(), argc, argv) +
-                         QTest::qExec(planning.get(), argc, argv);
-    return failures == 0 ? 0 : 1;
+    return test::runSuites(argc, argv,
+                           {test::suite<TrainsTest>(), makeChartTest, makePlanningTest});
 }
 
 #include "TrainsTest.moc"

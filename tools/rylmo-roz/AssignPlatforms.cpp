@@ -7,7 +7,8 @@
 #include "document/Error.h"
 #include "document/ExitCodes.h"
 #include "document/PlatformAssignment.h"
-#include "document/Problem.h"
+#include "document/PlatformPlanText.h"
+#include "document/PolishCount.h"
 #include "document/RozReader.h"
 #include "document/RozWriter.h"
 #include "document/TimeText.h"
@@ -141,10 +142,7 @@ int assignPlatforms(const std::vector<std::string>& args,
         out += "bez wolnego peronu: pociąg " + std::to_string(stayNumber(content, stay)) +
                " (indeks " + std::to_string(train.train) + "), " + span(stay) + " na peronie " +
                std::to_string(stay.platform) + "; o " + minuteText(train.minute) + " " +
-               polishCount(train.stays, "postój", "postoje", "postojów") + " na " +
-               polishCount(static_cast<int64_t>(request.allowed.count()), "peronie", "peronach",
-                           "peronach") +
-               "\n";
+               crowdText(train, request.allowed.count()) + "\n";
         flushSometimes();
     }
     print(out);

@@ -9,41 +9,24 @@
 #include "document/ProbabilityText.h"
 #include "document/ReferenceChanges.h"
 #include "document/Tokens.h"
+#include "editing/EditingSession.h"
 
 using namespace rylmo;
 
 namespace {
 
-// The content after deleting rows of list with changes, applied as the editing session does:
-// records changed by their places before the deletion, then the records that go, then rows.
-TimetableContent applied(TimetableContent c, Section list, std::vector<int> rows,
-                         const ReferenceChanges& changes) {
-    auto replace = [](auto& records, const std::vector<int>& at, const auto& values) {
-        for (std::size_t i = 0; i < at.size(); ++i)
-            records[static_cast<std::size_t>(at[i])] = values[i];
-    };
-    auto remove = [](auto& records, std::vector<int> at) {
-        std::sort(at.rbegin(), at.rend());
-        for (int row : at) records.erase(records.begin() + row);
-    };
-    replace(c.trains, changes.trainRows, changes.trains);
-    replace(c.depot, changes.depotRows, changes.depot);
-    replace(c.passages, changes.passageRows, changes.passages);
-    replace(c.compositions, changes.compositionRows, changes.compositions);
-    replace(c.probabilities, changes.probabilityRows, changes.probabilities);
-    remove(c.depot, changes.removedDepotEntries);
-    remove(c.passages, changes.removedPassages);
-    withEntries(list, [&](auto member) { remove(c.*member, rows); });
-    c.locomotiveTypeCount = static_cast<int32_t>(c.locomotiveTypes.size());
-    return c;
-}
-
+// The content after deleting rows of list, as the editing session deletes them with every
+// other reference kept on its entry (the session's own order of steps, so that this test
+// cannot drift from it); the changes' effects in effects.
 TimetableContent deleting(const TimetableContent& c, Section list, std::vector<int> rows,
                           ReferenceEffects* effects = nullptr) {
-    const std::size_t size = withEntries(list, [&c](auto member) { return (c.*member).size(); });
-    const ReferenceChanges changes = referenceChanges(c, list, Renumbering::deleting(size, rows));
+    editing::EditingSession session;
+    session.open(c, "/tmp/", "a.roz");
+    session.setKeepsReferences(true);
+    const ReferenceChanges changes = session.deletionChanges(list, rows);
     if (effects) *effects = changes.effects;
-    return applied(c, list, std::move(rows), changes);
+    session.deleteEntries(list, std::move(rows), changes, QStringLiteral("usunięcie"));
+    return session.content();
 }
 
 Train coupledTo(int train, int coach) {
@@ -53,49 +36,6 @@ Train coupledTo(int train, int coach) {
 }
 
 }  // namespace
-
-TEST(RenumberingTest, DeletingAndAligning) {
-    const Renumbering d = Renumbering::deleting(5, {3, 1, 9, -1});
-    EXPECT_EQ(d.goneCount(), 2u);
-    const std::vector<int32_t> expected{0, Renumbering::gone, 1, Renumbering::gone, 2};
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(d.to(i), expected[i]) << i;
-    EXPECT_FALSE(Renumbering::deleting(3, {}).changesAnything());
-    EXPECT_TRUE(Renumbering::deleting(3, {2}).changesAnything());  // the last entry
-
-    using Lines = std::vector<std::string>;
-    auto map = [](const Lines& a, const Lines& b) {
-        const Renumbering r = Renumbering::aligning(a, b);
-        std::vector<int32_t> to;
-        for (std::size_t i = 0; i < r.size(); ++i) to.push_back(r.to(i));
-        return to;
-    };
-    const int32_t gone = Renumbering::gone;
-    EXPECT_EQ(map({"a", "b", "c"}, {"a", "c"}), (std::vector<int32_t>{0, gone, 1}));
-    EXPECT_EQ(map({"a", "b", "c"}, {"b", "c"}), (std::vector<int32_t>{gone, 0, 1}));
-    EXPECT_EQ(map({"a", "b", "c"}, {"a", "b"}), (std::vector<int32_t>{0, 1, gone}));
-    EXPECT_EQ(map({"a", "b"}, {"a", "x", "b"}), (std::vector<int32_t>{0, 2}));
-    // A renamed line keeps its place; renamed and another taken out, both are seen.
-    EXPECT_EQ(map({"a", "b", "c"}, {"a", "B", "c"}), (std::vector<int32_t>{0, 1, 2}));
-    EXPECT_EQ(map({"a", "b", "c", "d"}, {"a", "B", "d"}), (std::vector<int32_t>{0, 1, gone, 2}));
-    EXPECT_EQ(map({"a", "a", "a"}, {"a", "a"}).size(), 3u);
-    EXPECT_EQ(map({}, {"a"}), (std::vector<int32_t>{}));
-    EXPECT_EQ(map({"a"}, {}), (std::vector<int32_t>{gone}));
-}
-
-TEST(RenumberingTest, TooLargeARegionKeepsLinesByPlace) {
-    // 2001 × 2000 changed lines exceed the table the alignment may use.
-    std::vector<std::string> before;
-    std::vector<std::string> after;
-    for (int i = 0; i < 2001; ++i) before.push_back("a" + std::to_string(i));
-    for (int i = 0; i < 2000; ++i) after.push_back("b" + std::to_string(i));
-    const Renumbering r = Renumbering::aligning(before, after);
-    EXPECT_EQ(r.to(0), 0);
-    EXPECT_EQ(r.to(1999), 1999);
-    EXPECT_EQ(r.to(2000), Renumbering::gone);
-    // 2000 × 2000 is aligned: the same answer here, reached the other way.
-    before.pop_back();
-    EXPECT_EQ(Renumbering::aligning(before, after).to(1999), 1999);
-}
 
 TEST(ReferenceChangesTest, TrainsKeepTheirCouplingsAndPassages) {
     TimetableContent c;

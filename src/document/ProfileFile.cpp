@@ -1,4 +1,4 @@
-#include "app/ProfileFile.h"
+#include "document/ProfileFile.h"
 
 #include <cerrno>
 #include <cstring>
