@@ -13,18 +13,19 @@
 #include "editing/EditingSession.h"
 #include "printing/PrintCommands.h"
 #include "printing/SheetFiles.h"
-#include "printing/SheetPages.h"
+#include "render/Exports.h"
+#include "render/SheetPages.h"
 
-using rylmo::printing::Destination;
-using rylmo::printing::ExportChoice;
-using rylmo::printing::SheetChoice;
+using rylmo::render::Destination;
+using rylmo::render::ExportChoice;
+using rylmo::render::SheetChoice;
 using timing::report;
 using timing::settle;
 
 namespace {
 
-rylmo::printing::ExportSources sourcesOf(const rylmo::TimetableContent& content) {
-    rylmo::printing::ExportSources sources;
+rylmo::render::ExportSources sourcesOf(const rylmo::TimetableContent& content) {
+    rylmo::render::ExportSources sources;
     sources.findings = rylmo::checkTimetable(content, 0).trainFindings;
     return sources;
 }
@@ -33,7 +34,7 @@ rylmo::printing::ExportSources sourcesOf(const rylmo::TimetableContent& content)
 void timePdf(rylmo::app::MainWindow& window, SheetChoice what, bool passengersOnly,
              const char* step) {
     const rylmo::TimetableContent& content = window.session().content();
-    const rylmo::printing::ExportSources sources = sourcesOf(content);
+    const rylmo::render::ExportSources sources = sourcesOf(content);
     ExportChoice choice;
     choice.what = what;
     choice.where = Destination::pdf;
@@ -41,7 +42,7 @@ void timePdf(rylmo::app::MainWindow& window, SheetChoice what, bool passengersOn
     settle(window);
     int pages = 0;
     const QByteArray pdf =
-        rylmo::printing::exportBytes(content, choice, sources, false, [&](int done, int) {
+        rylmo::render::exportBytes(content, choice, sources, false, [&](int done, int) {
             pages = done;
             return true;
         });
@@ -52,13 +53,13 @@ void timePdf(rylmo::app::MainWindow& window, SheetChoice what, bool passengersOn
 void timePreview(rylmo::app::MainWindow& window) {
     const rylmo::TimetableContent& content = window.session().content();
     settle(window);
-    const rylmo::Sheet sheet = rylmo::printing::sheetFor(content, SheetChoice::dispatcherSheet, {},
-                                                         sourcesOf(content).findings);
+    const rylmo::Sheet sheet =
+        rylmo::render::sheetFor(content, SheetChoice::dispatcherSheet, {}, sourcesOf(content));
     QPrinter printer(QPrinter::HighResolution);
     rylmo::printing::setUpPrinter(printer, sheet);
     QPrintPreviewDialog dialog(&printer, &window);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter* target) { rylmo::printing::paintSheet(sheet, *target); });
+                     [&](QPrinter* target) { rylmo::render::paintSheet(sheet, *target); });
     dialog.show();
     auto* preview = dialog.findChild<QPrintPreviewWidget*>();
     QElapsedTimer waited;

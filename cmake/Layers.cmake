@@ -3,7 +3,7 @@
 # records the folders it sees (its own and those of every layer it links), and a check run
 # before the layer compiles fails on an include of any other folder of src.
 
-set(RYLMO_LAYER_FOLDERS document models editing ui trains locomotives passages coaches texts printing app
+set(RYLMO_LAYER_FOLDERS document models render editing ui trains locomotives passages coaches texts printing app
     CACHE INTERNAL "")
 
 # rylmo_layer_check(target folder [ROOT dir] [QT_FREE] SEES folder...): the include check

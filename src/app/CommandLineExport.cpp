@@ -19,8 +19,9 @@
 #include "document/Occupancy.h"
 #include "document/PlatformLayout.h"
 #include "document/RozReader.h"
-#include "printing/PrintCommands.h"
-#include "trains/ChartExport.h"
+#include "editing/ReadableListSheet.h"
+#include "render/ChartExport.h"
+#include "render/Exports.h"
 
 namespace rylmo::app {
 
@@ -75,8 +76,8 @@ bool readGroups(const QString& list, SheetFilter& filter) {
     return true;
 }
 
-std::optional<printing::SheetChoice> sheetNamed(const QString& name) {
-    using printing::SheetChoice;
+std::optional<render::SheetChoice> sheetNamed(const QString& name) {
+    using render::SheetChoice;
     if (name == QStringLiteral("odjazdy")) return SheetChoice::departures;
     if (name == QStringLiteral("przyjazdy")) return SheetChoice::arrivals;
     if (name == QStringLiteral("wykaz")) return SheetChoice::dispatcherSheet;
@@ -124,14 +125,14 @@ int printVersion() {
 
 int runExportCommand(const QStringList& arguments) {
     speakToConsole();
-    using printing::Destination;
-    using printing::SheetChoice;
+    using render::Destination;
+    using render::SheetChoice;
     if (arguments.size() < 5) return usage("Za mało argumentów.");
-    printing::ExportChoice choice;
+    render::ExportChoice choice;
     const std::optional<SheetChoice> what = sheetNamed(arguments[2]);
     if (!what) return usage("Nieznany rodzaj wydruku: " + arguments[2].toStdString());
     choice.what = *what;
-    choice.filter = printing::defaultFilter(*what);
+    choice.filter = render::defaultFilter(*what);
     const QString input = arguments[3];
     const QString output = arguments[4];
     const QString suffix = output.section(QLatin1Char('.'), -1).toLower();
@@ -172,17 +173,18 @@ int runExportCommand(const QStringList& arguments) {
                   << "\n";
         return kFileError;
     }
-    printing::ExportSources sources;
+    render::ExportSources sources;
+    sources.trainList = editing::readableListSheet;
     const DwellTimes dwell;
     sources.findings = checkTimetable(content, 0, nullptr, dwell).trainFindings;
     PlatformLayout layout;
     if (*what == SheetChoice::platformChart) layout.build(content, dwell);
     sources.chart = [&](QPainter& painter, const QRectF& area) {
-        trains::paintWholeDay(painter, area, content, layout, {}, QGuiApplication::palette());
+        render::paintWholeDay(painter, area, content, layout, {}, QGuiApplication::palette());
     };
     sources.chartNote = dwellNote(dwell);
     try {
-        const QByteArray bytes = printing::exportBytes(content, choice, sources, png);
+        const QByteArray bytes = render::exportBytes(content, choice, sources, png);
         AtomicFile file(output.toStdString());
         file.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         file.commit();

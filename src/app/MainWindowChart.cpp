@@ -9,9 +9,10 @@
 #include "app/TrainListPane.h"
 #include "document/Occupancy.h"
 #include "editing/ProblemChecker.h"
+#include "editing/ReadableListSheet.h"
 #include "printing/PrintCommands.h"
+#include "render/ChartExport.h"
 #include "trains/ChartBar.h"
-#include "trains/ChartExport.h"
 #include "trains/PlatformChart.h"
 #include "ui/ErrorHandler.h"
 
@@ -103,12 +104,13 @@ void MainWindow::createPlatformChart(QWidget* workspace) {
 void MainWindow::printOrExport(bool printing) {
     if (m_problems->isChecking()) m_problems->checkNow();
     printing::ExportSources sources;
+    sources.trainList = editing::readableListSheet;
     const std::size_t trains = m_session.content().trains.size();
     sources.findings.resize(trains);
     for (std::size_t train = 0; train < trains; ++train)
         sources.findings[train] = m_problems->hasProblems(static_cast<int>(train)) ? 1 : 0;
     sources.chart = [this](QPainter& painter, const QRectF& area) {
-        trains::paintWholeDay(painter, area, m_session.content(), m_chart->layout(),
+        render::paintWholeDay(painter, area, m_session.content(), m_chart->layout(),
                               m_chart->marks(), m_chart->palette());
     };
     sources.chartNote = dwellNote(m_chart->dwellTimes());

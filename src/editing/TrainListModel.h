@@ -9,6 +9,7 @@
 
 #include "document/Timetable.h"
 #include "editing/EntryList.h"
+#include "models/Marks.h"
 
 namespace rylmo::editing {
 
@@ -27,7 +28,7 @@ public:
     static constexpr int columns = 1 + RecordLayout<Train>::fieldCount;
     // The mark of a train with findings (the list's decoration, the chart's corner) and of a
     // name the readable list cannot show.
-    static QColor problemColour() { return Qt::red; }
+    static QColor problemColour() { return models::problemColour(); }
     // The value a cell sorts by: numbers as numbers, times as times, names alphabetically.
     static constexpr int sortKeyRole = Qt::UserRole + 1;
 

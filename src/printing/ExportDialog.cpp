@@ -34,10 +34,6 @@ QTimeEdit* timeEdit(const char* name, int32_t minute) {
     return edit;
 }
 
-bool isBoard(SheetChoice what) {
-    return what == SheetChoice::departures || what == SheetChoice::arrivals;
-}
-
 }  // namespace
 
 ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::size_t> selected,
@@ -119,12 +115,6 @@ ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::siz
         connect(destination, &QRadioButton::toggled, this, [this] { refreshStates(); });
     whatChosen();
     m_sheetKind->setFocus();
-}
-
-SheetFilter defaultFilter(SheetChoice what) {
-    SheetFilter filter;
-    filter.goods = filter.service = !isBoard(what);
-    return filter;
 }
 
 void ExportDialog::whatChosen() {

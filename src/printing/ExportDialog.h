@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "document/TimetableSheets.h"
+#include "render/Exports.h"
 
 class QCheckBox;
 class QComboBox;
@@ -12,20 +13,10 @@ class QPushButton;
 
 namespace rylmo::printing {
 
-// What can be printed or exported, in the order the dialog offers it.
-enum class SheetChoice { departures, arrivals, dispatcherSheet, platformChart, trainList };
-// Where it goes.
-enum class Destination { printer, pdf, html, csv };
-
-// The trains a sheet starts with: a board is for travellers, so it lists the passenger
-// trains; the other sheets are for the station's staff and list them all.
-SheetFilter defaultFilter(SheetChoice what);
-
-struct ExportChoice {
-    SheetChoice what = SheetChoice::departures;
-    SheetFilter filter;
-    Destination where = Destination::pdf;
-};
+using render::defaultFilter;
+using render::Destination;
+using render::ExportChoice;
+using render::SheetChoice;
 
 // "Drukuj..." and "Eksportuj...": what, which trains and where. The boards start with the
 // passenger trains, the other sheets with all; the whole day from dayStart (minutes after

@@ -1,8 +1,6 @@
 #include "printing/PrintCommands.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -11,11 +9,10 @@
 
 #include "document/AtomicFile.h"
 #include "document/Occupancy.h"
-#include "document/SheetFormats.h"
 #include "editing/EditingSession.h"
-#include "editing/ReadableListSheet.h"
 #include "printing/SheetFiles.h"
-#include "printing/SheetPages.h"
+#include "render/Exports.h"
+#include "render/SheetPages.h"
 #include "ui/BusyCursor.h"
 #include "ui/ErrorHandler.h"
 #include "ui/Prompter.h"
@@ -26,39 +23,6 @@ namespace {
 
 // A PDF of a timetable of more trains than this shows its progress.
 constexpr std::size_t trainsWithoutProgress = 3000;
-
-Sheet chartHeader(const TimetableContent& content, const ExportSources& sources) {
-    Sheet sheet;
-    sheet.kind = "Zajętość peronów";
-    sheet.station = stationOf(content);
-    sheet.window = "0:00–24:00" + (sources.chartNote.empty() ? "" : "; " + sources.chartNote);
-    return sheet;
-}
-
-QByteArray utf8Bytes(const std::string& text) {
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QByteArray chartPdf(const TimetableContent& content, const ExportSources& sources) {
-    return pdfDocument(chartHeader(content, sources), [&](QPagedPaintDevice& device) {
-        paintChartPage(content, sources, device);
-        return true;
-    });
-}
-
-QByteArray chartPng(const TimetableContent& content, const ExportSources& sources) {
-    // An A4 page across at 150 dots an inch.
-    QImage image(1754, 1240, QImage::Format_RGB32);
-    image.setDotsPerMeterX(5906);
-    image.setDotsPerMeterY(5906);
-    image.fill(Qt::white);
-    paintChartPage(content, sources, image);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 QString fileFilter(Destination where, bool chart) {
     switch (where) {
@@ -84,8 +48,8 @@ void preview(const TimetableContent& content, const ExportChoice& choice,
              const ExportSources& sources, QWidget* window) {
     QPrinter printer(QPrinter::HighResolution);
     const bool chart = choice.what == SheetChoice::platformChart;
-    const Sheet sheet = chart ? chartHeader(content, sources)
-                              : sheetFor(content, choice.what, choice.filter, sources.findings);
+    const Sheet sheet = chart ? render::chartHeader(content, sources)
+                              : render::sheetFor(content, choice.what, choice.filter, sources);
     setUpPrinter(printer, sheet);
     QPrintPreviewDialog dialog(&printer, window);
     dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
@@ -94,58 +58,15 @@ void preview(const TimetableContent& content, const ExportChoice& choice,
         dialog.resize(screen->availableSize() * 0.8);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         if (chart) {
-            paintChartPage(content, sources, *target);
+            render::paintChartPage(content, sources, *target);
         } else {
-            paintSheet(sheet, *target);
+            render::paintSheet(sheet, *target);
         }
     });
     ui::prompter().exec(dialog);
 }
 
 }  // namespace
-
-Sheet sheetFor(const TimetableContent& content, SheetChoice what, const SheetFilter& filter,
-               const std::vector<uint32_t>& findings) {
-    switch (what) {
-        case SheetChoice::departures:
-            return departureBoard(content, filter);
-        case SheetChoice::arrivals:
-            return arrivalBoard(content, filter);
-        case SheetChoice::trainList:
-            return editing::readableListSheet(content, filter);
-        case SheetChoice::dispatcherSheet:
-        case SheetChoice::platformChart:
-            break;
-    }
-    return dispatcherSheet(content, filter, findings);
-}
-
-void paintChartPage(const TimetableContent& content, const ExportSources& sources,
-                    QPaintDevice& device) {
-    const Sheet header = chartHeader(content, sources);
-    const SheetPages page(header, device);
-    QPainter painter(&device);
-    page.paintPage(painter, 0);
-    if (sources.chart) sources.chart(painter, page.bodyArea());
-}
-
-QByteArray exportBytes(const TimetableContent& content, const ExportChoice& choice,
-                       const ExportSources& sources, bool png,
-                       const std::function<bool(int done, int pages)>& keepGoing) {
-    if (choice.what == SheetChoice::platformChart)
-        return png ? chartPng(content, sources) : chartPdf(content, sources);
-    const Sheet sheet = sheetFor(content, choice.what, choice.filter, sources.findings);
-    switch (choice.where) {
-        case Destination::html:
-            return utf8Bytes(sheetHtml(sheet));
-        case Destination::csv:
-            return utf8Bytes(sheetCsv(sheet));
-        case Destination::printer:
-        case Destination::pdf:
-            break;
-    }
-    return sheetPdf(sheet, keepGoing);
-}
 
 void printOrExport(editing::EditingSession& session, QWidget* window, bool printing,
                    std::vector<std::size_t> selected, const ExportSources& sources,
@@ -185,8 +106,8 @@ void printOrExport(editing::EditingSession& session, QWidget* window, bool print
         QByteArray bytes;
         {
             const ui::BusyCursor busy;
-            bytes = large ? exportBytes(content, choice, sources, png, keepGoing)
-                          : exportBytes(content, choice, sources, png);
+            bytes = large ? render::exportBytes(content, choice, sources, png, keepGoing)
+                          : render::exportBytes(content, choice, sources, png);
         }
         if (bytes.isEmpty()) return;  // stopped with "Anuluj": nothing is written
         AtomicFile file(path.toStdString());

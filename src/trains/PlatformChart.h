@@ -9,7 +9,7 @@
 
 #include "document/PlatformLayout.h"
 #include "document/StayMoves.h"
-#include "trains/ChartPainting.h"
+#include "render/ChartPainting.h"
 
 class QMenu;
 
@@ -19,6 +19,11 @@ class ProblemChecker;
 }  // namespace rylmo::editing
 
 namespace rylmo::trains {
+
+// The chart's geometry and painting lie in the rendering layer, which export shares.
+namespace chart = render::chart;
+using render::ChartMarks;
+using render::ChartView;
 
 // "Zajętość peronów": one row per platform the timetable uses, the time of day across, each
 // train's stay as a bar labelled with its number and coloured by what it carries; bars that

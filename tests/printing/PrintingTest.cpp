@@ -26,11 +26,12 @@
 #include "document/TimetableSheets.h"
 #include "printing/ExportDialog.h"
 #include "printing/PrintCommands.h"
-#include "printing/SheetFiles.h"
-#include "printing/SheetPages.h"
+#include "render/SheetPages.h"
+#include "render/SheetPdf.h"
 
 using namespace rylmo;
 using namespace rylmo::printing;
+using namespace rylmo::render;
 using test::child;
 using test::qpath;
 

@@ -17,8 +17,8 @@
 #include "app/MainWindow.h"
 #include "document/RozWriter.h"
 #include "editing/ProblemChecker.h"
-#include "trains/ChartExport.h"
-#include "trains/ChartPainting.h"
+#include "render/ChartExport.h"
+#include "render/ChartPainting.h"
 #include "trains/PlatformChart.h"
 
 using namespace rylmo;
@@ -55,8 +55,8 @@ private slots:
         const QRect conflicting = chart->barOf(2);
         const QRect alone = chart->barOf(0);
         QVERIFY(alone.left() > conflicting.right());  // 10:05 lies right of 7:07
-        QCOMPARE(picture.pixelColor(conflicting.center()), trains::conflictColour());
-        QVERIFY(picture.pixelColor(alone.center()) != trains::conflictColour());
+        QCOMPARE(picture.pixelColor(conflicting.center()), render::conflictColour());
+        QVERIFY(picture.pixelColor(alone.center()) != render::conflictColour());
 
         // Both trains of the conflict carry it, each tooltip lists it whole (nothing left
         // for "i … innych"); "Pozycja" is the first train's; the finding selects both.
@@ -138,28 +138,28 @@ private slots:
         QFont font = painter.font();
         font.setPixelSize(12);
         painter.setFont(font);
-        const trains::ChartView day{trains::ChartView::fittingScale(1123), 0, 0, 1123, 794};
+        const render::ChartView day{render::ChartView::fittingScale(1123), 0, 0, 1123, 794};
         QStringList labels;
         for (const auto& [where, text] :
-             trains::paintChart(painter, QPalette(), c, layout, day, {}))
+             render::paintChart(painter, QPalette(), c, layout, day, {}))
             labels << text;
         QVERIFY2(labels.contains(QStringLiteral("901")), qPrintable(labels.join('|')));
 
-        trains::WholeDayPage shown = trains::wholeDayPage(c, layout, 794, 15);
+        render::WholeDayPage shown = render::wholeDayPage(c, layout, 794, 15);
         QCOMPARE(shown.conflicts,
                  (QStringList{QStringLiteral("Konflikty:"),
                               QStringLiteral("Peron 4, 10:00–10:10: 901 i 8877")}));
         QCOMPARE(layout.rows().size(), std::size_t(4));
         // The four rows share what the header and the two lines of the list leave.
-        QCOMPARE(shown.rowHeight, (794 - trains::chart::headerHeight - 2 * 15 - 8) / 4);
+        QCOMPARE(shown.rowHeight, (794 - render::chart::headerHeight - 2 * 15 - 8) / 4);
         QVERIFY(shown.chartHeight + 15 * shown.conflicts.size() <= 794);
         // Without conflicts the rows still fill the page.
         c.trains[1].arrivalPlatform = c.trains[1].departurePlatform = 3;
         layout.build(c, DwellTimes{});
-        shown = trains::wholeDayPage(c, layout, 794, 15);
+        shown = render::wholeDayPage(c, layout, 794, 15);
         QVERIFY(shown.conflicts.isEmpty());
-        QCOMPARE(shown.rowHeight, (794 - trains::chart::headerHeight) / 4);
-        QCOMPARE(trains::wholeDayPage(c, layout, 5000, 15).rowHeight, 6 * trains::chart::rowHeight);
+        QCOMPARE(shown.rowHeight, (794 - render::chart::headerHeight) / 4);
+        QCOMPARE(render::wholeDayPage(c, layout, 5000, 15).rowHeight, 6 * render::chart::rowHeight);
         // Nine platforms in a low page: the rows as on screen, the list cut to what fits.
         std::vector<Train> many;
         for (int32_t p = 1; p <= 9; ++p) {
@@ -169,8 +169,8 @@ private slots:
         }
         c.trains = many;
         layout.build(c, DwellTimes{});
-        shown = trains::wholeDayPage(c, layout, 600, 15);
-        QCOMPARE(shown.rowHeight, trains::chart::rowHeight);
+        shown = render::wholeDayPage(c, layout, 600, 15);
+        QCOMPARE(shown.rowHeight, render::chart::rowHeight);
         QVERIFY(shown.chartHeight + 15 * shown.conflicts.size() + 8 <= 600);
         QVERIFY(shown.conflicts.size() > 2);
         QCOMPARE(shown.conflicts.back(),

@@ -76,7 +76,7 @@ struct ChartFixture {
         const int rowOfBar = chart->layout().rowOf(
             chart->layout().intervals()[chart->layout().firstStayOf(train)].platform);
         return {bar.center().x(), bar.center().y() + (chart->layout().rowOf(platform) - rowOfBar) *
-                                                         trains::chart::rowHeight};
+                                                         render::chart::rowHeight};
     }
     // Presses on train's bar, moves through the points, and lets go at the last.
     void drag(int train, std::initializer_list<QPoint> through,
@@ -302,9 +302,9 @@ private slots:
         x.chart->setPlatformCount(9);
         x.chart->resize(1000, 200);
         x.chart->grab();
-        x.chart->verticalScrollBar()->setValue(2 * trains::chart::rowHeight);  // rows 3 to 6
+        x.chart->verticalScrollBar()->setValue(2 * render::chart::rowHeight);  // rows 3 to 6
         x.chart->grab();
-        QVERIFY(x.chart->barOf(5).top() >= trains::chart::headerHeight);
+        QVERIFY(x.chart->barOf(5).top() >= render::chart::headerHeight);
         const QPoint target = x.onRow(5, 6);
         QVERIFY(target.y() < x.chart->viewport()->height());
         x.drag(5, {target + QPoint(0, -10), target});

@@ -16,7 +16,7 @@
 class QPainter;
 class QPalette;
 
-namespace rylmo::trains {
+namespace rylmo::render {
 
 // The geometry of the platform chart: a column of platform names at the left, a header with
 // the hours and the legend, a row per platform.
@@ -86,4 +86,4 @@ std::vector<std::pair<QRect, QString>> paintChart(QPainter& painter, const QPale
 void paintGhost(QPainter& painter, const QPalette& colours, const PlatformLayout& layout,
                 const ChartView& view, const MoveOutcome& outcome);
 
-}  // namespace rylmo::trains
+}  // namespace rylmo::render

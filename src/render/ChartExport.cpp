@@ -1,4 +1,4 @@
-#include "trains/ChartExport.h"
+#include "render/ChartExport.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,7 +7,7 @@
 
 #include "document/Occupancy.h"
 
-namespace rylmo::trains {
+namespace rylmo::render {
 
 namespace {
 
@@ -79,4 +79,4 @@ void paintWholeDay(QPainter& painter, const QRectF& area, const TimetableContent
     painter.restore();
 }
 
-}  // namespace rylmo::trains
+}  // namespace rylmo::render

@@ -3,12 +3,12 @@
 #include <QRectF>
 #include <QStringList>
 
-#include "trains/ChartPainting.h"
+#include "render/ChartPainting.h"
 
 class QPainter;
 class QPalette;
 
-namespace rylmo::trains {
+namespace rylmo::render {
 
 // The lines under an exported chart that name its conflicts ("Peron 4, 10:00–10:10: 8877 i
 // 901") after a heading, at most room of them; the last says when there are more.
@@ -31,4 +31,4 @@ WholeDayPage wholeDayPage(const TimetableContent& content, const PlatformLayout&
 void paintWholeDay(QPainter& painter, const QRectF& area, const TimetableContent& content,
                    const PlatformLayout& layout, const ChartMarks& marks, const QPalette& colours);
 
-}  // namespace rylmo::trains
+}  // namespace rylmo::render

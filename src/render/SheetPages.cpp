@@ -1,4 +1,4 @@
-#include "printing/SheetPages.h"
+#include "render/SheetPages.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numeric>
 
-namespace rylmo::printing {
+namespace rylmo::render {
 
 namespace {
 
@@ -280,4 +280,4 @@ bool paintSheet(const Sheet& sheet, QPagedPaintDevice& device,
     return true;
 }
 
-}  // namespace rylmo::printing
+}  // namespace rylmo::render

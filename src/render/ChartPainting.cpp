@@ -1,4 +1,4 @@
-#include "trains/ChartPainting.h"
+#include "render/ChartPainting.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -8,10 +8,10 @@
 #include <climits>
 #include <cmath>
 
-#include "editing/TrainListModel.h"
 #include "models/DocumentText.h"
+#include "models/Marks.h"
 
-namespace rylmo::trains {
+namespace rylmo::render {
 
 namespace {
 
@@ -205,8 +205,7 @@ std::vector<std::pair<QRect, QString>> paintChart(QPainter& painter, const QPale
             painter.drawRect(bar.adjusted(-2, -2, 1, 1));
         }
         if (marks.hasProblems && marks.hasProblems(train))
-            painter.fillRect(bar.left(), bar.top() - 3, 6, 6,
-                             editing::TrainListModel::problemColour());
+            painter.fillRect(bar.left(), bar.top() - 3, 6, 6, models::problemColour());
         QString number = barLabel(content, interval, marks.readable);
         if (!interval.stops || bar.width() <= metrics.horizontalAdvance(number) + 6) number.clear();
         drawn.push_back({bar, number});
@@ -238,4 +237,4 @@ void paintGhost(QPainter& painter, const QPalette& colours, const PlatformLayout
     }
 }
 
-}  // namespace rylmo::trains
+}  // namespace rylmo::render

@@ -12,7 +12,7 @@ class QPainter;
 class QPaintDevice;
 class QPagedPaintDevice;
 
-namespace rylmo::printing {
+namespace rylmo::render {
 
 // A sheet laid out on the pages of one paint device (a PDF writer, a printer, its preview):
 // every page carries the station, what the sheet is, its time window and "strona 2 z 5"
@@ -75,4 +75,4 @@ private:
 bool paintSheet(const Sheet& sheet, QPagedPaintDevice& device,
                 const std::function<bool(int done, int pages)>& keepGoing = {});
 
-}  // namespace rylmo::printing
+}  // namespace rylmo::render
