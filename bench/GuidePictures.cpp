@@ -11,9 +11,9 @@
 #include <cstdio>
 
 #include "app/MainWindow.h"
-#include "app/RylmoApplication.h"
 #include "app/UserGuide.h"
 #include "ui/Prompter.h"
+#include "ui/RylmoApplication.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    rylmo::app::RylmoApplication application(argc, argv);
+    rylmo::ui::RylmoApplication application(argc, argv);
     if (argc != 4) {
         std::fprintf(stderr, "Użycie: rylmo-guide-pictures STACJA.roz FOLDER_TABORU FOLDER\n");
         return 2;

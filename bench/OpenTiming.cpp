@@ -16,7 +16,6 @@
 #include <cstdio>
 
 #include "app/MainWindow.h"
-#include "app/RylmoApplication.h"
 #include "coaches/CoachesDialog.h"
 #include "coaches/CompositionsDialog.h"
 #include "document/TrainCopies.h"
@@ -32,6 +31,7 @@
 #include "trains/TrainDialog.h"
 #include "ui/PictureStrip.h"
 #include "ui/Prompter.h"
+#include "ui/RylmoApplication.h"
 
 #include "Timing.h"
 
@@ -100,7 +100,7 @@ void timeSeveralTrainsSteps(rylmo::app::MainWindow& window);
 void timeRecoveryWrite(rylmo::app::MainWindow& window);
 
 int main(int argc, char** argv) {
-    rylmo::app::RylmoApplication application(argc, argv);
+    rylmo::ui::RylmoApplication application(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "Użycie: rylmo-open-timing PLIK [FOLDER_TABORU]\n");
         return 2;

@@ -10,7 +10,7 @@ source scripts/packages.sh
 install_missing_packages "${packages[@]}"
 
 build=build-windows
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRYLMO_CORE_ONLY=ON \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRYLMO_CORE_ONLY=ON -DRYLMO_WARNINGS_AS_ERRORS=ON \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake"
 cmake --build "$build" --parallel "$(nproc)"
 scripts/ctest-under-wine.sh "$build"

@@ -12,6 +12,7 @@
 
 #include "app/Settings.h"
 #include "document/ProfileFile.h"
+#include "ui/Controls.h"
 #include "ui/FixedSize.h"
 #include "ui/Prompter.h"
 
@@ -72,9 +73,10 @@ OptionsDialog::OptionsDialog(const std::string& rollingStockFolder, const Profil
     pageLayout->addWidget(group);
     pageLayout->addWidget(m_keepReferences);
 
-    m_ok = button(QStringLiteral("OK"), "ok", this);
+    const ui::DialogButtons confirm = ui::dialogButtons(*this);
+    m_ok = confirm.ok;
     m_ok->setDefault(true);
-    m_cancel = button(QStringLiteral("Anuluj"), "cancel", this);
+    m_cancel = confirm.cancel;
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -85,7 +87,6 @@ OptionsDialog::OptionsDialog(const std::string& rollingStockFolder, const Profil
     layout->addLayout(buttons);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_browseRollingStock, &QPushButton::clicked, this,
             &OptionsDialog::browseRollingStockFolder);
     connect(m_browseStations, &QPushButton::clicked, this, &OptionsDialog::browseStationFolder);

@@ -3,15 +3,15 @@
 
 #include "app/CommandLineExport.h"
 #include "app/MainWindow.h"
-#include "app/RylmoApplication.h"
 #include "app/Settings.h"
 #include "document/AtomicFile.h"
+#include "ui/RylmoApplication.h"
 
 int main(int argc, char** argv) {
     if (rylmo::app::isVersionCommand(argc, argv)) return rylmo::app::printVersion();
     const bool exporting = rylmo::app::isExportCommand(argc, argv);
     if (exporting) rylmo::app::chooseExportPlatform();
-    rylmo::app::RylmoApplication application(argc, argv);
+    rylmo::ui::RylmoApplication application(argc, argv);
     if (exporting) return rylmo::app::runExportCommand(QCoreApplication::arguments());
     rylmo::removeTemporaryFileOnSignals();
     // Paths shown to the user (in messages about the settings file) use the system's separators.

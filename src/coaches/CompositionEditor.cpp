@@ -43,8 +43,9 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
     m_picture->setFrameShadow(QFrame::Sunken);
     m_picture->setMinimumHeight(60);
     m_preview = ui::button(QStringLiteral("Podgląd"), "preview");
-    m_ok = ui::button(QStringLiteral("OK"), "ok");
-    m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    const ui::DialogButtons confirm = ui::dialogButtons(*this);
+    m_ok = confirm.ok;
+    m_cancel = confirm.cancel;
 
     auto* vehicles = new QGroupBox(QStringLiteral(" Wagony  "));
     auto* vehiclesLayout = new QGridLayout(vehicles);
@@ -83,7 +84,6 @@ CompositionEditor::CompositionEditor(const Timetable& document, const std::vecto
     connect(m_change, &QPushButton::clicked, this, &CompositionEditor::changeVehicle);
     connect(m_preview, &QPushButton::clicked, this, &CompositionEditor::preview);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     if (!m_row.empty()) showVehicle();
     refreshStates();
 }

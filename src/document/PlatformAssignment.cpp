@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/Codes.h"
+#include "document/PlacementDay.h"
 #include "document/PlacementUnits.h"
 
 namespace rylmo {
@@ -116,33 +117,8 @@ private:
 
     // The line starts at the minute of the day that the fewest movable units run over.
     void cutTheDay() {
-        std::vector<int32_t> change(minutesPerDay + 1, 0);
-        for (const Unit& unit : m_units) {
-            // One that runs over every minute is the same wherever the cut lies.
-            if (!unit.movable || unit.end - unit.start >= minutesPerDay) continue;
-            if (unit.end <= minutesPerDay) {
-                ++change[static_cast<std::size_t>(unit.start)];
-                --change[static_cast<std::size_t>(unit.end)];
-            } else {
-                ++change[static_cast<std::size_t>(unit.start)];
-                ++change[0];
-                --change[static_cast<std::size_t>(unit.end - minutesPerDay)];
-            }
-        }
-        int32_t running = 0;
-        int32_t fewest = INT32_MAX;
-        for (int32_t minute = 0; minute < minutesPerDay; ++minute) {
-            running += change[static_cast<std::size_t>(minute)];
-            if (running < fewest) {
-                fewest = running;
-                m_cut = minute;
-            }
-        }
-        for (Unit& unit : m_units) {
-            const int32_t length = unit.end - unit.start;
-            unit.start = (unit.start - m_cut + minutesPerDay) % minutesPerDay;
-            unit.end = unit.start + length;
-        }
+        m_cut = quietestMinute(m_units);
+        startLineAt(m_units, m_cut);
     }
 
     bool siblingAllows(std::size_t u, int32_t platform) const {
@@ -385,23 +361,6 @@ private:
         m_unplaced.insert(m_unplaced.end(), x.bestUnplaced.begin(), x.bestUnplaced.end());
     }
 
-    // How many units need a platform at each minute of the day.
-    std::vector<int32_t> load() const {
-        std::vector<int32_t> change(minutesPerDay + 1, 0);
-        for (const Unit& unit : m_units) {
-            Segment segments[2];
-            const int n = segmentsOf(unit, segments);
-            for (int i = 0; i < n; ++i) {
-                ++change[static_cast<std::size_t>(segments[i].start)];
-                --change[static_cast<std::size_t>(segments[i].end)];
-            }
-        }
-        std::vector<int32_t> onLine(minutesPerDay);
-        int32_t running = 0;
-        for (std::size_t m = 0; m < onLine.size(); ++m) onLine[m] = running += change[m];
-        return onLine;
-    }
-
     void collect(PlatformPlan& result, std::size_t listed) {
         std::vector<bool> trainMoved(m_content.trains.size(), false);
         for (std::size_t k = 0; k < m_stays->size(); ++k) {
@@ -414,7 +373,7 @@ private:
         }
         std::vector<bool> unplacedUnit(m_units.size(), false);
         for (std::size_t u : m_unplaced) unplacedUnit[u] = true;
-        const std::vector<int32_t> need = load();
+        const std::vector<int32_t> need = unitsAtEachMinute(m_units);
         std::vector<bool> named(m_content.trains.size(), false);
         for (std::size_t k = 0; k < m_stays->size(); ++k) {
             const std::size_t u = m_unitOf[k];
@@ -478,20 +437,6 @@ PlatformPlan planPlatforms(const TimetableContent& content, const PlacementReque
         return std::pair(p.unplacedTrains, p.movedTrains);
     };
     return cost(floor) < cost(plan) ? std::move(floor) : std::move(plan);
-}
-
-std::vector<TrainChange> planChanges(const TimetableContent& content, const PlatformPlan& plan) {
-    std::vector<TrainChange> changes;
-    for (const StayPlacement& move : plan.moves) {
-        if (move.stay >= plan.stays.size()) continue;
-        const PlatformInterval& stay = plan.stays[move.stay];
-        if (stay.train >= content.trains.size()) continue;
-        if (changes.empty() || changes.back().train != stay.train)
-            changes.push_back({stay.train, content.trains[stay.train]});
-        changes.back().after =
-            withStayOnPlatform(changes.back().after, stay.arrivalSide, move.platform);
-    }
-    return changes;
 }
 
 }  // namespace rylmo

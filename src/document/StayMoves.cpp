@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "document/PlatformAssignment.h"
 #include "document/PlatformLayout.h"
 #include "document/RunTypes.h"
 #include "document/TrainCopies.h"
@@ -72,6 +73,20 @@ MoveOutcome moveOutcome(const TimetableContent& content, const PlatformLayout& l
     // The moved trains are one train or one consist: their stays never conflict with each
     // other.
     return outcome;
+}
+
+std::vector<TrainChange> planChanges(const TimetableContent& content, const PlatformPlan& plan) {
+    std::vector<TrainChange> changes;
+    for (const StayPlacement& move : plan.moves) {
+        if (move.stay >= plan.stays.size()) continue;
+        const PlatformInterval& stay = plan.stays[move.stay];
+        if (stay.train >= content.trains.size()) continue;
+        if (changes.empty() || changes.back().train != stay.train)
+            changes.push_back({stay.train, content.trains[stay.train]});
+        changes.back().after =
+            withStayOnPlatform(changes.back().after, stay.arrivalSide, move.platform);
+    }
+    return changes;
 }
 
 }  // namespace rylmo

@@ -7,9 +7,10 @@
 namespace rylmo {
 
 std::string clockText(int32_t hour, int32_t minute) {
-    std::string minutes = std::to_string(minute);
-    if (minutes.size() < 2) minutes.insert(0, "0");
-    return std::to_string(hour) + ":" + minutes;
+    std::string text = std::to_string(hour);
+    text += minute >= 0 && minute < 10 ? ":0" : ":";
+    text += std::to_string(minute);
+    return text;
 }
 
 std::string minuteText(int32_t minutes) {

@@ -54,17 +54,24 @@ std::optional<int32_t> placeIn(const Window& w, int32_t minute) {
     return into;
 }
 
+// "?7": a reference that names nothing, with its value.
+std::string unknownText(int64_t value) {
+    std::string text = "?";
+    text += std::to_string(value);
+    return text;
+}
+
 std::string stationText(const TimetableContent& content, int32_t station) {
     if (station >= 0 && static_cast<std::size_t>(station) < content.stationNames.size())
         return windows1250ToUtf8(content.stationNames[static_cast<std::size_t>(station)]);
-    return "?" + std::to_string(station);
+    return unknownText(station);
 }
 
 std::string trainNameText(const TimetableContent& content, int32_t name) {
     if (name == 0) return {};
     if (name > 0 && static_cast<std::size_t>(name) <= content.trainNames.size())
         return windows1250ToUtf8(content.trainNames[static_cast<std::size_t>(name) - 1]);
-    return "?" + std::to_string(name);
+    return unknownText(name);
 }
 
 std::string platformText(int32_t platform) {
@@ -73,7 +80,7 @@ std::string platformText(int32_t platform) {
 }
 
 std::string timeCell(int32_t time) {
-    return isValidTime(time) ? clockText(hourOf(time), minuteOf(time)) : "?" + std::to_string(time);
+    return isValidTime(time) ? clockText(hourOf(time), minuteOf(time)) : unknownText(time);
 }
 
 std::string trainLabel(const TimetableContent& content, int32_t category, int32_t number,
@@ -275,8 +282,7 @@ struct PassagesByTrain {
 
 std::string trainNumberAt(const TimetableContent& content, int32_t train, bool arrival) {
     const int64_t position = std::llabs(static_cast<int64_t>(train));
-    if (position >= static_cast<int64_t>(content.trains.size()))
-        return "?" + std::to_string(position);
+    if (position >= static_cast<int64_t>(content.trains.size())) return unknownText(position);
     const Train& t = content.trains[static_cast<std::size_t>(position)];
     return std::to_string(t.numberOn(arrival));
 }

@@ -75,9 +75,10 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     grid->addWidget(m_coupleRight, 8, 0, 1, 3);
     grid->setRowStretch(2, 1);
 
-    m_ok = ui::button(QStringLiteral("OK"), "ok");
+    const ui::DialogButtons confirm = ui::dialogButtons(*this);
+    m_ok = confirm.ok;
     m_ok->setDefault(true);
-    m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    m_cancel = confirm.cancel;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(group);
@@ -85,7 +86,6 @@ DepotEntryDialog::DepotEntryDialog(const Timetable& document, QWidget* parent)
     resize(658, 447);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_typeSlider, &QSlider::valueChanged, this, [this](int position) {
         // Position -1 is there only while it shows a stored type that no type has.
         m_type = position >= 0 ? position + 1 : m_original.locomotiveType;

@@ -55,9 +55,10 @@ NewLocomotiveTypeDialog::NewLocomotiveTypeDialog(const QString& rollingStockFold
     m_picture->setFrameShadow(QFrame::Sunken);
     m_picture->setFixedHeight(50);
     m_hint = ui::hintLabel("hint");
-    m_ok = ui::button(QStringLiteral("OK"), "ok");
+    const ui::DialogButtons confirm = ui::dialogButtons(*this);
+    m_ok = confirm.ok;
     m_ok->setDefault(true);
-    m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    m_cancel = confirm.cancel;
 
     auto* group = new QGroupBox(QStringLiteral(" Dane "));
     auto* grid = new QGridLayout(group);
@@ -89,7 +90,6 @@ NewLocomotiveTypeDialog::NewLocomotiveTypeDialog(const QString& rollingStockFold
 
     connect(m_browse, &QPushButton::clicked, this, &NewLocomotiveTypeDialog::browse);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pictureName, &QLineEdit::textChanged, this, &NewLocomotiveTypeDialog::refreshStates);
     connect(m_typeName, &QLineEdit::textChanged, this, &NewLocomotiveTypeDialog::refreshStates);
     connect(m_kind, &QComboBox::currentIndexChanged, this, &NewLocomotiveTypeDialog::refreshStates);

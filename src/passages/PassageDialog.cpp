@@ -88,9 +88,10 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
         strip->setStripLayout(passageStripLayout);
         strip->setMinimumHeight(130);
     }
-    m_ok = ui::button(QStringLiteral("OK"), "ok");
+    const ui::DialogButtons confirm = ui::dialogButtons(*this);
+    m_ok = confirm.ok;
     m_ok->setDefault(true);
-    m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    m_cancel = confirm.cancel;
 
     const bool table = m_sizes.probabilities > 0;
     m_skipTable->setEnabled(table);
@@ -151,7 +152,6 @@ PassageDialog::PassageDialog(const Timetable& document, int standsFor, QWidget* 
         m_grid->setEnabled(!skip);
     });
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_original = plainPassage(m_shown, m_sizes);
     refreshStates();
 }

@@ -49,9 +49,10 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document,
                 .arg(m_values.extraSum()));
     }
     m_notice->setVisible(m_values.extraCount() > 0);
-    m_ok = ui::button(QStringLiteral("OK"), "ok");
+    const ui::DialogButtons confirm = ui::dialogButtons(*this);
+    m_ok = confirm.ok;
     m_ok->setDefault(true);
-    m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    m_cancel = confirm.cancel;
 
     auto* group = new QGroupBox(QStringLiteral(" Prawdopodobieństwo przyjazdu "));
     auto* grid = new QGridLayout(group);
@@ -74,7 +75,6 @@ ProbabilityEntryDialog::ProbabilityEntryDialog(const Timetable& document,
     connect(m_typeSlider, &QSlider::valueChanged, this, &ProbabilityEntryDialog::showType);
     connect(m_percent, &QSpinBox::valueChanged, this, &ProbabilityEntryDialog::percentChanged);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_typeSlider->setEnabled(m_values.typeCount() > 0);
     showType();
 }

@@ -62,9 +62,7 @@ ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::siz
       m_toPdf(ui::named(new QRadioButton(QStringLiteral("plik PD&F (A4)")), "toPdf")),
       m_toHtml(ui::named(new QRadioButton(QStringLiteral("strona &HTML")), "toHtml")),
       m_toCsv(
-          ui::named(new QRadioButton(QStringLiteral("plik CSV (&arkusz kalkulacyjny)")), "toCsv")),
-      m_ok(ui::button(printing ? QStringLiteral("Drukuj...") : QStringLiteral("Eksportuj..."),
-                      "ok")) {
+          ui::named(new QRadioButton(QStringLiteral("plik CSV (&arkusz kalkulacyjny)")), "toCsv")) {
     setWindowTitle(printing ? QStringLiteral("Drukuj") : QStringLiteral("Eksportuj"));
     m_sheetKind->setCurrentIndex(0);
     m_wholeDay->setChecked(true);
@@ -97,7 +95,10 @@ ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::siz
     for (QRadioButton* destination : {m_toPrinter, m_toPdf, m_toHtml, m_toCsv})
         whereLayout->addWidget(destination);
 
-    auto* cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    const ui::DialogButtons confirm = ui::dialogButtons(
+        *this, printing ? QStringLiteral("Drukuj...") : QStringLiteral("Eksportuj..."));
+    m_ok = confirm.ok;
+    QPushButton* cancel = confirm.cancel;
     m_ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(what);
@@ -107,7 +108,6 @@ ExportDialog::ExportDialog(bool printing, int32_t dayStart, std::vector<std::siz
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_sheetKind, &QComboBox::currentIndexChanged, this, [this] { whatChosen(); });
     for (QCheckBox* box : {m_passengerTrains, m_goodsTrains, m_serviceTrains, m_wholeDay})
         connect(box, &QCheckBox::toggled, this, [this] { refreshStates(); });

@@ -47,7 +47,7 @@ private:
     QRadioButton* m_toPdf;
     QRadioButton* m_toHtml;
     QRadioButton* m_toCsv;
-    QPushButton* m_ok;
+    QPushButton* m_ok = nullptr;
 };
 
 }  // namespace rylmo::printing

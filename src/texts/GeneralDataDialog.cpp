@@ -68,11 +68,11 @@ GeneralDataDialog::GeneralDataDialog(const TimetableContent& content, const QStr
     auto* authorLabel = new QLabel(QStringLiteral("&Informacje o autorze"));
     authorLabel->setBuddy(m_authorInfo);
 
-    m_ok = ui::button(QStringLiteral("OK"), "ok");
-    m_cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    const ui::DialogButtons confirm = ui::dialogButtons(*this);
+    m_ok = confirm.ok;
+    m_cancel = confirm.cancel;
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &GeneralDataDialog::confirm);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_browseStationFile, &QPushButton::clicked, this,
             &GeneralDataDialog::chooseStationFile);
     connect(m_stationName, &QLineEdit::textChanged, this, &GeneralDataDialog::refreshStates);

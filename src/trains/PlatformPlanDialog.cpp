@@ -116,11 +116,11 @@ PlatformPlanDialog::PlatformPlanDialog(const TimetableContent& content, std::vec
     m_table->setMinimumSize(520, 260);
     m_summary = ui::named(new QLabel, "planSummary");
     m_summary->setWordWrap(true);
-    m_ok = ui::button(QStringLiteral("OK"), "ok");
-    QPushButton* cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    const ui::DialogButtons confirm = ui::dialogButtons(*this);
+    m_ok = confirm.ok;
+    QPushButton* cancel = confirm.cancel;
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scope);
     layout->addLayout(platformRow);

@@ -55,16 +55,11 @@ TrainDialog::TrainDialog(const editing::EditingSession& session, QWidget* parent
     buildGeneralPage(general);
     buildTrainPage(trainPage);
 
-    m_ok = named(new QPushButton(QStringLiteral("OK")), "ok");
-    m_cancel = named(new QPushButton(QStringLiteral("Anuluj")), "cancel");
-    for (QPushButton* button : {m_ok, m_cancel}) {
-        // Enter must not confirm the dialog.
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        button->setMinimumSize(75, 25);
-    }
+    // Enter must not confirm the dialog: neither button is its default.
+    const ui::DialogButtons confirm = ui::dialogButtons(*this);
+    m_ok = confirm.ok;
+    m_cancel = confirm.cancel;
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -80,11 +80,9 @@ TrainSeriesDialog::TrainSeriesDialog(Purpose purpose, const std::vector<Train>& 
     m_preview = ui::named(new QLabel, "preview");
     m_preview->setWordWrap(true);
     m_preview->setMinimumWidth(360);
-    QPushButton* ok = ui::button(QStringLiteral("OK"), "ok");
-    QPushButton* cancel = ui::button(QStringLiteral("Anuluj"), "cancel");
+    const auto [ok, cancel] = ui::dialogButtons(*this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TrainSeriesDialog::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_preview);

@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
@@ -71,6 +72,12 @@ QPushButton* button(const QString& caption, const char* name) {
     b->setAutoDefault(false);
     b->setMinimumSize(75, 25);
     return b;
+}
+
+DialogButtons dialogButtons(QDialog& dialog, const QString& okCaption) {
+    DialogButtons buttons{button(okCaption, "ok"), button(QStringLiteral("Anuluj"), "cancel")};
+    QObject::connect(buttons.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return buttons;
 }
 
 QSlider* trackBar(const char* name, int minimum) {

@@ -11,6 +11,7 @@ class QHBoxLayout;
 class QSlider;
 class QLabel;
 class QPlainTextEdit;
+class QDialog;
 class QPushButton;
 class QSpinBox;
 class QWidget;
@@ -60,6 +61,14 @@ QSpinBox* spinEdit(const char* name, int maximum, int minimum = 0);
 // A button of at least the platform's usual size that Enter does not press unless it is the
 // dialog's default.
 QPushButton* button(const QString& caption, const char* name);
+
+// A dialog's "OK" (or okCaption) and "Anuluj", buttons named "ok" and "cancel": "Anuluj"
+// rejects the dialog; what "OK" does is the dialog's own. Placing them is the dialog's too.
+struct DialogButtons {
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+};
+DialogButtons dialogButtons(QDialog& dialog, const QString& okCaption = QStringLiteral("OK"));
 
 // A horizontal track bar over minimum..minimum with tick marks on both sides (at most about
 // a hundred of them), moved one position per page step.

@@ -34,43 +34,62 @@ using test::child;
 using test::listContent;
 using test::qpath;
 
+namespace {
+
+// The list sorted by number downwards (300, 200, 100: trains 0, 2, 1) and searched for "0",
+// with the first and the last row chosen as a click and a Ctrl+click choose them.
+struct ListOfTwoChosen {
+    test::WindowFixture f;
+
+    ListOfTwoChosen() {
+        f.sortBy(10, Qt::DescendingOrder);
+        child<QLineEdit>(f.window, "search")->setText(QStringLiteral("0"));
+        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {},
+                          f.list()->visualRect(f.list()->model()->index(0, 1)).center());
+        f.list()->selectionModel()->select(f.list()->model()->index(2, 1),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    app::MainWindow& window() { return f.window; }
+    QAction* action(const char* name) {
+        return f.window.findChild<QAction*>(QString::fromLatin1(name));
+    }
+    const std::vector<Train>& trains() { return f.window.session().content().trains; }
+    const editing::TrainFilterModel* rows() {
+        return static_cast<const editing::TrainFilterModel*>(f.list()->model());
+    }
+};
+
+}  // namespace
+
 class TrainListTest : public QObject {
     Q_OBJECT
 private slots:
-    // Several trains at once through the list as a user has it sorted and searched: the
-    // status bar counts them, editing waits for one, and delete, copies, the time shift and
-    // the clipboard each act on exactly the selected trains as one step.
-    void severalTrainsThroughTheList() {
-        test::WindowFixture f;
-        const auto action = [&](const char* name) {
-            return f.window.findChild<QAction*>(QString::fromLatin1(name));
-        };
-        f.sortBy(10, Qt::DescendingOrder);  // numbers 300, 200, 100: trains 0, 2, 1
-        child<QLineEdit>(f.window, "search")->setText(QStringLiteral("0"));
-        QCOMPARE(f.list()->model()->rowCount(), 3);
-        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {},
-                          f.list()->visualRect(f.list()->model()->index(0, 1)).center());
-        f.list()->selectionModel()->select(
-            f.list()->model()->index(2, 1),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);  // as Ctrl+click
-        QCOMPARE(f.window.selectedTrains(), (std::vector<int>{0, 1}));
-        QCOMPARE(child<QLabel>(f.window, "selectionPanel")->text(),
+    // Two trains chosen in a list a user has sorted and searched: the status bar counts them,
+    // editing waits for one, deleting takes both; the choice survives a look at the chart
+    // while the list has the focus (a window can be shown only where there is a screen: not
+    // under wine's test runs).
+    void aSelectionInASortedSearchedList() {
+        ListOfTwoChosen f;
+        QCOMPARE(f.window().selectedTrains(), (std::vector<int>{0, 1}));
+        QCOMPARE(child<QLabel>(f.window(), "selectionPanel")->text(),
                  QStringLiteral("Zaznaczone: 2 pociągi"));
-        QVERIFY(!action("editTrain")->isEnabled());
-        QVERIFY(action("deleteTrain")->isEnabled());
-        // The selection survives a look at the chart while the list has the focus (a window
-        // can be shown only where there is a screen: not under wine's test runs).
+        QVERIFY(!f.action("editTrain")->isEnabled());
+        QVERIFY(f.action("deleteTrain")->isEnabled());
         if (QGuiApplication::platformName() != QLatin1String("windows")) {
-            f.window.show();
-            f.list()->setFocus();
-            action("showChart")->trigger();
-            action("showList")->trigger();
-            QCOMPARE(f.window.selectedTrains(), (std::vector<int>{0, 1}));
-            f.window.hide();
+            f.window().show();
+            f.f.list()->setFocus();
+            f.action("showChart")->trigger();
+            f.action("showList")->trigger();
+            QCOMPARE(f.window().selectedTrains(), (std::vector<int>{0, 1}));
+            f.window().hide();
         }
+    }
 
-        // Two copies an hour apart, numbers up by 2: appended in the order of the rows.
-        f.prompter.dialogs.push_back([](QDialog& dialog) {
+    // Two copies an hour apart, numbers up by 2: appended in the order of the rows, selected,
+    // the first copy current.
+    void copiesOfTheChosenTrains() {
+        ListOfTwoChosen f;
+        f.f.prompter.dialogs.push_back([](QDialog& dialog) {
             child<QSpinBox>(dialog, "numberChange")->setValue(2);
             child<QSpinBox>(dialog, "copies")->setValue(2);
             QCOMPARE(child<QLabel>(dialog, "preview")->text(),
@@ -78,77 +97,82 @@ private slots:
                                     "numery 300 → 302, 304"));
             child<QPushButton>(dialog, "ok")->click();
         });
-        action("copyTrains")->trigger();
-        const auto& trains = f.window.session().content().trains;
+        f.action("copyTrains")->trigger();
+        const auto& trains = f.trains();
         QCOMPARE(trains.size(), std::size_t(7));
         QCOMPARE(trains[3].arrivalNumber, 302);
         QCOMPARE(trains[4].arrivalNumber, 102);
         QCOMPARE(trains[6].arrivalTime, 905);
-        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij skopiowanie 4 pociągów"));
-        // The copies are selected (in the order of the sorted rows), the first copy current.
-        std::vector<int> copies = f.window.selectedTrains();
+        QCOMPARE(f.action("undo")->text(), QStringLiteral("Cofnij skopiowanie 4 pociągów"));
+        std::vector<int> copies = f.window().selectedTrains();
         std::sort(copies.begin(), copies.end());
         QCOMPARE(copies, (std::vector<int>{3, 4, 5, 6}));
-        const auto* rows = static_cast<const editing::TrainFilterModel*>(f.list()->model());
-        QCOMPARE(rows->trainAt(f.list()->currentIndex().row()), 3);
-        f.window.session().undoStack().undo();
-        f.window.selectTrains({0, 1});
+        QCOMPARE(f.rows()->trainAt(f.f.list()->currentIndex().row()), 3);
+    }
 
-        // The clipboard: the list's columns for a spreadsheet, the program's own format back.
-        action("copy")->trigger();
+    // The clipboard: the list's columns for a spreadsheet, each line its row's own texts
+    // however the list is sorted and searched; the program's own format pastes back; a broken
+    // paste is said and changes nothing.
+    void theClipboardTakesTheChosenRows() {
+        ListOfTwoChosen f;
+        f.action("copy")->trigger();
         const QString table = QGuiApplication::clipboard()->text();
         QVERIFY(table.startsWith(QStringLiteral("Indeks\t1\t2")));
         QCOMPARE(table.count(QStringLiteral("\r\n")), 3);
-        // Each line is its row's own texts, however the list is sorted and searched.
         const QStringList lines = table.split(QStringLiteral("\r\n"));
-        const auto* shown = static_cast<const editing::TrainFilterModel*>(f.list()->model());
         for (int line = 1; line <= 2; ++line) {
-            const int row = shown->rowOf(f.window.selectedTrains()[std::size_t(line - 1)]);
+            const int row = f.rows()->rowOf(f.window().selectedTrains()[std::size_t(line - 1)]);
             QStringList cells;
-            for (int column = 0; column < shown->columnCount(); ++column)
-                cells << shown->index(row, column).data().toString();
+            for (int column = 0; column < f.rows()->columnCount(); ++column)
+                cells << f.rows()->index(row, column).data().toString();
             QCOMPARE(lines[line], cells.join(QLatin1Char('\t')));
         }
-        action("paste")->trigger();
+        f.action("paste")->trigger();
+        const auto& trains = f.trains();
         QCOMPARE(trains.size(), std::size_t(5));
         QCOMPARE(trains[3], trains[0]);
         QCOMPARE(trains[4], trains[1]);
-        QCOMPARE(f.window.selectedTrains(), (std::vector<int>{3, 4}));
+        QCOMPARE(f.window().selectedTrains(), (std::vector<int>{3, 4}));
         QGuiApplication::clipboard()->setText(QStringLiteral("1\t2\tx"));
-        action("paste")->trigger();
-        QCOMPARE(f.prompter.messages.back().text,
+        f.action("paste")->trigger();
+        QCOMPARE(f.f.prompter.messages.back().text,
                  QStringLiteral("Nie można wkleić pociągów. Wiersz 1: 3 pola zamiast 26 pól "
                                 "pociągu oddzielonych tabulatorem."));
         QCOMPARE(trains.size(), std::size_t(5));
+    }
 
-        // Deleting the pasted two with Delete in the list, sorted and searched: exactly those
-        // go, in one step. Delete in the search field is the field's own.
-        QTest::keyClick(child<QLineEdit>(f.window, "search"), Qt::Key_Delete);
-        QCOMPARE(trains.size(), std::size_t(5));
-        f.prompter.answers = {QMessageBox::Yes};
-        QTest::keyClick(f.list(), Qt::Key_Delete);
-        QCOMPARE(f.prompter.messages.back().text,
-                 QStringLiteral("Czy na pewno chcesz usunąć z rozkładu 2 wybrane pociągi?"));
+    // Delete in the list takes exactly the chosen trains, in one step; Delete in the search
+    // field is the field's own. "Przesuń czas..." moves every chosen train, shown anew in the
+    // sorted list.
+    void deletingAndShiftingTheChosenTrains() {
+        ListOfTwoChosen f;
+        const auto& trains = f.trains();
+        QTest::keyClick(child<QLineEdit>(f.window(), "search"), Qt::Key_Delete);
         QCOMPARE(trains.size(), std::size_t(3));
-        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij usunięcie 2 pociągów"));
+        f.f.prompter.answers = {QMessageBox::Yes};
+        QTest::keyClick(f.f.list(), Qt::Key_Delete);
+        QCOMPARE(f.f.prompter.messages.back().text,
+                 QStringLiteral("Czy na pewno chcesz usunąć z rozkładu 2 wybrane pociągi?"));
+        QCOMPARE(trains.size(), std::size_t(1));
+        QCOMPARE(trains[0].arrivalNumber, 200);
+        QCOMPARE(f.action("undo")->text(), QStringLiteral("Cofnij usunięcie 2 pociągów"));
+        f.window().session().undoStack().undo();
 
-        // "Przesuń czas...": back half an hour, past midnight for none of them.
-        f.list()->selectAll();
-        f.prompter.dialogs.push_back([](QDialog& dialog) {
+        f.f.list()->selectAll();
+        f.f.prompter.dialogs.push_back([](QDialog& dialog) {
             child<QSpinBox>(dialog, "minutes")->setValue(-30);
             child<QPushButton>(dialog, "ok")->click();
         });
-        action("shiftTrains")->trigger();
+        f.action("shiftTrains")->trigger();
         QCOMPARE(trains[1].arrivalTime, 635);
         QCOMPARE(trains[1].departureTime, 640);
-        // Every moved train is shown anew in the sorted list.
         for (int train = 0; train < 3; ++train) {
-            const int row = rows->rowOf(train);
+            const int row = f.rows()->rowOf(train);
             QVERIFY(row >= 0);
-            QCOMPARE(rows->index(row, 2).data().toString(),
+            QCOMPARE(f.rows()->index(row, 2).data().toString(),
                      QString::number(trains[std::size_t(train)].arrivalTime));
         }
-        QCOMPARE(action("undo")->text(), QStringLiteral("Cofnij przesunięcie 3 pociągów"));
+        QCOMPARE(f.action("undo")->text(), QStringLiteral("Cofnij przesunięcie 3 pociągów"));
     }
 
     void readableListShowsWhatApplies() {

@@ -14,6 +14,7 @@
 #include "coaches/CompositionsDialog.h"
 #include "editing/EditingSession.h"
 #include "ui/PictureStrip.h"
+#include "ui/RylmoApplication.h"
 
 using namespace rylmo;
 using namespace rylmo::coaches;
@@ -235,7 +236,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    return test::runSuites(argc, argv, {test::suite<CoachesTest>()});
+    return test::runSuites<ui::RylmoApplication>(argc, argv, {test::suite<CoachesTest>()});
 }
 
 #include "CoachesTest.moc"

@@ -1,3 +1,4 @@
+#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTest>
@@ -464,7 +465,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    return test::runSuites(argc, argv, {test::suite<EditingSessionTest>()});
+    return test::runSuites<QGuiApplication>(argc, argv, {test::suite<EditingSessionTest>()});
 }
 
 #include "EditingSessionTest.moc"

@@ -19,6 +19,7 @@
 #include "locomotives/DepotEntryDialog.h"
 #include "locomotives/DepotEntryForm.h"
 #include "locomotives/LocomotiveTypesDialog.h"
+#include "ui/RylmoApplication.h"
 
 using namespace rylmo;
 using namespace rylmo::locomotives;
@@ -285,7 +286,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    return test::runSuites(argc, argv, {test::suite<LocomotivesTest>()});
+    return test::runSuites<ui::RylmoApplication>(argc, argv, {test::suite<LocomotivesTest>()});
 }
 
 #include "LocomotivesTest.moc"

@@ -19,6 +19,7 @@
 #include "passages/ProbabilityTableDialog.h"
 #include "passages/ProbabilityValues.h"
 #include "ui/PictureStrip.h"
+#include "ui/RylmoApplication.h"
 
 using namespace rylmo;
 using namespace rylmo::passages;
@@ -304,7 +305,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    return test::runSuites(argc, argv, {test::suite<PassagesTest>()});
+    return test::runSuites<ui::RylmoApplication>(argc, argv, {test::suite<PassagesTest>()});
 }
 
 #include "PassagesTest.moc"

@@ -28,6 +28,7 @@
 #include "printing/PrintCommands.h"
 #include "render/SheetPages.h"
 #include "render/SheetPdf.h"
+#include "ui/RylmoApplication.h"
 
 using namespace rylmo;
 using namespace rylmo::printing;
@@ -408,7 +409,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    return test::runSuites(argc, argv, {test::suite<PrintingTest>()});
+    return test::runSuites<ui::RylmoApplication>(argc, argv, {test::suite<PrintingTest>()});
 }
 
 #include "PrintingTest.moc"

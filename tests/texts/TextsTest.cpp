@@ -20,6 +20,7 @@
 #include "texts/NamePages.h"
 #include "texts/NamesDialog.h"
 #include "ui/Controls.h"
+#include "ui/RylmoApplication.h"
 
 using namespace rylmo;
 using namespace rylmo::texts;
@@ -308,7 +309,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    return test::runSuites(argc, argv, {test::suite<TextsTest>()});
+    return test::runSuites<ui::RylmoApplication>(argc, argv, {test::suite<TextsTest>()});
 }
 
 #include "TextsTest.moc"

@@ -28,6 +28,7 @@
 #include "trains/TrainSeriesDialog.h"
 #include "ui/PictureStrip.h"
 #include "ui/RollingStockPicture.h"
+#include "ui/RylmoApplication.h"
 
 using namespace rylmo;
 using namespace rylmo::trains;
@@ -512,8 +513,8 @@ std::unique_ptr<QObject> makeChartTest();
 std::unique_ptr<QObject> makePlanningTest();
 
 int main(int argc, char** argv) {
-    return test::runSuites(argc, argv,
-                           {test::suite<TrainsTest>(), makeChartTest, makePlanningTest});
+    return test::runSuites<ui::RylmoApplication>(
+        argc, argv, {test::suite<TrainsTest>(), makeChartTest, makePlanningTest});
 }
 
 #include "TrainsTest.moc"

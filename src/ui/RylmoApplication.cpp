@@ -1,4 +1,4 @@
-#include "app/RylmoApplication.h"
+#include "ui/RylmoApplication.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -7,11 +7,11 @@
 #include "ui/Artwork.h"
 #include "ui/ErrorHandler.h"
 
-namespace rylmo::app {
+namespace rylmo::ui {
 
 RylmoApplication::RylmoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Rylmo"));
-    setWindowIcon(ui::applicationIcon());
+    setWindowIcon(applicationIcon());
     // Qt's own texts (file dialogs, standard buttons) in Polish, as the rest of the program.
     auto* translator = new QTranslator(this);
     if (translator->load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -24,9 +24,9 @@ bool RylmoApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ui::showError(activeWindow(), QString::fromStdString(failureMessage(e)));
+        showError(activeWindow(), QString::fromStdString(failureMessage(e)));
     }
     return false;
 }
 
-}  // namespace rylmo::app
+}  // namespace rylmo::ui

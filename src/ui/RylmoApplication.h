@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-namespace rylmo::app {
+namespace rylmo::ui {
 
 // The application object. No exception may cross the event loop: every command runs in a
 // guard of its own, and anything that slips past one is shown here like any other failure.
@@ -12,4 +12,4 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-}  // namespace rylmo::app
+}  // namespace rylmo::ui
