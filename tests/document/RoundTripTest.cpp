@@ -81,7 +81,7 @@ private:
 
     std::string line() {
         std::string text = word("");
-        for (std::size_t i = 0, n = count(3); i < n; ++i) text += " " + word(",");
+        for (std::size_t i = 0, n = count(3); i < n; ++i) text.append(" ").append(word(","));
         return text;
     }
 

@@ -130,14 +130,7 @@ TEST(SavingPosix, SpecialFilesAreRefusedAndLeftAlone) {
     EXPECT_THROW(readTimetableFile(fifo), Error);  // and opening it neither blocks nor reads
     EXPECT_THROW(saveTimetableFile(test::workedExample(), "/dev/null"), Error);
     EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"kolejka.roz"});
-    const auto message = [](auto action) {
-        try {
-            action();
-        } catch (const Error& e) {
-            return std::string(e.what());
-        }
-        return std::string("no error");
-    };
+    const auto message = [](auto action) { return test::errorOf(action); };
     EXPECT_EQ(message([&] { readTimetableFile(fifo); }),
               "niemozliwe otwarcie pliku: „kolejka.roz” nie jest zwykłym plikiem");
 
@@ -176,11 +169,7 @@ TEST(SavingPosix, AWriteThatFailsMidwayLeavesTheOldFileIntact) {
     std::string message;
     {
         FileSizeLimit limit(100000);  // the timetable takes well over a megabyte
-        try {
-            saveTimetableFile(big, target);
-        } catch (const Error& e) {
-            message = e.what();
-        }
+        message = test::errorOf([&] { saveTimetableFile(big, target); });
     }
     EXPECT_EQ(message, "Plik jest zbyt duży");
     EXPECT_EQ(test::readBytes(target), "old content");

@@ -82,13 +82,11 @@ TEST(RollingStock, TypesComeFirstThenCoaches) {
     EXPECT_EQ(vehicleName(c, 6), "wagon1");
 }
 
-TEST(TrainCategories, NamesByCodeWithFallback) {
+// A code the table does not hold is named by its number, not taken for another category.
+TEST(TrainCategories, AnUnknownCodeIsNamedByItsNumber) {
     Train train;
     train.arrivalCategory = 7;
-    train.departureCategory = 20;
-    EXPECT_EQ(categoryName(train, 15), "służbowy");
     EXPECT_EQ(categoryName(train, 14), "nieznany (7)");
-    EXPECT_EQ(categoryRow(212), 25);
 }
 
 TEST(DisplayMessage, AddsAFullStopAfterLettersAndDigitsOnly) {

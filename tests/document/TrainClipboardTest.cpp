@@ -29,8 +29,8 @@ TEST(TrainClipboard, OwnFormatAndSpreadsheetLinesReadBack) {
     std::string header = "Indeks";
     std::string line26;
     for (int f = 1; f <= 26; ++f) {
-        header += "\t" + std::to_string(f);
-        line26 += (f > 1 ? "\t" : "") + std::to_string(f * 10);
+        header.append("\t").append(std::to_string(f));
+        line26.append(f > 1 ? "\t" : "").append(std::to_string(f * 10));
     }
     const auto sheet = readPastedTrains(header + "\r\n" + line26 + "\r\n7\t" + line26 + "\r\n\r\n");
     ASSERT_TRUE(std::holds_alternative<PastedTrains>(sheet));
@@ -41,7 +41,7 @@ TEST(TrainClipboard, OwnFormatAndSpreadsheetLinesReadBack) {
 
 TEST(TrainClipboard, ABrokenLineRefusesThePasteNamingLineAndField) {
     std::string good;
-    for (int f = 1; f <= 26; ++f) good += (f > 1 ? "\t" : "") + std::to_string(f);
+    for (int f = 1; f <= 26; ++f) good.append(f > 1 ? "\t" : "").append(std::to_string(f));
     good = "0\t" + good;  // the position, then the fields: "1" is not read as the header
     const auto refusal = [](const std::string& text) {
         const auto result = readPastedTrains(text);
