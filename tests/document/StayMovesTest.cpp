@@ -4,14 +4,7 @@
 #include "document/Codes.h"
 
 using namespace rylmo;
-using test::applied;
-using test::ends;
-using test::hasConflict;
-using test::layoutOf;
-using test::passes;
-using test::platforms;
-using test::starts;
-using test::timetableOf;
+using test::applied, test::ends, test::layoutOf, test::passes, test::starts, test::timetableOf;
 
 TEST(StayMoves, aStayChangesTheSidesThatHeldItsPlatformOnly) {
     // One stay over both sides: both change; a departure side of 0 stays 0.
