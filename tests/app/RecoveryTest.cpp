@@ -285,7 +285,6 @@ private slots:
             QVERIFY(f.session().isModified());
             QCOMPARE(f.recoveryFiles(), std::size_t(2));
         };
-        f.window->show();
         for (const auto leave : {0, 1}) {
             f.prompter.messages.clear();
             f.prompter.answers = {QMessageBox::Yes, QMessageBox::No};
