@@ -184,14 +184,15 @@ Tagged randomTagged(std::mt19937& random) {
     Tagged t;
     TimetableContent& c = t.content;
     for (int i = pick(0, 5); i > 0; --i) {
-        const std::string name = "T" + std::to_string(c.locomotiveTypes.size());
+        const std::string name = std::string("T").append(std::to_string(c.locomotiveTypes.size()));
         c.locomotiveTypes.emplace_back(name, name, "3", "1");
     }
     c.locomotiveTypeCount = static_cast<int32_t>(c.locomotiveTypes.size());
     for (int i = pick(0, 5); i > 0; --i)
-        c.coaches.push_back("C" + std::to_string(c.coaches.size()));
+        c.coaches.push_back(std::string("C").append(std::to_string(c.coaches.size())));
     for (auto* names : {&c.depotNames, &c.stationNames, &c.trainNames}) {
-        for (int i = pick(0, 4); i > 0; --i) names->push_back("N" + std::to_string(names->size()));
+        for (int i = pick(0, 4); i > 0; --i)
+            names->push_back(std::string("N").append(std::to_string(names->size())));
     }
     const int types = c.locomotiveTypeCount;
     const int vehicles = types + static_cast<int>(c.coaches.size());
