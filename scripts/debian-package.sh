@@ -10,7 +10,7 @@ source scripts/packages.sh
 install_missing_packages
 install_missing_packages "${packages[@]}"
 build=build-deb
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRYLMO_BUILD_TESTS=OFF \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRYLMO_BUILD_TESTS=OFF -DRYLMO_WARNINGS_AS_ERRORS=ON \
   -DRYLMO_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 (cd "$build" && cpack -G DEB >/dev/null)

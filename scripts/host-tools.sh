@@ -10,6 +10,6 @@ source scripts/packages.sh
 install_missing_packages
 build=build-host-tools
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRYLMO_BUILD_TESTS=OFF \
-  -DRYLMO_BUILD_BENCH=ON >/dev/null
+  -DRYLMO_BUILD_BENCH=ON -DRYLMO_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target "$@" >&2
 echo "$PWD/$build/bench"
