@@ -47,17 +47,21 @@ FileText fileText(const std::string& path) {
     return file;
 }
 
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::size_t stop = end;
-        if (stop > start && text[stop - 1] == '\r') --stop;
-        lines.push_back(text.substr(start, stop - start));
-        start = end + 1;
-    }
+// The line of text that begins at start, without its end; start moves to the next line.
+std::string_view nextLine(std::string_view text, std::size_t& start) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::size_t stop = end;
+    if (stop > start && text[stop - 1] == '\r') --stop;
+    const std::string_view line = text.substr(start, stop - start);
+    start = end + 1;
+    return line;
+}
+
+// The lines of text, without their ends; views into text.
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0; start < text.size();) lines.push_back(nextLine(text, start));
     return lines;
 }
 
@@ -94,7 +98,7 @@ struct Location {
     std::optional<std::size_t> key;      // line of the key
 };
 
-Location locate(const std::vector<std::string>& lines, const std::string& section,
+Location locate(const std::vector<std::string_view>& lines, const std::string& section,
                 const std::string& key) {
     Location where;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -122,13 +126,24 @@ std::optional<std::string> valueIn(const std::string& path, const std::string& s
 
 }  // namespace
 
+// One pass over the text, as locate finds a key: the first section of that name, up to the
+// next section.
 std::optional<std::string> profileValue(const std::string& text, const std::string& section,
                                         const std::string& key) {
-    const std::vector<std::string> lines = splitLines(text);
-    const Location where = locate(lines, section, key);
-    if (!where.key) return std::nullopt;
-    const std::string& line = lines[*where.key];
-    return std::string(trimBlanks(std::string_view(line).substr(line.find('=') + 1)));
+    bool inSection = false;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::string_view line = nextLine(text, start);
+        if (auto name = sectionName(line)) {
+            if (inSection) return std::nullopt;
+            inSection = sameName(*name, section);
+            continue;
+        }
+        if (!inSection) continue;
+        const auto name = keyName(line);
+        if (name && sameName(*name, key))
+            return std::string(trimBlanks(line.substr(line.find('=') + 1)));
+    }
+    return std::nullopt;
 }
 
 std::string profileWithValue(const std::string& text, const std::string& section,
@@ -136,9 +151,10 @@ std::string profileWithValue(const std::string& text, const std::string& section
     const bool unixLines =
         text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos;
     const std::string eol = unixLines ? "\n" : "\r\n";
-    std::vector<std::string> lines = splitLines(text);
+    std::vector<std::string_view> lines = splitLines(text);
     const Location where = locate(lines, section, key);
     const std::string entry = key + "=" + value;
+    const std::string header = "[" + section + "]";
     if (where.key) {
         lines[*where.key] = entry;
     } else if (where.section) {
@@ -146,11 +162,15 @@ std::string profileWithValue(const std::string& text, const std::string& section
         while (at > *where.section + 1 && trimBlanks(lines[at - 1]).empty()) --at;
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
     } else {
-        lines.push_back("[" + section + "]");
+        lines.push_back(header);
         lines.push_back(entry);
     }
     std::string out;
-    for (const std::string& line : lines) out += line + eol;
+    out.reserve(text.size() + entry.size() + header.size() + 4);
+    for (const std::string_view line : lines) {
+        out += line;
+        out += eol;
+    }
     return out;
 }
 
