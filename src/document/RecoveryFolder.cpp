@@ -58,6 +58,25 @@ void writeWholeFile(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
+namespace {
+
+// The window id a file of the recovery folder belongs to: "<id>.odzysk", "<id>.indeks",
+// "<id>.blokada", or a temporary file ".<id>.odzysk.rylmo~XXXXXX"; empty for another file.
+std::string idOfFile(std::string name) {
+    if (name.starts_with(".")) {
+        const std::size_t mark = name.find(".rylmo~");
+        if (mark == std::string::npos) return {};
+        name = name.substr(1, mark - 1);
+    }
+    for (const std::string_view extension : {kDocumentExtension, kIndexExtension, kLockExtension}) {
+        if (name.size() > extension.size() && name.ends_with(extension))
+            return name.substr(0, name.size() - extension.size());
+    }
+    return {};
+}
+
+}  // namespace
+
 RecoverySet::RecoverySet(std::string folder, std::string id)
     : m_folder(std::move(folder)), m_id(std::move(id)) {}
 
@@ -112,22 +131,18 @@ TimetableContent RecoverySet::content(RecoveryHeader* header) const {
 }
 
 void RecoverySet::remove() {
-    std::error_code ignored;
-    std::filesystem::remove(pathOf(documentFile()), ignored);
-    std::filesystem::remove(pathOf(indexFile()), ignored);
-    // Temporary files of a write that a kill cut short.
-    std::vector<std::filesystem::path> temporary;
-    for (const std::string& file : {documentFile(), indexFile()}) {
-        const std::string prefix = atomic_file::temporaryPrefix(utf8Of(pathOf(file).filename()));
-        std::error_code error;
-        for (std::filesystem::directory_iterator entry(pathOf(m_folder), error), end;
-             !error && entry != end; entry.increment(error)) {
-            if (utf8Of(entry->path().filename()).starts_with(prefix))
-                temporary.push_back(entry->path());
-        }
+    // Every file of the set in one look at the folder, the temporary files of a write a kill
+    // cut short among them; the lock's last, once let go of: Windows removes no open file.
+    const std::string lock = utf8Of(pathOf(lockFile()).filename());
+    std::vector<std::filesystem::path> files;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(pathOf(m_folder), error), end;
+         !error && entry != end; entry.increment(error)) {
+        const std::string name = utf8Of(entry->path().filename());
+        if (name != lock && idOfFile(name) == m_id) files.push_back(entry->path());
     }
-    for (const auto& path : temporary) std::filesystem::remove(path, ignored);
-    // Unlocked first: Windows removes no file that is open.
+    std::error_code ignored;
+    for (const auto& path : files) std::filesystem::remove(path, ignored);
     m_lock.unlock();
     std::filesystem::remove(pathOf(lockFile()), ignored);
 }
@@ -141,25 +156,6 @@ std::string newRecoveryId() {
                   random());
     return id;
 }
-
-namespace {
-
-// The window id a file of the recovery folder belongs to: "<id>.odzysk", "<id>.indeks",
-// "<id>.blokada", or a temporary file ".<id>.odzysk.rylmo~XXXXXX"; empty for another file.
-std::string idOfFile(std::string name) {
-    if (name.starts_with(".")) {
-        const std::size_t mark = name.find(".rylmo~");
-        if (mark == std::string::npos) return {};
-        name = name.substr(1, mark - 1);
-    }
-    for (const std::string_view extension : {kDocumentExtension, kIndexExtension, kLockExtension}) {
-        if (name.size() > extension.size() && name.ends_with(extension))
-            return name.substr(0, name.size() - extension.size());
-    }
-    return {};
-}
-
-}  // namespace
 
 std::vector<RecoverySet> abandonedRecoveries(const std::string& folder) {
     struct Found {
